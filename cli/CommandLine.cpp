@@ -1,0 +1,109 @@
+#include "cli/CommandLine.h"
+
+#include <set>
+
+const char* ReadingToolUsage()
+{
+    return "Usage:\n"
+           "  qamarel-reading --date YYYY-MM-DD --time HH:MM --longitude D:MM(E|W)\n"
+           "                  --latitude D:MM(N|S) --zone H:MM [--dst] [--name TEXT] [--json]\n"
+           "  qamarel-reading --open FILE.qmz [--json]\n"
+           "  qamarel-reading --batch FILE.csv|- [--json]\n"
+           "  qamarel-reading --help | --version\n"
+           "\n"
+           "Gives the Arabic lunar mansion reading of a birth: the Moon's sidereal\n"
+           "position, its mansion (1 to 28) and the mansion's ten texts.\n"
+           "\n"
+           "  --date        birth date, 1901-01-01 to 2050-12-31\n"
+           "  --time        local clock time of birth, HH:MM or HH:MM:SS (seconds unused)\n"
+           "  --longitude   degrees 0-180 and minutes, then E or W, e.g. 77:13E\n"
+           "  --latitude    degrees 0-90 and minutes, then N or S, e.g. 28:36N\n"
+           "  --zone        size of the time-zone offset, 0:00 to 14:59; its direction\n"
+           "                follows the longitude (East ahead of UT, West behind it), so a\n"
+           "                sign, if given, must agree with it\n"
+           "  --dst         summer time was in force\n"
+           "  --name        the person's name, echoed in the output\n"
+           "  --open        show the reading saved in a .qmz file\n"
+           "  --batch       read CSV with the header name,date,time,longitude,latitude,zone,dst\n"
+           "                (dst 0 or 1) and write name,position,mansion,lunar_mansion_name,error\n"
+           "  --json        JSON instead of text (one object per line with --batch)\n"
+           "\n"
+           "Exit status: 0 success; 1 some batch rows failed; 2 refused input.\n";
+}
+
+CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
+{
+    CommandLineParse result;
+    ReadingCommand& command = result.command;
+    std::set<std::string> seen;
+    bool single = false, open = false, batch = false, help = false, version = false;
+
+    auto fail = [&](std::string error) {
+        result.error = std::move(error);
+        return result;
+    };
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string option = args[i];
+        std::optional<std::string> inlineValue;
+        if (const std::size_t eq = option.find('='); option.rfind("--", 0) == 0 && eq != std::string::npos) {
+            inlineValue = option.substr(eq + 1);
+            option.resize(eq);
+        }
+        if (!seen.insert(option).second)
+            return fail(option + " is given more than once");
+
+        const bool takesValue = option == "--date" || option == "--time" || option == "--longitude" ||
+                                option == "--latitude" || option == "--zone" || option == "--name" ||
+                                option == "--open" || option == "--batch";
+        const bool isFlag = option == "--dst" || option == "--json" || option == "--help" ||
+                            option == "-h" || option == "--version";
+        if (!takesValue && !isFlag)
+            return fail("unknown option \"" + option.substr(0, 40) + "\"; see --help");
+        if (isFlag && inlineValue)
+            return fail(option + " takes no value");
+
+        std::string value;
+        if (takesValue) {
+            if (inlineValue) {
+                value = *inlineValue;
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            } else {
+                return fail(option + " needs a value");
+            }
+        }
+
+        if (option == "--date") { command.birth.date = value; single = true; }
+        else if (option == "--time") { command.birth.time = value; single = true; }
+        else if (option == "--longitude") { command.birth.longitude = value; single = true; }
+        else if (option == "--latitude") { command.birth.latitude = value; single = true; }
+        else if (option == "--zone") { command.birth.zone = value; single = true; }
+        else if (option == "--dst") { command.birth.dst = true; single = true; }
+        else if (option == "--name") { command.name = value; single = true; }
+        else if (option == "--open") { command.path = value; open = true; }
+        else if (option == "--batch") { command.path = value; batch = true; }
+        else if (option == "--json") { command.json = true; }
+        else if (option == "--help" || option == "-h") { help = true; }
+        else if (option == "--version") { version = true; }
+    }
+
+    if (help) {
+        command.mode = ReadingCommand::Mode::Help;
+    } else if (version) {
+        command.mode = ReadingCommand::Mode::Version;
+    } else if (single + open + batch > 1) {
+        return fail("give either the birth data, --open or --batch, not more than one");
+    } else if (open) {
+        command.mode = ReadingCommand::Mode::Open;
+    } else if (batch) {
+        command.mode = ReadingCommand::Mode::Batch;
+    } else {
+        command.mode = ReadingCommand::Mode::Single;
+        for (const char* required : {"--date", "--time", "--longitude", "--latitude", "--zone"})
+            if (seen.count(required) == 0)
+                return fail(std::string(required) + " is missing; see --help");
+    }
+    result.ok = true;
+    return result;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "cli/BirthArguments.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the command line asks the tool to do.
+struct ReadingCommand {
+    enum class Mode { Single, Open, Batch, Help, Version };
+    Mode mode = Mode::Single;
+    BirthFields birth;                // Single
+    std::optional<std::string> name;  // Single
+    std::string path;                 // Open, Batch ("-" is standard input)
+    bool json = false;
+};
+
+struct CommandLineParse {
+    bool ok = false;
+    std::string error;  // one line, when !ok
+    ReadingCommand command;
+};
+
+// ParseCommandLine — the arguments after the program name
+// Notes: options take their value as the next argument or after "="
+//        (--zone=-5:00); every option may be given once.
+CommandLineParse ParseCommandLine(const std::vector<std::string>& args);
+
+// The text of --help.
+const char* ReadingToolUsage();

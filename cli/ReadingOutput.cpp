@@ -1,0 +1,144 @@
+#include "cli/ReadingOutput.h"
+
+#include <array>
+#include <cstdio>
+
+namespace {
+
+// JSON keys of the ten fields, in field order.
+constexpr std::array<std::string_view, MansionFieldCount> JsonKeys{
+    "lunarMansionName", "arabicName", "englishMeaning", "constellation", "planetaryRuler",
+    "angel", "attributes", "famousPerson", "favorableCircumstances", "unfavorableCircumstances",
+};
+
+bool IsList(std::size_t field)
+{
+    return field == FavorableCircumstances || field == UnfavorableCircumstances;
+}
+
+// The items of a CR LF-joined list.
+template <typename Visit>
+void ForEachItem(std::string_view text, Visit visit)
+{
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find("\r\n", start);
+        visit(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        if (end == std::string_view::npos)
+            break;
+        start = end + 2;
+    }
+}
+
+}  // namespace
+
+std::string SanitizeUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        std::size_t length = 0;
+        unsigned char low = 0x80, high = 0xBF;  // range of the second byte
+        if (lead < 0x80) {
+            length = 1;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            if (lead == 0xE0) low = 0xA0;   // no overlong forms
+            if (lead == 0xED) high = 0x9F;  // no surrogates
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            if (lead == 0xF0) low = 0x90;
+            if (lead == 0xF4) high = 0x8F;  // nothing beyond U+10FFFF
+        }
+        bool valid = length > 0 && i + length <= bytes.size();
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const auto cont = static_cast<unsigned char>(bytes[i + k]);
+            valid = k == 1 ? cont >= low && cont <= high : (cont & 0xC0) == 0x80;
+        }
+        if (valid) {
+            out.append(bytes.substr(i, length));
+            i += length;
+        } else {
+            out += "\xEF\xBF\xBD";
+            ++i;
+        }
+    }
+    return out;
+}
+
+std::string JsonString(std::string_view bytes)
+{
+    const std::string text = SanitizeUtf8(bytes);
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
+    }
+    out += '"';
+    return out;
+}
+
+void WriteReadingText(std::ostream& out, const MansionReading& reading,
+                      const std::optional<std::string>& name)
+{
+    if (name)
+        out << "Name: " << SanitizeUtf8(*name) << '\n';
+    out << "Position: " << reading.position << '\n';
+    out << "Mansion: " << reading.mansion << '\n';
+    for (std::size_t i = 0; i < MansionFieldCount; ++i) {
+        if (IsList(i)) {
+            out << MansionFieldCaptions[i] << ":\n";
+            ForEachItem(reading.record[i], [&](std::string_view item) { out << "  " << item << '\n'; });
+        } else {
+            out << MansionFieldCaptions[i] << ": " << reading.record[i] << '\n';
+        }
+    }
+}
+
+std::string ReadingJson(const MansionReading& reading, const std::optional<std::string>& name,
+                        std::optional<std::size_t> line)
+{
+    std::string out = "{";
+    if (line)
+        out += "\"line\":" + std::to_string(*line) + ",";
+    if (name)
+        out += "\"name\":" + JsonString(*name) + ",";
+    out += "\"position\":" + JsonString(reading.position);
+    out += ",\"mansion\":" + std::to_string(reading.mansion);
+    for (std::size_t i = 0; i < MansionFieldCount; ++i) {
+        out += ",\"";
+        out += JsonKeys[i];
+        out += "\":";
+        if (IsList(i)) {
+            out += '[';
+            bool first = true;
+            ForEachItem(reading.record[i], [&](std::string_view item) {
+                if (!first)
+                    out += ',';
+                first = false;
+                out += JsonString(item);
+            });
+            out += ']';
+        } else {
+            out += JsonString(reading.record[i]);
+        }
+    }
+    out += '}';
+    return out;
+}

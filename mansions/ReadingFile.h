@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// A saved reading is one line: the Moon position text, one shifted byte per
+// character (the degree sign is left out), then CR LF. Nothing else is stored.
+
+// Reading file extension, compared case-sensitively.
+inline constexpr std::string_view ReadingFileExtension = "qmz";
+
+// Longest first line read from a file. A position text is under 20 bytes; the
+// bound keeps a huge or binary file from stalling or exhausting the program.
+inline constexpr std::size_t ReadingFileLineLimit = 4096;
+
+// ReadingFileBytes — the whole content of a reading file for a position text
+// Inputs:  positionText  UTF-8
+// Returns: the encoded bytes followed by CR LF; nothing when the text is not
+//          UTF-8 or holds a character outside the file's single-byte set
+std::optional<std::string> ReadingFileBytes(std::string_view positionText);
+
+// DecodeReadingFileLine — decoded first line of a file's bytes, as UTF-8
+// Inputs:  bytes  the file's content, or its first part; the line ends at the
+//                 first CR or LF, or at the end of the bytes
+std::string DecodeReadingFileLine(std::string_view bytes);
+
+enum class ReadingFileStatus {
+    Read,         // text holds the decoded first line (possibly empty)
+    NotAFile,     // missing, a directory, a device or a pipe: nothing was read
+    CannotRead,   // exists but could not be opened or read
+    LineTooLong,  // no line end within ReadingFileLineLimit bytes: not a reading
+};
+
+struct ReadingFileText {
+    ReadingFileStatus status = ReadingFileStatus::CannotRead;
+    std::string text;  // valid only when status is Read
+};
+
+// ReadReadingFile — read and decode the first line of a reading file
+// Notes: reads at most ReadingFileLineLimit + 1 bytes; does not check the
+//        extension or the text (the mansion choice says whether it is a position text)
+ReadingFileText ReadReadingFile(const std::filesystem::path& path);

@@ -1,0 +1,130 @@
+#include "reading/MansionChoice.h"
+
+#include "engine/SignPosition.h"
+
+#include <array>
+
+namespace {
+
+struct SignBounds {
+    std::string_view sign;
+    int boundCount;
+    std::array<int, 3> upTo;     // inclusive upper bounds, minutes within the sign
+    std::array<int, 3> mansion;  // mansion of each bound
+    int above;                   // mansion above the last bound
+};
+
+constexpr int Minutes(int degrees, int minutes) { return 60 * degrees + minutes; }
+
+// The ends of the 28 mansions (12°51'26" apart) cut to whole minutes, per sign.
+constexpr std::array<SignBounds, 12> MansionBoundaryTable{{
+    {"Ari", 2, {Minutes(12, 51), Minutes(25, 42), 0}, {1, 2, 0}, 3},
+    {"Tau", 2, {Minutes(8, 34), Minutes(21, 25), 0}, {3, 4, 0}, 5},
+    {"Gem", 2, {Minutes(4, 17), Minutes(17, 8), 0}, {5, 6, 0}, 7},
+    {"Can", 3, {Minutes(0, 0), Minutes(12, 51), Minutes(25, 42)}, {7, 8, 9}, 10},
+    {"Leo", 2, {Minutes(8, 34), Minutes(21, 25), 0}, {10, 11, 0}, 12},
+    {"Vir", 2, {Minutes(4, 17), Minutes(17, 8), 0}, {12, 13, 0}, 14},
+    {"Lib", 3, {Minutes(0, 0), Minutes(12, 51), Minutes(25, 42)}, {14, 15, 16}, 17},
+    {"Sco", 2, {Minutes(8, 34), Minutes(21, 25), 0}, {17, 18, 0}, 19},
+    {"Sag", 2, {Minutes(4, 17), Minutes(17, 8), 0}, {19, 20, 0}, 21},
+    {"Cap", 3, {Minutes(0, 0), Minutes(12, 51), Minutes(25, 42)}, {21, 22, 23}, 24},
+    {"Aqu", 2, {Minutes(8, 34), Minutes(21, 25), 0}, {24, 25, 0}, 26},
+    {"Pis", 2, {Minutes(4, 17), Minutes(17, 8), 0}, {26, 27, 0}, 28},
+}};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The number formed by the digits at the start of `token`, if any and if it
+// fits a signed 16-bit value.
+bool LeadingNumber(std::string_view token, std::int16_t& value)
+{
+    if (token.empty() || !IsDigit(token.front()))
+        return false;
+    int n = 0;
+    for (const char c : token) {
+        if (!IsDigit(c))
+            break;
+        n = 10 * n + (c - '0');
+        if (n > 32767)
+            return false;
+    }
+    value = static_cast<std::int16_t>(n);
+    return true;
+}
+
+// Whole number of one or two digits at `pos`, at most `max`; advances `pos`.
+bool Number(std::string_view text, std::size_t& pos, int max)
+{
+    int n = 0;
+    std::size_t digits = 0;
+    while (pos < text.size() && IsDigit(text[pos]) && digits < 3) {
+        n = 10 * n + (text[pos] - '0');
+        ++pos;
+        ++digits;
+    }
+    return digits >= 1 && digits <= 2 && n <= max;
+}
+
+bool Literal(std::string_view text, std::size_t& pos, std::string_view literal)
+{
+    if (text.substr(pos, literal.size()) != literal)
+        return false;
+    pos += literal.size();
+    return true;
+}
+
+bool IsSign(std::string_view s)
+{
+    for (const SignBounds& row : MansionBoundaryTable)
+        if (row.sign == s)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+bool IsWellFormedPositionText(std::string_view text)
+{
+    std::size_t pos = 0;
+    if (!Number(text, pos, 29))
+        return false;
+    Literal(text, pos, DegreeSign);  // absent in texts read back from files
+    return Literal(text, pos, " ") && Number(text, pos, 59) && Literal(text, pos, "' ") &&
+           Number(text, pos, 59) && Literal(text, pos, "\" ") && text.size() == pos + 3 &&
+           IsSign(text.substr(pos));
+}
+
+MansionChoice ChooseMansion(std::string_view text, MansionSignState& state)
+{
+    MansionChoice choice;
+    choice.status = IsWellFormedPositionText(text) ? PositionTextStatus::WellFormed
+                                                   : PositionTextStatus::Malformed;
+
+    const std::string_view sign = text.size() >= 3 ? text.substr(text.size() - 3) : std::string_view{};
+    const std::size_t firstSpace = text.find(' ');
+    const std::string_view first = text.substr(0, firstSpace);
+    std::string_view second;
+    if (firstSpace != std::string_view::npos) {
+        const std::size_t secondSpace = text.find(' ', firstSpace + 1);
+        second = text.substr(firstSpace + 1, secondSpace == std::string_view::npos
+                                                 ? std::string_view::npos
+                                                 : secondSpace - firstSpace - 1);
+    }
+    LeadingNumber(first, state.MoonSignDegrees);
+    LeadingNumber(second, state.MoonSignMinutes);
+
+    for (const SignBounds& row : MansionBoundaryTable) {
+        if (row.sign != sign)
+            continue;
+        const int p = 60 * state.MoonSignDegrees + state.MoonSignMinutes;
+        choice.mansion = row.above;
+        for (int b = 0; b < row.boundCount; ++b) {
+            if (p <= row.upTo[static_cast<std::size_t>(b)]) {
+                choice.mansion = row.mansion[static_cast<std::size_t>(b)];
+                break;
+            }
+        }
+        break;
+    }
+    return choice;
+}
