@@ -1,0 +1,75 @@
+#include "cli/ReadingOutput.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+TEST(ReadingOutputTest, SanitizeKeepsValidTextAndReplacesTheRest)
+{
+    const struct {
+        std::string in, out;
+    } cases[] = {
+        {"plain", "plain"},
+        {"\xC2\xB0 \xD8\xB9\xD9\x84\xD9\x8A", "\xC2\xB0 \xD8\xB9\xD9\x84\xD9\x8A"},  // degree sign, Arabic
+        {"e\xCC\x81", "e\xCC\x81"},                                                  // combining accent
+        {"\xF0\x9F\x8C\x99", "\xF0\x9F\x8C\x99"},                                    // four bytes
+        {"a\xFFz", "a\xEF\xBF\xBDz"},
+        {"\xC2", "\xEF\xBF\xBD"},                                                    // cut short
+        {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},                                    // overlong
+        {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},                    // surrogate
+        {"\xF4\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},    // beyond U+10FFFF
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SanitizeUtf8(c.in), c.out) << c.in;
+}
+
+TEST(ReadingOutputTest, JsonStringsEscapeWhatMustBeEscaped)
+{
+    EXPECT_EQ(JsonString("19\xC2\xB0 27' 45\" Lib"), "\"19\xC2\xB0 27' 45\\\" Lib\"");
+    EXPECT_EQ(JsonString("a\\b\r\n\t\x01"), "\"a\\\\b\\r\\n\\t\\u0001\"");
+    EXPECT_EQ(JsonString(std::string("nul\0", 4)), "\"nul\\u0000\"");
+    EXPECT_EQ(JsonString("\xFF"), "\"\xEF\xBF\xBD\"");
+}
+
+MansionReading Reading()
+{
+    return ReadingForPositionText("0\xC2\xB0 0' 0\" Ari");
+}
+
+TEST(ReadingOutputTest, TextShowsCaptionsAndOneItemALine)
+{
+    std::ostringstream out;
+    WriteReadingText(out, Reading(), std::string("Ada"));
+    const std::string text = out.str();
+    EXPECT_EQ(text.rfind("Name: Ada\nPosition: 0\xC2\xB0 0' 0\" Ari\nMansion: 1\nLunar Mansion Name: Alnath\n"
+                         "Arabic Name: Al Sharatain\n",
+                         0),
+              0u)
+        << text;
+    EXPECT_NE(text.find("\nFavorable Circumstances:\n  To travel or go on a long journey\n"
+                        "  To take medications or undergo surgery\nUnfavorable Circumstances:\n  Discords\n"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.find('\r'), std::string::npos);
+}
+
+TEST(ReadingOutputTest, JsonHasEveryKeyAndListsAsArrays)
+{
+    const std::string json = ReadingJson(Reading(), std::nullopt);
+    EXPECT_EQ(json.front(), '{');
+    EXPECT_EQ(json.find('\n'), std::string::npos);
+    for (const char* key : {"\"position\":", "\"mansion\":1,", "\"lunarMansionName\":\"Alnath\"", "\"arabicName\":",
+                            "\"englishMeaning\":", "\"constellation\":\"Aries\"", "\"planetaryRuler\":\"Sun\"",
+                            "\"angel\":\"Geniel\"", "\"attributes\":", "\"famousPerson\":",
+                            "\"favorableCircumstances\":[\"To travel or go on a long journey\","
+                            "\"To take medications or undergo surgery\"]",
+                            "\"unfavorableCircumstances\":[\"Discords\"]"})
+        EXPECT_NE(json.find(key), std::string::npos) << key;
+    EXPECT_EQ(json.find("\"name\""), std::string::npos);
+    EXPECT_NE(ReadingJson(Reading(), std::string("a\"b"), 7).find("{\"line\":7,\"name\":\"a\\\"b\","),
+              std::string::npos);
+}
+
+}  // namespace

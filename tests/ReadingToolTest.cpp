@@ -1,0 +1,240 @@
+#include "cli/ReadingTool.h"
+
+#include "mansions/ReadingFile.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+ToolRun Tool(const std::vector<std::string>& args, const std::string& input = {})
+{
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status = RunReadingTool(args, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+const std::vector<std::string> J2000 = {"--date", "2000-01-01", "--time", "12:00", "--longitude", "0:00W",
+                                        "--latitude", "51:28N", "--zone", "0:00"};
+
+std::vector<std::string> With(std::vector<std::string> args, std::initializer_list<std::string> more)
+{
+    args.insert(args.end(), more);
+    return args;
+}
+
+TEST(ReadingToolTest, SingleReading)
+{
+    const ToolRun run = Tool(J2000);
+    EXPECT_EQ(run.status, ToolSuccess);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out.rfind("Position: 19\xC2\xB0 27' 45\" Lib\nMansion: 16\nLunar Mansion Name: Azubene or Ahubene\n", 0),
+              0u)
+        << run.out;
+}
+
+TEST(ReadingToolTest, SingleReadingAsJson)
+{
+    const ToolRun run = Tool(With(J2000, {"--json", "--name", "Ada"}));
+    EXPECT_EQ(run.status, ToolSuccess);
+    EXPECT_EQ(run.out.rfind("{\"name\":\"Ada\",\"position\":\"19\xC2\xB0 27' 45\\\" Lib\",\"mansion\":16,", 0), 0u)
+        << run.out;
+    EXPECT_EQ(run.out.back(), '\n');
+}
+
+TEST(ReadingToolTest, SecondReferenceBirth)
+{
+    const ToolRun run = Tool({"--date=1992-04-12", "--time=0:00", "--longitude=0:00W", "--latitude=51:28N", "--zone=0:00"});
+    EXPECT_EQ(run.status, ToolSuccess);
+    EXPECT_NE(run.out.find("Position: 19\xC2\xB0 24' 14\" Can\nMansion: 9\n"), std::string::npos) << run.out;
+}
+
+TEST(ReadingToolTest, RefusalsAreOneLineWithStatusTwo)
+{
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {{}, "qamarel-reading: --date is missing; see --help\n"},
+        {{"--bogus"}, "qamarel-reading: unknown option \"--bogus\"; see --help\n"},
+        {With(J2000, {"--date", "2000-01-02"}), "qamarel-reading: --date is given more than once\n"},
+        {With(J2000, {"--open", "x.qmz"}), "qamarel-reading: give either the birth data, --open or --batch, not more than one\n"},
+        {{"--open"}, "qamarel-reading: --open needs a value\n"},
+        {{"--json=1"}, "qamarel-reading: --json takes no value\n"},
+        {{"--date", "2000-02-30", "--time", "12:00", "--longitude", "0:00W", "--latitude", "51:28N", "--zone", "0:00"},
+         "qamarel-reading: date \"2000-02-30\" does not exist\n"},
+        {{"--date", "2000-01-01", "--time", "12:00", "--longitude", "10:00W", "--latitude", "51:28N", "--zone", "+1:00"},
+         "qamarel-reading: zone \"+1:00\" is ahead of universal time, but the longitude is West; the zone's "
+         "direction follows the longitude (East ahead, West behind)\n"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = Tool(c.args);
+        EXPECT_EQ(run.status, ToolRefused) << c.message;
+        EXPECT_EQ(run.err, c.message);
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(ReadingToolTest, HelpAndVersion)
+{
+    const ToolRun help = Tool({"--help"});
+    EXPECT_EQ(help.status, ToolSuccess);
+    EXPECT_EQ(help.out.rfind("Usage:\n", 0), 0u);
+    const ToolRun version = Tool({"--version"});
+    EXPECT_EQ(version.status, ToolSuccess);
+    EXPECT_EQ(version.out, "qamarel-reading 1.15\n");
+}
+
+class ReadingToolFileTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = fs::temp_directory_path() / ("qamarel-tool-" + std::to_string(::getpid()) + "-" +
+                                            testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string Write(const std::string& name, const std::string& bytes)
+    {
+        const fs::path path = dir_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(ReadingToolFileTest, OpensASavedReading)
+{
+    const std::string path = Write("j2000.qmz", ReadingFileBytes("19\xC2\xB0 27' 45\" Lib").value());
+    const ToolRun run = Tool({"--open", path});
+    EXPECT_EQ(run.status, ToolSuccess) << run.err;
+    // The file keeps no degree sign; the reading is the same as the calculated one.
+    EXPECT_EQ(run.out.rfind("Position: 19 27' 45\" Lib\nMansion: 16\nLunar Mansion Name: Azubene or Ahubene\n", 0), 0u)
+        << run.out;
+    const ToolRun calculated = Tool(J2000);
+    EXPECT_EQ(run.out.substr(run.out.find("Mansion:")), calculated.out.substr(calculated.out.find("Mansion:")));
+}
+
+TEST_F(ReadingToolFileTest, RefusesWhatIsNotASavedReading)
+{
+    const std::string good = ReadingFileBytes("1\xC2\xB0 2' 3\" Ari").value();
+    fs::create_directory(dir_ / "folder.qmz");
+    const struct {
+        std::string path;
+        std::string problem;
+    } cases[] = {
+        {Write("upper.QMZ", good), "is not a reading file: its name must end in .qmz"},
+        {Write("empty.qmz", ""), "is not a saved reading: its first line is not a Moon position"},
+        {Write("blank-first.qmz", "\r\n" + good), "is not a saved reading: its first line is not a Moon position"},
+        {Write("damaged.qmz", "\x8E\x96\x7D\x8F\x94\r\n"), "is not a saved reading: its first line is not a Moon position"},
+        {Write("text.qmz", "19 27' 45\" Lib\r\n"), "is not a saved reading: its first line is not a Moon position"},
+        {Write("huge.qmz", std::string(1 << 20, '\x8E')), "is not a saved reading (its first line is too long)"},
+        {(dir_ / "missing.qmz").string(), "is not a file"},
+        {(dir_ / "folder.qmz").string(), "is not a file"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = Tool({"--open", c.path, "--json"});
+        EXPECT_EQ(run.status, ToolRefused) << c.path;
+        EXPECT_EQ(run.err, "qamarel-reading: " + c.path + " " + c.problem + "\n");
+        EXPECT_EQ(run.out, "") << c.path;
+    }
+}
+
+TEST_F(ReadingToolFileTest, BatchGoesOnPastBadRows)
+{
+    const std::string csv =
+        "name,date,time,longitude,latitude,zone,dst\r\n"
+        "Ada,2000-01-01,12:00,0:00W,51:28N,0:00,0\r\n"
+        "\"Smith, Jo\",1992-04-12,0:00,0:00W,51:28N,0:00,0\r\n"
+        "Bad,1999-02-29,0:00,0:00W,51:28N,0:00,0\r\n"
+        "\r\n"
+        "Short,2000-01-01\r\n"
+        "Dst,2000-01-01,12:00,0:00W,51:28N,0:00,yes\r\n"
+        "Kit,2000-01-01,13:00,0:00W,51:28N,0:00,1\r\n";
+    const ToolRun run = Tool({"--batch", Write("clients.csv", csv)});
+    EXPECT_EQ(run.status, ToolSomeRowsFailed);
+    EXPECT_EQ(run.out,
+              "name,position,mansion,lunar_mansion_name,error\n"
+              "Ada,\"19\xC2\xB0 27' 45\"\" Lib\",16,Azubene or Ahubene,\n"
+              "\"Smith, Jo\",\"19\xC2\xB0 24' 14\"\" Can\",9,Archaam or Arcaph,\n"
+              "Bad,,,,\"date \"\"1999-02-29\"\" does not exist\"\n"
+              "Short,,,,\"expected 7 fields, found 2\"\n"
+              "Dst,,,,\"dst \"\"yes\"\" must be 0 or 1\"\n"
+              "Kit,\"19\xC2\xB0 27' 45\"\" Lib\",16,Azubene or Ahubene,\n");
+    EXPECT_EQ(run.err,
+              "qamarel-reading: line 4: date \"1999-02-29\" does not exist\n"
+              "qamarel-reading: line 6: expected 7 fields, found 2\n"
+              "qamarel-reading: line 7: dst \"yes\" must be 0 or 1\n");
+}
+
+// A batch row gives the very reading of the single-reading form.
+TEST_F(ReadingToolFileTest, BatchRowsMatchSingleReadings)
+{
+    const std::vector<std::vector<std::string>> births = {
+        {"1961-07-01", "19:45", "0:30E", "52:50N", "0:00", "1"},
+        {"1942-01-17", "18:35", "85:46W", "38:15N", "6:00", "0"},
+        {"1917-11-19", "23:11", "81:51E", "25:27N", "+5:30", "0"},
+        {"2050-12-31", "23:59", "179:59W", "89:59S", "14:59", "1"},
+    };
+    std::string csv = "name,date,time,longitude,latitude,zone,dst\n";
+    for (const auto& b : births)
+        csv += "x," + b[0] + "," + b[1] + "," + b[2] + "," + b[3] + "," + b[4] + "," + b[5] + "\n";
+    const ToolRun batch = Tool({"--batch", "-", "--json"}, csv);
+    ASSERT_EQ(batch.status, ToolSuccess) << batch.err;
+    std::istringstream lines(batch.out);
+    std::string line;
+    std::size_t row = 0;
+    while (std::getline(lines, line)) {
+        const auto& b = births.at(row);
+        std::vector<std::string> args = {"--date", b[0], "--time", b[1], "--longitude", b[2],
+                                         "--latitude", b[3], "--zone", b[4], "--json", "--name", "x"};
+        if (b[5] == "1")
+            args.push_back("--dst");
+        const ToolRun single = Tool(args);
+        EXPECT_EQ(line, "{\"line\":" + std::to_string(row + 2) + "," + single.out.substr(1, single.out.size() - 2))
+            << b[0];
+        ++row;
+    }
+    EXPECT_EQ(row, births.size());
+}
+
+TEST_F(ReadingToolFileTest, BatchHeaderMustMatch)
+{
+    for (const std::string& csv : {std::string(""), std::string("name,date\n"),
+                                   std::string("Name,Date,Time,Longitude,Latitude,Zone,DST\n")}) {
+        const ToolRun run = Tool({"--batch", "-"}, csv);
+        EXPECT_EQ(run.status, ToolRefused) << csv;
+        EXPECT_NE(run.err.find("name,date,time,longitude,latitude,zone,dst"), std::string::npos);
+    }
+    // A spreadsheet's byte-order mark is not part of the header.
+    const ToolRun bom = Tool({"--batch", "-"}, "\xEF\xBB\xBFname,date,time,longitude,latitude,zone,dst\n");
+    EXPECT_EQ(bom.status, ToolSuccess) << bom.err;
+}
+
+TEST_F(ReadingToolFileTest, BatchJsonFailureRows)
+{
+    const ToolRun run = Tool({"--batch", "-", "--json"},
+                         "name,date,time,longitude,latitude,zone,dst\n\"Ad\xFF\",2000-01-01,25:00,0:00W,51:28N,0:00,0\n");
+    EXPECT_EQ(run.status, ToolSomeRowsFailed);
+    EXPECT_EQ(run.out, "{\"line\":2,\"name\":\"Ad\xEF\xBF\xBD\",\"error\":\"time \\\"25:00\\\": hour must be 0 to 23, "
+                       "minutes and seconds 0 to 59\"}\n");
+}
+
+}  // namespace

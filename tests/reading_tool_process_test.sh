@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The reading tool as a user runs it: real process, exit statuses, streams.
+set -u
+tool=$1
+fail=0
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+expect() {  # expect <what> <wanted> <got>
+    if [ "$2" != "$3" ]; then
+        printf 'FAIL %s\n  wanted: %s\n  got:    %s\n' "$1" "$2" "$3"
+        fail=1
+    fi
+}
+
+out=$("$tool" --date 2000-01-01 --time 12:00 --longitude 0:00W --latitude 51:28N --zone 0:00)
+expect "single reading status" 0 $?
+expect "single reading position" "Position: 19° 27' 45\" Lib" "$(printf '%s\n' "$out" | head -n 1)"
+
+"$tool" --date 2000-02-30 --time 12:00 --longitude 0:00W --latitude 51:28N --zone 0:00 >"$work/out" 2>"$work/err"
+expect "refusal status" 2 $?
+expect "refusal message" 'qamarel-reading: date "2000-02-30" does not exist' "$(cat "$work/err")"
+expect "refusal prints nothing" "" "$(cat "$work/out")"
+
+printf 'name,date,time,longitude,latitude,zone,dst\nA,2000-01-01,12:00,0:00W,51:28N,0:00,0\nB,2000-01-01,12:00,0:00W,51:28N,0:00,2\n' |
+    "$tool" --batch - >"$work/out" 2>"$work/err"
+expect "batch with a bad row" 1 $?
+expect "batch rows" 3 "$(wc -l <"$work/out")"
+expect "batch error line" 'qamarel-reading: line 3: dst "2" must be 0 or 1' "$(cat "$work/err")"
+
+"$tool" --version >/dev/null
+expect "version status" 0 $?
+
+exit $fail
