@@ -80,18 +80,16 @@ std::string ParseTime(std::string_view s, ChartRecord& chart)
 }
 
 // D:MM followed by one of two hemisphere letters (either case).
-std::string ParseAngle(std::string_view s, std::string_view what, int maxDegrees, char positive,
-                       char negative, std::int16_t& degrees, std::int16_t& minutes, bool& isPositive)
+std::string ParseAngle(std::string_view s, const char* what, int maxDegrees, char positive, char negative,
+                       std::int16_t& degrees, std::int16_t& minutes, bool& isPositive)
 {
     std::size_t pos = 0;
     int d = 0, m = 0;
-    const std::string form = what == "longitude" ? "D:MM then E or W, e.g. 77:13E"
-                                                 : "D:MM then N or S, e.g. 51:28N";
-    if (!Digits(s, pos, 3, d) || !Char(s, pos, ':') || !Digits(s, pos, 2, m) || pos + 1 != s.size())
-        return std::string(what) + " " + Quote(s) + " is not of the form " + form;
-    const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(s[pos])));
-    if (letter != positive && letter != negative)
-        return std::string(what) + " " + Quote(s) + " is not of the form " + form;
+    const bool formOk = Digits(s, pos, 3, d) && Char(s, pos, ':') && Digits(s, pos, 2, m) && pos + 1 == s.size();
+    const char letter = formOk ? static_cast<char>(std::toupper(static_cast<unsigned char>(s[pos]))) : '\0';
+    if (!formOk || (letter != positive && letter != negative))
+        return std::string(what) + " " + Quote(s) + " is not of the form D:MM then " + positive + " or " +
+               negative + (positive == 'E' ? ", e.g. 77:13E" : ", e.g. 51:28N");
     if (m > 59 || d > maxDegrees || (d == maxDegrees && m > 0))
         return std::string(what) + " " + Quote(s) + " must be 0:00 to " + std::to_string(maxDegrees) +
                ":00, with minutes 0 to 59";

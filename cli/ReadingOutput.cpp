@@ -32,43 +32,6 @@ void ForEachItem(std::string_view text, Visit visit)
 
 }  // namespace
 
-std::string SanitizeUtf8(std::string_view bytes)
-{
-    std::string out;
-    out.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        std::size_t length = 0;
-        unsigned char low = 0x80, high = 0xBF;  // range of the second byte
-        if (lead < 0x80) {
-            length = 1;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            if (lead == 0xE0) low = 0xA0;   // no overlong forms
-            if (lead == 0xED) high = 0x9F;  // no surrogates
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            if (lead == 0xF0) low = 0x90;
-            if (lead == 0xF4) high = 0x8F;  // nothing beyond U+10FFFF
-        }
-        bool valid = length > 0 && i + length <= bytes.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto cont = static_cast<unsigned char>(bytes[i + k]);
-            valid = k == 1 ? cont >= low && cont <= high : (cont & 0xC0) == 0x80;
-        }
-        if (valid) {
-            out.append(bytes.substr(i, length));
-            i += length;
-        } else {
-            out += "\xEF\xBF\xBD";
-            ++i;
-        }
-    }
-    return out;
-}
-
 std::string JsonString(std::string_view bytes)
 {
     const std::string text = SanitizeUtf8(bytes);
@@ -104,9 +67,9 @@ void WriteReadingText(std::ostream& out, const MansionReading& reading,
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {
         if (IsList(i)) {
             out << MansionFieldCaptions[i] << ":\n";
-            ForEachItem(reading.record[i], [&](std::string_view item) { out << "  " << item << '\n'; });
+            ForEachItem(reading.texts[i], [&](std::string_view item) { out << "  " << item << '\n'; });
         } else {
-            out << MansionFieldCaptions[i] << ": " << reading.record[i] << '\n';
+            out << MansionFieldCaptions[i] << ": " << reading.texts[i] << '\n';
         }
     }
 }
@@ -128,7 +91,7 @@ std::string ReadingJson(const MansionReading& reading, const std::optional<std::
         if (IsList(i)) {
             out += '[';
             bool first = true;
-            ForEachItem(reading.record[i], [&](std::string_view item) {
+            ForEachItem(reading.texts[i], [&](std::string_view item) {
                 if (!first)
                     out += ',';
                 first = false;
@@ -136,7 +99,7 @@ std::string ReadingJson(const MansionReading& reading, const std::optional<std::
             });
             out += ']';
         } else {
-            out += JsonString(reading.record[i]);
+            out += JsonString(reading.texts[i]);
         }
     }
     out += '}';

@@ -1,15 +1,12 @@
 #pragma once
 
+#include "cli/Utf8Text.h"
 #include "reading/MansionReading.h"
 
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
-
-// Valid UTF-8 for any bytes: each byte that does not start or continue a valid
-// sequence becomes U+FFFD, so what the tool prints is always well-formed text.
-std::string SanitizeUtf8(std::string_view bytes);
 
 // A JSON string literal (quotes included) for any bytes.
 std::string JsonString(std::string_view bytes);

@@ -73,23 +73,38 @@ public:
 
     void Reading(std::size_t line, const std::string& name, const MansionReading& reading)
     {
+        row_.clear();
         if (json_) {
-            out_ << ReadingJson(reading, name, line) << '\n';
-            return;
+            row_ = ReadingJson(reading, name, line);
+        } else {
+            AppendCsvField(row_, name);
+            row_ += ',';
+            AppendCsvField(row_, reading.position);
+            row_ += ',';
+            row_ += std::to_string(reading.mansion);
+            row_ += ',';
+            AppendCsvField(row_, reading.texts[LunarMansionName]);
+            row_ += ',';
         }
-        out_ << CsvField(SanitizeUtf8(name)) << ',' << CsvField(reading.position) << ','
-             << reading.mansion << ',' << CsvField(reading.record[LunarMansionName]) << ",\n";
+        row_ += '\n';
+        out_.write(row_.data(), static_cast<std::streamsize>(row_.size()));
     }
 
     void Failure(std::size_t line, const std::string& name, const std::string& error)
     {
         failed_ = true;
         err_ << ToolName << ": line " << line << ": " << SanitizeUtf8(error) << '\n';
-        if (json_)
-            out_ << "{\"line\":" << line << ",\"name\":" << JsonString(name)
-                 << ",\"error\":" << JsonString(error) << "}\n";
-        else
-            out_ << CsvField(SanitizeUtf8(name)) << ",,,," << CsvField(SanitizeUtf8(error)) << '\n';
+        row_.clear();
+        if (json_) {
+            row_ = "{\"line\":" + std::to_string(line) + ",\"name\":" + JsonString(name) +
+                   ",\"error\":" + JsonString(error) + "}";
+        } else {
+            AppendCsvField(row_, name);
+            row_ += ",,,,";
+            AppendCsvField(row_, error);
+        }
+        row_ += '\n';
+        out_.write(row_.data(), static_cast<std::streamsize>(row_.size()));
     }
 
     bool failed() const { return failed_; }
@@ -99,6 +114,7 @@ private:
     std::ostream& err_;
     bool json_;
     bool failed_ = false;
+    std::string row_;  // one output row, its storage reused
 };
 
 int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& out, std::ostream& err)
@@ -138,7 +154,7 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
         }
         if (fields.size() == 1 && fields[0].empty())
             continue;  // blank line
-        const std::string name = fields[0];
+        const std::string& name = fields[0];
         if (fields.size() != BatchFieldCount) {
             run.Failure(line, name, "expected " + std::to_string(BatchFieldCount) + " fields, found " +
                                         std::to_string(fields.size()));

@@ -5,9 +5,11 @@
 
 namespace {
 
+// Multipliers are small whole numbers held as doubles: converting them once
+// here instead of on every evaluation gives the same products.
 struct MoonLongitudeTerm {
-    int d, m, mp, f;  // multipliers of D, M, M', F
-    double c;         // coefficient, degrees
+    double d, m, mp, f;  // multipliers of D, M, M', F
+    double c;            // coefficient, degrees
 };
 
 // Largest 25 terms of the lunar longitude series, in their published order.
@@ -52,10 +54,18 @@ double MoonTropicalLongitude(double T)
     const double F = (93.2720993 + 483202.0175273 * T) * DegreesToRadians;
     const double E = 1.0 - 0.002516 * T - 0.0000074 * T * T;
 
+    // All arguments first, then the sines: the argument sums do not wait on
+    // the sine calls, and each is formed exactly as in a single loop.
+    std::array<double, MoonLongitudeTerms.size()> arguments;
+    for (std::size_t i = 0; i < MoonLongitudeTerms.size(); ++i) {
+        const MoonLongitudeTerm& t = MoonLongitudeTerms[i];
+        arguments[i] = t.d * D + t.m * M + t.mp * Mp + t.f * F;
+    }
     double sum = 0.0;
-    for (const MoonLongitudeTerm& t : MoonLongitudeTerms) {
-        const double c = t.m != 0 ? t.c * E : t.c;
-        sum += c * std::sin(t.d * D + t.m * M + t.mp * Mp + t.f * F);
+    for (std::size_t i = 0; i < MoonLongitudeTerms.size(); ++i) {
+        const MoonLongitudeTerm& t = MoonLongitudeTerms[i];
+        const double c = t.m != 0.0 ? t.c * E : t.c;
+        sum += c * std::sin(arguments[i]);
     }
     return ReduceLongitude(Lp + sum);
 }

@@ -16,6 +16,11 @@ inline constexpr std::string_view DegreeSign = "\xC2\xB0";
 // Notes:   1) Every stage drops its fraction, so there is never a carry: a value
 //             meant to be exact can come out one second low.
 //          2) The sign index comes from the whole degrees before they are reduced;
-//             360 or more would give an empty abbreviation.
+//             360 or more would give an empty abbreviation; a value that is not
+//             finite gives an empty text.
 // Checked: SignPositionTest.FormatsReferenceLongitudes — 123.456 -> 3° 27' 21" Leo (exact)
 std::string FormatSignPosition(double longitude);
+
+// The same text written into `out`, reusing its storage (no allocation once it
+// has held a position text): the engine writes each reading's text this way.
+void FormatSignPositionInto(double longitude, std::string& out);

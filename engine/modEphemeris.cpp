@@ -16,7 +16,7 @@ void ComputeMoonPosition(ChartRecord& chart)
     chart.MoonLongitude = chart.MoonLongitude + chart.SiderealOffset;
     if (chart.MoonLongitude < 0.0)
         chart.MoonLongitude += 360.0;
-    chart.MoonPositionText = FormatSignPosition(chart.MoonLongitude);
+    FormatSignPositionInto(chart.MoonLongitude, chart.MoonPositionText);
 }
 
 }  // namespace modEphemeris

@@ -29,6 +29,10 @@ inline constexpr std::array<std::string_view, MansionFieldCount> MansionFieldCap
 };
 inline constexpr int MansionCount = 28;
 
+// The ten texts of a mansion as the constant table holds them.
+using MansionRow = std::array<std::string_view, MansionFieldCount>;
+
+// The ten texts of the current reading, as the result window shows them.
 struct MansionRecord {
     std::array<std::string, MansionFieldCount> fields;
 

@@ -331,15 +331,11 @@ int FillCurrentMansion(MansionRecord& current)
     return -1;
 }
 
-MansionRecord MansionRecordFor(int mansion)
+MansionRow MansionRowFor(int mansion)
 {
-    MansionRecord record;
     if (mansion < 1 || mansion > MansionCount)
-        return record;
-    const MansionRow& row = Table[static_cast<std::size_t>(mansion - 1)];
-    for (std::size_t i = 0; i < MansionFieldCount; ++i)
-        record[i] = std::string(row[i]);
-    return record;
+        return {};
+    return Table[static_cast<std::size_t>(mansion - 1)];
 }
 
 }  // namespace modArabicLunarMansionInformation

@@ -8,9 +8,6 @@
 // The 28 Arabic lunar mansions and the lookup that fills a mansion record.
 namespace modArabicLunarMansionInformation {
 
-// One row of the table: the ten texts of MansionField order.
-using MansionRow = std::array<std::string_view, MansionFieldCount>;
-
 // The constant table; row r is mansion r + 1, from 0° of sidereal Aries.
 const std::array<MansionRow, MansionCount>& MansionTable();
 
@@ -20,7 +17,7 @@ const std::array<MansionRow, MansionCount>& MansionTable();
 //          1..9 keep what they held
 int FillCurrentMansion(MansionRecord& current);
 
-// The record of mansion `mansion` (1..28); an empty record for any other number.
-MansionRecord MansionRecordFor(int mansion);
+// The texts of mansion `mansion` (1..28); ten empty texts for any other number.
+MansionRow MansionRowFor(int mansion);
 
 }  // namespace modArabicLunarMansionInformation

@@ -7,7 +7,6 @@
 namespace {
 
 struct SignBounds {
-    std::string_view sign;
     int boundCount;
     std::array<int, 3> upTo;     // inclusive upper bounds, minutes within the sign
     std::array<int, 3> mansion;  // mansion of each bound
@@ -16,20 +15,21 @@ struct SignBounds {
 
 constexpr int Minutes(int degrees, int minutes) { return 60 * degrees + minutes; }
 
-// The ends of the 28 mansions (12°51'26" apart) cut to whole minutes, per sign.
+// The ends of the 28 mansions (12°51'26" apart) cut to whole minutes, per
+// sign in zodiac order (the order of SignAbbreviations).
 constexpr std::array<SignBounds, 12> MansionBoundaryTable{{
-    {"Ari", 2, {Minutes(12, 51), Minutes(25, 42), 0}, {1, 2, 0}, 3},
-    {"Tau", 2, {Minutes(8, 34), Minutes(21, 25), 0}, {3, 4, 0}, 5},
-    {"Gem", 2, {Minutes(4, 17), Minutes(17, 8), 0}, {5, 6, 0}, 7},
-    {"Can", 3, {Minutes(0, 0), Minutes(12, 51), Minutes(25, 42)}, {7, 8, 9}, 10},
-    {"Leo", 2, {Minutes(8, 34), Minutes(21, 25), 0}, {10, 11, 0}, 12},
-    {"Vir", 2, {Minutes(4, 17), Minutes(17, 8), 0}, {12, 13, 0}, 14},
-    {"Lib", 3, {Minutes(0, 0), Minutes(12, 51), Minutes(25, 42)}, {14, 15, 16}, 17},
-    {"Sco", 2, {Minutes(8, 34), Minutes(21, 25), 0}, {17, 18, 0}, 19},
-    {"Sag", 2, {Minutes(4, 17), Minutes(17, 8), 0}, {19, 20, 0}, 21},
-    {"Cap", 3, {Minutes(0, 0), Minutes(12, 51), Minutes(25, 42)}, {21, 22, 23}, 24},
-    {"Aqu", 2, {Minutes(8, 34), Minutes(21, 25), 0}, {24, 25, 0}, 26},
-    {"Pis", 2, {Minutes(4, 17), Minutes(17, 8), 0}, {26, 27, 0}, 28},
+    {2, {Minutes(12, 51), Minutes(25, 42), 0}, {1, 2, 0}, 3},  // Ari
+    {2, {Minutes(8, 34), Minutes(21, 25), 0}, {3, 4, 0}, 5},  // Tau
+    {2, {Minutes(4, 17), Minutes(17, 8), 0}, {5, 6, 0}, 7},  // Gem
+    {3, {Minutes(0, 0), Minutes(12, 51), Minutes(25, 42)}, {7, 8, 9}, 10},  // Can
+    {2, {Minutes(8, 34), Minutes(21, 25), 0}, {10, 11, 0}, 12},  // Leo
+    {2, {Minutes(4, 17), Minutes(17, 8), 0}, {12, 13, 0}, 14},  // Vir
+    {3, {Minutes(0, 0), Minutes(12, 51), Minutes(25, 42)}, {14, 15, 16}, 17},  // Lib
+    {2, {Minutes(8, 34), Minutes(21, 25), 0}, {17, 18, 0}, 19},  // Sco
+    {2, {Minutes(4, 17), Minutes(17, 8), 0}, {19, 20, 0}, 21},  // Sag
+    {3, {Minutes(0, 0), Minutes(12, 51), Minutes(25, 42)}, {21, 22, 23}, 24},  // Cap
+    {2, {Minutes(8, 34), Minutes(21, 25), 0}, {24, 25, 0}, 26},  // Aqu
+    {2, {Minutes(4, 17), Minutes(17, 8), 0}, {26, 27, 0}, 28},  // Pis
 }};
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -53,16 +53,16 @@ bool LeadingNumber(std::string_view token, std::int16_t& value)
 }
 
 // Whole number of one or two digits at `pos`, at most `max`; advances `pos`.
-bool Number(std::string_view text, std::size_t& pos, int max)
+bool Number(std::string_view text, std::size_t& pos, int max, int& value)
 {
-    int n = 0;
+    value = 0;
     std::size_t digits = 0;
     while (pos < text.size() && IsDigit(text[pos]) && digits < 3) {
-        n = 10 * n + (text[pos] - '0');
+        value = 10 * value + (text[pos] - '0');
         ++pos;
         ++digits;
     }
-    return digits >= 1 && digits <= 2 && n <= max;
+    return digits >= 1 && digits <= 2 && value <= max;
 }
 
 bool Literal(std::string_view text, std::size_t& pos, std::string_view literal)
@@ -73,58 +73,76 @@ bool Literal(std::string_view text, std::size_t& pos, std::string_view literal)
     return true;
 }
 
-bool IsSign(std::string_view s)
+// Index 0..11 of a three-letter sign abbreviation (case-sensitive), or -1.
+int SignIndex(std::string_view s)
 {
-    for (const SignBounds& row : MansionBoundaryTable)
-        if (row.sign == s)
-            return true;
-    return false;
+    if (s.size() != 3)
+        return -1;
+    for (int k = 0; k < 12; ++k) {
+        const char* sign = SignAbbreviations.data() + 3 * k;
+        if (s[0] == sign[0] && s[1] == sign[1] && s[2] == sign[2])
+            return k;
+    }
+    return -1;
+}
+
+// The strict grammar; on success gives the degrees, minutes and sign index.
+bool ParseStrict(std::string_view text, int& degrees, int& minutes, int& sign)
+{
+    std::size_t pos = 0;
+    int seconds = 0;
+    if (!Number(text, pos, 29, degrees))
+        return false;
+    Literal(text, pos, DegreeSign);  // absent in texts read back from files
+    if (!(Literal(text, pos, " ") && Number(text, pos, 59, minutes) && Literal(text, pos, "' ") &&
+          Number(text, pos, 59, seconds) && Literal(text, pos, "\" ") && text.size() == pos + 3))
+        return false;
+    sign = SignIndex(text.substr(pos));
+    return sign >= 0;
 }
 
 }  // namespace
 
 bool IsWellFormedPositionText(std::string_view text)
 {
-    std::size_t pos = 0;
-    if (!Number(text, pos, 29))
-        return false;
-    Literal(text, pos, DegreeSign);  // absent in texts read back from files
-    return Literal(text, pos, " ") && Number(text, pos, 59) && Literal(text, pos, "' ") &&
-           Number(text, pos, 59) && Literal(text, pos, "\" ") && text.size() == pos + 3 &&
-           IsSign(text.substr(pos));
+    int degrees = 0, minutes = 0, sign = 0;
+    return ParseStrict(text, degrees, minutes, sign);
 }
 
 MansionChoice ChooseMansion(std::string_view text, MansionSignState& state)
 {
     MansionChoice choice;
-    choice.status = IsWellFormedPositionText(text) ? PositionTextStatus::WellFormed
-                                                   : PositionTextStatus::Malformed;
-
-    const std::string_view sign = text.size() >= 3 ? text.substr(text.size() - 3) : std::string_view{};
-    const std::size_t firstSpace = text.find(' ');
-    const std::string_view first = text.substr(0, firstSpace);
-    std::string_view second;
-    if (firstSpace != std::string_view::npos) {
-        const std::size_t secondSpace = text.find(' ', firstSpace + 1);
-        second = text.substr(firstSpace + 1, secondSpace == std::string_view::npos
-                                                 ? std::string_view::npos
-                                                 : secondSpace - firstSpace - 1);
-    }
-    LeadingNumber(first, state.MoonSignDegrees);
-    LeadingNumber(second, state.MoonSignMinutes);
-
-    for (const SignBounds& row : MansionBoundaryTable) {
-        if (row.sign != sign)
-            continue;
-        const int p = 60 * state.MoonSignDegrees + state.MoonSignMinutes;
-        choice.mansion = row.above;
-        for (int b = 0; b < row.boundCount; ++b) {
-            if (p <= row.upTo[static_cast<std::size_t>(b)]) {
-                choice.mansion = row.mansion[static_cast<std::size_t>(b)];
-                break;
-            }
+    int degrees = 0, minutes = 0, s = -1;
+    if (ParseStrict(text, degrees, minutes, s)) {
+        // A well-formed text: the lenient reading below would find the same values.
+        choice.status = PositionTextStatus::WellFormed;
+        state.MoonSignDegrees = static_cast<std::int16_t>(degrees);
+        state.MoonSignMinutes = static_cast<std::int16_t>(minutes);
+    } else {
+        const std::size_t firstSpace = text.find(' ');
+        const std::string_view first = text.substr(0, firstSpace);
+        std::string_view second;
+        if (firstSpace != std::string_view::npos) {
+            const std::size_t secondSpace = text.find(' ', firstSpace + 1);
+            second = text.substr(firstSpace + 1, secondSpace == std::string_view::npos
+                                                     ? std::string_view::npos
+                                                     : secondSpace - firstSpace - 1);
         }
-        break;
+        LeadingNumber(first, state.MoonSignDegrees);
+        LeadingNumber(second, state.MoonSignMinutes);
+        s = SignIndex(text.size() >= 3 ? text.substr(text.size() - 3) : std::string_view{});
+    }
+    if (s < 0)
+        return choice;  // no known sign: no mansion
+
+    const SignBounds& row = MansionBoundaryTable[static_cast<std::size_t>(s)];
+    const int p = 60 * state.MoonSignDegrees + state.MoonSignMinutes;
+    choice.mansion = row.above;
+    for (int b = 0; b < row.boundCount; ++b) {
+        if (p <= row.upTo[static_cast<std::size_t>(b)]) {
+            choice.mansion = row.mansion[static_cast<std::size_t>(b)];
+            break;
+        }
     }
     return choice;
 }

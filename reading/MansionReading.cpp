@@ -19,6 +19,6 @@ MansionReading ReadingForPositionText(std::string_view text)
     reading.status = PositionTextStatus::WellFormed;
     reading.position = std::string(text);
     reading.mansion = choice.mansion;
-    reading.record = modArabicLunarMansionInformation::MansionRecordFor(choice.mansion);
+    reading.texts = modArabicLunarMansionInformation::MansionRowFor(choice.mansion);
     return reading;
 }

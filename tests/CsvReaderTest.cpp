@@ -67,11 +67,22 @@ TEST(CsvReaderTest, OverlongRecordIsSkippedNotKept)
     EXPECT_EQ(line, 2u);
 }
 
+TEST(CsvReaderTest, WrittenFieldsAreValidUtf8)
+{
+    std::string out;
+    AppendCsvField(out, "a\xFF\"b");
+    EXPECT_EQ(out, "\"a\xEF\xBF\xBD\"\"b\"");
+}
+
 TEST(CsvReaderTest, WritesFieldsThatReadBack)
 {
     for (const std::string& value : {std::string("plain"), std::string("a,b"), std::string("say \"hi\""),
                                      std::string("two\r\nlines"), std::string()}) {
-        const Rows rows = ReadAll(CsvField(value) + "," + CsvField(value) + "\n");
+        std::string line;
+        AppendCsvField(line, value);
+        line += ',';
+        AppendCsvField(line, value);
+        const Rows rows = ReadAll(line + "\n");
         ASSERT_EQ(rows.size(), 1u) << value;
         EXPECT_EQ(rows[0], (std::vector<std::string>{value, value}));
     }

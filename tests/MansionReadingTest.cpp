@@ -13,8 +13,8 @@ TEST(MansionReadingTest, ReadingFromBirthData)
     EXPECT_EQ(reading.status, PositionTextStatus::WellFormed);
     EXPECT_EQ(reading.position, "19\xC2\xB0 27' 45\" Lib");
     EXPECT_EQ(reading.mansion, 16);
-    EXPECT_EQ(reading.record[LunarMansionName], "Azubene or Ahubene");
-    EXPECT_EQ(reading.record[ArabicName], "Al Jubana");
+    EXPECT_EQ(reading.texts[LunarMansionName], "Azubene or Ahubene");
+    EXPECT_EQ(reading.texts[ArabicName], "Al Jubana");
     EXPECT_EQ(chart.MoonPositionText, reading.position);
 }
 
@@ -23,7 +23,7 @@ TEST(MansionReadingTest, ReadingFromAFileText)
     const MansionReading reading = ReadingForPositionText("19 24' 14\" Can");
     EXPECT_EQ(reading.status, PositionTextStatus::WellFormed);
     EXPECT_EQ(reading.mansion, 9);
-    EXPECT_EQ(reading.record[LunarMansionName], "Archaam or Arcaph");
+    EXPECT_EQ(reading.texts[LunarMansionName], "Archaam or Arcaph");
 }
 
 TEST(MansionReadingTest, DamagedTextGivesNoReading)
@@ -32,7 +32,7 @@ TEST(MansionReadingTest, DamagedTextGivesNoReading)
         const MansionReading reading = ReadingForPositionText(text);
         EXPECT_EQ(reading.status, PositionTextStatus::Malformed) << text;
         EXPECT_EQ(reading.mansion, 0) << text;
-        EXPECT_TRUE(reading.record[LunarMansionName].empty()) << text;
+        EXPECT_TRUE(reading.texts[LunarMansionName].empty()) << text;
     }
 }
 

@@ -95,7 +95,9 @@ TEST(modArabicLunarMansionInformationTest, ColumnsFollowTheirRules)
 TEST(modArabicLunarMansionInformationTest, NearMissesMatchNothing)
 {
     for (const char* name : {"alnath", "Alnath ", " Alnath", "ALNATH", "Alnat", ""}) {
-        MansionRecord current = MansionRecordFor(5);
+        MansionRecord current;
+        current[LunarMansionName] = "Alhanna or Alchaya";
+        FillCurrentMansion(current);
         const MansionRecord before = current;
         current[LunarMansionName] = name;
         EXPECT_EQ(FillCurrentMansion(current), -1) << name;
@@ -116,12 +118,12 @@ TEST(modArabicLunarMansionInformationTest, SecondLookupReplacesEveryField)
     EXPECT_EQ(current[Constellation], "Libra");
 }
 
-TEST(modArabicLunarMansionInformationTest, RecordByNumber)
+TEST(modArabicLunarMansionInformationTest, RowByNumber)
 {
-    EXPECT_EQ(MansionRecordFor(1)[LunarMansionName], "Alnath");
-    EXPECT_EQ(MansionRecordFor(28)[LunarMansionName], "Albotham or Alchalcy");
-    EXPECT_TRUE(MansionRecordFor(0)[LunarMansionName].empty());
-    EXPECT_TRUE(MansionRecordFor(29)[ArabicName].empty());
+    EXPECT_EQ(MansionRowFor(1)[LunarMansionName], "Alnath");
+    EXPECT_EQ(MansionRowFor(28)[LunarMansionName], "Albotham or Alchalcy");
+    EXPECT_TRUE(MansionRowFor(0)[LunarMansionName].empty());
+    EXPECT_TRUE(MansionRowFor(29)[ArabicName].empty());
 }
 
 }  // namespace
