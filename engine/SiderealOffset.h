@@ -10,3 +10,9 @@
 // Source:  nutation terms from J. Meeus, Astronomical Algorithms, 2nd ed., ch. 22
 // Checked: SiderealOffsetTest.ReferenceValues — T = 0 -> -23.8535 deg (tolerance 5e-5)
 double SiderealOffsetAt(double T);
+
+// ToSidereal — tropical longitude plus the (negative) offset, one turn added if below 0
+// Inputs:  tropical  double  degrees in [0, 360]; offset  double  degrees, -360 < offset <= 0
+// Returns: sidereal longitude in degrees, in [0, 360)
+// Checked: SiderealOffsetTest.ToSiderealWrapsOnce — 10 + (-23.85) -> 346.15
+double ToSidereal(double tropical, double offset);

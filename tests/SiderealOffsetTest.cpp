@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 TEST(SiderealOffsetTest, ReferenceValues)
@@ -20,6 +22,17 @@ TEST(SiderealOffsetTest, GrowsWithTime)
     EXPECT_NEAR(SiderealOffsetAt(1.0) - SiderealOffsetAt(0.0), -5026.75 / 3600.0, 0.02);
     for (double T = -1.0; T < 0.6; T += 0.1)
         EXPECT_LT(SiderealOffsetAt(T + 0.1), SiderealOffsetAt(T)) << T;
+}
+
+TEST(SiderealOffsetTest, ToSiderealWrapsOnce)
+{
+    EXPECT_NEAR(ToSidereal(10.0, -23.85), 346.15, 1e-12);       // into Pisces
+    EXPECT_NEAR(ToSidereal(360.0, -23.85), 336.15, 1e-12);      // 360 never reaches the text
+    EXPECT_NEAR(ToSidereal(223.3161, -23.8535), 199.4626, 1e-12);
+    EXPECT_EQ(ToSidereal(23.85, -23.85), 0.0);
+    EXPECT_LT(ToSidereal(23.85 - 1e-9, -23.85), 360.0);
+    // One unit in the last place below zero: 360 - 3.6e-15 rounds to 360.
+    EXPECT_EQ(ToSidereal(23.85, -std::nextafter(23.85, 100.0)), 0.0);
 }
 
 }  // namespace
