@@ -6,6 +6,7 @@
 #include "mansions/ReadingFile.h"
 #include "reading/MansionReading.h"
 
+#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -41,7 +42,7 @@ int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& er
 std::string ReadingFileProblem(const std::string& path, ReadingFileStatus status)
 {
     switch (status) {
-    case ReadingFileStatus::NotAFile: return path + " is not a file";
+    case ReadingFileStatus::NotAFile: return path + " does not exist or is not a regular file";
     case ReadingFileStatus::CannotRead: return path + " cannot be read";
     case ReadingFileStatus::LineTooLong: return path + " is not a saved reading (its first line is too long)";
     case ReadingFileStatus::Read: break;
@@ -52,9 +53,7 @@ std::string ReadingFileProblem(const std::string& path, ReadingFileStatus status
 int RunOpen(const ReadingCommand& command, std::ostream& out, std::ostream& err)
 {
     const std::string& path = command.path;
-    // The same rule as the window's Open: the name ends in "qmz", in lower case.
-    if (path.size() < ReadingFileExtension.size() ||
-        path.compare(path.size() - ReadingFileExtension.size(), std::string::npos, ReadingFileExtension) != 0)
+    if (!HasReadingFileExtension(path))
         return Refuse(err, path + " is not a reading file: its name must end in .qmz");
     const ReadingFileText file = ReadReadingFile(path);
     if (file.status != ReadingFileStatus::Read)
@@ -122,6 +121,9 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
     std::ifstream file;
     std::istream* in = &stdIn;
     if (command.path != "-") {
+        std::error_code error;
+        if (std::filesystem::is_directory(command.path, error))
+            return Refuse(err, command.path + " is a folder");
         file.open(command.path, std::ios::binary);
         if (!file)
             return Refuse(err, command.path + " cannot be read");

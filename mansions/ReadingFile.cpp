@@ -6,6 +6,12 @@
 #include <fstream>
 #include <system_error>
 
+bool HasReadingFileExtension(std::string_view path)
+{
+    return path.size() >= ReadingFileExtension.size() &&
+           path.substr(path.size() - ReadingFileExtension.size()) == ReadingFileExtension;
+}
+
 std::optional<std::string> ReadingFileBytes(std::string_view positionText)
 {
     const std::optional<std::string> bytes = Utf8ToSingleByte(positionText);

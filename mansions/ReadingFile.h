@@ -12,6 +12,10 @@
 // Reading file extension, compared case-sensitively.
 inline constexpr std::string_view ReadingFileExtension = "qmz";
 
+// Whether a path names a reading file: its last three characters are "qmz"
+// exactly (so "QMZ" is refused, as the program always has).
+bool HasReadingFileExtension(std::string_view path);
+
 // Longest first line read from a file. A position text is under 20 bytes; the
 // bound keeps a huge or binary file from stalling or exhausting the program.
 inline constexpr std::size_t ReadingFileLineLimit = 4096;

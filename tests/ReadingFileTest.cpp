@@ -54,6 +54,15 @@ TEST_F(ReadingFileTest, BytesOfAReading)
     EXPECT_EQ(bytes->find_first_of("\r\n"), bytes->size() - 2);
 }
 
+TEST_F(ReadingFileTest, ExtensionIsLowerCaseQmz)
+{
+    EXPECT_TRUE(HasReadingFileExtension("/home/a/reading.qmz"));
+    EXPECT_TRUE(HasReadingFileExtension("qmz"));
+    EXPECT_FALSE(HasReadingFileExtension("reading.QMZ"));
+    EXPECT_FALSE(HasReadingFileExtension("reading.qmz.txt"));
+    EXPECT_FALSE(HasReadingFileExtension("mz"));
+}
+
 TEST_F(ReadingFileTest, RefusesTextTheFileCannotHold)
 {
     EXPECT_FALSE(ReadingFileBytes("19\xE2\x80\xB2 27' 45\" Lib").has_value());  // prime sign

@@ -146,8 +146,8 @@ TEST_F(ReadingToolFileTest, RefusesWhatIsNotASavedReading)
         {Write("damaged.qmz", "\x8E\x96\x7D\x8F\x94\r\n"), "is not a saved reading: its first line is not a Moon position"},
         {Write("text.qmz", "19 27' 45\" Lib\r\n"), "is not a saved reading: its first line is not a Moon position"},
         {Write("huge.qmz", std::string(1 << 20, '\x8E')), "is not a saved reading (its first line is too long)"},
-        {(dir_ / "missing.qmz").string(), "is not a file"},
-        {(dir_ / "folder.qmz").string(), "is not a file"},
+        {(dir_ / "missing.qmz").string(), "does not exist or is not a regular file"},
+        {(dir_ / "folder.qmz").string(), "does not exist or is not a regular file"},
     };
     for (const auto& c : cases) {
         const ToolRun run = Tool({"--open", c.path, "--json"});
