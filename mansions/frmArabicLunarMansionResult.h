@@ -1,0 +1,50 @@
+#pragma once
+
+#include "mansions/MansionRecord.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class WindowTurns;
+
+// frmArabicLunarMansionResult — the ten texts of the reading's mansion under
+// their captions, green on black, laid out in a fixed client area of
+// 8295 by 6165 twips (15 twips a pixel at 96 dpi, scaled with the screen).
+// Captions and values are lblCaption_0..9 and lblResult_0..9.
+class frmArabicLunarMansionResult : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmArabicLunarMansionResult(WindowTurns& turns, QWidget* parent = nullptr);
+
+    // Sets the ten values, lblResult(i) to field i.
+    void ShowReading(const MansionRecord& mansion);
+
+private slots:
+    void cmdBack_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    int Twips(int twips) const;
+
+    WindowTurns& turns_;
+    bool closingForTurn_ = false;
+    double scale_ = 1.0;
+
+    std::array<QLabel*, MansionFieldCount> lblCaption{};
+    std::array<QLabel*, MansionFieldCount> lblResult{};
+    QLabel* Label61;
+    QLabel* Label1;
+    QLabel* lblFullBrand;
+    QPushButton* cmdSave;
+    QPushButton* cmdBack;
+    QAction* mnuBack;
+    QAction* mnuSave;
+};

@@ -1,0 +1,409 @@
+#include "reading/frmMain.h"
+
+#include "reading/ReadingState.h"
+#include "engine/modEphemeris.h"
+#include "shell/MessageBox.h"
+#include "shell/ProgramFont.h"
+#include "shell/ShellWidgets.h"
+#include "shell/WindowTurns.h"
+#include "timezones/TimeZoneTable.h"
+#include "timezones/frmTimeZone.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+namespace {
+
+struct CheckMessage {
+    BirthFormCheck check;
+    const char* text;
+    Messages::Icon icon;
+};
+
+// What each failed check tells the user; the focus goes to the box concerned.
+constexpr CheckMessage CheckMessages[] = {
+    {BirthFormCheck::NameBlank, "Please Enter Name", Messages::Icon::Error},
+    {BirthFormCheck::ZoneBlank, "Please Enter Hour and Minute of Time Zone", Messages::Icon::Error},
+    {BirthFormCheck::LongitudeDegreesBlank, "Please Enter Degree of Longitude", Messages::Icon::Error},
+    {BirthFormCheck::LongitudeMinutesBlank, "Please Enter Minute of Longitude", Messages::Icon::Error},
+    {BirthFormCheck::LatitudeDegreesBlank, "Please Enter Degree of Latitude", Messages::Icon::Error},
+    {BirthFormCheck::LatitudeMinutesBlank, "Please Enter Minute of Latitude", Messages::Icon::Error},
+    {BirthFormCheck::FebruaryTooLong, "Please Enter Correct Date Or Month!", Messages::Icon::Information},
+    {BirthFormCheck::ThirtyDayMonthTooLong, "Please Enter Correct Date Or Month !", Messages::Icon::Information},
+};
+
+// A box that holds no number after a paste: named in the words of the checks above.
+const char* NumberMessage(NumberBox box)
+{
+    switch (box) {
+    case NumberBox::LongitudeDegrees: return "Please Enter A Number For Degree of Longitude";
+    case NumberBox::LongitudeMinutes: return "Please Enter A Number For Minute of Longitude";
+    case NumberBox::LatitudeDegrees: return "Please Enter A Number For Degree of Latitude";
+    case NumberBox::LatitudeMinutes: return "Please Enter A Number For Minute of Latitude";
+    case NumberBox::ZoneHours: return "Please Enter A Number For Hour of Time Zone";
+    case NumberBox::ZoneMinutes: return "Please Enter A Number For Minute of Time Zone";
+    }
+    return "";
+}
+
+QLineEdit* MakeLineEdit(const char* name, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+QComboBox* MakeList(const char* name, QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setMaxVisibleItems(12);
+    return list;
+}
+
+QLabel* MakeLabel(const QString& text, QWidget* parent)
+{
+    return new QLabel(text, parent);
+}
+
+std::string Text(const QLineEdit* box)
+{
+    return box->text().toStdString();
+}
+
+}  // namespace
+
+frmMain::frmMain(WindowTurns& turns, QWidget* parent) : QMainWindow(parent), turns_(turns)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(ProgramCaption);
+    setFont(ProgramFont());
+    BuildControls();
+    BuildMenus();
+    WireHandlers();
+    Form_Load();
+}
+
+void frmMain::BuildControls()
+{
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    auto* intro = new QLabel(tr("Know more about your favorable and unfavorable personality traits based on "
+                                "Arabic Lunar Mansions. Enter the details to get your Arabic Lunar Mansion Reading."),
+                             central);
+    intro->setWordWrap(true);
+
+    txtName = MakeLineEdit("txtName", central);
+    cboMonth = MakeList("cboMonth", central);
+    cboDate = MakeList("cboDate", central);
+    cboYear = MakeList("cboYear", central);
+    cboHH = MakeList("cboHH", central);
+    cboMM = MakeList("cboMM", central);
+    cboSS = MakeList("cboSS", central);
+    txtMCity = MakeLineEdit("txtMCity", central);
+    txtMState = MakeLineEdit("txtMState", central);
+    txtMCountry = MakeLineEdit("txtMCountry", central);
+    cmdBrowser = new QPushButton(tr("Click Here To Find Latitude && Longitude"), central);
+    cmdBrowser->setObjectName(QStringLiteral("cmdBrowser"));
+
+    // Person, date and time.
+    auto* person = new QGridLayout;
+    person->addWidget(MakeLabel(tr("Name"), central), 0, 0);
+    person->addWidget(txtName, 0, 1, 1, 3);
+    person->addWidget(MakeLabel(tr("Date of Birth"), central), 1, 0);
+    person->addWidget(cboMonth, 1, 1);
+    person->addWidget(cboDate, 1, 2);
+    person->addWidget(cboYear, 1, 3);
+    person->addWidget(MakeLabel(tr("HH:MM:SS"), central), 2, 1, Qt::AlignBottom);
+    person->addWidget(MakeLabel(tr("Time of Birth"), central), 3, 0);
+    person->addWidget(cboHH, 3, 1);
+    person->addWidget(cboMM, 3, 2);
+    person->addWidget(cboSS, 3, 3);
+    person->addWidget(MakeLabel(tr("City"), central), 4, 0);
+    person->addWidget(txtMCity, 4, 1, 1, 3);
+    person->addWidget(MakeLabel(tr("State"), central), 5, 0);
+    person->addWidget(txtMState, 5, 1, 1, 3);
+    person->addWidget(MakeLabel(tr("Country"), central), 6, 0);
+    person->addWidget(txtMCountry, 6, 1, 1, 3);
+    person->addWidget(cmdBrowser, 7, 1, 1, 3);
+    person->setColumnStretch(1, 3);
+    person->setColumnStretch(2, 2);
+    person->setColumnStretch(3, 2);
+
+    // Longitude and latitude: degrees, minutes and hemisphere.
+    auto angleFrame = [&](const QString& title, const char* frameName, QLineEdit*& degrees, const char* degreesName,
+                          QLineEdit*& minutes, const char* minutesName, QButtonGroup*& group, const char* groupName,
+                          QRadioButton*& first, const QString& firstCaption, QRadioButton*& second,
+                          const QString& secondCaption) {
+        auto* frame = new QGroupBox(title, central);
+        frame->setObjectName(QString::fromLatin1(frameName));
+        degrees = MakeLineEdit(degreesName, frame);
+        minutes = MakeLineEdit(minutesName, frame);
+        first = new QRadioButton(firstCaption, frame);
+        second = new QRadioButton(secondCaption, frame);
+        first->setObjectName(QString::fromLatin1(groupName) + QStringLiteral("_0"));
+        second->setObjectName(QString::fromLatin1(groupName) + QStringLiteral("_1"));
+        group = new QButtonGroup(frame);
+        group->setObjectName(QString::fromLatin1(groupName));
+        group->addButton(first, 0);
+        group->addButton(second, 1);
+        auto* grid = new QGridLayout(frame);
+        grid->addWidget(MakeLabel(tr("Deg"), frame), 0, 0);
+        grid->addWidget(degrees, 0, 1);
+        grid->addWidget(MakeLabel(tr("Min"), frame), 0, 2);
+        grid->addWidget(minutes, 0, 3);
+        grid->addWidget(first, 1, 1);
+        grid->addWidget(second, 1, 3);
+        return frame;
+    };
+    QGroupBox* longitude = angleFrame(tr("Longitude"), "fraLongitude", txtLonD, "txtLonD", txtLonM, "txtLonM", optLong,
+                                      "optLong", optLongEast, tr("East"), optLongWest, tr("West"));
+    QGroupBox* latitude = angleFrame(tr("Latitude"), "fraLatitude", txtLatD, "txtLatD", txtLatM, "txtLatM", optLat,
+                                     "optLat", optLatNorth, tr("North"), optLatSouth, tr("South"));
+
+    // Time zone.
+    fraZone = new QGroupBox(tr("Time Zone"), central);
+    fraZone->setObjectName(QStringLiteral("fraZone"));
+    txtZoneHour = MakeLineEdit("txtZoneHour", fraZone);
+    txtZoneHour->setMaxLength(3);
+    txtZoneMinute = MakeLineEdit("txtZoneMinute", fraZone);
+    txtZoneMinute->setMaxLength(2);
+    chkDST = new QCheckBox(tr("DST"), fraZone);
+    chkDST->setObjectName(QStringLiteral("chkDST"));
+    lblTZHelp = MakeLinkLabel(tr("TZ Help"), QStringLiteral("lblTZHelp"), fraZone);
+    auto* zone = new QGridLayout(fraZone);
+    zone->addWidget(MakeLabel(tr("Hour"), fraZone), 0, 0);
+    zone->addWidget(txtZoneHour, 0, 1);
+    zone->addWidget(MakeLabel(tr("Min"), fraZone), 0, 2);
+    zone->addWidget(txtZoneMinute, 0, 3);
+    zone->addWidget(chkDST, 1, 1);
+    zone->addWidget(lblTZHelp, 1, 3);
+
+    auto* places = new QHBoxLayout;
+    places->addWidget(longitude);
+    places->addWidget(latitude);
+    places->addWidget(fraZone);
+
+    cmdCalculate = new QPushButton(tr("&Get My Arabic Lunar Mansion"), central);
+    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
+    cmdCalculate->setDefault(true);
+    cmdOpen = new QPushButton(tr("&Open Previously Saved Reading"), central);
+    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdCalculate);
+    buttons->addWidget(cmdOpen);
+    buttons->addStretch();
+
+    // Links to the publisher: the banner, and two promotional labels in one
+    // place, of which the one in front is seen.
+    Label11 = MakeLinkLabel(tr("Visit us online for more astrology software and readings"),
+                            QStringLiteral("Label11"), central);
+    Label11->setAlignment(Qt::AlignCenter);
+    auto* fraFullBrand = new QGroupBox(central);
+    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+    lblCobrand = MakeLinkLabel(tr("Offer Qamarel to your clients under your own name and logo: ask for co-branded copies"),
+                               QStringLiteral("lblCobrand"), fraFullBrand);
+    lblFullBrand = MakeLinkLabel(tr("Make Qamarel your own: ask for fully branded copies for your business"),
+                                 QStringLiteral("lblFullBrand"), fraFullBrand);
+    for (QLabel* label : {lblCobrand, lblFullBrand}) {
+        label->setAlignment(Qt::AlignCenter);
+        label->setWordWrap(true);
+    }
+    // Only the label in front shows; the other waits behind it.
+    promotionStrip_ = new QStackedLayout(fraFullBrand);
+    promotionStrip_->addWidget(lblCobrand);
+    promotionStrip_->addWidget(lblFullBrand);
+
+    auto* page = new QVBoxLayout(central);
+    page->addWidget(intro);
+    page->addSpacing(6);
+    page->addLayout(person);
+    page->addSpacing(6);
+    page->addLayout(places);
+    page->addSpacing(6);
+    page->addLayout(buttons);
+    page->addSpacing(6);
+    page->addWidget(Label11);
+    page->addWidget(fraFullBrand);
+
+    // Keyboard order: person, time, longitude, latitude, place, the two
+    // buttons, then the zone and Open; the picker link last.
+    QWidget* order[] = {txtName,      cboMonth,    cboDate,     cboYear,      cboHH,       cboMM,
+                        cboSS,        txtLonD,     txtLonM,     optLongEast,  optLongWest, txtLatD,
+                        txtLatM,      optLatNorth, optLatSouth, txtMCity,     txtMState,   txtMCountry,
+                        cmdBrowser,   cmdCalculate, txtZoneHour, txtZoneMinute, chkDST,    cmdOpen,
+                        lblTZHelp};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    lblTZHelp->setFocusPolicy(Qt::TabFocus);
+
+    // A form of fixed width, like a dialog; wrapped labels take their height from it.
+    central->setFixedWidth(fontMetrics().averageCharWidth() * 100);
+}
+
+void frmMain::BuildMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuCalculate = file->addAction(tr("&Calculate"));
+    mnuCalculate->setObjectName(QStringLiteral("mnuCalculate"));
+    AddHelpMenu(this);
+}
+
+void frmMain::WireHandlers()
+{
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
+    connect(mnuCalculate, &QAction::triggered, this, &frmMain::mnuCalculate_Click);
+    connect(lblTZHelp, &QLabel::linkActivated, this, &frmMain::lblTZHelp_Click);
+    for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM, txtZoneHour, txtZoneMinute})
+        box->installEventFilter(this);
+}
+
+void frmMain::Form_Load()
+{
+    const char* months[] = {"January", "February", "March",     "April",   "May",      "June",
+                            "July",    "August",   "September", "October", "November", "December"};
+    for (const char* month : months)
+        cboMonth->addItem(tr(month));
+    auto fill = [](QComboBox* list, int first, int last) {
+        for (int n = first; n <= last; ++n)
+            list->addItem(QString::number(n));
+    };
+    fill(cboDate, 1, 31);
+    fill(cboYear, 1901, 2050);
+    fill(cboHH, 0, 23);
+    fill(cboMM, 0, 59);
+    fill(cboSS, 0, 59);
+    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS})
+        list->setCurrentIndex(0);
+    optLongEast->setChecked(true);
+    optLatNorth->setChecked(true);
+    txtName->setFocus();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    // Keys that type no character (arrows, Home, Delete, Tab...) are not filtered.
+    const QString text = key->text();
+    if (text.isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+        return false;
+    const QChar c = text.at(0);
+    if (text.size() == 1 && ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('\b')))
+        return false;
+    Messages::Show(this, tr("Only Numbers Are Accepted"), Messages::Icon::Error);
+    return true;  // the key is discarded
+}
+
+BirthFormValues frmMain::FormValues() const
+{
+    BirthFormValues form;
+    form.name = Text(txtName);
+    form.monthIndex = cboMonth->currentIndex();
+    form.dayIndex = cboDate->currentIndex();
+    form.day = cboDate->currentText().toStdString();
+    form.year = cboYear->currentText().toStdString();
+    form.hour = cboHH->currentText().toStdString();
+    form.minute = cboMM->currentText().toStdString();
+    form.lonDegrees = Text(txtLonD);
+    form.lonMinutes = Text(txtLonM);
+    form.latDegrees = Text(txtLatD);
+    form.latMinutes = Text(txtLatM);
+    form.zoneHours = Text(txtZoneHour);
+    form.zoneMinutes = Text(txtZoneMinute);
+    form.east = optLongEast->isChecked();
+    form.north = optLatNorth->isChecked();
+    form.dst = chkDST->isChecked();
+    return form;
+}
+
+bool frmMain::ValidateBirthData()
+{
+    const BirthFormCheck check = ::ValidateBirthData(FormValues());
+    if (check == BirthFormCheck::Passed)
+        return true;
+    QWidget* focus = nullptr;
+    switch (check) {
+    case BirthFormCheck::NameBlank: focus = txtName; break;
+    case BirthFormCheck::ZoneBlank: focus = txtZoneHour; break;
+    case BirthFormCheck::LongitudeDegreesBlank: focus = txtLonD; break;
+    case BirthFormCheck::LongitudeMinutesBlank: focus = txtLonM; break;
+    case BirthFormCheck::LatitudeDegreesBlank: focus = txtLatD; break;
+    case BirthFormCheck::LatitudeMinutesBlank: focus = txtLatM; break;
+    default: break;  // the date checks leave the focus where it is
+    }
+    for (const CheckMessage& m : CheckMessages)
+        if (m.check == check)
+            Messages::Show(this, tr(m.text), m.icon);
+    if (focus)
+        focus->setFocus();
+    return false;
+}
+
+void frmMain::cmdCalculate_Click()
+{
+    if (!ValidateBirthData())
+        return;
+    ReadingState& state = turns_.state();
+    const ChartInputsResult inputs = ChartInputsFromForm(FormValues(), state.chart);
+    if (inputs.failed) {
+        QLineEdit* boxes[] = {txtLonD, txtLonM, txtLatD, txtLatM, txtZoneHour, txtZoneMinute};
+        Messages::Show(this, tr(NumberMessage(*inputs.failed)), Messages::Icon::Error);
+        boxes[static_cast<int>(*inputs.failed)]->setFocus();
+        return;
+    }
+    state.chart = inputs.chart;
+    modEphemeris::ComputeMoonPosition(state.chart);
+    ShowMansionReading(state.chart.MoonPositionText);
+}
+
+void frmMain::mnuCalculate_Click()
+{
+    cmdCalculate_Click();
+}
+
+PositionTextStatus frmMain::ShowMansionReading(std::string_view text)
+{
+    const PositionTextStatus status = ChooseCurrentMansion(turns_.state(), text);
+    if (status != PositionTextStatus::WellFormed)
+        return status;
+    turns_.ShowResultWindow();
+    closingForTurn_ = true;
+    close();
+    return status;
+}
+
+void frmMain::lblTZHelp_Click()
+{
+    frmTimeZone picker(this);
+    if (picker.exec() != QDialog::Accepted)
+        return;
+    const TimeZoneEntry& zone = TimeZoneTable()[static_cast<std::size_t>(picker.chosenRow())];
+    txtZoneHour->setText(QString::fromStdString(ZoneBoxText(zone.hours)));
+    txtZoneMinute->setText(QString::fromStdString(ZoneBoxText(zone.minutes)));
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (!closingForTurn_)
+        turns_.WindowClosedByUser();
+}

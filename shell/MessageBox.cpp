@@ -1,0 +1,38 @@
+#include "shell/MessageBox.h"
+
+#include "shell/ProgramFont.h"
+
+#include <QMessageBox>
+
+namespace Messages {
+
+namespace {
+
+std::function<Answer(const Message&)>& Handler()
+{
+    static std::function<Answer(const Message&)> handler;
+    return handler;
+}
+
+}  // namespace
+
+void SetHandler(std::function<Answer(const Message&)> handler)
+{
+    Handler() = std::move(handler);
+}
+
+Answer Show(QWidget* parent, const QString& text, Icon icon, Buttons buttons)
+{
+    if (Handler())
+        return Handler()({text, icon, buttons});
+
+    QMessageBox box(icon == Icon::Error ? QMessageBox::Critical : QMessageBox::Information, Title, text,
+                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    box.setFont(ProgramFont());
+    const int answer = box.exec();
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+}  // namespace Messages

@@ -1,0 +1,36 @@
+#include "shell/ShellWidgets.h"
+
+#include <QColor>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+
+QLabel* MakeLinkLabel(const QString& text, const QString& objectName, QWidget* parent, const QColor& colour)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::RichText);
+    const QString style = colour.isValid() ? QStringLiteral(" style=\"color:%1\"").arg(colour.name()) : QString();
+    label->setText(QStringLiteral("<a href=\"#\"%1>%2</a>").arg(style, text.toHtmlEscaped()));
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+QMenu* AddHelpMenu(QMainWindow* window)
+{
+    QMenu* menu = window->menuBar()->addMenu(QObject::tr("&Help"));
+    menu->setObjectName(QStringLiteral("mnuHelp"));
+    auto add = [&](const char* name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+    };
+    auto separator = [&](const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
+    add("mnuOnline", QObject::tr("&Online Help"));
+    add("mnuVisit", QObject::tr("&Visit Us Online"));
+    separator("mnuHelp1");
+    add("mnuUpdate", QObject::tr("Check for Software &Update"));
+    separator("mnuHelp2");
+    add("mnuAbout", QObject::tr("&About Software"));
+    return menu;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QLabel;
+class QMainWindow;
+class QMenu;
+class QWidget;
+
+// Window caption of every window of the program.
+inline const QString ProgramCaption = QStringLiteral("Qamarel v1.15");
+
+// A label used as a link: its text underlined, in `colour` if given, else in
+// the link colour; a click (or Enter when it has the keyboard focus) emits linkActivated.
+QLabel* MakeLinkLabel(const QString& text, const QString& objectName, QWidget* parent, const QColor& colour = {});
+
+// The "&Help" menu both main windows share: mnuOnline, mnuVisit, mnuHelp1,
+// mnuUpdate, mnuHelp2, mnuAbout, in that order.
+QMenu* AddHelpMenu(QMainWindow* window);

@@ -1,0 +1,26 @@
+#include "shell/WindowTurns.h"
+
+#include "mansions/frmArabicLunarMansionResult.h"
+#include "reading/ReadingState.h"
+#include "reading/frmMain.h"
+#include "shell/QuitApplication.h"
+
+frmMain* WindowTurns::ShowMainWindow()
+{
+    auto* window = new frmMain(*this);
+    window->show();
+    return window;
+}
+
+frmArabicLunarMansionResult* WindowTurns::ShowResultWindow()
+{
+    auto* window = new frmArabicLunarMansionResult(*this);
+    window->ShowReading(state_.currentMansion);
+    window->show();
+    return window;
+}
+
+void WindowTurns::WindowClosedByUser()
+{
+    QuitApplication();
+}

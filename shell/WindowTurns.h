@@ -1,0 +1,26 @@
+#pragma once
+
+struct ReadingState;
+class frmMain;
+class frmArabicLunarMansionResult;
+
+// The main window and the result window take turns: exactly one of them is
+// open. Each is created anew when its turn comes, so the main window always
+// opens with its defaults. The closes the program makes for a turn do not end
+// it; a close by the user does.
+class WindowTurns {
+public:
+    explicit WindowTurns(ReadingState& state) : state_(state) {}
+
+    ReadingState& state() { return state_; }
+
+    // A fresh main window, shown.
+    frmMain* ShowMainWindow();
+    // A fresh result window showing the current mansion's ten texts.
+    frmArabicLunarMansionResult* ShowResultWindow();
+    // The user closed the main or the result window: the program ends.
+    void WindowClosedByUser();
+
+private:
+    ReadingState& state_;
+};

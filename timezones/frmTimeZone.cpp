@@ -1,0 +1,74 @@
+#include "timezones/frmTimeZone.h"
+
+#include "shell/ProgramFont.h"
+#include "shell/ShellWidgets.h"
+#include "timezones/TimeZoneTable.h"
+
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmTimeZone::frmTimeZone(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmTimeZone"));
+    setWindowTitle(ProgramCaption);
+    setFont(ProgramFont());
+    setModal(true);
+
+    lstTimeZone = new QListWidget(this);
+    lstTimeZone->setObjectName(QStringLiteral("lstTimeZone"));
+    for (const TimeZoneEntry& zone : TimeZoneTable())
+        lstTimeZone->addItem(QString::fromUtf8(zone.text.data(), static_cast<int>(zone.text.size())));
+    lstTimeZone->setCurrentRow(-1);
+    lstTimeZone->setMinimumSize(lstTimeZone->sizeHintForColumn(0) + 40, 18 * lstTimeZone->sizeHintForRow(0));
+    lstTimeZone->viewport()->installEventFilter(this);
+    lstTimeZone->installEventFilter(this);
+
+    cmdQuit = new QPushButton(tr("&Quit"), this);
+    cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
+    cmdQuit->setAutoDefault(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lstTimeZone);
+    layout->addWidget(cmdQuit, 0, Qt::AlignHCenter);
+
+    connect(cmdQuit, &QPushButton::clicked, this, &frmTimeZone::cmdQuit_Click);
+}
+
+bool frmTimeZone::eventFilter(QObject* watched, QEvent* event)
+{
+    // A double-click anywhere in the list chooses the row under the pointer, or
+    // the current row; Enter chooses the current row.
+    if (watched == lstTimeZone->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        if (QListWidgetItem* item = lstTimeZone->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
+            lstTimeZone->setCurrentItem(item);
+        lstTimeZone_DblClick();
+        return true;
+    }
+    if (watched == lstTimeZone && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            lstTimeZone_DblClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmTimeZone::lstTimeZone_DblClick()
+{
+    const int row = lstTimeZone->currentRow();
+    if (row >= 0 && row < TimeZoneCount && lstTimeZone->currentItem()->isSelected()) {
+        chosenRow_ = row;
+        accept();
+    } else {
+        reject();
+    }
+}
+
+void frmTimeZone::cmdQuit_Click()
+{
+    reject();
+}
