@@ -2,6 +2,7 @@
 
 #include "reading/ReadingState.h"
 #include "engine/modEphemeris.h"
+#include "shell/BoxLengthLimit.h"
 #include "shell/MessageBox.h"
 #include "shell/ProgramFont.h"
 #include "shell/ShellWidgets.h"
@@ -180,9 +181,9 @@ void frmMain::BuildControls()
     fraZone = new QGroupBox(tr("Time Zone"), central);
     fraZone->setObjectName(QStringLiteral("fraZone"));
     txtZoneHour = MakeLineEdit("txtZoneHour", fraZone);
-    txtZoneHour->setMaxLength(3);
+    txtZoneHour->setValidator(new BoxLengthLimit(3, txtZoneHour));
     txtZoneMinute = MakeLineEdit("txtZoneMinute", fraZone);
-    txtZoneMinute->setMaxLength(2);
+    txtZoneMinute->setValidator(new BoxLengthLimit(2, txtZoneMinute));
     chkDST = new QCheckBox(tr("DST"), fraZone);
     chkDST->setObjectName(QStringLiteral("chkDST"));
     lblTZHelp = MakeLinkLabel(tr("TZ Help"), QStringLiteral("lblTZHelp"), fraZone);

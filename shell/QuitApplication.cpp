@@ -1,6 +1,7 @@
 #include "shell/QuitApplication.h"
 
 #include <QApplication>
+#include <QThread>
 #include <QWidget>
 
 void QuitApplication()
@@ -11,5 +12,8 @@ void QuitApplication()
             window->deleteLater();
         }
     }
-    QCoreApplication::exit(0);
+    // Only a running event loop is told to end: told before it starts, Qt
+    // would end the next one at once, even a message box's.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }

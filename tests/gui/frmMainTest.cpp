@@ -1,0 +1,385 @@
+// The main window driven as a person drives it: typing, choosing, clicking.
+#include "WindowTestSupport.h"
+
+#include "reading/ReadingState.h"
+#include "reading/frmMain.h"
+#include "shell/WindowTurns.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+class frmMainTest : public QObject {
+    Q_OBJECT
+
+    ReadingState state;
+    WindowTurns turns{state};
+    frmMain* main = nullptr;
+    MessageRecorder* messages = nullptr;
+
+    // The J2000 birth of the engine's worked reading: 1 January 2000, 12:00,
+    // zone 0:00, 0°00' West, 51°28' North.
+    void FillJ2000()
+    {
+        Type(main, "txtName", QStringLiteral("Ada"));
+        Choose(main, "cboYear", QStringLiteral("2000"));
+        Choose(main, "cboHH", QStringLiteral("12"));
+        Type(main, "txtLonD", QStringLiteral("0"));
+        Type(main, "txtLonM", QStringLiteral("0"));
+        Control<QRadioButton>(main, "optLong_1")->click();
+        Type(main, "txtLatD", QStringLiteral("51"));
+        Type(main, "txtLatM", QStringLiteral("28"));
+        Type(main, "txtZoneHour", QStringLiteral("0"));
+        Type(main, "txtZoneMinute", QStringLiteral("0"));
+    }
+
+    QString Result(int i)
+    {
+        QWidget* result = OpenWindow("frmArabicLunarMansionResult");
+        return result ? Control<QLabel>(result, qPrintable(QStringLiteral("lblResult_%1").arg(i)))->text() : QString();
+    }
+
+    // Answers the time-zone picker once it is up.
+    template <typename Act>
+    void WithPicker(Act act)
+    {
+        QTimer::singleShot(0, this, [act]() {
+            QWidget* picker = QApplication::activeModalWidget();
+            QVERIFY(picker && picker->objectName() == QLatin1String("frmTimeZone"));
+            act(picker);
+        });
+        QLabel* link = Control<QLabel>(main, "lblTZHelp");
+        QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(5, link->height() / 2));
+    }
+
+private slots:
+    void init()
+    {
+        state = ReadingState{};
+        messages = new MessageRecorder;
+        main = turns.ShowMainWindow();
+    }
+
+    void cleanup()
+    {
+        DeleteAllWindows();
+        delete messages;
+    }
+
+    void opensWithDefaults()
+    {
+        QCOMPARE(main->windowTitle(), QStringLiteral("Qamarel v1.15"));
+        const struct {
+            const char* list;
+            int count;
+            const char* first;
+            const char* last;
+        } lists[] = {{"cboMonth", 12, "January", "December"}, {"cboDate", 31, "1", "31"},
+                     {"cboYear", 150, "1901", "2050"},       {"cboHH", 24, "0", "23"},
+                     {"cboMM", 60, "0", "59"},               {"cboSS", 60, "0", "59"}};
+        for (const auto& l : lists) {
+            auto* combo = Control<QComboBox>(main, l.list);
+            QCOMPARE(combo->count(), l.count);
+            QCOMPARE(combo->currentText(), QString::fromLatin1(l.first));
+            QCOMPARE(combo->itemText(l.count - 1), QString::fromLatin1(l.last));
+            QVERIFY(!combo->isEditable());
+        }
+        QCOMPARE(Control<QComboBox>(main, "cboDate")->itemText(6), QStringLiteral("7"));
+        for (const char* box : {"txtName", "txtMCity", "txtMState", "txtMCountry", "txtLonD", "txtLonM", "txtLatD",
+                                "txtLatM", "txtZoneHour", "txtZoneMinute"})
+            QVERIFY2(Control<QLineEdit>(main, box)->text().isEmpty(), box);
+        QVERIFY(Control<QRadioButton>(main, "optLong_0")->isChecked());
+        QVERIFY(Control<QRadioButton>(main, "optLat_0")->isChecked());
+        QVERIFY(!Control<QCheckBox>(main, "chkDST")->isChecked());
+        QCOMPARE(main->focusWidget(), Control<QLineEdit>(main, "txtName"));
+        QCOMPARE(Control<QPushButton>(main, "cmdCalculate")->text(), QStringLiteral("&Get My Arabic Lunar Mansion"));
+        QCOMPARE(Control<QPushButton>(main, "cmdOpen")->text(), QStringLiteral("&Open Previously Saved Reading"));
+        QCOMPARE(Control<QPushButton>(main, "cmdBrowser")->text(),
+                 QStringLiteral("Click Here To Find Latitude && Longitude"));
+        Control<QRadioButton>(main, "optLong_1")->click();
+        QVERIFY(!Control<QRadioButton>(main, "optLong_0")->isChecked());
+        Control<QRadioButton>(main, "optLat_1")->click();
+        QVERIFY(!Control<QRadioButton>(main, "optLat_0")->isChecked());
+    }
+
+    void tabOrderFollowsTheForm()
+    {
+        const char* order[] = {"txtName", "cboMonth", "cboDate", "cboYear", "cboHH", "cboMM", "cboSS",
+                               "txtLonD", "txtLonM", "optLong_0", "txtLatD", "txtLatM", "optLat_0",
+                               "txtMCity", "txtMState", "txtMCountry", "cmdBrowser", "cmdCalculate",
+                               "txtZoneHour", "txtZoneMinute", "chkDST", "cmdOpen"};
+        for (std::size_t i = 1; i < std::size(order); ++i) {
+            QWidget* from = Control<QWidget>(main, order[i - 1]);
+            QWidget* next = from->nextInFocusChain();
+            // Widgets that take no Tab focus, and the unchosen option of a pair, are passed over.
+            while (!(next->focusPolicy() & Qt::TabFocus) || next->objectName() == QLatin1String("optLong_1") ||
+                   next->objectName() == QLatin1String("optLat_1"))
+                next = next->nextInFocusChain();
+            QCOMPARE(next->objectName(), QString::fromLatin1(order[i]));
+        }
+    }
+
+    void numericBoxesTakeDigitsOnly_data()
+    {
+        QTest::addColumn<QString>("box");
+        for (const char* box : {"txtLatD", "txtLatM", "txtLonD", "txtLonM", "txtZoneHour", "txtZoneMinute"})
+            QTest::newRow(box) << QString::fromLatin1(box);
+    }
+
+    void numericBoxesTakeDigitsOnly()
+    {
+        QFETCH(QString, box);
+        auto* edit = Control<QLineEdit>(main, qPrintable(box));
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("12"));
+        QCOMPARE(edit->text(), QStringLiteral("12"));
+        QVERIFY(messages->shown.empty());
+
+        QTest::keyClick(edit, Qt::Key_Minus);
+        QTest::keyClick(edit, Qt::Key_Period);
+        QTest::keyClick(edit, Qt::Key_Space);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClicks(edit, QStringLiteral("a"));
+        QCOMPARE(edit->text(), QStringLiteral("12"));
+        QCOMPARE(messages->texts(), QStringList(6, QStringLiteral("Only Numbers Are Accepted")));
+        for (const Messages::Message& m : messages->shown)
+            QCOMPARE(m.icon, Messages::Icon::Error);
+
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(edit->text(), QStringLiteral("1"));
+    }
+
+    void zoneBoxesHaveTheirLengths()
+    {
+        Type(main, "txtZoneHour", QStringLiteral("1234"));
+        Type(main, "txtZoneMinute", QStringLiteral("123"));
+        Type(main, "txtLonD", QStringLiteral("12345"));
+        QCOMPARE(Control<QLineEdit>(main, "txtZoneHour")->text(), QStringLiteral("123"));
+        QCOMPARE(Control<QLineEdit>(main, "txtZoneMinute")->text(), QStringLiteral("12"));
+        QCOMPARE(Control<QLineEdit>(main, "txtLonD")->text(), QStringLiteral("12345"));
+    }
+
+    void validationTellsTheFirstProblem_data()
+    {
+        QTest::addColumn<QString>("clear");  // box emptied after filling the J2000 birth
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<QString>("focus");
+        const int error = int(Messages::Icon::Error), info = int(Messages::Icon::Information);
+        QTest::newRow("name") << "txtName" << "January" << "1" << "Please Enter Name" << error << "txtName";
+        QTest::newRow("zone minute") << "txtZoneMinute" << "January" << "1"
+                                     << "Please Enter Hour and Minute of Time Zone" << error << "txtZoneHour";
+        QTest::newRow("longitude degrees") << "txtLonD" << "January" << "1" << "Please Enter Degree of Longitude"
+                                           << error << "txtLonD";
+        QTest::newRow("longitude minutes") << "txtLonM" << "January" << "1" << "Please Enter Minute of Longitude"
+                                           << error << "txtLonM";
+        QTest::newRow("latitude degrees") << "txtLatD" << "January" << "1" << "Please Enter Degree of Latitude"
+                                          << error << "txtLatD";
+        QTest::newRow("latitude minutes") << "txtLatM" << "January" << "1" << "Please Enter Minute of Latitude"
+                                          << error << "txtLatM";
+        QTest::newRow("30 February") << "" << "February" << "30" << "Please Enter Correct Date Or Month!" << info << "";
+        QTest::newRow("31 April") << "" << "April" << "31" << "Please Enter Correct Date Or Month !" << info << "";
+    }
+
+    void validationTellsTheFirstProblem()
+    {
+        QFETCH(QString, clear);
+        QFETCH(QString, month);
+        QFETCH(QString, day);
+        QFETCH(QString, message);
+        QFETCH(int, icon);
+        QFETCH(QString, focus);
+        FillJ2000();
+        if (!clear.isEmpty())
+            Control<QLineEdit>(main, qPrintable(clear))->setText(QStringLiteral("  "));
+        Choose(main, "cboMonth", month);
+        Choose(main, "cboDate", day);
+        Control<QComboBox>(main, "cboSS")->setFocus();
+        const ChartRecord before = state.chart;
+
+        Control<QAction>(main, "mnuCalculate")->trigger();
+        QCOMPARE(messages->texts(), QStringList{message});
+        QCOMPARE(int(messages->shown[0].icon), icon);
+        QCOMPARE(main->focusWidget()->objectName(), focus.isEmpty() ? QStringLiteral("cboSS") : focus);
+        QCOMPARE(state.chart.BirthYear, before.BirthYear);
+        QVERIFY(OpenWindow("frmMain"));
+        QVERIFY(!OpenWindow("frmArabicLunarMansionResult"));
+
+        // The button does the very same.
+        messages->shown.clear();
+        QTest::mouseClick(Control<QPushButton>(main, "cmdCalculate"), Qt::LeftButton);
+        QCOMPARE(messages->texts(), QStringList{message});
+    }
+
+    void emptyFormTellsOnlyTheName()
+    {
+        QTest::mouseClick(Control<QPushButton>(main, "cmdCalculate"), Qt::LeftButton);
+        QCOMPARE(messages->texts(), QStringList{QStringLiteral("Please Enter Name")});
+    }
+
+    void readingOfTheWorkedBirths_data()
+    {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("hour");
+        QTest::addColumn<QString>("mansion");
+        QTest::addColumn<QString>("position");
+        QTest::newRow("2000-01-01 12:00") << "2000" << "January" << "1" << "12" << "Azubene or Ahubene"
+                                          << QStringLiteral("19° 27' 45\" Lib");
+        QTest::newRow("1992-04-12 0:00") << "1992" << "April" << "12" << "0" << "Archaam or Arcaph"
+                                         << QStringLiteral("19° 24' 14\" Can");
+    }
+
+    void readingOfTheWorkedBirths()
+    {
+        QFETCH(QString, year);
+        QFETCH(QString, month);
+        QFETCH(QString, day);
+        QFETCH(QString, hour);
+        QFETCH(QString, mansion);
+        QFETCH(QString, position);
+        FillJ2000();
+        Choose(main, "cboYear", year);
+        Choose(main, "cboMonth", month);
+        Choose(main, "cboDate", day);
+        Choose(main, "cboHH", hour);
+        Choose(main, "cboSS", QStringLiteral("59"));  // seconds take no part
+        QTest::mouseClick(Control<QPushButton>(main, "cmdCalculate"), Qt::LeftButton);
+        SettleWindows();
+
+        QVERIFY(messages->shown.empty());
+        QCOMPARE(QString::fromStdString(state.chart.MoonPositionText), position);
+        QCOMPARE(Result(0), mansion);
+        QCOMPARE(OpenWindowCount("frmArabicLunarMansionResult"), 1);
+        QCOMPARE(OpenWindowCount("frmMain"), 0);
+    }
+
+    void driverStoresTheForm()
+    {
+        FillJ2000();
+        Control<QLineEdit>(main, "txtZoneHour")->setText(QStringLiteral("-5"));  // as the picker writes it
+        Control<QLineEdit>(main, "txtZoneMinute")->setText(QStringLiteral("-30"));
+        Control<QLineEdit>(main, "txtLatM")->setText(QStringLiteral("27.5"));  // a paste: rounded half to even
+        Control<QCheckBox>(main, "chkDST")->click();
+        Control<QRadioButton>(main, "optLat_1")->click();
+        Choose(main, "cboMM", QStringLiteral("45"));
+        QTest::mouseClick(Control<QPushButton>(main, "cmdCalculate"), Qt::LeftButton);
+        const ChartRecord& c = state.chart;
+        QCOMPARE(int(c.BirthMonth), 1);
+        QCOMPARE(int(c.BirthDay), 1);
+        QCOMPARE(int(c.BirthYear), 2000);
+        QCOMPARE(int(c.BirthHour), 12);
+        QCOMPARE(int(c.BirthMinute), 45);
+        QCOMPARE(int(c.ZoneHours), 5);
+        QCOMPARE(int(c.ZoneMinutes), 30);
+        QCOMPARE(int(c.LatitudeMinutes), 28);
+        QCOMPARE(int(c.IsDaylightSaving), -1);
+        QCOMPARE(int(c.IsEast), 0);
+        QCOMPARE(int(c.IsNorth), 0);
+    }
+
+    void pastedTextThatIsNoNumberIsRefused()
+    {
+        FillJ2000();
+        Control<QLineEdit>(main, "txtLonD")->setText(QStringLiteral("abc"));
+        QTest::mouseClick(Control<QPushButton>(main, "cmdCalculate"), Qt::LeftButton);
+        QCOMPARE(messages->texts(), QStringList{QStringLiteral("Please Enter A Number For Degree of Longitude")});
+        QCOMPARE(messages->shown[0].icon, Messages::Icon::Error);
+        QCOMPARE(main->focusWidget()->objectName(), QStringLiteral("txtLonD"));
+        QVERIFY(!OpenWindow("frmArabicLunarMansionResult"));
+        QVERIFY(state.chart.MoonPositionText.empty());
+    }
+
+    void backOpensAFreshForm()
+    {
+        FillJ2000();
+        QTest::mouseClick(Control<QPushButton>(main, "cmdCalculate"), Qt::LeftButton);
+        SettleWindows();
+        QTest::mouseClick(Control<QPushButton>(OpenWindow("frmArabicLunarMansionResult"), "cmdBack"), Qt::LeftButton);
+        SettleWindows();
+        QCOMPARE(OpenWindowCount("frmArabicLunarMansionResult"), 0);
+        QCOMPARE(OpenWindowCount("frmMain"), 1);
+        main = static_cast<frmMain*>(OpenWindow("frmMain"));
+        QVERIFY(Control<QLineEdit>(main, "txtName")->text().isEmpty());
+        QCOMPARE(Control<QComboBox>(main, "cboYear")->currentText(), QStringLiteral("1901"));
+
+        // A new reading shows the new mansion in all ten fields.
+        FillJ2000();
+        Choose(main, "cboYear", QStringLiteral("1992"));
+        Choose(main, "cboMonth", QStringLiteral("April"));
+        Choose(main, "cboDate", QStringLiteral("12"));
+        Choose(main, "cboHH", QStringLiteral("0"));
+        Control<QAction>(main, "mnuCalculate")->trigger();
+        SettleWindows();
+        QCOMPARE(Result(0), QStringLiteral("Archaam or Arcaph"));
+        QCOMPARE(Result(1), QStringLiteral("Al Tarf"));
+        QCOMPARE(Result(9), QStringLiteral("Discords\nProblems in traveling\nProblems in agriculture"));
+    }
+
+    void closingByTheUserEndsTheProgram()
+    {
+        main->close();
+        SettleWindows();
+        QCOMPARE(OpenWindowCount("frmMain"), 0);
+        QCOMPARE(OpenWindowCount("frmArabicLunarMansionResult"), 0);
+    }
+
+    void pickerWritesTheChosenZone_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("hours");
+        QTest::addColumn<QString>("minutes");
+        QTest::newRow("EST") << 27 << "5" << "0";
+        QTest::newRow("IST +5.3") << 34 << "-5" << "-30";
+        QTest::newRow("Iran +3.5") << 37 << "-3" << "-30";
+        QTest::newRow("Newfoundland NST") << 50 << "3" << "30";
+        QTest::newRow("North Sumatra NST") << 52 << "-6" << "-30";
+        QTest::newRow("NZST") << 46 << "-13" << "0";
+        QTest::newRow("UT") << 61 << "0" << "0";
+    }
+
+    void pickerWritesTheChosenZone()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, hours);
+        QFETCH(QString, minutes);
+        Type(main, "txtZoneMinute", QStringLiteral("45"));
+        Control<QCheckBox>(main, "chkDST")->click();
+        WithPicker([row](QWidget* picker) {
+            auto* list = Control<QListWidget>(picker, "lstTimeZone");
+            QCOMPARE(list->count(), 71);
+            QCOMPARE(list->currentRow(), -1);
+            list->scrollToItem(list->item(row));
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        });
+        QCOMPARE(Control<QLineEdit>(main, "txtZoneHour")->text(), hours);
+        QCOMPARE(Control<QLineEdit>(main, "txtZoneMinute")->text(), minutes);
+        QVERIFY(Control<QCheckBox>(main, "chkDST")->isChecked());  // left as the user set it
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void pickerQuitWritesNothing()
+    {
+        Type(main, "txtZoneHour", QStringLiteral("7"));
+        WithPicker([](QWidget* picker) { Control<QPushButton>(picker, "cmdQuit")->click(); });
+        WithPicker([](QWidget* picker) {
+            auto* list = Control<QListWidget>(picker, "lstTimeZone");
+            // Below the last entry: no row chosen.
+            list->scrollToBottom();
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, list->viewport()->height() - 2));
+        });
+        QCOMPARE(Control<QLineEdit>(main, "txtZoneHour")->text(), QStringLiteral("7"));
+        QVERIFY(Control<QLineEdit>(main, "txtZoneMinute")->text().isEmpty());
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+};
+
+QTEST_MAIN(frmMainTest)
+#include "frmMainTest.moc"
