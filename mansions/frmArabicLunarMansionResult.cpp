@@ -16,6 +16,7 @@ namespace {
 const QColor Background(0, 0, 0);
 const QColor CaptionGreen(0, 192, 0);
 const QColor ValueGreen(192, 255, 192);
+const QColor FrameGreen(0, 96, 0);
 
 // Where each of the ten fields stands inside the frame, in twips: caption
 // left and top, value left and top, and for the three boxes their size (a zero
@@ -87,6 +88,12 @@ void frmArabicLunarMansionResult::BuildControls()
     auto* Frame1 = new QGroupBox(tr("Qamarel Result"), client);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     place(Frame1, 0, 480, 8295, 4815);
+    // The frame's edge in dark green: the style draws it in shades of the
+    // background, which on black would not show.
+    QPalette edge = Frame1->palette();
+    for (QPalette::ColorRole role : {QPalette::Light, QPalette::Midlight, QPalette::Mid, QPalette::Dark, QPalette::Shadow})
+        edge.setColor(role, FrameGreen);
+    Frame1->setPalette(edge);
 
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {
         const FieldPlace& at = FieldPlaces[i];
