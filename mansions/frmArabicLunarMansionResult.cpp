@@ -1,14 +1,21 @@
 #include "mansions/frmArabicLunarMansionResult.h"
 
+#include "mansions/ReadingFile.h"
+#include "reading/ReadingState.h"
+#include "shell/FileDialogs.h"
+#include "shell/MessageBox.h"
 #include "shell/ProgramFont.h"
 #include "shell/ShellWidgets.h"
+#include "shell/WebLinks.h"
 #include "shell/WindowTurns.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 
 namespace {
@@ -57,6 +64,11 @@ frmArabicLunarMansionResult::frmArabicLunarMansionResult(WindowTurns& turns, QWi
     BuildMenus();
     connect(cmdBack, &QPushButton::clicked, this, &frmArabicLunarMansionResult::cmdBack_Click);
     connect(mnuBack, &QAction::triggered, this, &frmArabicLunarMansionResult::cmdBack_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmArabicLunarMansionResult::cmdSave_Click);
+    connect(mnuSave, &QAction::triggered, this, &frmArabicLunarMansionResult::cmdSave_Click);
+    connect(Label61, &QLabel::linkActivated, this, &WebLinks::OpenHomePage);
+    connect(Label1, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(1); });
+    connect(lblFullBrand, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(2); });
 }
 
 int frmArabicLunarMansionResult::Twips(int twips) const
@@ -171,6 +183,27 @@ void frmArabicLunarMansionResult::cmdBack_Click()
     turns_.ShowMainWindow();
     closingForTurn_ = true;
     close();
+}
+
+void frmArabicLunarMansionResult::cmdSave_Click()
+{
+    const QString path = FileDialogs::GetSaveFileName(this, tr("Save"), tr("Qamarel (*.qmz)"), QStringLiteral("qmz"));
+    if (path.isEmpty())
+        return;  // cancelled
+    // The new file is written beside the old one and replaces it only when
+    // complete: a failed save leaves what was there.
+    const std::optional<std::string> bytes = ReadingFileBytes(turns_.state().chart.MoonPositionText);
+    QSaveFile file(path);
+    QString problem;
+    if (!bytes)
+        problem = tr("The reading holds a character that a reading file cannot keep.");
+    else if (!file.open(QIODevice::WriteOnly) ||
+             file.write(bytes->data(), static_cast<qint64>(bytes->size())) != static_cast<qint64>(bytes->size()) ||
+             !file.commit())
+        problem = file.errorString();
+    if (!problem.isEmpty())
+        Messages::Show(this, tr("The reading was not saved to %1.\n%2").arg(QDir::toNativeSeparators(path), problem),
+                       Messages::Icon::Error);
 }
 
 void frmArabicLunarMansionResult::closeEvent(QCloseEvent* event)

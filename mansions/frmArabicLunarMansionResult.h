@@ -25,6 +25,7 @@ public:
 
 private slots:
     void cmdBack_Click();
+    void cmdSave_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -2,7 +2,12 @@
 
 #include "reading/ReadingState.h"
 #include "engine/modEphemeris.h"
+#include "mansions/ReadingFile.h"
 #include "shell/BoxLengthLimit.h"
+#include "shell/FileDialogs.h"
+#include "shell/LocationLookup.h"
+#include "shell/WebAddresses.h"
+#include "shell/WebLinks.h"
 #include "shell/MessageBox.h"
 #include "shell/ProgramFont.h"
 #include "shell/ShellWidgets.h"
@@ -25,6 +30,8 @@
 #include <QRadioButton>
 #include <QStackedLayout>
 #include <QVBoxLayout>
+
+#include <filesystem>
 
 namespace {
 
@@ -272,6 +279,11 @@ void frmMain::WireHandlers()
     connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
     connect(mnuCalculate, &QAction::triggered, this, &frmMain::mnuCalculate_Click);
     connect(lblTZHelp, &QLabel::linkActivated, this, &frmMain::lblTZHelp_Click);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
+    connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
+    connect(Label11, &QLabel::linkActivated, this, &WebLinks::OpenHomePage);
+    connect(lblCobrand, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(1); });
+    connect(lblFullBrand, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(2); });
     for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM, txtZoneHour, txtZoneMinute})
         box->installEventFilter(this);
 }
@@ -390,6 +402,46 @@ PositionTextStatus frmMain::ShowMansionReading(std::string_view text)
     closingForTurn_ = true;
     close();
     return status;
+}
+
+void frmMain::ChoosePromotionLabel(int n)
+{
+    promotionStrip_->setCurrentWidget(n % 2 == 0 ? lblFullBrand : lblCobrand);
+}
+
+void frmMain::cmdOpen_Click()
+{
+    const QString path = FileDialogs::GetOpenFileName(this, tr("Select the source file"), tr("Qamarel (*.qmz)"));
+    if (path.isEmpty())
+        return;  // cancelled
+    // A file that cannot be read, or whose first line is not a position text, is
+    // refused: no earlier reading is shown as if it were the file's.
+    const ReadingFileText file = HasReadingFileExtension(path.toStdString())
+                                     ? ReadReadingFile(std::filesystem::u8path(path.toStdString()))
+                                     : ReadingFileText{};
+    if (file.status != ReadingFileStatus::Read || !IsWellFormedPositionText(file.text)) {
+        Messages::Show(this, tr("Please Check The File."), Messages::Icon::Error);
+        return;
+    }
+    turns_.state().chart.MoonPositionText = file.text;
+    ShowMansionReading(file.text);
+}
+
+void frmMain::cmdBrowser_Click()
+{
+    const struct {
+        QLineEdit* box;
+        const char* message;
+    } places[] = {{txtMCity, "Please Enter City"}, {txtMState, "Please Enter State"}, {txtMCountry, "Please Enter Country"}};
+    for (const auto& place : places) {
+        if (place.box->text().isEmpty()) {  // blanks count as filled
+            Messages::Show(this, tr(place.message), Messages::Icon::Information);
+            place.box->setFocus();
+            return;
+        }
+    }
+    const std::string query = LocationQuery(Text(txtMCity), Text(txtMState), Text(txtMCountry));
+    LocationLookup().FindLocation(QString::fromStdString(query), WebLinks::HomePage());
 }
 
 void frmMain::lblTZHelp_Click()

@@ -34,10 +34,16 @@ public:
     //          position text (the caller says so to the user)
     PositionTextStatus ShowMansionReading(std::string_view text);
 
+    // Brings one promotional label to the front: lblFullBrand for an even n,
+    // lblCobrand for an odd one (n drawn from 1 to 6 once per run).
+    void ChoosePromotionLabel(int n);
+
 private slots:
     void cmdCalculate_Click();
     void mnuCalculate_Click();
     void lblTZHelp_Click();
+    void cmdOpen_Click();
+    void cmdBrowser_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -26,7 +26,10 @@ Answer Show(QWidget* parent, const QString& text, Icon icon, Buttons buttons)
     if (Handler())
         return Handler()({text, icon, buttons});
 
-    QMessageBox box(icon == Icon::Error ? QMessageBox::Critical : QMessageBox::Information, Title, text,
+    // A carriage return alone breaks the line, as it always has in these messages.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(icon == Icon::Error ? QMessageBox::Critical : QMessageBox::Information, Title, shown,
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setFont(ProgramFont());
     const int answer = box.exec();

@@ -1,5 +1,8 @@
 #include "shell/ShellWidgets.h"
 
+#include "shell/WebLinks.h"
+#include "shell/frmAbout.h"
+
 #include <QColor>
 #include <QLabel>
 #include <QMainWindow>
@@ -21,16 +24,20 @@ QMenu* AddHelpMenu(QMainWindow* window)
 {
     QMenu* menu = window->menuBar()->addMenu(QObject::tr("&Help"));
     menu->setObjectName(QStringLiteral("mnuHelp"));
-    auto add = [&](const char* name, const QString& caption) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
+    auto add = [&](const char* name, const QString& caption, auto action) {
+        QAction* entry = menu->addAction(caption);
+        entry->setObjectName(QString::fromLatin1(name));
+        QObject::connect(entry, &QAction::triggered, window, action);
     };
     auto separator = [&](const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
-    add("mnuOnline", QObject::tr("&Online Help"));
-    add("mnuVisit", QObject::tr("&Visit Us Online"));
+    add("mnuOnline", QObject::tr("&Online Help"), &WebLinks::OpenHelpPage);
+    add("mnuVisit", QObject::tr("&Visit Us Online"), &WebLinks::OpenHomePage);
     separator("mnuHelp1");
-    add("mnuUpdate", QObject::tr("Check for Software &Update"));
+    add("mnuUpdate", QObject::tr("Check for Software &Update"), &WebLinks::OpenDownloadPage);
     separator("mnuHelp2");
-    add("mnuAbout", QObject::tr("&About Software"));
+    add("mnuAbout", QObject::tr("&About Software"), [window]() {
+        frmAbout about(window);
+        about.exec();
+    });
     return menu;
 }

@@ -3,7 +3,7 @@
 #include "mansions/frmArabicLunarMansionResult.h"
 #include "reading/ReadingState.h"
 #include "reading/frmMain.h"
-#include "shell/QuitApplication.h"
+#include "shell/frmExit.h"
 
 frmMain* WindowTurns::ShowMainWindow()
 {
@@ -22,5 +22,7 @@ frmArabicLunarMansionResult* WindowTurns::ShowResultWindow()
 
 void WindowTurns::WindowClosedByUser()
 {
-    QuitApplication();
+    // The exit window ends the program when it is closed in turn.
+    auto* exit = new frmExit;
+    exit->show();
 }

@@ -18,7 +18,7 @@ public:
     frmMain* ShowMainWindow();
     // A fresh result window showing the current mansion's ten texts.
     frmArabicLunarMansionResult* ShowResultWindow();
-    // The user closed the main or the result window: the program ends.
+    // The user closed the main or the result window: the exit window comes up.
     void WindowClosedByUser();
 
 private:

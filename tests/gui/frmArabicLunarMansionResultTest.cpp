@@ -110,13 +110,14 @@ private slots:
         QCOMPARE(OpenWindowCount("frmArabicLunarMansionResult"), 0);
     }
 
-    // Closing by the user ends the program; nothing is left open.
-    void closeBoxEndsTheProgram()
+    // Closing by the user brings up the exit window, as the main window's close does.
+    void closeBoxShowsTheExitWindow()
     {
         result->close();
         SettleWindows();
-        QCOMPARE(OpenWindowCount("frmMain"), 0);
         QCOMPARE(OpenWindowCount("frmArabicLunarMansionResult"), 0);
+        QCOMPARE(OpenWindowCount("frmMain"), 0);
+        QCOMPARE(OpenWindowCount("frmExit"), 1);
     }
 };
 

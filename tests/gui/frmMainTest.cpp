@@ -323,12 +323,16 @@ private slots:
         QCOMPARE(Result(9), QStringLiteral("Discords\nProblems in traveling\nProblems in agriculture"));
     }
 
-    void closingByTheUserEndsTheProgram()
+    void closingByTheUserShowsTheExitWindow()
     {
         main->close();
         SettleWindows();
         QCOMPARE(OpenWindowCount("frmMain"), 0);
-        QCOMPARE(OpenWindowCount("frmArabicLunarMansionResult"), 0);
+        QCOMPARE(OpenWindowCount("frmExit"), 1);
+        OpenWindow("frmExit")->close();  // and closing that ends the program
+        SettleWindows();
+        QCOMPARE(OpenWindowCount("frmExit"), 0);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
     void pickerWritesTheChosenZone_data()

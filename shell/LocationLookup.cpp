@@ -1,0 +1,11 @@
+#include "shell/LocationLookup.h"
+
+#include "shell/WebAddresses.h"
+#include "shell/WebLinks.h"
+
+void LocationLookup::FindLocation(const QString& query, const QString& homePage)
+{
+    Q_UNUSED(homePage);
+    const std::string address = MapSearchAddress(WebLinks::MapSearch().toStdString(), query.toStdString());
+    WebLinks::OpenWebPage(QString::fromStdString(address));
+}

@@ -1,0 +1,52 @@
+#include "shell/WebLinks.h"
+
+#include <QDesktopServices>
+
+namespace WebLinks {
+
+namespace {
+
+// The publisher's site; every page below lives under it.
+const QString BaseAddress = QStringLiteral("https://www.qamarel.example/");
+
+std::function<void(const QUrl&)>& Opener()
+{
+    static std::function<void(const QUrl&)> opener;
+    return opener;
+}
+
+}  // namespace
+
+QString HomePage() { return BaseAddress; }
+QString HelpPage() { return BaseAddress + QStringLiteral("qamarel/help/"); }
+QString DownloadPage() { return BaseAddress + QStringLiteral("qamarel/download/"); }
+QString PromotionPage(int which)
+{
+    return BaseAddress + (which == 1 ? QStringLiteral("cobrand/") : QStringLiteral("fullbrand/"));
+}
+QString CataloguePage() { return BaseAddress + QStringLiteral("software/"); }
+QString ReferralPage() { return BaseAddress + QStringLiteral("refer-a-friend/"); }
+QString ProductSite() { return BaseAddress + QStringLiteral("qamarel/"); }
+QString MapSearch() { return QStringLiteral("https://www.google.com/maps/search/?api=1&query="); }
+
+void SetOpener(std::function<void(const QUrl&)> opener)
+{
+    Opener() = std::move(opener);
+}
+
+void OpenWebPage(const QString& address)
+{
+    // The address is already percent-encoded: taken as it stands, never re-read.
+    const QUrl url = QUrl::fromEncoded(address.toUtf8(), QUrl::StrictMode);
+    if (Opener())
+        Opener()(url);
+    else
+        QDesktopServices::openUrl(url);
+}
+
+void OpenHelpPage() { OpenWebPage(HelpPage()); }
+void OpenHomePage() { OpenWebPage(HomePage()); }
+void OpenDownloadPage() { OpenWebPage(DownloadPage()); }
+void OpenPromotionPage(int which) { OpenWebPage(PromotionPage(which)); }
+
+}  // namespace WebLinks

@@ -1,0 +1,66 @@
+#include "shell/frmAbout.h"
+
+#include "shell/ProgramFont.h"
+#include "shell/ProgramIcon.h"
+#include "shell/ShellWidgets.h"
+#include "shell/WebLinks.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(ProgramCaption);
+    setFont(ProgramFont());
+    setModal(true);
+
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setPixmap(ProgramPicture(64));
+    Label2 = new QLabel(ProgramCaption, this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    QFont title = Label2->font();
+    title.setBold(true);
+    Label2->setFont(title);
+    Label1 = new QLabel(tr("Qamarel gives a detailed report that includes the positive and negative characteristics "
+                           "of people born with the moon in a particular lunar mansion or birth star according to "
+                           "Arabic Astrology."),
+                        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    lblHomePage = MakeLinkLabel(tr("Click here to visit ") + WebLinks::HomePage(), QStringLiteral("lblHomePage"), this);
+    lblCoBrand = MakeLinkLabel(tr("Click here for more details"), QStringLiteral("lblCoBrand"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Picture1, 0, 0, 3, 1, Qt::AlignTop);
+    grid->addWidget(Label2, 0, 1);
+    grid->addWidget(Label1, 1, 1);
+    grid->addWidget(lblHomePage, 2, 1);
+    grid->addWidget(lblCoBrand, 3, 1);
+    grid->addWidget(cmdOK, 4, 1, Qt::AlignRight);
+    setFixedWidth(fontMetrics().averageCharWidth() * 70);
+
+    connect(lblHomePage, &QLabel::linkActivated, this, &frmAbout::lblHomePage_Click);
+    connect(lblCoBrand, &QLabel::linkActivated, this, &frmAbout::lblCoBrand_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+}
+
+void frmAbout::lblHomePage_Click()
+{
+    WebLinks::OpenHomePage();
+}
+
+void frmAbout::lblCoBrand_Click()
+{
+    WebLinks::OpenPromotionPage(2);
+}
+
+void frmAbout::cmdOK_Click()
+{
+    accept();
+}

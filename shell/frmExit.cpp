@@ -1,0 +1,215 @@
+#include "shell/frmExit.h"
+
+#include "shell/MessageBox.h"
+#include "shell/ProgramFont.h"
+#include "shell/QuitApplication.h"
+#include "shell/ReferralForm.h"
+#include "shell/ShellWidgets.h"
+#include "shell/WebLinks.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QVBoxLayout>
+
+namespace {
+
+QString FromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const char* const SupportMessages[] = {
+    QT_TRANSLATE_NOOP("frmExit", "Thank you for using Qamarel. If your reading spoke to you, tell a friend about it."),
+    QT_TRANSLATE_NOOP("frmExit", "Your support keeps Qamarel growing: visit us for more readings and software."),
+    QT_TRANSLATE_NOOP("frmExit", "Share Qamarel with the people you care about, and help us make more like it."),
+    QT_TRANSLATE_NOOP("frmExit", "Enjoyed Qamarel? Recommend it to a friend and support its makers."),
+};
+
+// Which referral check failed, in the user's words.
+QString CheckMessage(ReferralCheck check)
+{
+    switch (check) {
+    case ReferralCheck::SameAddresses: return QObject::tr("Please Enter Distinct Email Addresses");
+    case ReferralCheck::ImproperAddress: return QObject::tr("Please Enter Proper Email Address");
+    case ReferralCheck::NameMissing: return QObject::tr("Please Enter Your Name");
+    case ReferralCheck::EmailMissing: return QObject::tr("Please Enter Your Email");
+    case ReferralCheck::MessageMissing: return QObject::tr("Please Enter Your Message");
+    case ReferralCheck::FriendNameMissing: return QObject::tr("Please Enter Your Friend's Name");
+    case ReferralCheck::FriendEmailMissing: return QObject::tr("Please Enter Your Friend's Email");
+    case ReferralCheck::Ready: break;
+    }
+    return {};
+}
+
+}  // namespace
+
+frmExit::frmExit(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("frmExit"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowTitle(ProgramCaption);
+    setFont(ProgramFont());
+
+    Label1 = new QLabel(ProgramCaption, this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont title = Label1->font();
+    title.setBold(true);
+    title.setPointSize(title.pointSize() + 2);
+    Label1->setFont(title);
+    const int k = static_cast<int>(QRandomGenerator::global()->bounded(4));
+    Label2 = new QLabel(tr(SupportMessages[k]), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setWordWrap(true);
+
+    auto* Frame6 = new QGroupBox(tr("More From Us"), this);
+    Frame6->setObjectName(QStringLiteral("Frame6"));
+    Label3 = new QLabel(tr("Discover the publisher's other astrology and divination programs."), Frame6);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setWordWrap(true);
+    lblGoToHome = MakeLinkLabel(tr("Browse our software"), QStringLiteral("lblGoToHome"), Frame6);
+    auto* more = new QVBoxLayout(Frame6);
+    more->addWidget(Label3);
+    more->addWidget(lblGoToHome);
+
+    auto* Frame2 = new QGroupBox(tr("Refer A Friend"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    auto box = [Frame2](const char* name, std::string_view placeholder) {
+        auto* edit = new QLineEdit(FromView(placeholder), Frame2);
+        edit->setObjectName(QString::fromLatin1(name));
+        return edit;
+    };
+    txtName = box("txtName", NamePlaceholder);
+    txtEmail = box("txtEmail", EmailPlaceholder);
+    txtFriendName = box("txtFriendName", FriendNamePlaceholder);
+    txtFriendEmail = box("txtFriendEmail", FriendEmailPlaceholder);
+    txtMessage = new QPlainTextEdit(FromView(MessagePlaceholder), Frame2);
+    txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage->setTabChangesFocus(true);
+    txtMessage->setFixedHeight(fontMetrics().lineSpacing() * 4 + 12);
+    cmdSubmit = new QPushButton(tr("Refer A Friend &Now"), Frame2);
+    cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
+    auto* form = new QGridLayout(Frame2);
+    form->addWidget(txtName, 0, 0);
+    form->addWidget(txtEmail, 0, 1);
+    form->addWidget(txtFriendName, 1, 0);
+    form->addWidget(txtFriendEmail, 1, 1);
+    form->addWidget(txtMessage, 2, 0, 1, 2);
+    form->addWidget(cmdSubmit, 3, 1, Qt::AlignRight);
+
+    Check1 = new QCheckBox(tr("Visit our web site for news and new releases"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    cmdClose = new QPushButton(tr("E&xit"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(Label1);
+    page->addWidget(Label2);
+    page->addWidget(Frame6);
+    page->addWidget(Frame2);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(Check1);
+    bottom->addStretch();
+    bottom->addWidget(cmdClose);
+    page->addLayout(bottom);
+    setFixedWidth(fontMetrics().averageCharWidth() * 80);
+
+    for (QWidget* w : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail),
+                       static_cast<QWidget*>(txtFriendName), static_cast<QWidget*>(txtFriendEmail),
+                       static_cast<QWidget*>(txtMessage)})
+        w->installEventFilter(this);
+    connect(cmdSubmit, &QPushButton::clicked, this, &frmExit::cmdSubmit_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmExit::cmdClose_Click);
+    connect(Check1, &QCheckBox::clicked, this, &frmExit::Check1_Click);
+    connect(lblGoToHome, &QLabel::linkActivated, this, &frmExit::lblGoToHome_Click);
+    cmdClose->setFocus();
+}
+
+QString frmExit::BoxText(QWidget* box) const
+{
+    if (box == txtMessage)
+        return txtMessage->toPlainText();
+    return static_cast<QLineEdit*>(box)->text();
+}
+
+void frmExit::SetBoxText(QWidget* box, const QString& text)
+{
+    if (box == txtMessage)
+        txtMessage->setPlainText(text);
+    else
+        static_cast<QLineEdit*>(box)->setText(text);
+}
+
+QString frmExit::Placeholder(QWidget* box) const
+{
+    if (box == txtName) return FromView(NamePlaceholder);
+    if (box == txtEmail) return FromView(EmailPlaceholder);
+    if (box == txtFriendName) return FromView(FriendNamePlaceholder);
+    if (box == txtFriendEmail) return FromView(FriendEmailPlaceholder);
+    return FromView(MessagePlaceholder);
+}
+
+bool frmExit::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        const QString trimmed = QString::fromStdString(TrimBlanks(BoxText(box).toStdString()));
+        if (event->type() == QEvent::FocusIn && trimmed == Placeholder(box))
+            SetBoxText(box, QString());
+        else if (event->type() == QEvent::FocusOut && trimmed.isEmpty())
+            SetBoxText(box, Placeholder(box));
+    } else if (event->type() == QEvent::KeyPress && (box == txtEmail || box == txtFriendEmail) &&
+               static_cast<QKeyEvent*>(event)->text() == QLatin1String(" ")) {
+        Messages::Show(this, tr("Email Address Cannot Contain Space"), Messages::Icon::Error);
+        box->setFocus();
+        return true;  // the blank is discarded
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmExit::cmdSubmit_Click()
+{
+    auto value = [this](QWidget* box) { return TrimBlanks(BoxText(box).toStdString()); };
+    const Referral referral{value(txtName), value(txtEmail), value(txtMessage), value(txtFriendName),
+                            value(txtFriendEmail)};
+    const ReferralCheck check = CheckReferral(referral);
+    if (check != ReferralCheck::Ready) {
+        Messages::Show(this, CheckMessage(check), Messages::Icon::Error);
+        return;
+    }
+    const std::string address = ReferralAddress(WebLinks::ReferralPage().toStdString(), referral,
+                                                WebLinks::ProductSite().toStdString());
+    WebLinks::OpenWebPage(QString::fromStdString(address));
+}
+
+void frmExit::Check1_Click()
+{
+    if (!Check1->isChecked())
+        return;
+    Check1->setChecked(false);
+    WebLinks::OpenHomePage();
+}
+
+void frmExit::lblGoToHome_Click()
+{
+    WebLinks::OpenWebPage(WebLinks::CataloguePage());
+}
+
+void frmExit::cmdClose_Click()
+{
+    QuitApplication();
+}
+
+void frmExit::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    QuitApplication();
+}
