@@ -197,7 +197,9 @@ void frmArabicLunarMansionResult::cmdSave_Click()
     QString problem;
     if (!bytes)
         problem = tr("The reading holds a character that a reading file cannot keep.");
-    else if (!file.open(QIODevice::WriteOnly) ||
+    // Unbuffered: a write that fails is seen at once, and commit() then keeps
+    // the old file instead of putting a short one in its place.
+    else if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
              file.write(bytes->data(), static_cast<qint64>(bytes->size())) != static_cast<qint64>(bytes->size()) ||
              !file.commit())
         problem = file.errorString();

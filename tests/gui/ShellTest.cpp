@@ -1,0 +1,214 @@
+// The shell around the readings: the update reminder, the web links, the
+// location lookup and the about box.
+#include "WindowTestSupport.h"
+
+#include "reading/ReadingState.h"
+#include "reading/frmMain.h"
+#include "shell/UpdateReminder.h"
+#include "shell/WebLinks.h"
+#include "shell/WindowTurns.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrlQuery>
+
+class ShellTest : public QObject {
+    Q_OBJECT
+
+    ReadingState state;
+    WindowTurns turns{state};
+    MessageRecorder* messages = nullptr;
+    QList<QUrl> opened;
+    QTemporaryDir dir;
+
+    const QString key = QStringLiteral("Settings/\u00A1\u00D2\u00CF\u00BE\u00D1\u00C6\u00CC\u00CB");  // "Duration" shifted
+
+    static QString Shifted(const QString& text)
+    {
+        QString out;
+        for (QChar c : text)
+            out += QChar(c.unicode() + 93);
+        return out;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        WebLinks::SetOpener([this](const QUrl& url) { opened << url; });
+    }
+
+    void init()
+    {
+        opened.clear();
+        messages = new MessageRecorder;
+    }
+
+    void cleanup()
+    {
+        DeleteAllWindows();
+        delete messages;
+    }
+
+    void reminder_data()
+    {
+        QTest::addColumn<QString>("stored");  // the date last asked, "" for none
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QString>("after");   // the date stored afterwards
+        QTest::addColumn<bool>("download");
+        const int yes = int(Messages::Answer::Yes), no = int(Messages::Answer::No);
+        QTest::newRow("first run") << "" << yes << false << "2026-12-07" << false;
+        QTest::newRow("14 days before") << "2026-11-23" << yes << false << "2026-11-23" << false;
+        QTest::newRow("15 days before, Yes") << "2026-11-22" << yes << true << "2026-12-07" << true;
+        QTest::newRow("15 days before, No") << "2026-11-22" << no << true << "2026-12-07" << false;
+        QTest::newRow("15 days after") << "2026-12-22" << no << true << "2026-12-07" << false;
+        QTest::newRow("14 days after") << "2026-12-21" << yes << false << "2026-12-21" << false;
+    }
+
+    void reminder()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(QString, after);
+        QFETCH(bool, download);
+        const QString file = dir.filePath(QStringLiteral("qamarel-%1.ini").arg(QTest::currentDataTag()));
+        {
+            QSettings settings(file, QSettings::IniFormat);
+            if (!stored.isEmpty())
+                settings.setValue(key, Shifted(stored));
+        }
+        messages->answer = Messages::Answer(answer);
+        QSettings settings(file, QSettings::IniFormat);
+        RemindOfUpdate(settings, QDate(2026, 12, 7));
+
+        QCOMPARE(!messages->shown.empty(), asked);
+        if (asked) {
+            QCOMPARE(messages->shown[0].text, QStringLiteral("There maybe an update to this software available\r"
+                                                             "Do you want to check for an update?"));
+            QCOMPARE(messages->shown[0].icon, Messages::Icon::Information);
+            QCOMPARE(messages->shown[0].buttons, Messages::Buttons::YesNo);
+        }
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value(key).toString(), Shifted(after));
+        QCOMPARE(opened, download ? QList<QUrl>{QUrl(WebLinks::DownloadPage())} : QList<QUrl>{});
+    }
+
+    void reminderIgnoresWhatIsNoDate()
+    {
+        const QString file = dir.filePath(QStringLiteral("garbage.ini"));
+        QSettings(file, QSettings::IniFormat).setValue(key, QStringLiteral("\u00FF\u0001garbage"));
+        QSettings settings(file, QSettings::IniFormat);
+        RemindOfUpdate(settings, QDate(2026, 12, 7));
+        QVERIFY(messages->shown.empty());
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value(key).toString(), QStringLiteral("\u00FF\u0001garbage"));
+    }
+
+    void menusAndLabelsOpenTheirPages()
+    {
+        frmMain* main = turns.ShowMainWindow();
+        Control<QAction>(main, "mnuOnline")->trigger();
+        Control<QAction>(main, "mnuVisit")->trigger();
+        Control<QAction>(main, "mnuUpdate")->trigger();
+        emit Control<QLabel>(main, "Label11")->linkActivated(QString());
+        emit Control<QLabel>(main, "lblCobrand")->linkActivated(QString());
+        emit Control<QLabel>(main, "lblFullBrand")->linkActivated(QString());
+        QCOMPARE(opened, (QList<QUrl>{QUrl(WebLinks::HelpPage()), QUrl(WebLinks::HomePage()),
+                                      QUrl(WebLinks::DownloadPage()), QUrl(WebLinks::HomePage()),
+                                      QUrl(WebLinks::PromotionPage(1)), QUrl(WebLinks::PromotionPage(2))}));
+        for (const QUrl& url : opened)
+            QVERIFY(url.toString().startsWith(WebLinks::HomePage()));
+    }
+
+    void promotionLabelChoice()
+    {
+        frmMain* main = turns.ShowMainWindow();
+        for (int n = 1; n <= 6; ++n) {
+            main->ChoosePromotionLabel(n);
+            QCOMPARE(Control<QLabel>(main, "lblFullBrand")->isVisibleTo(main), n % 2 == 0);
+            QCOMPARE(Control<QLabel>(main, "lblCobrand")->isVisibleTo(main), n % 2 == 1);
+        }
+    }
+
+    void lookupAsksForThePlaceInOrder_data()
+    {
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("country");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("all empty") << "" << "" << "" << "Please Enter City" << "txtMCity";
+        QTest::newRow("no state") << "Pune" << "" << "India" << "Please Enter State" << "txtMState";
+        QTest::newRow("no country") << "Pune" << "Maharashtra" << "" << "Please Enter Country" << "txtMCountry";
+    }
+
+    void lookupAsksForThePlaceInOrder()
+    {
+        QFETCH(QString, city);
+        QFETCH(QString, state);
+        QFETCH(QString, country);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        frmMain* main = turns.ShowMainWindow();
+        Control<QLineEdit>(main, "txtMCity")->setText(city);
+        Control<QLineEdit>(main, "txtMState")->setText(state);
+        Control<QLineEdit>(main, "txtMCountry")->setText(country);
+        Control<QPushButton>(main, "cmdBrowser")->click();
+        QCOMPARE(messages->texts(), QStringList{message});
+        QCOMPARE(messages->shown[0].icon, Messages::Icon::Information);
+        QCOMPARE(main->focusWidget()->objectName(), focus);
+        QVERIFY(opened.isEmpty());
+    }
+
+    void lookupSearchesForTheQuery_data()
+    {
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("query");
+        QTest::newRow("Pune") << "Pune" << "Maharashtra" << "Pune Maharashtra India Latitude Longitude";
+        QTest::newRow("blank state") << "Pune" << " " << "Pune   India Latitude Longitude";
+        QTest::newRow("hostile") << "A&b=c#d" << "x\ny" << "A&b=c#d x\ny India Latitude Longitude";
+    }
+
+    void lookupSearchesForTheQuery()
+    {
+        QFETCH(QString, city);
+        QFETCH(QString, state);
+        QFETCH(QString, query);
+        frmMain* main = turns.ShowMainWindow();
+        Control<QLineEdit>(main, "txtMCity")->setText(city);
+        Control<QLineEdit>(main, "txtMState")->setText(state);
+        Control<QLineEdit>(main, "txtMCountry")->setText(QStringLiteral("India"));
+        Control<QPushButton>(main, "cmdBrowser")->click();
+        QVERIFY(messages->shown.empty());
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(opened[0].toString().startsWith(QStringLiteral("https://www.google.com/maps/search/")));
+        QCOMPARE(QUrlQuery(opened[0]).queryItemValue(QStringLiteral("query"), QUrl::FullyDecoded), query);
+    }
+
+    void aboutBox()
+    {
+        frmMain* main = turns.ShowMainWindow();
+        QTimer::singleShot(0, this, [this]() {
+            QWidget* about = QApplication::activeModalWidget();
+            QVERIFY(about && about->objectName() == QLatin1String("frmAbout"));
+            QCOMPARE(about->windowTitle(), QStringLiteral("Qamarel v1.15"));
+            QCOMPARE(Control<QLabel>(about, "Label2")->text(), QStringLiteral("Qamarel v1.15"));
+            QVERIFY(Control<QLabel>(about, "Label1")->text().startsWith(QStringLiteral("Qamarel gives a detailed report")));
+            QVERIFY(Control<QLabel>(about, "lblHomePage")->text().contains(
+                QStringLiteral("Click here to visit ") + WebLinks::HomePage()));
+            emit Control<QLabel>(about, "lblCoBrand")->linkActivated(QString());
+            QCOMPARE(opened, QList<QUrl>{QUrl(WebLinks::PromotionPage(2))});
+            Control<QPushButton>(about, "cmdOK")->click();
+        });
+        Control<QAction>(main, "mnuAbout")->trigger();
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(opened.size(), 1);
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "ShellTest.moc"
