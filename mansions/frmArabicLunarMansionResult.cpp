@@ -55,6 +55,7 @@ frmArabicLunarMansionResult::frmArabicLunarMansionResult(WindowTurns& turns, QWi
     : QMainWindow(parent), turns_(turns)
 {
     setObjectName(QStringLiteral("frmArabicLunarMansionResult"));
+    setWindowRole(objectName());  // lets desktop tools and tests tell the windows apart
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(ProgramCaption);
     setFont(ProgramFont());

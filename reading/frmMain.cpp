@@ -97,6 +97,7 @@ std::string Text(const QLineEdit* box)
 frmMain::frmMain(WindowTurns& turns, QWidget* parent) : QMainWindow(parent), turns_(turns)
 {
     setObjectName(QStringLiteral("frmMain"));
+    setWindowRole(objectName());  // lets desktop tools and tests tell the windows apart
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(ProgramCaption);
     setFont(ProgramFont());
@@ -412,8 +413,12 @@ void frmMain::ChoosePromotionLabel(int n)
 void frmMain::cmdOpen_Click()
 {
     const QString path = FileDialogs::GetOpenFileName(this, tr("Select the source file"), tr("Qamarel (*.qmz)"));
-    if (path.isEmpty())
-        return;  // cancelled
+    if (!path.isEmpty())  // empty when cancelled
+        OpenReadingFile(path);
+}
+
+bool frmMain::OpenReadingFile(const QString& path)
+{
     // A file that cannot be read, or whose first line is not a position text, is
     // refused: no earlier reading is shown as if it were the file's.
     const ReadingFileText file = HasReadingFileExtension(path.toStdString())
@@ -421,10 +426,11 @@ void frmMain::cmdOpen_Click()
                                      : ReadingFileText{};
     if (file.status != ReadingFileStatus::Read || !IsWellFormedPositionText(file.text)) {
         Messages::Show(this, tr("Please Check The File."), Messages::Icon::Error);
-        return;
+        return false;
     }
     turns_.state().chart.MoonPositionText = file.text;
     ShowMansionReading(file.text);
+    return true;
 }
 
 void frmMain::cmdBrowser_Click()

@@ -34,6 +34,11 @@ public:
     //          position text (the caller says so to the user)
     PositionTextStatus ShowMansionReading(std::string_view text);
 
+    // OpenReadingFile — show the reading saved in a file, as Open does after its dialog
+    // Returns: false, after "Please Check The File.", for a file that is not a saved
+    //          reading; this window then stays as it was
+    bool OpenReadingFile(const QString& path);
+
     // Brings one promotional label to the front: lblFullBrand for an even n,
     // lblCobrand for an odd one (n drawn from 1 to 6 once per run).
     void ChoosePromotionLabel(int n);

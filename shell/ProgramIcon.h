@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QPixmap>
 
-// The program's picture: a crescent Moon among stars, drawn at any size.
+// The program's picture (a crescent Moon among stars), from the same drawing
+// as the icons the desktop shows.
 QPixmap ProgramPicture(int size);
 QIcon ProgramIcon();

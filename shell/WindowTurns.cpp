@@ -5,9 +5,14 @@
 #include "reading/frmMain.h"
 #include "shell/frmExit.h"
 
+frmMain* WindowTurns::CreateMainWindow()
+{
+    return new frmMain(*this);
+}
+
 frmMain* WindowTurns::ShowMainWindow()
 {
-    auto* window = new frmMain(*this);
+    frmMain* window = CreateMainWindow();
     window->show();
     return window;
 }

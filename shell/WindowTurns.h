@@ -16,6 +16,8 @@ public:
 
     // A fresh main window, shown.
     frmMain* ShowMainWindow();
+    // A fresh main window, not yet shown (to open a reading without it).
+    frmMain* CreateMainWindow();
     // A fresh result window showing the current mansion's ten texts.
     frmArabicLunarMansionResult* ShowResultWindow();
     // The user closed the main or the result window: the exit window comes up.

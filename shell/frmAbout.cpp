@@ -12,6 +12,7 @@
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
+    setWindowRole(objectName());  // lets desktop tools and tests tell the windows apart
     setWindowTitle(ProgramCaption);
     setFont(ProgramFont());
     setModal(true);

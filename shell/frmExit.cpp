@@ -54,6 +54,7 @@ QString CheckMessage(ReferralCheck check)
 frmExit::frmExit(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frmExit"));
+    setWindowRole(objectName());  // lets desktop tools and tests tell the windows apart
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(ProgramCaption);

@@ -8,7 +8,9 @@
 #include "shell/WindowTurns.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFileInfo>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QSettings>
 
@@ -20,9 +22,18 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(name);
     QApplication::setApplicationVersion(QStringLiteral(QAMAREL_VERSION));
     QApplication::setWindowIcon(ProgramIcon());
+    QApplication::setDesktopFileName(QStringLiteral("example.qamarel.Qamarel"));
     // The program ends through its exit window, never because a window closed
     // during a turn between the main and the result window.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    QCommandLineParser arguments;
+    arguments.setApplicationDescription(QObject::tr("Arabic lunar mansion reading from birth data."));
+    arguments.addHelpOption();
+    arguments.addVersionOption();
+    arguments.addPositionalArgument(QStringLiteral("reading"), QObject::tr("A saved reading (.qmz) to show."),
+                                    QStringLiteral("[reading.qmz]"));
+    arguments.process(app);
 
     // One copy at a time: a second one says so before anything else and ends,
     // leaving the first untouched.
@@ -32,12 +43,19 @@ int main(int argc, char** argv)
         return 0;
     }
 
+#ifdef QAMAREL_UPDATE_REMINDER
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, name);
     RemindOfUpdate(settings, QDate::currentDate());
+#endif
 
     ReadingState state;
     WindowTurns turns(state);
-    frmMain* main = turns.ShowMainWindow();
+    QPointer<frmMain> main = turns.CreateMainWindow();
     main->ChoosePromotionLabel(static_cast<int>(QRandomGenerator::global()->bounded(1, 7)));
+    // A reading named on the command line (a double-click on a .qmz file) is
+    // shown without the form; a file that is no reading leaves the form.
+    const QStringList files = arguments.positionalArguments();
+    if (files.isEmpty() || !main->OpenReadingFile(files.constFirst()))
+        main->show();
     return QApplication::exec();
 }

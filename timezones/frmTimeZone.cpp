@@ -13,6 +13,7 @@
 frmTimeZone::frmTimeZone(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmTimeZone"));
+    setWindowRole(objectName());  // lets desktop tools and tests tell the windows apart
     setWindowTitle(ProgramCaption);
     setFont(ProgramFont());
     setModal(true);

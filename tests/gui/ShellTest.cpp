@@ -197,6 +197,7 @@ private slots:
             QVERIFY(about && about->objectName() == QLatin1String("frmAbout"));
             QCOMPARE(about->windowTitle(), QStringLiteral("Qamarel v1.15"));
             QCOMPARE(Control<QLabel>(about, "Label2")->text(), QStringLiteral("Qamarel v1.15"));
+            QVERIFY(!Control<QLabel>(about, "Picture1")->pixmap().isNull());
             QVERIFY(Control<QLabel>(about, "Label1")->text().startsWith(QStringLiteral("Qamarel gives a detailed report")));
             QVERIFY(Control<QLabel>(about, "lblHomePage")->text().contains(
                 QStringLiteral("Click here to visit ") + WebLinks::HomePage()));
