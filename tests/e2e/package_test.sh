@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The Debian package: built with cpack, installed with apt on this machine,
+# used, and removed again, leaving nothing of what it put there.
+#   package_test.sh BUILD_DIR
+set -uo pipefail
+build=$(cd "$1" && pwd)
+if [ "$(id -u)" -ne 0 ] || ! command -v apt-get >/dev/null || ! command -v dpkg-shlibdeps >/dev/null; then
+    echo "SKIP: needs root, apt-get and dpkg-shlibdeps"
+    exit 77
+fi
+if dpkg-query -W -f='${Status}' qamarel 2>/dev/null | grep -q 'install ok installed'; then
+    echo "SKIP: a qamarel package is installed here already; not touching it"
+    exit 77
+fi
+fail=0
+check() { if [ "$2" == "$3" ]; then echo "ok   $1"; else echo "FAIL $1: wanted [$2], got [$3]"; fail=1; fi; }
+
+(cd "$build" && cpack -G DEB >/dev/null) || { echo "FAIL cpack"; exit 1; }
+deb=$(ls "$build"/qamarel_*.deb | head -n 1)
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null 2>&1 || { echo "FAIL apt-get install"; exit 1; }
+files=$(dpkg -L qamarel | while read -r f; do [ -f "$f" ] && echo "$f"; done)
+
+for f in /usr/bin/qamarel /usr/bin/qamarel-reading /usr/share/applications/example.qamarel.Qamarel.desktop \
+         /usr/share/metainfo/example.qamarel.Qamarel.metainfo.xml /usr/share/mime/packages/example.qamarel.Qamarel.xml \
+         /usr/share/icons/hicolor/scalable/apps/example.qamarel.Qamarel.svg \
+         /usr/share/icons/hicolor/48x48/apps/example.qamarel.Qamarel.png; do
+    check "installs $f" "yes" "$([ -f "$f" ] && echo yes)"
+done
+check "man page" "yes" "$(ls /usr/share/man/man1/qamarel-reading.1* >/dev/null 2>&1 && echo yes)"
+check "reading tool runs" "qamarel-reading 1.15" "$(/usr/bin/qamarel-reading --version)"
+check "program's libraries resolve" "" "$(ldd /usr/bin/qamarel | grep 'not found')"
+check "MIME database knows reading files" "yes" "$(grep -q 'application/x-qamarel-reading' /usr/share/mime/globs2 && echo yes)"
+
+DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq qamarel >/dev/null 2>&1 || { echo "FAIL apt-get remove"; exit 1; }
+left=$(for f in $files; do [ -e "$f" ] && echo "$f"; done)
+check "removal leaves nothing" "" "$left"
+check "MIME database forgets reading files" "no" "$(grep -q 'application/x-qamarel-reading' /usr/share/mime/globs2 && echo yes || echo no)"
+exit $fail
