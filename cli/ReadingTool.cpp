@@ -17,7 +17,7 @@ constexpr std::size_t BatchFieldCount = 7;
 
 int Refuse(std::ostream& err, const std::string& message)
 {
-    err << ToolName << ": " << SanitizeUtf8(message) << '\n';
+    err << ToolName << ": " << OneLineText(message) << '\n';
     return ToolRefused;
 }
 
@@ -92,7 +92,7 @@ public:
     void Failure(std::size_t line, const std::string& name, const std::string& error)
     {
         failed_ = true;
-        err_ << ToolName << ": line " << line << ": " << SanitizeUtf8(error) << '\n';
+        err_ << ToolName << ": line " << line << ": " << OneLineText(error) << '\n';
         row_.clear();
         if (json_) {
             row_ = "{\"line\":" + std::to_string(line) + ",\"name\":" + JsonString(name) +

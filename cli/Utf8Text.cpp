@@ -36,6 +36,15 @@ void AppendSanitizedUtf8(std::string& out, std::string_view bytes)
     out.append(bytes.substr(run));
 }
 
+std::string OneLineText(std::string_view bytes)
+{
+    std::string text = SanitizeUtf8(bytes);
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return text;
+}
+
 std::string SanitizeUtf8(std::string_view bytes)
 {
     std::string out;

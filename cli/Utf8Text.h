@@ -8,3 +8,7 @@
 // text, whatever a name or a file held.
 std::string SanitizeUtf8(std::string_view bytes);
 void AppendSanitizedUtf8(std::string& out, std::string_view bytes);
+
+// The same on one line: control characters (line ends, tabs, escapes) become
+// "?", so that a message quoting the user's input stays one line of plain text.
+std::string OneLineText(std::string_view bytes);

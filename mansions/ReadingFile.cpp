@@ -42,9 +42,13 @@ ReadingFileText ReadReadingFile(const std::filesystem::path& path)
     if (in.bad())
         return {ReadingFileStatus::CannotRead, {}};
     bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return ReadingFileFromBytes(bytes);
+}
 
-    const std::size_t end = bytes.find_first_of("\r\n");
-    if (end == std::string::npos && bytes.size() > ReadingFileLineLimit)
+ReadingFileText ReadingFileFromBytes(std::string_view start)
+{
+    const std::size_t end = start.find_first_of("\r\n");
+    if (end == std::string_view::npos && start.size() > ReadingFileLineLimit)
         return {ReadingFileStatus::LineTooLong, {}};
-    return {ReadingFileStatus::Read, DecodeReadingFileLine(bytes)};
+    return {ReadingFileStatus::Read, DecodeReadingFileLine(start)};
 }

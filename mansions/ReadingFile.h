@@ -43,6 +43,12 @@ struct ReadingFileText {
     std::string text;  // valid only when status is Read
 };
 
+// ReadingFileFromBytes — the first line of a file's content, decoded
+// Inputs:  start  the file's first bytes: all of them, or at least ReadingFileLineLimit + 1
+// Returns: Read with the decoded line, or LineTooLong when no line end comes
+//          within ReadingFileLineLimit bytes of a longer content
+ReadingFileText ReadingFileFromBytes(std::string_view start);
+
 // ReadReadingFile — read and decode the first line of a reading file
 // Notes: reads at most ReadingFileLineLimit + 1 bytes; does not check the
 //        extension or the text (the mansion choice says whether it is a position text)

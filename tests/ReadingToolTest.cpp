@@ -74,6 +74,7 @@ TEST(ReadingToolTest, RefusalsAreOneLineWithStatusTwo)
         {With(J2000, {"--date", "2000-01-02"}), "qamarel-reading: --date is given more than once\n"},
         {With(J2000, {"--open", "x.qmz"}), "qamarel-reading: give either the birth data, --open or --batch, not more than one\n"},
         {{"--open"}, "qamarel-reading: --open needs a value\n"},
+        {{"--x\ny\r\x1b[2J"}, "qamarel-reading: unknown option \"--x?y??[2J\"; see --help\n"},
         {{"--json=1"}, "qamarel-reading: --json takes no value\n"},
         {{"--date", "2000-02-30", "--time", "12:00", "--longitude", "0:00W", "--latitude", "51:28N", "--zone", "0:00"},
          "qamarel-reading: date \"2000-02-30\" does not exist\n"},
