@@ -1,6 +1,6 @@
 #include "mansions/frmArabicLunarMansionResult.h"
 
-#include "mansions/ReadingFile.h"
+#include "mansions/ReadingFileSave.h"
 #include "reading/ReadingState.h"
 #include "shell/FileDialogs.h"
 #include "shell/MessageBox.h"
@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 
 namespace {
@@ -191,19 +190,7 @@ void frmArabicLunarMansionResult::cmdSave_Click()
     const QString path = FileDialogs::GetSaveFileName(this, tr("Save"), tr("Qamarel (*.qmz)"), QStringLiteral("qmz"));
     if (path.isEmpty())
         return;  // cancelled
-    // The new file is written beside the old one and replaces it only when
-    // complete: a failed save leaves what was there.
-    const std::optional<std::string> bytes = ReadingFileBytes(turns_.state().chart.MoonPositionText);
-    QSaveFile file(path);
-    QString problem;
-    if (!bytes)
-        problem = tr("The reading holds a character that a reading file cannot keep.");
-    // Unbuffered: a write that fails is seen at once, and commit() then keeps
-    // the old file instead of putting a short one in its place.
-    else if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-             file.write(bytes->data(), static_cast<qint64>(bytes->size())) != static_cast<qint64>(bytes->size()) ||
-             !file.commit())
-        problem = file.errorString();
+    const QString problem = SaveReadingFile(path, turns_.state().chart.MoonPositionText);
     if (!problem.isEmpty())
         Messages::Show(this, tr("The reading was not saved to %1.\n%2").arg(QDir::toNativeSeparators(path), problem),
                        Messages::Icon::Error);
