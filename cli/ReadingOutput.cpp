@@ -61,7 +61,7 @@ void WriteReadingText(std::ostream& out, const MansionReading& reading,
                       const std::optional<std::string>& name)
 {
     if (name)
-        out << "Name: " << SanitizeUtf8(*name) << '\n';
+        out << "Name: " << OneLineText(*name) << '\n';  // a name cannot add lines of its own
     out << "Position: " << reading.position << '\n';
     out << "Mansion: " << reading.mansion << '\n';
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {

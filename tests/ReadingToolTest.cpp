@@ -1,11 +1,13 @@
 #include "cli/ReadingTool.h"
 
+#include "cli/Utf8Text.h"
 #include "mansions/ReadingFile.h"
 
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -87,6 +89,33 @@ TEST(ReadingToolTest, RefusalsAreOneLineWithStatusTwo)
         EXPECT_EQ(run.status, ToolRefused) << c.message;
         EXPECT_EQ(run.err, c.message);
         EXPECT_EQ(run.out, "");
+    }
+}
+
+// Whatever a name holds, the reading is the same and the output stays valid
+// text: one JSON line, or the same lines of text.
+TEST(ReadingToolTest, HostileNamesChangeNothing)
+{
+    const std::string names[] = {
+        "Ada\nPosition: 0\xC2\xB0 0' 0\" Ari",      // a line break that would forge a line
+        "\x1b[31m\x07\r",                            // terminal escapes and controls
+        "\xD8\xB9\xD9\x84\xD9\x8A \xE2\x80\x8F",       // Arabic and a right-to-left mark
+        "e\xCC\x81\xCC\x81\xCC\x81",                    // stacked combining accents
+        "\xFF\xC0\xAF\xED\xA0\x80",                     // invalid UTF-8
+        std::string(1 << 20, 'x'),                      // a megabyte
+    };
+    const ToolRun plain = Tool(With(J2000, {"--json"}));
+    const ToolRun plainText = Tool(J2000);
+    for (const std::string& name : names) {
+        const ToolRun text = Tool(With(J2000, {"--name", name}));
+        EXPECT_EQ(text.out.substr(text.out.find('\n') + 1), plainText.out);  // one "Name:" line, then the same
+        const ToolRun run = Tool(With(J2000, {"--json", "--name", name}));
+        EXPECT_EQ(run.status, ToolSuccess);
+        EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1);
+        EXPECT_EQ(run.out.substr(run.out.find("\"position\"")), plain.out.substr(plain.out.find("\"position\"")));
+        EXPECT_EQ(run.out, SanitizeUtf8(run.out));
+        for (const char c : run.out)
+            EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20 && c != '\n');
     }
 }
 

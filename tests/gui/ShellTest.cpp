@@ -171,6 +171,10 @@ private slots:
         QTest::newRow("Pune") << "Pune" << "Maharashtra" << "Pune Maharashtra India Latitude Longitude";
         QTest::newRow("blank state") << "Pune" << " " << "Pune   India Latitude Longitude";
         QTest::newRow("hostile") << "A&b=c#d" << "x\ny" << "A&b=c#d x\ny India Latitude Longitude";
+        QTest::newRow("right to left") << QStringLiteral("\u0628\u064A\u0631\u0648\u062A\u200F") << "e\u0301\u0301"
+                                       << QStringLiteral("\u0628\u064A\u0631\u0648\u062A\u200F e\u0301\u0301 India Latitude Longitude");
+        const QString longCity(20000, QLatin1Char('%'));
+        QTest::newRow("very long") << longCity << "?" << longCity + QStringLiteral(" ? India Latitude Longitude");
     }
 
     void lookupSearchesForTheQuery()
