@@ -1,13 +1,14 @@
 #include "shell/ProgramFont.h"
 
-#include <QFontDatabase>
+#include <QStringList>
 
 QFont ProgramFont()
 {
-    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
-                                      ? QStringLiteral("Verdana")
-                                      : QStringLiteral("DejaVu Sans");
-    QFont font(family);
+    // Verdana where it is installed, else DejaVu Sans. Resolved by the font
+    // matcher when text is first drawn, without listing every installed family
+    // at start-up.
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     font.setPointSize(8);
     return font;
 }

@@ -21,8 +21,11 @@ QPixmap ProgramPicture(int size)
 
 QIcon ProgramIcon()
 {
+    // The window's own icon, in the sizes a title bar and a task bar use: every
+    // size given here is decoded and handed to the window system at start-up.
+    // The desktop takes larger ones from the installed icon theme.
     QIcon icon;
-    for (int size : IconSizes)
+    for (int size : {16, 24, 32, 48})
         icon.addFile(IconFile(size), QSize(size, size));
     return icon;
 }

@@ -1,6 +1,7 @@
 // Qamarel: an Arabic lunar mansion reading from birth data.
 #include "reading/ReadingState.h"
 #include "reading/frmMain.h"
+#include "shell/FirstExposeQuit.h"
 #include "shell/MessageBox.h"
 #include "shell/ProgramIcon.h"
 #include "shell/SingleInstance.h"
@@ -55,7 +56,9 @@ int main(int argc, char** argv)
     // A reading named on the command line (a double-click on a .qmz file) is
     // shown without the form; a file that is no reading leaves the form.
     const QStringList files = arguments.positionalArguments();
-    if (files.isEmpty() || !main->OpenReadingFile(files.constFirst()))
+    if (files.isEmpty() || !main->OpenReadingFile(files.constFirst())) {
+        QuitAfterFirstExposeIfAsked(main);
         main->show();
+    }
     return QApplication::exec();
 }
