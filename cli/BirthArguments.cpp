@@ -1,5 +1,7 @@
 #include "cli/BirthArguments.h"
 
+#include "engine/JulianDay.h"
+
 #include <cctype>
 
 namespace {
@@ -35,17 +37,6 @@ std::string Quote(std::string_view s)
     return "\"" + std::string(s.substr(0, shown)) + "...\"";
 }
 
-bool IsLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int month, int year)
-{
-    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
-}
-
 std::string ParseDate(std::string_view s, ChartRecord& chart)
 {
     std::size_t pos = 0;
@@ -55,7 +46,7 @@ std::string ParseDate(std::string_view s, ChartRecord& chart)
         return "date " + Quote(s) + " is not of the form YYYY-MM-DD";
     if (year < 1901 || year > 2050)
         return "date " + Quote(s) + ": the year must be 1901 to 2050";
-    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, year))
+    if (month < 1 || month > 12 || day < 1 || day > DaysInGregorianMonth(month, year))
         return "date " + Quote(s) + " does not exist";
     chart.BirthYear = static_cast<std::int16_t>(year);
     chart.BirthMonth = static_cast<std::int16_t>(month);

@@ -32,11 +32,7 @@ std::optional<CivilDate> ParseReminderDate(std::string_view text)
         }
     const CivilDate date{fields[0], fields[1], fields[2]};
     // A Gregorian date that exists.
-    if (date.year < 1583 || date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31)
-        return std::nullopt;
-    const bool leap = (date.year % 4 == 0 && date.year % 100 != 0) || date.year % 400 == 0;
-    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (date.day > (date.month == 2 && leap ? 29 : days[date.month - 1]))
+    if (date.year < 1583 || date.day < 1 || date.day > DaysInGregorianMonth(date.month, date.year))
         return std::nullopt;
     return date;
 }
