@@ -87,6 +87,20 @@ QLabel* MakeLabel(const QString& text, QWidget* parent)
     return new QLabel(text, parent);
 }
 
+// The layout the longitude, latitude and zone frames share: two labelled boxes
+// side by side, and two controls under them.
+void LayOutFrame(QGroupBox* frame, const QString& firstLabel, QWidget* firstBox, const QString& secondLabel,
+                 QWidget* secondBox, QWidget* underFirst, QWidget* underSecond)
+{
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(MakeLabel(firstLabel, frame), 0, 0);
+    grid->addWidget(firstBox, 0, 1);
+    grid->addWidget(MakeLabel(secondLabel, frame), 0, 2);
+    grid->addWidget(secondBox, 0, 3);
+    grid->addWidget(underFirst, 1, 1);
+    grid->addWidget(underSecond, 1, 3);
+}
+
 std::string Text(const QLineEdit* box)
 {
     return box->text().toStdString();
@@ -171,13 +185,7 @@ void frmMain::BuildControls()
         group->setObjectName(QString::fromLatin1(groupName));
         group->addButton(first, 0);
         group->addButton(second, 1);
-        auto* grid = new QGridLayout(frame);
-        grid->addWidget(MakeLabel(tr("Deg"), frame), 0, 0);
-        grid->addWidget(degrees, 0, 1);
-        grid->addWidget(MakeLabel(tr("Min"), frame), 0, 2);
-        grid->addWidget(minutes, 0, 3);
-        grid->addWidget(first, 1, 1);
-        grid->addWidget(second, 1, 3);
+        LayOutFrame(frame, tr("Deg"), degrees, tr("Min"), minutes, first, second);
         return frame;
     };
     QGroupBox* longitude = angleFrame(tr("Longitude"), "fraLongitude", txtLonD, "txtLonD", txtLonM, "txtLonM", optLong,
@@ -195,13 +203,7 @@ void frmMain::BuildControls()
     chkDST = new QCheckBox(tr("DST"), fraZone);
     chkDST->setObjectName(QStringLiteral("chkDST"));
     lblTZHelp = MakeLinkLabel(tr("TZ Help"), QStringLiteral("lblTZHelp"), fraZone);
-    auto* zone = new QGridLayout(fraZone);
-    zone->addWidget(MakeLabel(tr("Hour"), fraZone), 0, 0);
-    zone->addWidget(txtZoneHour, 0, 1);
-    zone->addWidget(MakeLabel(tr("Min"), fraZone), 0, 2);
-    zone->addWidget(txtZoneMinute, 0, 3);
-    zone->addWidget(chkDST, 1, 1);
-    zone->addWidget(lblTZHelp, 1, 3);
+    LayOutFrame(fraZone, tr("Hour"), txtZoneHour, tr("Min"), txtZoneMinute, chkDST, lblTZHelp);
 
     auto* places = new QHBoxLayout;
     places->addWidget(longitude);

@@ -26,17 +26,6 @@ class FaultInjectionTest : public QObject {
     const QByteArray oldBytes{"\x8D\x7D\x8D\x84\x7D\x8D\x7F\x7D\x9E\xCF\xC6\r\n"};  // 0 0' 0" Ari
     const std::string position{"19\xC2\xB0 27' 45\" Lib"};
 
-    static QByteArray Bytes(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-    }
-    static void Write(const QString& path, const QByteArray& bytes)
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
     // A folder this process cannot write: by its permissions, or for root
     // (whom permissions do not stop) a read-only file system mounted on it.
     bool MakeUnwritable(const QString& folder, const char* mountOptions)
@@ -75,10 +64,10 @@ private slots:
         const QString folder = dir.filePath(QStringLiteral("full"));
         if (::geteuid() != 0 || !MakeUnwritable(folder, "size=4k"))
             QSKIP("needs root to mount a small file system");
-        Write(folder + QStringLiteral("/r.qmz"), oldBytes);
-        Write(folder + QStringLiteral("/filler"), QByteArray(8192, 'x'));  // fills the rest
+        WriteFile(folder + QStringLiteral("/r.qmz"), oldBytes);
+        WriteFile(folder + QStringLiteral("/filler"), QByteArray(8192, 'x'));  // fills the rest
         const QString problem = SaveReadingFile(folder + QStringLiteral("/r.qmz"), position);
-        const QByteArray kept = Bytes(folder + QStringLiteral("/r.qmz"));
+        const QByteArray kept = FileBytes(folder + QStringLiteral("/r.qmz"));
         Release(folder);
         QVERIFY2(!problem.isEmpty(), "a failed save must say so");
         QCOMPARE(kept, oldBytes);
@@ -97,7 +86,7 @@ private slots:
             QVERIFY(saver.waitForReadyRead(10000));  // saving in a loop by now
             saver.kill();
             QVERIFY(saver.waitForFinished(10000));
-            const QByteArray left = Bytes(path);
+            const QByteArray left = FileBytes(path);
             QVERIFY2(left == a || left == b, left.toHex().constData());
         }
     }
@@ -117,7 +106,7 @@ private slots:
         if (content.isEmpty())
             QVERIFY(QDir().mkpath(file));
         else
-            Write(file, content);
+            WriteFile(file, content);
         MessageRecorder messages;
         QSettings settings(file, QSettings::IniFormat);
         RemindOfUpdate(settings, QDate(2026, 12, 7));  // returns, asks nothing it should not

@@ -27,17 +27,6 @@ class ReadingFileWindowsTest : public QObject {
 
     QString Path(const char* name) { return dir.filePath(QString::fromLatin1(name)); }
 
-    static QByteArray Bytes(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-    }
-    static void Write(const QString& path, const QByteArray& bytes)
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
 
     // Shows the reading of a position text, as a calculation would.
     void ShowReading(const std::string& position)
@@ -109,9 +98,9 @@ private slots:
             Open(Path("reading.qmz"));
             QCOMPARE(ShownFields(), saved);
             QCOMPARE(OpenWindowCount("frmMain"), 0);
-            const QByteArray first = Bytes(Path("reading.qmz"));
+            const QByteArray first = FileBytes(Path("reading.qmz"));
             Save(Path("again"));  // no extension typed: one is added
-            QCOMPARE(Bytes(Path("again.qmz")), first);
+            QCOMPARE(FileBytes(Path("again.qmz")), first);
             DeleteAllWindows();
         }
         QVERIFY(messages->shown.empty());
@@ -122,7 +111,7 @@ private slots:
     {
         ShowReading("19\xC2\xB0 27' 45\" Lib");
         Save(Path("j2000.qmz"));
-        QCOMPARE(Bytes(Path("j2000.qmz")), QByteArray("\x8E\x96\x7D\x8F\x94\x84\x7D\x91\x92\x7F\x7D\xA9\xC6\xBF\r\n"));
+        QCOMPARE(FileBytes(Path("j2000.qmz")), QByteArray("\x8E\x96\x7D\x8F\x94\x84\x7D\x91\x92\x7F\x7D\xA9\xC6\xBF\r\n"));
     }
 
     void cancelledDialogsDoNothing()
@@ -158,7 +147,7 @@ private slots:
         if (name == QLatin1String("folder.qmz"))
             QVERIFY(QDir(dir.path()).mkpath(name));
         else if (name != QLatin1String("missing.qmz"))
-            Write(Path(qPrintable(name)), bytes);
+            WriteFile(Path(qPrintable(name)), bytes);
         // A reading shown before must not come back as the file's.
         state.chart.MoonPositionText = "5\xC2\xB0 0' 0\" Leo";
         ChooseCurrentMansion(state, state.chart.MoonPositionText);
@@ -176,7 +165,7 @@ private slots:
     void failedSaveKeepsTheOldFile()
     {
         const QByteArray old("\x8E\x7D\x8D\x84\x7D\x8D\x7F\x7D\x9E\xCF\xC6\r\n");
-        Write(Path("kept.qmz"), old);
+        WriteFile(Path("kept.qmz"), old);
         ShowReading("19\xC2\xB0 27' 45\" Lib");
 
         std::signal(SIGXFSZ, SIG_IGN);
@@ -188,7 +177,7 @@ private slots:
         Save(Path("kept.qmz"));
         setrlimit(RLIMIT_FSIZE, &before);
 
-        QCOMPARE(Bytes(Path("kept.qmz")), old);
+        QCOMPARE(FileBytes(Path("kept.qmz")), old);
         QCOMPARE(messages->shown.size(), std::size_t(1));
         QVERIFY(messages->shown[0].text.startsWith(QStringLiteral("The reading was not saved to ")));
         QCOMPARE(messages->shown[0].icon, Messages::Icon::Error);
