@@ -4,7 +4,6 @@
 #include "reading/ReadingState.h"
 #include "shell/FileDialogs.h"
 #include "shell/MessageBox.h"
-#include "shell/ProgramFont.h"
 #include "shell/ShellWidgets.h"
 #include "shell/WebLinks.h"
 #include "shell/WindowTurns.h"
@@ -53,11 +52,8 @@ void Colour(QWidget* widget, const QColor& text)
 frmArabicLunarMansionResult::frmArabicLunarMansionResult(WindowTurns& turns, QWidget* parent)
     : QMainWindow(parent), turns_(turns)
 {
-    setObjectName(QStringLiteral("frmArabicLunarMansionResult"));
-    setWindowRole(objectName());  // lets desktop tools and tests tell the windows apart
+    SetUpProgramWindow(this, "frmArabicLunarMansionResult");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(ProgramCaption);
-    setFont(ProgramFont());
     if (const QScreen* s = screen())
         scale_ = s->logicalDotsPerInchY() / 96.0;
     BuildControls();

@@ -9,7 +9,6 @@
 #include "shell/WebAddresses.h"
 #include "shell/WebLinks.h"
 #include "shell/MessageBox.h"
-#include "shell/ProgramFont.h"
 #include "shell/ShellWidgets.h"
 #include "shell/WindowTurns.h"
 #include "timezones/TimeZoneTable.h"
@@ -110,11 +109,8 @@ std::string Text(const QLineEdit* box)
 
 frmMain::frmMain(WindowTurns& turns, QWidget* parent) : QMainWindow(parent), turns_(turns)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowRole(objectName());  // lets desktop tools and tests tell the windows apart
+    SetUpProgramWindow(this, "frmMain");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(ProgramCaption);
-    setFont(ProgramFont());
     BuildControls();
     BuildMenus();
     WireHandlers();

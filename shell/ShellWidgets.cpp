@@ -1,5 +1,6 @@
 #include "shell/ShellWidgets.h"
 
+#include "shell/ProgramFont.h"
 #include "shell/WebLinks.h"
 #include "shell/frmAbout.h"
 
@@ -7,6 +8,14 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+
+void SetUpProgramWindow(QWidget* window, const char* name)
+{
+    window->setObjectName(QString::fromLatin1(name));
+    window->setWindowRole(window->objectName());
+    window->setWindowTitle(ProgramCaption);
+    window->setFont(ProgramFont());
+}
 
 QLabel* MakeLinkLabel(const QString& text, const QString& objectName, QWidget* parent, const QColor& colour)
 {

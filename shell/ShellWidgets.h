@@ -11,6 +11,11 @@ class QWidget;
 // Window caption of every window of the program.
 inline const QString ProgramCaption = QStringLiteral("Qamarel v1.15");
 
+// What every window of the program shares: its name (objectName, and the
+// window role by which desktop tools and tests tell the windows apart), the
+// caption "Qamarel v1.15" and the program's typeface.
+void SetUpProgramWindow(QWidget* window, const char* name);
+
 // A label used as a link: its text underlined, in `colour` if given, else in
 // the link colour; a click (or Enter when it has the keyboard focus) emits linkActivated.
 QLabel* MakeLinkLabel(const QString& text, const QString& objectName, QWidget* parent, const QColor& colour = {});

@@ -1,6 +1,5 @@
 #include "shell/frmAbout.h"
 
-#include "shell/ProgramFont.h"
 #include "shell/ProgramIcon.h"
 #include "shell/ShellWidgets.h"
 #include "shell/WebLinks.h"
@@ -11,10 +10,7 @@
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowRole(objectName());  // lets desktop tools and tests tell the windows apart
-    setWindowTitle(ProgramCaption);
-    setFont(ProgramFont());
+    SetUpProgramWindow(this, "frmAbout");
     setModal(true);
 
     Picture1 = new QLabel(this);

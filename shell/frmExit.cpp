@@ -1,7 +1,6 @@
 #include "shell/frmExit.h"
 
 #include "shell/MessageBox.h"
-#include "shell/ProgramFont.h"
 #include "shell/QuitApplication.h"
 #include "shell/ReferralForm.h"
 #include "shell/ShellWidgets.h"
@@ -53,12 +52,9 @@ QString CheckMessage(ReferralCheck check)
 
 frmExit::frmExit(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
 {
-    setObjectName(QStringLiteral("frmExit"));
-    setWindowRole(objectName());  // lets desktop tools and tests tell the windows apart
+    SetUpProgramWindow(this, "frmExit");
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setWindowTitle(ProgramCaption);
-    setFont(ProgramFont());
 
     Label1 = new QLabel(ProgramCaption, this);
     Label1->setObjectName(QStringLiteral("Label1"));

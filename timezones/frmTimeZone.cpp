@@ -1,6 +1,5 @@
 #include "timezones/frmTimeZone.h"
 
-#include "shell/ProgramFont.h"
 #include "shell/ShellWidgets.h"
 #include "timezones/TimeZoneTable.h"
 
@@ -12,10 +11,7 @@
 
 frmTimeZone::frmTimeZone(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmTimeZone"));
-    setWindowRole(objectName());  // lets desktop tools and tests tell the windows apart
-    setWindowTitle(ProgramCaption);
-    setFont(ProgramFont());
+    SetUpProgramWindow(this, "frmTimeZone");
     setModal(true);
 
     lstTimeZone = new QListWidget(this);
