@@ -20,6 +20,13 @@ bool Digits(std::string_view s, std::size_t& pos, std::size_t maxDigits, int& va
     return count > 0;
 }
 
+// Reads exactly `count` digits at `pos`; advances `pos`.
+bool DigitsExactly(std::string_view s, std::size_t& pos, std::size_t count, int& value)
+{
+    const std::size_t start = pos;
+    return Digits(s, pos, count, value) && pos - start == count;
+}
+
 bool Char(std::string_view s, std::size_t& pos, char c)
 {
     if (pos >= s.size() || s[pos] != c)
@@ -41,8 +48,8 @@ std::string ParseDate(std::string_view s, ChartRecord& chart)
 {
     std::size_t pos = 0;
     int year = 0, month = 0, day = 0;
-    if (!Digits(s, pos, 4, year) || pos != 4 || !Char(s, pos, '-') || !Digits(s, pos, 2, month) ||
-        !Char(s, pos, '-') || !Digits(s, pos, 2, day) || pos != s.size())
+    if (!DigitsExactly(s, pos, 4, year) || !Char(s, pos, '-') || !DigitsExactly(s, pos, 2, month) ||
+        !Char(s, pos, '-') || !DigitsExactly(s, pos, 2, day) || pos != s.size())
         return "date " + Quote(s) + " is not of the form YYYY-MM-DD";
     if (year < 1901 || year > 2050)
         return "date " + Quote(s) + ": the year must be 1901 to 2050";
@@ -58,9 +65,9 @@ std::string ParseTime(std::string_view s, ChartRecord& chart)
 {
     std::size_t pos = 0;
     int hour = 0, minute = 0, second = 0;
-    bool ok = Digits(s, pos, 2, hour) && Char(s, pos, ':') && Digits(s, pos, 2, minute);
+    bool ok = Digits(s, pos, 2, hour) && Char(s, pos, ':') && DigitsExactly(s, pos, 2, minute);
     if (ok && pos < s.size())
-        ok = Char(s, pos, ':') && Digits(s, pos, 2, second) && pos == s.size();
+        ok = Char(s, pos, ':') && DigitsExactly(s, pos, 2, second) && pos == s.size();
     if (!ok)
         return "time " + Quote(s) + " is not of the form HH:MM or HH:MM:SS";
     if (hour > 23 || minute > 59 || second > 59)
@@ -76,7 +83,7 @@ std::string ParseAngle(std::string_view s, const char* what, int maxDegrees, cha
 {
     std::size_t pos = 0;
     int d = 0, m = 0;
-    const bool formOk = Digits(s, pos, 3, d) && Char(s, pos, ':') && Digits(s, pos, 2, m) && pos + 1 == s.size();
+    const bool formOk = Digits(s, pos, 3, d) && Char(s, pos, ':') && DigitsExactly(s, pos, 2, m) && pos + 1 == s.size();
     const char letter = formOk ? static_cast<char>(std::toupper(static_cast<unsigned char>(s[pos]))) : '\0';
     if (!formOk || (letter != positive && letter != negative))
         return std::string(what) + " " + Quote(s) + " is not of the form D:MM then " + positive + " or " +
@@ -99,7 +106,7 @@ std::string ParseZone(std::string_view s, bool east, ChartRecord& chart)
     int hours = 0, minutes = 0;
     bool ok = Digits(s, pos, 2, hours);
     if (ok && pos < s.size())
-        ok = Char(s, pos, ':') && Digits(s, pos, 2, minutes) && pos == s.size();
+        ok = Char(s, pos, ':') && DigitsExactly(s, pos, 2, minutes) && pos == s.size();
     if (!ok)
         return "zone " + Quote(s) + " is not of the form H:MM, e.g. 5:30";
     if (hours > 14 || minutes > 59)

@@ -7,6 +7,7 @@ const char* ReadingToolUsage()
     return "Usage:\n"
            "  qamarel-reading --date YYYY-MM-DD --time HH:MM --longitude D:MM(E|W)\n"
            "                  --latitude D:MM(N|S) --zone H:MM [--dst] [--name TEXT] [--json]\n"
+           "                  [--save FILE.qmz]\n"
            "  qamarel-reading --open FILE.qmz [--json]\n"
            "  qamarel-reading --batch FILE.csv|- [--json]\n"
            "  qamarel-reading --help | --version\n"
@@ -14,21 +15,35 @@ const char* ReadingToolUsage()
            "Gives the Arabic lunar mansion reading of a birth: the Moon's sidereal\n"
            "position, its mansion (1 to 28) and the mansion's ten texts.\n"
            "\n"
-           "  --date        birth date, 1901-01-01 to 2050-12-31\n"
-           "  --time        local clock time of birth, HH:MM or HH:MM:SS (seconds unused)\n"
+           "  --date        birth date, 1901-01-01 to 2050-12-31, always with two-digit\n"
+           "                month and day\n"
+           "  --time        local clock time of birth, H:MM or HH:MM, or with :SS (seconds\n"
+           "                unused); minutes and seconds always have two digits\n"
            "  --longitude   degrees 0-180 and minutes, then E or W, e.g. 77:13E\n"
            "  --latitude    degrees 0-90 and minutes, then N or S, e.g. 28:36N\n"
-           "  --zone        size of the time-zone offset, 0:00 to 14:59; its direction\n"
+           "  --zone        size of the time-zone offset, H or H:MM (two-digit minutes),\n"
+           "                0:00 to 14:59; its direction\n"
            "                follows the longitude (East ahead of UT, West behind it), so a\n"
            "                sign, if given, must agree with it\n"
            "  --dst         summer time was in force\n"
            "  --name        the person's name, echoed in the output\n"
+           "  --save        also save the reading to a file, as the program's Save does\n"
+           "                (.qmz is added when the name does not end in it)\n"
            "  --open        show the reading saved in a .qmz file\n"
            "  --batch       read CSV with the header name,date,time,longitude,latitude,zone,dst\n"
            "                (dst 0 or 1) and write name,position,mansion,lunar_mansion_name,error\n"
            "  --json        JSON instead of text (one object per line with --batch)\n"
            "\n"
-           "Exit status: 0 success; 1 some batch rows failed; 2 refused input.\n";
+           "In CSV output, a field that a spreadsheet would run as a formula (it begins\n"
+           "with =, +, -, @, a tab or a carriage return) is quoted and begins with an\n"
+           "apostrophe. A row over 64 KiB is skipped and reported. A quoted field that\n"
+           "is never closed is reported on its row, and the lines after that row are\n"
+           "read again as rows of their own.\n"
+           "\n"
+           "Exit status: 0 success; 1 some batch rows failed, or the batch input failed\n"
+           "after some rows; 2 refused input (arguments, birth data, a file that is not\n"
+           "a reading, a batch input that cannot be read); 3 output failed (standard\n"
+           "output or the --save file could not be written).\n";
 }
 
 CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
@@ -55,7 +70,7 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
 
         const bool takesValue = option == "--date" || option == "--time" || option == "--longitude" ||
                                 option == "--latitude" || option == "--zone" || option == "--name" ||
-                                option == "--open" || option == "--batch";
+                                option == "--open" || option == "--batch" || option == "--save";
         const bool isFlag = option == "--dst" || option == "--json" || option == "--help" ||
                             option == "-h" || option == "--version";
         if (!takesValue && !isFlag)
@@ -81,6 +96,7 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
         else if (option == "--zone") { command.birth.zone = value; single = true; }
         else if (option == "--dst") { command.birth.dst = true; single = true; }
         else if (option == "--name") { command.name = value; single = true; }
+        else if (option == "--save") { command.savePath = value; single = true; }
         else if (option == "--open") { command.path = value; open = true; }
         else if (option == "--batch") { command.path = value; batch = true; }
         else if (option == "--json") { command.json = true; }

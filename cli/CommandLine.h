@@ -12,6 +12,7 @@ struct ReadingCommand {
     Mode mode = Mode::Single;
     BirthFields birth;                // Single
     std::optional<std::string> name;  // Single
+    std::optional<std::string> savePath;  // Single: also save the reading to this file
     std::string path;                 // Open, Batch ("-" is standard input)
     bool json = false;
 };

@@ -2,12 +2,18 @@
 
 #include "cli/CommandLine.h"
 #include "cli/CsvReader.h"
+#include "cli/FdStreams.h"
 #include "cli/ReadingOutput.h"
 #include "mansions/ReadingFile.h"
+#include "mansions/ReadingFileAccess.h"
 #include "reading/MansionReading.h"
 
-#include <filesystem>
-#include <fstream>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,6 +25,22 @@ int Refuse(std::ostream& err, const std::string& message)
 {
     err << ToolName << ": " << OneLineText(message) << '\n';
     return ToolRefused;
+}
+
+// Standard output could not take what was written: said once, with the
+// system's reason when it is known.
+int OutputFailed(std::ostream& out, std::ostream& err)
+{
+    const std::string reason = OutputFailureReason(out.rdbuf());
+    err << ToolName << ": output failed" << (reason.empty() ? "" : ": " + reason) << '\n';
+    return ToolOutputFailed;
+}
+
+// Flushes what is buffered; a write that failed on the way, or now, is reported.
+int Finish(int status, std::ostream& out, std::ostream& err)
+{
+    out.flush();
+    return out ? status : OutputFailed(out, err);
 }
 
 void WriteReading(std::ostream& out, const MansionReading& reading,
@@ -35,8 +57,19 @@ int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& er
     BirthParse birth = ParseBirth(command.birth);
     if (!birth.ok)
         return Refuse(err, birth.error);
-    WriteReading(out, ReadingForChart(birth.chart), command.name, command.json);
-    return ToolSuccess;
+    const MansionReading reading = ReadingForChart(birth.chart);
+    if (command.savePath) {
+        // The bytes the program's Save writes, under the name it would use.
+        const std::string path = WithReadingFileExtension(*command.savePath);
+        const std::optional<std::string> bytes = ReadingFileBytes(reading.position);
+        const std::string problem = bytes ? WriteFileAtomically(path, *bytes) : "the position cannot be kept";
+        if (!problem.empty()) {
+            err << ToolName << ": " << OneLineText("the reading was not saved to " + path + ": " + problem) << '\n';
+            return ToolOutputFailed;
+        }
+    }
+    WriteReading(out, reading, command.name, command.json);
+    return Finish(ToolSuccess, out, err);
 }
 
 std::string ReadingFileProblem(const std::string& path, ReadingFileStatus status)
@@ -62,13 +95,17 @@ int RunOpen(const ReadingCommand& command, std::ostream& out, std::ostream& err)
     if (reading.status != PositionTextStatus::WellFormed)
         return Refuse(err, path + " is not a saved reading: its first line is not a Moon position");
     WriteReading(out, reading, std::nullopt, command.json);
-    return ToolSuccess;
+    return Finish(ToolSuccess, out, err);
 }
 
 // Rows of a batch, one at a time, so that memory stays flat.
 class BatchRun {
 public:
     BatchRun(std::ostream& out, std::ostream& err, bool json) : out_(out), err_(err), json_(json) {}
+
+    // Whether every row so far reached the output.
+    bool written() const { return static_cast<bool>(out_); }
+    std::size_t rows() const { return rows_; }
 
     void Reading(std::size_t line, const std::string& name, const MansionReading& reading)
     {
@@ -85,8 +122,7 @@ public:
             AppendCsvField(row_, reading.texts[LunarMansionName]);
             row_ += ',';
         }
-        row_ += '\n';
-        out_.write(row_.data(), static_cast<std::streamsize>(row_.size()));
+        Write();
     }
 
     void Failure(std::size_t line, const std::string& name, const std::string& error)
@@ -102,56 +138,104 @@ public:
             row_ += ",,,,";
             AppendCsvField(row_, error);
         }
-        row_ += '\n';
-        out_.write(row_.data(), static_cast<std::streamsize>(row_.size()));
+        Write();
     }
 
     bool failed() const { return failed_; }
 
 private:
+    void Write()
+    {
+        row_ += '\n';
+        out_.write(row_.data(), static_cast<std::streamsize>(row_.size()));
+        ++rows_;
+    }
+
     std::ostream& out_;
     std::ostream& err_;
     bool json_;
     bool failed_ = false;
+    std::size_t rows_ = 0;
     std::string row_;  // one output row, its storage reused
 };
 
+// The name of the batch's input in messages.
+std::string InputName(const std::string& path)
+{
+    return path == "-" ? "standard input" : path;
+}
+
 int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& out, std::ostream& err)
 {
-    std::ifstream file;
+    const std::string input = InputName(command.path);
+    std::optional<FdInBuf> fileBuffer;
+    std::istream file(nullptr);
     std::istream* in = &stdIn;
+    int fd = -1;
     if (command.path != "-") {
-        std::error_code error;
-        if (std::filesystem::is_directory(command.path, error))
-            return Refuse(err, command.path + " is a folder");
-        file.open(command.path, std::ios::binary);
-        if (!file)
-            return Refuse(err, command.path + " cannot be read");
+        fd = ::open(command.path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0)
+            return Refuse(err, input + " cannot be read: " + std::strerror(errno));
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+            ::close(fd);
+            return Refuse(err, input + " is a folder");
+        }
+        fileBuffer.emplace(fd);
+        file.rdbuf(&*fileBuffer);
         in = &file;
     }
+    struct CloseOnReturn {
+        int fd;
+        ~CloseOnReturn()
+        {
+            if (fd >= 0)
+                ::close(fd);
+        }
+    } closeOnReturn{fd};
 
     CsvReader reader(*in);
     std::vector<std::string> fields;
     std::size_t line = 0;
-    if (reader.Next(fields, line) != CsvReader::Status::Record)
-        return Refuse(err, command.path + ": no header line; expected " + BatchHeader);
-    if (!fields.empty() && fields[0].rfind("\xEF\xBB\xBF", 0) == 0)
-        fields[0].erase(0, 3);  // byte-order mark written by some spreadsheets
+    const std::string limit = std::to_string(CsvReader::RecordLimit);
+    switch (reader.Next(fields, line, /*stopAtLimit=*/true)) {
+    case CsvReader::Status::Record: break;
+    case CsvReader::Status::TooLong:
+        return Refuse(err, input + ": the header line is longer than " + limit + " bytes; expected " + BatchHeader);
+    case CsvReader::Status::InputError:
+        return Refuse(err, input + " cannot be read: " + reader.inputError());
+    case CsvReader::Status::Unclosed:
+    case CsvReader::Status::End:
+        return Refuse(err, input + ": no header line; expected " + BatchHeader);
+    }
     std::string header;
     for (std::size_t i = 0; i < fields.size(); ++i)
         header += (i ? "," : "") + fields[i];
     if (header != BatchHeader)
-        return Refuse(err, command.path + ": the header must be " + BatchHeader);
+        return Refuse(err, input + ": the header must be " + BatchHeader);
 
     if (!command.json)
         out << "name,position,mansion,lunar_mansion_name,error\n";
     BatchRun run(out, err, command.json);
-    for (;;) {
+    for (; run.written();) {
         const CsvReader::Status status = reader.Next(fields, line);
         if (status == CsvReader::Status::End)
             break;
+        if (status == CsvReader::Status::InputError) {
+            err << ToolName << ": " << OneLineText(input + " cannot be read: " + reader.inputError()) << '\n';
+            const int stopped = run.rows() == 0 ? ToolRefused : ToolSomeRowsFailed;
+            return Finish(stopped, out, err);
+        }
         if (status == CsvReader::Status::TooLong) {
-            run.Failure(line, {}, "the row is longer than " + std::to_string(CsvReader::RecordLimit) + " bytes");
+            run.Failure(line, {}, "the row is longer than " + limit + " bytes");
+            continue;
+        }
+        if (status == CsvReader::Status::Unclosed) {
+            const std::size_t skipped = reader.skippedLines();
+            run.Failure(line, {},
+                        skipped == 0 ? std::string("a quoted field is not closed")
+                                     : "a quoted field is not closed; the " + std::to_string(skipped) +
+                                           " input lines after it were skipped");
             continue;
         }
         if (fields.size() == 1 && fields[0].empty())
@@ -173,9 +257,7 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
         }
         run.Reading(line, name, ReadingForChart(birth.chart));
     }
-    if (in->bad())
-        return Refuse(err, command.path + ": reading stopped by an input error");
-    return run.failed() ? ToolSomeRowsFailed : ToolSuccess;
+    return Finish(run.failed() ? ToolSomeRowsFailed : ToolSuccess, out, err);
 }
 
 }  // namespace
@@ -190,10 +272,10 @@ int RunReadingTool(const std::vector<std::string>& args, std::istream& in, std::
     switch (command.mode) {
     case ReadingCommand::Mode::Help:
         out << ReadingToolUsage();
-        return ToolSuccess;
+        return Finish(ToolSuccess, out, err);
     case ReadingCommand::Mode::Version:
         out << ToolName << ' ' << QAMAREL_VERSION << '\n';
-        return ToolSuccess;
+        return Finish(ToolSuccess, out, err);
     case ReadingCommand::Mode::Single: return RunSingle(command, out, err);
     case ReadingCommand::Mode::Open: return RunOpen(command, out, err);
     case ReadingCommand::Mode::Batch: return RunBatch(command, in, out, err);

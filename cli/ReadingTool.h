@@ -9,7 +9,9 @@
 enum ReadingToolStatus : int {
     ToolSuccess = 0,
     ToolSomeRowsFailed = 1,  // --batch: at least one row had an error
-    ToolRefused = 2,         // bad arguments, bad birth data, a file that is not a reading
+    ToolRefused = 2,         // bad arguments, bad birth data, a file that is not a reading,
+                             // a batch input that could not be read before any row
+    ToolOutputFailed = 3,    // standard output or the --save file could not be written
 };
 
 // RunReadingTool — the whole tool: arguments after the program name in, output

@@ -36,13 +36,50 @@ void AppendSanitizedUtf8(std::string& out, std::string_view bytes)
     out.append(bytes.substr(run));
 }
 
+void AppendCsvText(std::string& out, std::string_view bytes)
+{
+    for (std::size_t nul; (nul = bytes.find('\0')) != std::string_view::npos; bytes.remove_prefix(nul + 1)) {
+        AppendSanitizedUtf8(out, bytes.substr(0, nul));
+        out += "\xEF\xBF\xBD";
+    }
+    AppendSanitizedUtf8(out, bytes);
+}
+
+namespace {
+
+// Length of the sequence at `i` of valid UTF-8 `text` when it is a character a
+// terminal line must not show raw, else 0.
+std::size_t UnsafeForTerminal(std::string_view text, std::size_t i)
+{
+    const auto byte = [&](std::size_t k) { return i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0u; };
+    const unsigned lead = byte(0);
+    if (lead < 0x20 || lead == 0x7F)
+        return 1;
+    if (lead == 0xC2 && byte(1) >= 0x80 && byte(1) <= 0x9F)
+        return 2;  // C1 controls
+    if (lead == 0xE2 && byte(1) == 0x80 && byte(2) >= 0xA8 && byte(2) <= 0xAE)
+        return 3;  // U+2028..U+202E: separators, embeddings and overrides
+    if (lead == 0xE2 && byte(1) == 0x81 && byte(2) >= 0xA6 && byte(2) <= 0xA9)
+        return 3;  // U+2066..U+2069: isolates
+    return 0;
+}
+
+}  // namespace
+
 std::string OneLineText(std::string_view bytes)
 {
-    std::string text = SanitizeUtf8(bytes);
-    for (char& c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            c = '?';
-    return text;
+    const std::string text = SanitizeUtf8(bytes);
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        if (const std::size_t unsafe = UnsafeForTerminal(text, i)) {
+            out += '?';
+            i += unsafe;
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
 }
 
 std::string SanitizeUtf8(std::string_view bytes)

@@ -9,6 +9,14 @@
 std::string SanitizeUtf8(std::string_view bytes);
 void AppendSanitizedUtf8(std::string& out, std::string_view bytes);
 
-// The same on one line: control characters (line ends, tabs, escapes) become
-// "?", so that a message quoting the user's input stays one line of plain text.
+// The same for a CSV field: NUL bytes, which spreadsheets and C programs take
+// for the end of the text, become U+FFFD too.
+void AppendCsvText(std::string& out, std::string_view bytes);
+
+// The same on one line for a terminal: control characters (C0 such as line
+// ends, tabs and escapes, DEL, and C1 such as U+009B, which terminals take as
+// the start of a command), line and paragraph separators and the
+// bidirectional embeddings, overrides and isolates (which reorder what
+// follows on screen) each become "?", so that a message or a name quoting the
+// user's input stays one line of plain text that shows what it holds.
 std::string OneLineText(std::string_view bytes);

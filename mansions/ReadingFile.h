@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +14,11 @@ inline constexpr std::string_view ReadingFileExtension = "qmz";
 // Whether a path names a reading file: its last three characters are "qmz"
 // exactly (so "QMZ" is refused, as the program always has).
 bool HasReadingFileExtension(std::string_view path);
+
+// WithReadingFileExtension — the name a reading is saved under: `path` as it
+// is when it already ends in ".qmz", else with ".qmz" added (only "qmz" after
+// a final dot), whatever other dots the name holds ("Dr. Smith" -> "Dr. Smith.qmz").
+std::string WithReadingFileExtension(std::string_view path);
 
 // Longest first line read from a file. A position text is under 20 bytes; the
 // bound keeps a huge or binary file from stalling or exhausting the program.
@@ -48,8 +52,3 @@ struct ReadingFileText {
 // Returns: Read with the decoded line, or LineTooLong when no line end comes
 //          within ReadingFileLineLimit bytes of a longer content
 ReadingFileText ReadingFileFromBytes(std::string_view start);
-
-// ReadReadingFile — read and decode the first line of a reading file
-// Notes: reads at most ReadingFileLineLimit + 1 bytes; does not check the
-//        extension or the text (the mansion choice says whether it is a position text)
-ReadingFileText ReadReadingFile(const std::filesystem::path& path);

@@ -1,21 +1,17 @@
 #include "mansions/ReadingFileSave.h"
 
 #include "mansions/ReadingFile.h"
+#include "mansions/ReadingFileAccess.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
+#include <QFile>
 
 QString SaveReadingFile(const QString& path, const std::string& positionText)
 {
     const std::optional<std::string> bytes = ReadingFileBytes(positionText);
     if (!bytes)
         return QCoreApplication::translate("ReadingFile", "The reading holds a character that a reading file cannot keep.");
-    QSaveFile file(path);
-    // Unbuffered: a write that fails is seen at once, and commit() then keeps
-    // the old file instead of putting a short one in its place.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes->data(), static_cast<qint64>(bytes->size())) != static_cast<qint64>(bytes->size()) ||
-        !file.commit())
-        return file.errorString();
-    return {};
+    // Written beside the old file and flushed to the disk before it takes the
+    // old one's place, so even a power cut leaves a whole reading.
+    return QString::fromLocal8Bit(WriteFileAtomically(QFile::encodeName(path).toStdString(), *bytes));
 }

@@ -3,6 +3,7 @@
 #include "reading/ReadingState.h"
 #include "engine/modEphemeris.h"
 #include "mansions/ReadingFile.h"
+#include "mansions/ReadingFileAccess.h"
 #include "shell/BoxLengthLimit.h"
 #include "shell/FileDialogs.h"
 #include "shell/LocationLookup.h"
@@ -18,6 +19,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -420,7 +422,7 @@ bool frmMain::OpenReadingFile(const QString& path)
     // A file that cannot be read, or whose first line is not a position text, is
     // refused: no earlier reading is shown as if it were the file's.
     const ReadingFileText file = HasReadingFileExtension(path.toStdString())
-                                     ? ReadReadingFile(std::filesystem::u8path(path.toStdString()))
+                                     ? ReadReadingFile(QFile::encodeName(path).toStdString())
                                      : ReadingFileText{};
     if (file.status != ReadingFileStatus::Read || !IsWellFormedPositionText(file.text)) {
         Messages::Show(this, tr("Please Check The File."), Messages::Icon::Error);

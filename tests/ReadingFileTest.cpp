@@ -1,4 +1,5 @@
 #include "mansions/ReadingFile.h"
+#include "mansions/ReadingFileAccess.h"
 
 #include "reading/MansionReading.h"
 
@@ -15,6 +16,11 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string Deg = "\xC2\xB0";
+
+ReadingFileText ReadFile(const fs::path& path)
+{
+    return ReadReadingFile(path.string());
+}
 
 class ReadingFileTest : public testing::Test {
 protected:
@@ -89,7 +95,7 @@ TEST_F(ReadingFileTest, SaveOpenSaveKeepsReadingAndBytes)
                                      std::to_string((d * 13) % 60) + "\" " + sign;
             const std::string saved = ReadingFileBytes(text).value();
             const fs::path path = Write("r.qmz", saved);
-            const ReadingFileText opened = ReadReadingFile(path);
+            const ReadingFileText opened = ReadFile(path);
             ASSERT_EQ(opened.status, ReadingFileStatus::Read) << text;
             const MansionReading original = ReadingForPositionText(text);
             const MansionReading reopened = ReadingForPositionText(opened.text);
@@ -104,21 +110,21 @@ TEST_F(ReadingFileTest, ReadsOnlyABoundedFirstLine)
 {
     // A first line within the bound, then megabytes more: only the line counts.
     const fs::path big = Write("big.qmz", "\x8E\x96\r\n" + std::string(4 << 20, 'x'));
-    const ReadingFileText read = ReadReadingFile(big);
+    const ReadingFileText read = ReadFile(big);
     EXPECT_EQ(read.status, ReadingFileStatus::Read);
     EXPECT_EQ(read.text, "19");
 
     // No line end within the bound: not a reading, whatever follows.
-    EXPECT_EQ(ReadReadingFile(Write("long.qmz", std::string(ReadingFileLineLimit + 1, '\x8E'))).status,
+    EXPECT_EQ(ReadFile(Write("long.qmz", std::string(ReadingFileLineLimit + 1, '\x8E'))).status,
               ReadingFileStatus::LineTooLong);
     // A whole file within the bound without a line end is its own first line.
-    EXPECT_EQ(ReadReadingFile(Write("short.qmz", "\x8E\x96")).text, "19");
+    EXPECT_EQ(ReadFile(Write("short.qmz", "\x8E\x96")).text, "19");
 }
 
 TEST_F(ReadingFileTest, EmptyFilesGiveEmptyText)
 {
     for (const char* bytes : {"", "\r\n", "\n\x8E\x96\r\n"}) {
-        const ReadingFileText read = ReadReadingFile(Write("empty.qmz", bytes));
+        const ReadingFileText read = ReadFile(Write("empty.qmz", bytes));
         EXPECT_EQ(read.status, ReadingFileStatus::Read);
         EXPECT_EQ(read.text, "");
     }
@@ -126,12 +132,12 @@ TEST_F(ReadingFileTest, EmptyFilesGiveEmptyText)
 
 TEST_F(ReadingFileTest, WhatIsNotAFileIsRefusedWithoutBlocking)
 {
-    EXPECT_EQ(ReadReadingFile(dir_ / "missing.qmz").status, ReadingFileStatus::NotAFile);
+    EXPECT_EQ(ReadFile(dir_ / "missing.qmz").status, ReadingFileStatus::NotAFile);
     fs::create_directory(dir_ / "folder.qmz");
-    EXPECT_EQ(ReadReadingFile(dir_ / "folder.qmz").status, ReadingFileStatus::NotAFile);
+    EXPECT_EQ(ReadFile(dir_ / "folder.qmz").status, ReadingFileStatus::NotAFile);
     const fs::path fifo = dir_ / "fifo.qmz";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_EQ(ReadReadingFile(fifo).status, ReadingFileStatus::NotAFile);
+    EXPECT_EQ(ReadFile(fifo).status, ReadingFileStatus::NotAFile);
 }
 
 TEST_F(ReadingFileTest, UnreadableFile)
@@ -140,7 +146,7 @@ TEST_F(ReadingFileTest, UnreadableFile)
         GTEST_SKIP() << "root reads files whatever their permissions";
     const fs::path path = Write("locked.qmz", "\x8E\x96\r\n");
     fs::permissions(path, fs::perms::none);
-    EXPECT_EQ(ReadReadingFile(path).status, ReadingFileStatus::CannotRead);
+    EXPECT_EQ(ReadFile(path).status, ReadingFileStatus::CannotRead);
 }
 
 }  // namespace
