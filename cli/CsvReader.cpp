@@ -2,6 +2,7 @@
 
 #include "cli/Utf8Text.h"
 
+#include <algorithm>
 #include <exception>
 
 bool CsvReader::Fill()
@@ -11,7 +12,12 @@ bool CsvReader::Fill()
             return false;
         std::streamsize got = 0;
         try {
-            got = in_.sgetn(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+            // One refill of the stream's own buffer at a time, then what it holds:
+            // a read error can then never take with it bytes already read.
+            if (!std::streambuf::traits_type::eq_int_type(in_.sgetc(), std::streambuf::traits_type::eof())) {
+                const std::streamsize available = std::max<std::streamsize>(in_.in_avail(), 1);
+                got = in_.sgetn(buffer_.data(), std::min(available, static_cast<std::streamsize>(buffer_.size())));
+            }
         } catch (const std::exception& error) {
             inputError_ = error.what();
         } catch (...) {
@@ -79,7 +85,7 @@ CsvReader::Status CsvReader::Next(std::vector<std::string>& fields, std::size_t&
     bool tooLong = false;
     auto append = [&](const char* text, std::size_t n) {
         size += n;
-        if (size > RecordLimit)
+        if (size > recordLimit_)
             tooLong = true;
         if (!tooLong)
             fields[count - 1].append(text, n);
@@ -87,7 +93,7 @@ CsvReader::Status CsvReader::Next(std::vector<std::string>& fields, std::size_t&
     auto keep = [&](const char* text, std::size_t n) {  // raw bytes of an open quoted field
         if (!replayComplete_)
             return;
-        if (replay_.size() + n > ReplayLimit) {
+        if (replay_.size() + n > replayLimit_) {
             replayComplete_ = false;
             std::string().swap(replay_);
             return;
@@ -139,8 +145,8 @@ CsvReader::Status CsvReader::Next(std::vector<std::string>& fields, std::size_t&
             if (q == e)
                 continue;
             ++pos_;
-            ++size;
             if (*q == ',') {
+                ++size;
                 if (!tooLong)
                     startField();
                 state = State::FieldStart;
@@ -189,7 +195,7 @@ CsvReader::Status CsvReader::Next(std::vector<std::string>& fields, std::size_t&
         break;  // a line end outside quotes ended the record
     }
 
-    if (tooLong) {
+    if (tooLong || size > recordLimit_) {  // a closing quote may be the byte too many
         fields.clear();
         return Status::TooLong;
     }

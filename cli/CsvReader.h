@@ -12,7 +12,7 @@
 //           character. Records end at LF, CR LF or a lone CR. A UTF-8 byte-order
 //           mark at the very start of the input is dropped.
 //        2) Memory stays flat: one buffer and one record at a time. A record
-//           longer than RecordLimit bytes is read to its end as the format
+//           longer than RecordLimit bytes (its line end not counted) is read to its end as the format
 //           defines it (quotes included, so the reader stays in step) and
 //           reported as too long.
 //        3) A quoted field still open at the end of the input is reported as
@@ -29,7 +29,11 @@ public:
 
     enum class Status { Record, TooLong, Unclosed, InputError, End };
 
-    explicit CsvReader(std::istream& in) : in_(*in.rdbuf()), buffer_(BufferSize) {}
+    // The limits can be made smaller for tests that reach them with little data.
+    explicit CsvReader(std::istream& in, std::size_t recordLimit = RecordLimit, std::size_t replayLimit = ReplayLimit)
+        : in_(*in.rdbuf()), buffer_(BufferSize), recordLimit_(recordLimit), replayLimit_(replayLimit)
+    {
+    }
 
     // Reads the next record into `fields` (their storage is reused from record
     // to record). `line` is the 1-based line where the record starts. With
@@ -50,6 +54,8 @@ private:
 
     std::streambuf& in_;
     std::vector<char> buffer_;
+    std::size_t recordLimit_;
+    std::size_t replayLimit_;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     std::size_t line_ = 1;

@@ -60,6 +60,11 @@ TEST(BirthArgumentsTest, RefusesWithAClearMessage)
         {Fields("2000-04-31", "0:00", "0:00W", "0:00N", "0:00"), "date \"2000-04-31\" does not exist"},
         {Fields("2000-13-01", "0:00", "0:00W", "0:00N", "0:00"), "date \"2000-13-01\" does not exist"},
         {Fields("01/02/2000", "0:00", "0:00W", "0:00N", "0:00"), "date \"01/02/2000\" is not of the form YYYY-MM-DD"},
+        // Exactly the forms --help gives: two-digit months, days, minutes and seconds.
+        {Fields("2000-1-1", "0:00", "0:00W", "0:00N", "0:00"), "date \"2000-1-1\" is not of the form YYYY-MM-DD"},
+        {Fields("2000-01-01", "12:5", "0:00W", "0:00N", "0:00"), "time \"12:5\" is not of the form HH:MM or HH:MM:SS"},
+        {Fields("2000-01-01", "12:05", "0:00W", "0:00N", "5:3"), "zone \"5:3\" is not of the form H:MM, e.g. 5:30"},
+        {Fields("2000-01-01", "12:05", "0:5W", "0:00N", "5:30"), "longitude \"0:5W\" is not of the form D:MM then E or W, e.g. 77:13E"},
         {Fields("2000-01-01", "24:00", "0:00W", "0:00N", "0:00"), "time \"24:00\": hour must be 0 to 23, minutes and seconds 0 to 59"},
         {Fields("2000-01-01", "12:60", "0:00W", "0:00N", "0:00"), "time \"12:60\": hour must be 0 to 23, minutes and seconds 0 to 59"},
         {Fields("2000-01-01", "noon", "0:00W", "0:00N", "0:00"), "time \"noon\" is not of the form HH:MM or HH:MM:SS"},

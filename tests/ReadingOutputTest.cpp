@@ -25,6 +25,25 @@ TEST(ReadingOutputTest, SanitizeKeepsValidTextAndReplacesTheRest)
         EXPECT_EQ(SanitizeUtf8(c.in), c.out) << c.in;
 }
 
+// What reaches a terminal line shows what it holds and cannot move the
+// cursor, start a terminal command or reorder the text after it.
+TEST(ReadingOutputTest, OneLineTextShowsNoControls)
+{
+    const struct {
+        std::string in, out;
+    } cases[] = {
+        {"a\nb\r\tc\x1b[2J\x7F", "a?b??c?[2J?"},
+        {"x\xC2\x9B" "31m\xC2\x85\xC2\xA0y", "x?31m?\xC2\xA0y"},           // C1 CSI and NEL; no-break space stays
+        {"\xE2\x80\xAEgnp.exe", "?gnp.exe"},                                    // right-to-left override
+        {"\xE2\x80\xAA\xE2\x80\xAB\xE2\x80\xAC\xE2\x80\xAD", "????"},           // embeddings, pop
+        {"\xE2\x81\xA6\xE2\x81\xA7\xE2\x81\xA8\xE2\x81\xA9", "????"},           // isolates
+        {"\xE2\x80\xA8\xE2\x80\xA9", "??"},                                      // line and paragraph separators
+        {"\xE2\x80\x8F\xD8\xB9\xE2\x81\xA5", "\xE2\x80\x8F\xD8\xB9\xE2\x81\xA5"},  // a mark, Arabic, U+2065 stay
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(OneLineText(c.in), c.out) << c.in;
+}
+
 TEST(ReadingOutputTest, JsonStringsEscapeWhatMustBeEscaped)
 {
     EXPECT_EQ(JsonString("19\xC2\xB0 27' 45\" Lib"), "\"19\xC2\xB0 27' 45\\\" Lib\"");

@@ -1,5 +1,6 @@
 #include "cli/ReadingTool.h"
 
+#include "cli/CsvReader.h"
 #include "cli/Utf8Text.h"
 #include "mansions/ReadingFile.h"
 
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 namespace fs = std::filesystem;
 
@@ -265,6 +267,144 @@ TEST_F(ReadingToolFileTest, BatchJsonFailureRows)
     EXPECT_EQ(run.status, ToolSomeRowsFailed);
     EXPECT_EQ(run.out, "{\"line\":2,\"name\":\"Ad\xEF\xBF\xBD\",\"error\":\"time \\\"25:00\\\": hour must be 0 to 23, "
                        "minutes and seconds 0 to 59\"}\n");
+}
+
+// An output that takes `room` bytes and then fails, as a full disk or a
+// closed descriptor does.
+class FailingOutput : public std::streambuf {
+public:
+    explicit FailingOutput(std::size_t room) : room_(room) {}
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (room_ == 0)
+            return traits_type::eof();
+        --room_;
+        return c;
+    }
+
+private:
+    std::size_t room_;
+};
+
+TEST_F(ReadingToolFileTest, EveryModeReportsAFailedWrite)
+{
+    const std::string reading = Write("r.qmz", ReadingFileBytes("19\xC2\xB0 27' 45\" Lib").value());
+    const std::string batch = "name,date,time,longitude,latitude,zone,dst\n" +
+                              std::string("A,2000-01-01,12:00,0:00W,51:28N,0:00,0\n") +
+                              "B,2000-01-01,12:00,0:00W,51:28N,0:00,0\n";
+    const std::vector<std::vector<std::string>> modes = {
+        {"--help"}, {"--version"}, J2000, With(J2000, {"--json"}), {"--open", reading},
+        {"--batch", "-"}, {"--batch", "-", "--json"},
+    };
+    for (const auto& args : modes) {
+        for (const std::size_t room : {std::size_t{0}, std::size_t{20}}) {
+            std::istringstream in(batch);
+            FailingOutput failing(room);
+            std::ostream out(&failing);
+            std::ostringstream err;
+            EXPECT_EQ(RunReadingTool(args, in, out, err), ToolOutputFailed) << args[0] << " " << room;
+            EXPECT_EQ(err.str(), "qamarel-reading: output failed\n") << args[0];
+        }
+    }
+}
+
+// An input that gives `good` and then fails to read.
+class FailingInput : public std::streambuf {
+public:
+    explicit FailingInput(std::string good) : good_(std::move(good)) {}
+
+protected:
+    int_type underflow() override
+    {
+        if (given_)
+            throw std::runtime_error("Input/output error");
+        given_ = true;
+        setg(good_.data(), good_.data(), good_.data() + good_.size());
+        return good_.empty() ? underflow() : traits_type::to_int_type(good_[0]);
+    }
+
+private:
+    std::string good_;
+    bool given_ = false;
+};
+
+TEST_F(ReadingToolFileTest, BatchInputErrorsAreReportedNotCrashed)
+{
+    const struct {
+        std::string good;
+        int status;
+        std::string rows;
+    } cases[] = {
+        {"", ToolRefused, ""},
+        {"name,date,time,longitude,latitude,zone,dst\nA,2000-01-01,12:00,0:00W,51:28N,0:00,0\n", ToolSomeRowsFailed,
+         "name,position,mansion,lunar_mansion_name,error\nA,\"19\xC2\xB0 27' 45\"\" Lib\",16,Azubene or Ahubene,\n"},
+    };
+    for (const auto& c : cases) {
+        FailingInput failing(c.good);
+        std::istream in(&failing);
+        std::ostringstream out, err;
+        EXPECT_EQ(RunReadingTool({"--batch", "-"}, in, out, err), c.status);
+        EXPECT_EQ(err.str(), "qamarel-reading: standard input cannot be read: Input/output error\n");
+        EXPECT_EQ(out.str(), c.rows);
+    }
+    fs::create_directory(dir_ / "folder");
+    const ToolRun folder = Tool({"--batch", (dir_ / "folder").string()});
+    EXPECT_EQ(folder.status, ToolRefused);
+    EXPECT_EQ(folder.err, "qamarel-reading: " + (dir_ / "folder").string() + " is a folder\n");
+}
+
+TEST_F(ReadingToolFileTest, BatchReportsWhatItCannotRead)
+{
+    const std::string header = "name,date,time,longitude,latitude,zone,dst\n";
+    const std::string row = "R,2000-01-01,12:00,0:00W,51:28N,0:00,0\n";
+    const struct {
+        std::string input;
+        int status;
+        std::string err;
+        std::size_t rows;  // output rows after the header
+    } cases[] = {
+        {header + "A,\"2000-01-01,12:00,0:00W,51:28N,0:00,0\n" + row + row, ToolSomeRowsFailed,
+         "qamarel-reading: line 2: a quoted field is not closed\n", 3},
+        {"\xEF\xBB\xBF\"name\",date,time,longitude,latitude,zone,dst\n" + row, ToolSuccess, "", 1},
+        {std::string(CsvReader::RecordLimit + 1, 'n') + "\n" + row, ToolRefused,
+         "qamarel-reading: standard input: the header line is longer than 65536 bytes; expected "
+         "name,date,time,longitude,latitude,zone,dst\n", 0},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = Tool({"--batch", "-"}, c.input);
+        EXPECT_EQ(run.status, c.status) << c.input.substr(0, 60);
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(static_cast<std::size_t>(std::count(run.out.begin(), run.out.end(), '\n')), c.rows + (c.status == ToolRefused ? 0 : 1));
+    }
+}
+
+TEST_F(ReadingToolFileTest, SavesTheBytesOfTheProgramsSave)
+{
+    const std::string j2000File = "\x8E\x96\x7D\x8F\x94\x84\x7D\x91\x92\x7F\x7D\xA9\xC6\xBF\r\n";
+    const struct {
+        std::string typed, saved;
+    } cases[] = {
+        {"plain", "plain.qmz"},
+        {"Reading for Dr. Smith", "Reading for Dr. Smith.qmz"},
+        {"Amira 21.03.1987", "Amira 21.03.1987.qmz"},
+        {"ends.", "ends.qmz"},
+        {"given.qmz", "given.qmz"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = Tool(With(J2000, {"--save", (dir_ / c.typed).string()}));
+        EXPECT_EQ(run.status, ToolSuccess) << run.err;
+        std::ifstream file(dir_ / c.saved, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), j2000File) << c.saved;
+        EXPECT_EQ(Tool({"--open", (dir_ / c.saved).string()}).status, ToolSuccess);
+    }
+    const ToolRun missing = Tool(With(J2000, {"--save", (dir_ / "no" / "r").string()}));
+    EXPECT_EQ(missing.status, ToolOutputFailed);
+    EXPECT_EQ(missing.err, "qamarel-reading: the reading was not saved to " + (dir_ / "no" / "r.qmz").string() +
+                               ": No such file or directory\n");
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(Tool({"--open", "x.qmz", "--save", "y"}).status, ToolRefused);
 }
 
 }  // namespace

@@ -31,4 +31,32 @@ expect "batch error line" 'qamarel-reading: line 3: dst "2" must be 0 or 1' "$(c
 "$tool" --version >/dev/null
 expect "version status" 0 $?
 
+# Failures of the system: every one a single line and a status, never an abort,
+# a hang or a success.
+birth=(--date 2000-01-01 --time 12:00 --longitude 0:00W --latitude 51:28N --zone 0:00)
+run() {  # run <what> <wanted status> <wanted message> <command...>
+    local what=$1 status=$2 message=$3
+    shift 3
+    timeout 10 "$@" 2>"$work/err"
+    expect "$what: status" "$status" $?
+    expect "$what: message" "$message" "$(cat "$work/err")"
+}
+run "full disk, one reading" 3 "qamarel-reading: output failed: No space left on device" \
+    sh -c '"$0" "$@" >/dev/full' "$tool" "${birth[@]}"
+run "full disk, help" 3 "qamarel-reading: output failed: No space left on device" \
+    sh -c '"$0" --help >/dev/full' "$tool"
+run "closed output, batch" 3 "qamarel-reading: output failed: Bad file descriptor" \
+    sh -c 'printf "name,date,time,longitude,latitude,zone,dst\n" | "$0" --batch - >&-' "$tool"
+run "input a folder" 2 "qamarel-reading: standard input cannot be read: Is a directory" \
+    sh -c '"$0" --batch - </' "$tool"
+run "input closed" 2 "qamarel-reading: standard input cannot be read: Bad file descriptor" \
+    sh -c '"$0" --batch - <&-' "$tool"
+run "input unreadable" 2 "qamarel-reading: /proc/self/mem cannot be read: Input/output error" \
+    "$tool" --batch /proc/self/mem
+run "endless input" 2 "qamarel-reading: /dev/zero: the header line is longer than 65536 bytes; expected name,date,time,longitude,latitude,zone,dst" \
+    "$tool" --batch /dev/zero
+mkfifo "$work/pipe.qmz"
+run "a pipe named as a reading" 2 "qamarel-reading: $work/pipe.qmz does not exist or is not a regular file" \
+    "$tool" --open "$work/pipe.qmz"
+
 exit $fail
