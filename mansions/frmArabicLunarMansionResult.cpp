@@ -2,11 +2,11 @@
 
 #include "mansions/ReadingFileSave.h"
 #include "reading/ReadingState.h"
-#include "shell/FileDialogs.h"
-#include "shell/MessageBox.h"
-#include "shell/ShellWidgets.h"
-#include "shell/WebLinks.h"
-#include "shell/WindowTurns.h"
+#include "ui/FileDialogs.h"
+#include "ui/MessageBox.h"
+#include "ui/ProgramWidgets.h"
+#include "ui/WebLinks.h"
+#include "reading/ReadingState.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -49,8 +49,8 @@ void Colour(QWidget* widget, const QColor& text)
 
 }  // namespace
 
-frmArabicLunarMansionResult::frmArabicLunarMansionResult(WindowTurns& turns, QWidget* parent)
-    : QMainWindow(parent), turns_(turns)
+frmArabicLunarMansionResult::frmArabicLunarMansionResult(const ReadingState& state, QWidget* parent)
+    : QMainWindow(parent), state_(state)
 {
     SetUpProgramWindow(this, "frmArabicLunarMansionResult");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -176,7 +176,7 @@ void frmArabicLunarMansionResult::ShowReading(const MansionRecord& mansion)
 
 void frmArabicLunarMansionResult::cmdBack_Click()
 {
-    turns_.ShowMainWindow();
+    emit backRequested();
     closingForTurn_ = true;
     close();
 }
@@ -186,7 +186,7 @@ void frmArabicLunarMansionResult::cmdSave_Click()
     const QString path = FileDialogs::GetSaveFileName(this, tr("Save"), tr("Qamarel (*.qmz)"), QStringLiteral("qmz"));
     if (path.isEmpty())
         return;  // cancelled
-    const QString problem = SaveReadingFile(path, turns_.state().chart.MoonPositionText);
+    const QString problem = SaveReadingFile(path, state_.chart.MoonPositionText);
     if (!problem.isEmpty())
         Messages::Show(this, tr("The reading was not saved to %1.\n%2").arg(QDir::toNativeSeparators(path), problem),
                        Messages::Icon::Error);
@@ -196,5 +196,5 @@ void frmArabicLunarMansionResult::closeEvent(QCloseEvent* event)
 {
     event->accept();
     if (!closingForTurn_)
-        turns_.WindowClosedByUser();
+        emit closedByUser();
 }

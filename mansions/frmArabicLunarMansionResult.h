@@ -8,7 +8,7 @@
 
 class QLabel;
 class QPushButton;
-class WindowTurns;
+struct ReadingState;
 
 // frmArabicLunarMansionResult — the ten texts of the reading's mansion under
 // their captions, green on black, laid out in a fixed client area of
@@ -18,10 +18,16 @@ class frmArabicLunarMansionResult : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit frmArabicLunarMansionResult(WindowTurns& turns, QWidget* parent = nullptr);
+    explicit frmArabicLunarMansionResult(const ReadingState& state, QWidget* parent = nullptr);
 
     // Sets the ten values, lblResult(i) to field i.
     void ShowReading(const MansionRecord& mansion);
+
+signals:
+    // Back: a fresh form is wanted. This window closes right after, for the turn.
+    void backRequested();
+    // The user closed this window (not a close for a turn).
+    void closedByUser();
 
 private slots:
     void cmdBack_Click();
@@ -35,7 +41,7 @@ private:
     void BuildMenus();
     int Twips(int twips) const;
 
-    WindowTurns& turns_;
+    const ReadingState& state_;
     bool closingForTurn_ = false;
     double scale_ = 1.0;
 

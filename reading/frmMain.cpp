@@ -4,14 +4,13 @@
 #include "engine/modEphemeris.h"
 #include "mansions/ReadingFile.h"
 #include "mansions/ReadingFileAccess.h"
-#include "shell/BoxLengthLimit.h"
-#include "shell/FileDialogs.h"
-#include "shell/LocationLookup.h"
-#include "shell/WebAddresses.h"
-#include "shell/WebLinks.h"
-#include "shell/MessageBox.h"
-#include "shell/ShellWidgets.h"
-#include "shell/WindowTurns.h"
+#include "ui/BoxLengthLimit.h"
+#include "ui/FileDialogs.h"
+#include "ui/LocationLookup.h"
+#include "ui/WebAddresses.h"
+#include "ui/WebLinks.h"
+#include "ui/MessageBox.h"
+#include "ui/ProgramWidgets.h"
 #include "timezones/TimeZoneTable.h"
 #include "timezones/frmTimeZone.h"
 
@@ -109,7 +108,7 @@ std::string Text(const QLineEdit* box)
 
 }  // namespace
 
-frmMain::frmMain(WindowTurns& turns, QWidget* parent) : QMainWindow(parent), turns_(turns)
+frmMain::frmMain(ReadingState& state, QWidget* parent) : QMainWindow(parent), state_(state)
 {
     SetUpProgramWindow(this, "frmMain");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -376,7 +375,7 @@ void frmMain::cmdCalculate_Click()
 {
     if (!ValidateBirthData())
         return;
-    ReadingState& state = turns_.state();
+    ReadingState& state = state_;
     const ChartInputsResult inputs = ChartInputsFromForm(FormValues(), state.chart);
     if (inputs.failed) {
         QLineEdit* boxes[] = {txtLonD, txtLonM, txtLatD, txtLatM, txtZoneHour, txtZoneMinute};
@@ -396,10 +395,10 @@ void frmMain::mnuCalculate_Click()
 
 PositionTextStatus frmMain::ShowMansionReading(std::string_view text)
 {
-    const PositionTextStatus status = ChooseCurrentMansion(turns_.state(), text);
+    const PositionTextStatus status = ChooseCurrentMansion(state_, text);
     if (status != PositionTextStatus::WellFormed)
         return status;
-    turns_.ShowResultWindow();
+    emit readingChosen();
     closingForTurn_ = true;
     close();
     return status;
@@ -428,7 +427,7 @@ bool frmMain::OpenReadingFile(const QString& path)
         Messages::Show(this, tr("Please Check The File."), Messages::Icon::Error);
         return false;
     }
-    turns_.state().chart.MoonPositionText = file.text;
+    state_.chart.MoonPositionText = file.text;
     ShowMansionReading(file.text);
     return true;
 }
@@ -464,5 +463,5 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     event->accept();
     if (!closingForTurn_)
-        turns_.WindowClosedByUser();
+        emit closedByUser();
 }

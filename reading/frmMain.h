@@ -16,7 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QStackedLayout;
-class WindowTurns;
+struct ReadingState;
 
 // frmMain — the birth-data form: the person's name, date and time of birth,
 // place, longitude, latitude and time zone, and the request for a reading.
@@ -27,7 +27,7 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit frmMain(WindowTurns& turns, QWidget* parent = nullptr);
+    explicit frmMain(ReadingState& state, QWidget* parent = nullptr);
 
     // ShowMansionReading — show the mansion of a position text and close this window
     // Returns: Malformed, with nothing shown or changed, for a text that is not a
@@ -42,6 +42,13 @@ public:
     // Brings one promotional label to the front: lblFullBrand for an even n,
     // lblCobrand for an odd one (n drawn from 1 to 6 once per run).
     void ChoosePromotionLabel(int n);
+
+signals:
+    // A reading is chosen and in the state: its result window is wanted. This
+    // window closes right after, for the turn.
+    void readingChosen();
+    // The user closed this window (not a close for a turn).
+    void closedByUser();
 
 private slots:
     void cmdCalculate_Click();
@@ -63,7 +70,7 @@ private:
     BirthFormValues FormValues() const;
     bool ValidateBirthData();
 
-    WindowTurns& turns_;
+    ReadingState& state_;
     bool closingForTurn_ = false;
 
     QLineEdit* txtName;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/WebAddresses.h"
+#include "ui/WebAddresses.h"
 
 #include <string>
 #include <string_view>

@@ -1,9 +1,9 @@
 #include "shell/UpdateReminder.h"
 
 #include "mansions/ReadingTextCodec.h"
-#include "shell/MessageBox.h"
+#include "ui/MessageBox.h"
 #include "shell/UpdateReminderRule.h"
-#include "shell/WebLinks.h"
+#include "ui/WebLinks.h"
 
 #include <QSettings>
 

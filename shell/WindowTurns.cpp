@@ -7,7 +7,10 @@
 
 frmMain* WindowTurns::CreateMainWindow()
 {
-    return new frmMain(*this);
+    auto* window = new frmMain(state_);
+    QObject::connect(window, &frmMain::readingChosen, window, [this] { ShowResultWindow(); });
+    QObject::connect(window, &frmMain::closedByUser, window, [this] { WindowClosedByUser(); });
+    return window;
 }
 
 frmMain* WindowTurns::ShowMainWindow()
@@ -19,7 +22,9 @@ frmMain* WindowTurns::ShowMainWindow()
 
 frmArabicLunarMansionResult* WindowTurns::ShowResultWindow()
 {
-    auto* window = new frmArabicLunarMansionResult(*this);
+    auto* window = new frmArabicLunarMansionResult(state_);
+    QObject::connect(window, &frmArabicLunarMansionResult::backRequested, window, [this] { ShowMainWindow(); });
+    QObject::connect(window, &frmArabicLunarMansionResult::closedByUser, window, [this] { WindowClosedByUser(); });
     window->ShowReading(state_.currentMansion);
     window->show();
     return window;

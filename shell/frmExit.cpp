@@ -1,10 +1,10 @@
 #include "shell/frmExit.h"
 
-#include "shell/MessageBox.h"
+#include "ui/MessageBox.h"
 #include "shell/QuitApplication.h"
 #include "shell/ReferralForm.h"
-#include "shell/ShellWidgets.h"
-#include "shell/WebLinks.h"
+#include "ui/ProgramWidgets.h"
+#include "ui/WebLinks.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

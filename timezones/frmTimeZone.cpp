@@ -1,6 +1,6 @@
 #include "timezones/frmTimeZone.h"
 
-#include "shell/ShellWidgets.h"
+#include "ui/ProgramWidgets.h"
 #include "timezones/TimeZoneTable.h"
 
 #include <QKeyEvent>

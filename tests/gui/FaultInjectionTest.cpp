@@ -8,7 +8,7 @@
 #include "mansions/ReadingFileSave.h"
 #include "reading/ReadingState.h"
 #include "reading/frmMain.h"
-#include "shell/FileDialogs.h"
+#include "ui/FileDialogs.h"
 #include "shell/UpdateReminder.h"
 #include "shell/WindowTurns.h"
 

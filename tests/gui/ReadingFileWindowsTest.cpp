@@ -4,7 +4,7 @@
 #include "mansions/modArabicLunarMansionInformation.h"
 #include "reading/ReadingState.h"
 #include "reading/frmMain.h"
-#include "shell/FileDialogs.h"
+#include "ui/FileDialogs.h"
 #include "shell/WindowTurns.h"
 
 #include <QAction>

@@ -5,7 +5,7 @@
 #include "reading/ReadingState.h"
 #include "reading/frmMain.h"
 #include "shell/UpdateReminder.h"
-#include "shell/WebLinks.h"
+#include "ui/WebLinks.h"
 #include "shell/WindowTurns.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/MessageBox.h"
+#include "ui/MessageBox.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // The exit window: placeholders, the referral's checks and address, the links.
 #include "WindowTestSupport.h"
 
-#include "shell/WebLinks.h"
+#include "ui/WebLinks.h"
 #include "shell/frmExit.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "shell/WebAddresses.h"
+#include "ui/WebAddresses.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/ProgramFont.h"
+#include "ui/ProgramFont.h"
 
 #include <QStringList>
 

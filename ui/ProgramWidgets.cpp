@@ -1,8 +1,8 @@
-#include "shell/ShellWidgets.h"
+#include "ui/ProgramWidgets.h"
 
-#include "shell/ProgramFont.h"
-#include "shell/WebLinks.h"
-#include "shell/frmAbout.h"
+#include "ui/ProgramFont.h"
+#include "ui/WebLinks.h"
+#include "ui/frmAbout.h"
 
 #include <QColor>
 #include <QLabel>

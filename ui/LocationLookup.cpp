@@ -1,7 +1,7 @@
-#include "shell/LocationLookup.h"
+#include "ui/LocationLookup.h"
 
-#include "shell/WebAddresses.h"
-#include "shell/WebLinks.h"
+#include "ui/WebAddresses.h"
+#include "ui/WebLinks.h"
 
 void LocationLookup::FindLocation(const QString& query, const QString& homePage)
 {

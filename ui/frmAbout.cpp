@@ -1,8 +1,8 @@
-#include "shell/frmAbout.h"
+#include "ui/frmAbout.h"
 
-#include "shell/ProgramIcon.h"
-#include "shell/ShellWidgets.h"
-#include "shell/WebLinks.h"
+#include "ui/ProgramIcon.h"
+#include "ui/ProgramWidgets.h"
+#include "ui/WebLinks.h"
 
 #include <QGridLayout>
 #include <QLabel>

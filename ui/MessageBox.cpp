@@ -1,6 +1,6 @@
-#include "shell/MessageBox.h"
+#include "ui/MessageBox.h"
 
-#include "shell/ProgramFont.h"
+#include "ui/ProgramFont.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "shell/WebLinks.h"
+#include "ui/WebLinks.h"
 
 #include <QDesktopServices>
 
