@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -96,12 +97,19 @@ void frmArabicLunarMansionResult::BuildControls()
     auto* Frame1 = new QGroupBox(tr("Qamarel Result"), client);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     place(Frame1, 0, 480, 8295, 4815);
-    // The frame's edge in dark green: the style draws it in shades of the
-    // background, which on black would not show.
-    QPalette edge = Frame1->palette();
-    for (QPalette::ColorRole role : {QPalette::Light, QPalette::Midlight, QPalette::Mid, QPalette::Dark, QPalette::Shadow})
-        edge.setColor(role, FrameGreen);
-    Frame1->setPalette(edge);
+    // The frame drawn as a classic one: a green edge whose top runs through the
+    // middle of the title, the title set in from the left on a black ground
+    // that parts the line, and the first row clear below. (The style's own
+    // frame takes its shades from the background, which on black do not show.)
+    const int titleHeight = Frame1->fontMetrics().height();
+    Frame1->setStyleSheet(QStringLiteral("QGroupBox#Frame1 { border: 1px solid %1; margin-top: %2px; }"
+                                         "QGroupBox#Frame1::title { subcontrol-origin: margin; left: %3px;"
+                                         " padding: 0 %4px; color: %5; background-color: %6; }")
+                              .arg(FrameGreen.name())
+                              .arg(titleHeight / 2)
+                              .arg(Twips(120))
+                              .arg(Twips(45))
+                              .arg(CaptionGreen.name(), Background.name()));
 
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {
         const FieldPlace& at = FieldPlaces[i];
@@ -109,6 +117,7 @@ void frmArabicLunarMansionResult::BuildControls()
                                                        static_cast<int>(MansionFieldCaptions[i].size())),
                                      Frame1);
         caption->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
+        Colour(caption, CaptionGreen);  // the frame's style sheet does not pass the client's colours on
         caption->move(Twips(at.captionLeft), Twips(at.captionTop));
         caption->adjustSize();
         caption->setFixedHeight(Twips(LineHeight));
@@ -146,6 +155,8 @@ void frmArabicLunarMansionResult::BuildControls()
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     place(cmdBack, 7260, 5775, 975, 375);
     setTabOrder(cmdSave, cmdBack);
+    // A window of fixed size: the client area is laid out in twips.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void frmArabicLunarMansionResult::BuildMenus()

@@ -52,7 +52,12 @@ BirthFormCheck ValidateBirthData(const BirthFormValues& form)
     return BirthFormCheck::Passed;
 }
 
-std::optional<std::int16_t> NumberOfText(std::string_view text)
+namespace {
+
+// The value of a decimal number written with an optional sign, whole digits and
+// an optional fraction (spaces trimmed), rounded half to even; nothing for
+// any other text.
+std::optional<double> RoundedDecimal(std::string_view text)
 {
     text = TrimSpaces(text);
     std::size_t pos = 0;
@@ -81,10 +86,17 @@ std::optional<std::int16_t> NumberOfText(std::string_view text)
     double value = 0.0;
     std::from_chars(digits.data(), digits.data() + digits.size(), value);
     const double rounded = std::nearbyint(value);  // default rounding: half to even
-    const double signedValue = negative ? -rounded : rounded;
-    if (signedValue < std::numeric_limits<std::int16_t>::min() || signedValue > std::numeric_limits<std::int16_t>::max())
+    return negative ? -rounded : rounded;
+}
+
+}  // namespace
+
+std::optional<std::int16_t> NumberOfText(std::string_view text)
+{
+    const std::optional<double> value = RoundedDecimal(text);
+    if (!value || *value < std::numeric_limits<std::int16_t>::min() || *value > std::numeric_limits<std::int16_t>::max())
         return std::nullopt;
-    return static_cast<std::int16_t>(signedValue);
+    return static_cast<std::int16_t>(*value);
 }
 
 ChartInputsResult ChartInputsFromForm(const BirthFormValues& form, const ChartRecord& chart)
@@ -118,6 +130,7 @@ ChartInputsResult ChartInputsFromForm(const BirthFormValues& form, const ChartRe
         // -32768 has no 16-bit absolute value.
         if (!n || (b.absolute && *n == std::numeric_limits<std::int16_t>::min())) {
             result.failed = b.box;
+            result.outOfRange = RoundedDecimal(b.text).has_value();
             result.chart = chart;
             return result;
         }

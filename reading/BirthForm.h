@@ -51,6 +51,7 @@ std::optional<std::int16_t> NumberOfText(std::string_view text);
 
 struct ChartInputsResult {
     std::optional<NumberBox> failed;  // the first box whose text is not a number, if any
+    bool outOfRange = false;          // that box holds a number, but one beyond 16 bits
     ChartRecord chart;                // the record with the fourteen inputs stored, when !failed
 };
 

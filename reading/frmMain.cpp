@@ -31,6 +31,8 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include <filesystem>
 
 namespace {
@@ -53,9 +55,20 @@ constexpr CheckMessage CheckMessages[] = {
     {BirthFormCheck::ThirtyDayMonthTooLong, "Please Enter Correct Date Or Month !", Messages::Icon::Information},
 };
 
-// A box that holds no number after a paste: named in the words of the checks above.
-const char* NumberMessage(NumberBox box)
+// A box that holds no number after a paste, or a number too large to keep:
+// named in the words of the checks above.
+const char* NumberMessage(NumberBox box, bool outOfRange)
 {
+    if (outOfRange) {
+        switch (box) {
+        case NumberBox::LongitudeDegrees: return "Please Enter A Number From 0 To 32767 For Degree of Longitude";
+        case NumberBox::LongitudeMinutes: return "Please Enter A Number From 0 To 32767 For Minute of Longitude";
+        case NumberBox::LatitudeDegrees: return "Please Enter A Number From 0 To 32767 For Degree of Latitude";
+        case NumberBox::LatitudeMinutes: return "Please Enter A Number From 0 To 32767 For Minute of Latitude";
+        case NumberBox::ZoneHours: return "Please Enter A Number From 0 To 32767 For Hour of Time Zone";
+        case NumberBox::ZoneMinutes: return "Please Enter A Number From 0 To 32767 For Minute of Time Zone";
+        }
+    }
     switch (box) {
     case NumberBox::LongitudeDegrees: return "Please Enter A Number For Degree of Longitude";
     case NumberBox::LongitudeMinutes: return "Please Enter A Number For Minute of Longitude";
@@ -259,10 +272,11 @@ void frmMain::BuildControls()
                         lblTZHelp};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
-    lblTZHelp->setFocusPolicy(Qt::TabFocus);
 
-    // A form of fixed width, like a dialog; wrapped labels take their height from it.
+    // A form of fixed width, like a dialog; wrapped labels take their height
+    // from it, and the window keeps the size its layout asks for.
     central->setFixedWidth(fontMetrics().averageCharWidth() * 100);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void frmMain::BuildMenus()
@@ -315,12 +329,19 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    // Keys that type no character (arrows, Home, Delete, Tab...) are not filtered.
+    // Only typed characters are filtered. Keys that type none pass: arrows,
+    // Home, Tab, Enter, and the keys that edit, whose text is a control
+    // character (Backspace U+0008, Delete U+007F on X11, Ctrl+X, Ctrl+Z...).
+    // A Control shortcut passes too, whatever text the platform gives it
+    // (Control with Alt is AltGr on some keyboards, which types characters).
     const QString text = key->text();
-    if (text.isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+    const bool typesNothing = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    const Qt::KeyboardModifiers modifiers = key->modifiers();
+    const bool shortcut = (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier);
+    if (typesNothing || shortcut)
         return false;
     const QChar c = text.at(0);
-    if (text.size() == 1 && ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('\b')))
+    if (text.size() == 1 && c >= QLatin1Char('0') && c <= QLatin1Char('9'))
         return false;
     Messages::Show(this, tr("Only Numbers Are Accepted"), Messages::Icon::Error);
     return true;  // the key is discarded
@@ -379,7 +400,7 @@ void frmMain::cmdCalculate_Click()
     const ChartInputsResult inputs = ChartInputsFromForm(FormValues(), state.chart);
     if (inputs.failed) {
         QLineEdit* boxes[] = {txtLonD, txtLonM, txtLatD, txtLatM, txtZoneHour, txtZoneMinute};
-        Messages::Show(this, tr(NumberMessage(*inputs.failed)), Messages::Icon::Error);
+        Messages::Show(this, tr(NumberMessage(*inputs.failed, inputs.outOfRange)), Messages::Icon::Error);
         boxes[static_cast<int>(*inputs.failed)]->setFocus();
         return;
     }
@@ -457,6 +478,20 @@ void frmMain::lblTZHelp_Click()
     const TimeZoneEntry& zone = TimeZoneTable()[static_cast<std::size_t>(picker.chosenRow())];
     txtZoneHour->setText(QString::fromStdString(ZoneBoxText(zone.hours)));
     txtZoneMinute->setText(QString::fromStdString(ZoneBoxText(zone.minutes)));
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    // Enter anywhere in the form asks for the reading, as the default button
+    // promises; on another button it presses that button.
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button != cmdCalculate)
+        button->click();
+    else
+        cmdCalculate_Click();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

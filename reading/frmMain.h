@@ -59,6 +59,7 @@ private slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // The key filter of the six numeric boxes (txtLatD_KeyPress and its twins).
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -9,12 +9,33 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+
+// The list starts with no selection and no current row, so that the first
+// Down or Home selects the first zone. (A list view makes its first row
+// current, unselected, when it takes the focus; that row would then be
+// skipped by Down and could only be chosen with the mouse.)
+class ZoneList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QListWidget::focusInEvent(event);
+        if (selectedItems().isEmpty())
+            selectionModel()->clearCurrentIndex();
+    }
+};
+
+}  // namespace
+
 frmTimeZone::frmTimeZone(QWidget* parent) : QDialog(parent)
 {
     SetUpProgramWindow(this, "frmTimeZone");
     setModal(true);
 
-    lstTimeZone = new QListWidget(this);
+    lstTimeZone = new ZoneList(this);
     lstTimeZone->setObjectName(QStringLiteral("lstTimeZone"));
     for (const TimeZoneEntry& zone : TimeZoneTable())
         lstTimeZone->addItem(QString::fromUtf8(zone.text.data(), static_cast<int>(zone.text.size())));
@@ -47,7 +68,9 @@ bool frmTimeZone::eventFilter(QObject* watched, QEvent* event)
     if (watched == lstTimeZone && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            lstTimeZone_DblClick();
+            // Enter chooses the selected zone; with none selected the picker stays.
+            if (QListWidgetItem* item = lstTimeZone->currentItem(); item && item->isSelected())
+                lstTimeZone_DblClick();
             return true;
         }
     }

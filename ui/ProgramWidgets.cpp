@@ -5,9 +5,61 @@
 #include "ui/frmAbout.h"
 
 #include <QColor>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPainter>
+
+namespace {
+
+// A QLabel whose link is the label itself for the keyboard: QLabel's own
+// keyboard links need a Tab onto the label and another onto the link, and the
+// first shows nothing.
+class LinkLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            emit linkActivated(QStringLiteral("#"));
+            return;
+        default:
+            QLabel::keyPressEvent(event);
+        }
+    }
+
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        // Drawn here rather than by the style, which may show it only after
+        // a Tab and not on the black of the result window.
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QLabel::focusInEvent(event);
+        update();
+    }
+
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QLabel::focusOutEvent(event);
+        update();
+    }
+};
+
+}  // namespace
 
 void SetUpProgramWindow(QWidget* window, const char* name)
 {
@@ -19,12 +71,14 @@ void SetUpProgramWindow(QWidget* window, const char* name)
 
 QLabel* MakeLinkLabel(const QString& text, const QString& objectName, QWidget* parent, const QColor& colour)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new LinkLabel(parent);
     label->setObjectName(objectName);
     label->setTextFormat(Qt::RichText);
     const QString style = colour.isValid() ? QStringLiteral(" style=\"color:%1\"").arg(colour.name()) : QString();
     label->setText(QStringLiteral("<a href=\"#\"%1>%2</a>").arg(style, text.toHtmlEscaped()));
-    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    label->setFocusPolicy(Qt::TabFocus);
+    label->setAccessibleName(text);
     label->setCursor(Qt::PointingHandCursor);
     return label;
 }

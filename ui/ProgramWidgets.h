@@ -17,7 +17,9 @@ inline const QString ProgramCaption = QStringLiteral("Qamarel v1.15");
 void SetUpProgramWindow(QWidget* window, const char* name);
 
 // A label used as a link: its text underlined, in `colour` if given, else in
-// the link colour; a click (or Enter when it has the keyboard focus) emits linkActivated.
+// the link colour. A click on the text emits linkActivated; so do Enter and
+// Space when it has the keyboard focus, which it takes in one Tab stop and
+// shows with a focus frame.
 QLabel* MakeLinkLabel(const QString& text, const QString& objectName, QWidget* parent, const QColor& colour = {});
 
 // The "&Help" menu both main windows share: mnuOnline, mnuVisit, mnuHelp1,

@@ -12,6 +12,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 
 class frmArabicLunarMansionResultTest : public QObject {
     Q_OBJECT
@@ -85,6 +87,29 @@ private slots:
         QCOMPARE(Value(3)->palette().color(QPalette::WindowText), QColor(192, 255, 192));
         const QString family = QFontInfo(Value(0)->font()).family();  // the face really drawn
         QVERIFY2(family == QLatin1String("Verdana") || family == QLatin1String("DejaVu Sans"), qPrintable(family));
+    }
+
+    // The frame's title stands in from the edge, above the first row, on an
+    // edge drawn in green; the window keeps its size. (Run at 96 and 144 dpi.)
+    void frameTitleAndFirstRowStandClear()
+    {
+        QVERIFY(QTest::qWaitForWindowExposed(result));
+        auto* frame = Control<QGroupBox>(result, "Frame1");
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        const QRect title = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+        QVERIFY2(title.left() >= Px(90), qPrintable(QStringLiteral("title at x=%1").arg(title.left())));
+        for (int i = 0; i < 10; ++i)
+            QVERIFY2(title.bottom() < Caption(i)->geometry().top(), qPrintable(Caption(i)->text()));
+        // The edge, left of the title on its middle line, is green.
+        const QImage picture = frame->grab().toImage();
+        bool green = false;
+        for (int y = 0; y <= title.bottom() && !green; ++y)
+            green = picture.pixelColor(title.left() / 2, y) == QColor(0, 96, 0);
+        QVERIFY(green);
+        QCOMPARE(result->minimumSize(), result->maximumSize());
     }
 
     void menusInTheirOrder()

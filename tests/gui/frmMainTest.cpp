@@ -11,6 +11,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QUrl>
+
+#include <memory>
+
+#include "ui/WebLinks.h"
 
 class frmMainTest : public QObject {
     Q_OBJECT
@@ -49,6 +54,8 @@ class frmMainTest : public QObject {
         QTimer::singleShot(0, this, [act]() {
             QWidget* picker = QApplication::activeModalWidget();
             QVERIFY(picker && picker->objectName() == QLatin1String("frmTimeZone"));
+            // Whatever the checks found, the picker does not stay open.
+            const std::unique_ptr<QWidget, void (*)(QWidget*)> closer(picker, [](QWidget* w) { w->close(); });
             act(picker);
         });
         QLabel* link = Control<QLabel>(main, "lblTZHelp");
@@ -141,16 +148,75 @@ private slots:
         QTest::keyClick(edit, Qt::Key_Minus);
         QTest::keyClick(edit, Qt::Key_Period);
         QTest::keyClick(edit, Qt::Key_Space);
-        QTest::keyClick(edit, Qt::Key_Return);
-        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         QTest::keyClicks(edit, QStringLiteral("a"));
+        QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_Eacute, QStringLiteral("\u00e9"), Qt::NoModifier);
         QCOMPARE(edit->text(), QStringLiteral("12"));
-        QCOMPARE(messages->texts(), QStringList(6, QStringLiteral("Only Numbers Are Accepted")));
+        QCOMPARE(messages->texts(), QStringList(5, QStringLiteral("Only Numbers Are Accepted")));
         for (const Messages::Message& m : messages->shown)
             QCOMPARE(m.icon, Messages::Icon::Error);
+        messages->shown.clear();
 
+        // Keys that edit are no typed characters: Backspace, Delete (text U+007F
+        // on X11), and the editing shortcuts.
         QTest::keyClick(edit, Qt::Key_Backspace);
         QCOMPARE(edit->text(), QStringLiteral("1"));
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(edit->text(), QStringLiteral("12"));
+        edit->setCursorPosition(0);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QCOMPARE(edit->text(), QStringLiteral("2"));
+        QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_Delete, QStringLiteral("\x7f"), Qt::NoModifier);
+        QCOMPARE(edit->text(), QString());
+        QVERIFY(messages->shown.empty());
+    }
+
+    void enterInTheFormCalculates()
+    {
+        FillJ2000();
+        Control<QLineEdit>(main, "txtLatM")->setFocus();
+        QTest::keyClick(Control<QLineEdit>(main, "txtLatM"), Qt::Key_Return);
+        SettleWindows();
+        QVERIFY(messages->shown.empty());
+        QCOMPARE(Result(0), QStringLiteral("Azubene or Ahubene"));
+    }
+
+    void enterOnAnotherButtonPressesIt()
+    {
+        auto* browser = Control<QPushButton>(main, "cmdBrowser");
+        browser->setFocus();
+        QTest::keyClick(browser, Qt::Key_Enter);
+        QCOMPARE(messages->texts(), QStringList{QStringLiteral("Please Enter City")});
+    }
+
+    void numberTooLargeIsSaidSo()
+    {
+        FillJ2000();
+        Control<QLineEdit>(main, "txtLatD")->setText(QStringLiteral("40000"));
+        QTest::mouseClick(Control<QPushButton>(main, "cmdCalculate"), Qt::LeftButton);
+        QCOMPARE(messages->texts(), QStringList{QStringLiteral("Please Enter A Number From 0 To 32767 For Degree of Latitude")});
+        QCOMPARE(main->focusWidget()->objectName(), QStringLiteral("txtLatD"));
+    }
+
+    // Each link is one Tab stop with a visible focus, and Enter or Space opens it.
+    void linksAreOneTabStopEach()
+    {
+        QList<QUrl> opened;
+        WebLinks::SetOpener([&](const QUrl& url) { opened << url; });
+        QWidget* link = Control<QLabel>(main, "lblTZHelp")->nextInFocusChain();
+        while (!(link->focusPolicy() & Qt::TabFocus) || !link->isVisible())
+            link = link->nextInFocusChain();
+        QCOMPARE(link->objectName(), QStringLiteral("Label11"));
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        link->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(link, Qt::Key_Space);
+        QTest::keyClick(link, Qt::Key_Return);
+        QCOMPARE(opened.size(), 2);
+        QCOMPARE(opened[0].toString(), WebLinks::HomePage());
+        // The focus frame is drawn: the label looks different with the focus.
+        const QImage focused = link->grab().toImage();
+        Control<QLineEdit>(main, "txtName")->setFocus();
+        QVERIFY(link->grab().toImage() != focused);
+        WebLinks::SetOpener({});
     }
 
     void zoneBoxesHaveTheirLengths()
@@ -366,6 +432,38 @@ private slots:
         QCOMPARE(Control<QLineEdit>(main, "txtZoneHour")->text(), hours);
         QCOMPARE(Control<QLineEdit>(main, "txtZoneMinute")->text(), minutes);
         QVERIFY(Control<QCheckBox>(main, "chkDST")->isChecked());  // left as the user set it
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // By keyboard: nothing selected or current at first; Enter then keeps the
+    // picker open; the first Down selects the first zone; Enter chooses it.
+    void pickerByKeyboard()
+    {
+        Type(main, "txtZoneHour", QStringLiteral("7"));
+        WithPicker([](QWidget* picker) {
+            auto* list = Control<QListWidget>(picker, "lstTimeZone");
+            QVERIFY(QTest::qWaitForWindowActive(picker));
+            QCOMPARE(QApplication::focusWidget(), list);
+            QVERIFY(!list->currentIndex().isValid());
+            QVERIFY(list->selectedItems().isEmpty());
+            QTest::keyClick(list, Qt::Key_Return);
+            QCOMPARE(QApplication::activeModalWidget(), picker);
+            QTest::keyClick(list, Qt::Key_Down);
+            QCOMPARE(list->currentRow(), 0);
+            QVERIFY(list->item(0)->isSelected());
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        QCOMPARE(Control<QLineEdit>(main, "txtZoneHour")->text(), QStringLiteral("9"));  // Alaska/Hawaii Daylight Time
+        QCOMPARE(Control<QLineEdit>(main, "txtZoneMinute")->text(), QStringLiteral("0"));
+        QVERIFY(!QApplication::activeModalWidget());
+
+        WithPicker([](QWidget* picker) {
+            auto* list = Control<QListWidget>(picker, "lstTimeZone");
+            QTest::keyClick(list, Qt::Key_End);
+            QTest::keyClick(list, Qt::Key_Home);
+            QCOMPARE(list->currentRow(), 0);
+            QTest::keyClick(list, Qt::Key_Escape);
+        });
         QVERIFY(!QApplication::activeModalWidget());
     }
 
