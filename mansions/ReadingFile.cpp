@@ -10,15 +10,20 @@ bool HasReadingFileExtension(std::string_view path)
            path.substr(path.size() - ReadingFileExtension.size()) == ReadingFileExtension;
 }
 
-std::string WithReadingFileExtension(std::string_view path)
+std::string WithFileExtension(std::string_view path, std::string_view extension)
 {
     std::string name(path);
-    const std::string_view dotted = ".qmz";
+    const std::string dotted = "." + std::string(extension);
     if (name.size() >= dotted.size() && name.compare(name.size() - dotted.size(), dotted.size(), dotted) == 0)
         return name;
     if (name.empty() || name.back() != '.')
         name += '.';
-    return name += ReadingFileExtension;
+    return name += extension;
+}
+
+std::string WithReadingFileExtension(std::string_view path)
+{
+    return WithFileExtension(path, ReadingFileExtension);
 }
 
 std::optional<std::string> ReadingFileBytes(std::string_view positionText)

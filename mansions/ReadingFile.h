@@ -15,9 +15,12 @@ inline constexpr std::string_view ReadingFileExtension = "qmz";
 // exactly (so "QMZ" is refused, as the program always has).
 bool HasReadingFileExtension(std::string_view path);
 
-// WithReadingFileExtension — the name a reading is saved under: `path` as it
-// is when it already ends in ".qmz", else with ".qmz" added (only "qmz" after
-// a final dot), whatever other dots the name holds ("Dr. Smith" -> "Dr. Smith.qmz").
+// WithFileExtension — `path` as it is when it already ends in "." + extension,
+// else with it added (only the extension after a final dot), whatever other
+// dots the name holds ("Dr. Smith" -> "Dr. Smith.qmz", "Smith." -> "Smith.qmz").
+std::string WithFileExtension(std::string_view path, std::string_view extension);
+
+// WithReadingFileExtension — the name a reading is saved under.
 std::string WithReadingFileExtension(std::string_view path);
 
 // Longest first line read from a file. A position text is under 20 bytes; the

@@ -1,5 +1,10 @@
 #include "ui/FileDialogs.h"
 
+#include "mansions/ReadingFile.h"
+#include "ui/MessageBox.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -14,17 +19,25 @@ std::function<QString(const QString&)>& Handler()
 }
 
 QString Run(QWidget* parent, const QString& title, const QString& filter, QFileDialog::AcceptMode mode,
-            const QString& suffix)
+            const QString& start)
 {
     if (Handler())
         return Handler()(title);
-    QFileDialog dialog(parent, title, QString(), filter);
+    QFileDialog dialog(parent, title, start, filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(suffix);
+    // The name is completed after the dialog; the question about replacing a
+    // file is asked then, about the name that will really be written.
+    if (mode == QFileDialog::AcceptSave)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("FileDialogs", text);
 }
 
 }  // namespace
@@ -36,10 +49,29 @@ void SetHandler(std::function<QString(const QString&)> handler)
 
 QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suffix)
 {
-    QString path = Run(parent, title, filter, QFileDialog::AcceptSave, suffix);
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + suffix;
-    return path;
+    QString start;
+    for (;;) {
+        const QString chosen = Run(parent, title, filter, QFileDialog::AcceptSave, start);
+        if (chosen.isEmpty())
+            return {};  // cancelled
+        const QString path = QString::fromStdString(WithFileExtension(chosen.toStdString(), suffix.toStdString()));
+        start = path;
+        const QFileInfo file(path);
+        const QString shown = QDir::toNativeSeparators(path);
+        if (!file.absoluteDir().exists()) {
+            Messages::Show(parent, Tr("The folder of %1 does not exist.\nPlease choose another folder.").arg(shown),
+                           Messages::Icon::Error);
+            continue;
+        }
+        if (file.isDir()) {
+            Messages::Show(parent, Tr("%1 is a folder.\nPlease choose another name.").arg(shown), Messages::Icon::Error);
+            continue;
+        }
+        if (file.exists() && Messages::Show(parent, Tr("%1 already exists.\nDo you want to replace it?").arg(shown),
+                                            Messages::Icon::Warning, Messages::Buttons::YesNo) != Messages::Answer::Yes)
+            continue;
+        return path;
+    }
 }
 
 QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter)

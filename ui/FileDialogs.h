@@ -10,7 +10,10 @@ class QWidget;
 // given the dialog's title and returns the chosen path ("" for Cancel).
 namespace FileDialogs {
 
-// Save: asks before overwriting; `suffix` is added to a name typed without one.
+// Save: the name chosen always ends in "." + `suffix` (added when it does not,
+// whatever other dots it holds). The question before replacing a file is
+// asked about that final name, and a folder that does not exist is said at
+// once; either way the dialog comes back so the user can choose again.
 QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suffix);
 // Open: the file must exist.
 QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter);

@@ -29,7 +29,10 @@ Answer Show(QWidget* parent, const QString& text, Icon icon, Buttons buttons)
     // A carriage return alone breaks the line, as it always has in these messages.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(icon == Icon::Error ? QMessageBox::Critical : QMessageBox::Information, Title, shown,
+    const QMessageBox::Icon shownIcon = icon == Icon::Error     ? QMessageBox::Critical
+                                        : icon == Icon::Warning ? QMessageBox::Warning
+                                                                : QMessageBox::Information;
+    QMessageBox box(shownIcon, Title, shown,
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setFont(ProgramFont());
     const int answer = box.exec();

@@ -11,7 +11,7 @@ class QWidget;
 // handler that sees each message and answers it, so no modal loop runs.
 namespace Messages {
 
-enum class Icon { Error, Information };
+enum class Icon { Error, Information, Warning };
 enum class Buttons { Ok, YesNo };
 enum class Answer { Ok, Yes, No };
 

@@ -8,7 +8,9 @@
 #include "shell/WindowTurns.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -23,7 +25,8 @@ class ReadingFileWindowsTest : public QObject {
     WindowTurns turns{state};
     MessageRecorder* messages = nullptr;
     QTemporaryDir dir;
-    QString chosenPath;  // what the file dialog answers
+    QStringList chosenPaths;  // what the file dialog answers, one each time it comes up; then Cancel
+    int dialogs = 0;          // how often it came up
 
     QString Path(const char* name) { return dir.filePath(QString::fromLatin1(name)); }
 
@@ -36,15 +39,16 @@ class ReadingFileWindowsTest : public QObject {
         SettleWindows();
     }
 
-    void Save(const QString& path)
+    void Save(const QStringList& paths)
     {
-        chosenPath = path;
+        chosenPaths = paths;
+        dialogs = 0;
         QTest::mouseClick(Control<QPushButton>(OpenWindow("frmArabicLunarMansionResult"), "cmdSave"), Qt::LeftButton);
     }
 
     void Open(const QString& path)
     {
-        chosenPath = path;
+        chosenPaths = QStringList{path};
         QTest::mouseClick(Control<QPushButton>(OpenWindow("frmMain"), "cmdOpen"), Qt::LeftButton);
         SettleWindows();
     }
@@ -62,7 +66,10 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
-        FileDialogs::SetHandler([this](const QString&) { return chosenPath; });
+        FileDialogs::SetHandler([this](const QString&) {
+            ++dialogs;
+            return chosenPaths.isEmpty() ? QString() : chosenPaths.takeFirst();
+        });
     }
 
     void init()
@@ -91,7 +98,7 @@ private slots:
             const QStringList saved = ShownFields();
             QCOMPARE(saved.first().toStdString(),
                      std::string(modArabicLunarMansionInformation::MansionRowFor(mansion)[LunarMansionName]));
-            Save(Path("reading.qmz"));
+            Save({Path("reading.qmz")});
             Control<QAction>(OpenWindow("frmArabicLunarMansionResult"), "mnuBack")->trigger();
             SettleWindows();
 
@@ -99,25 +106,67 @@ private slots:
             QCOMPARE(ShownFields(), saved);
             QCOMPARE(OpenWindowCount("frmMain"), 0);
             const QByteArray first = FileBytes(Path("reading.qmz"));
-            Save(Path("again"));  // no extension typed: one is added
+            Save({Path("again")});  // no extension typed: one is added
             QCOMPARE(FileBytes(Path("again.qmz")), first);
             DeleteAllWindows();
         }
+        // Only the questions before replacing reading.qmz and again.qmz, each about its final name.
+        QCOMPARE(messages->shown.size(), std::size_t(2 * 27));
+        for (const Messages::Message& m : messages->shown) {
+            QVERIFY(m.text.endsWith(QStringLiteral(".qmz already exists.\nDo you want to replace it?")));
+            QCOMPARE(m.buttons, Messages::Buttons::YesNo);
+        }
+    }
+
+    // A name with dots, or ending in one, is saved with .qmz all the same; the
+    // question before replacing is about that name, and No brings the dialog back.
+    void savedNamesAlwaysEndInQmz()
+    {
+        ShowReading("19\xC2\xB0 27' 45\" Lib");
+        const struct {
+            const char* typed;
+            const char* saved;
+        } names[] = {{"Amira 21.03.1987", "Amira 21.03.1987.qmz"},
+                     {"Reading for Dr. Smith", "Reading for Dr. Smith.qmz"},
+                     {"dotted.", "dotted.qmz"},
+                     {"given.qmz", "given.qmz"}};
+        for (const auto& n : names) {
+            Save({Path(n.typed)});
+            QCOMPARE(FileBytes(Path(n.saved)), QByteArray("\x8E\x96\x7D\x8F\x94\x84\x7D\x91\x92\x7F\x7D\xA9\xC6\xBF\r\n"));
+        }
         QVERIFY(messages->shown.empty());
+
+        const QByteArray kept("\x8E\x7D\x8D\x84\x7D\x8D\x7F\x7D\x9E\xCF\xC6\r\n");
+        WriteFile(Path("dotted.qmz"), kept);
+        messages->answer = Messages::Answer::No;
+        Save({Path("dotted."), QString()});
+        QCOMPARE(messages->texts(),
+                 QStringList{QDir::toNativeSeparators(Path("dotted.qmz")) + QStringLiteral(" already exists.\nDo you want to replace it?")});
+        QCOMPARE(dialogs, 2);
+        QCOMPARE(FileBytes(Path("dotted.qmz")), kept);
+
+        // A folder that does not exist is said before anything is written, and
+        // the dialog comes back to choose again.
+        messages->shown.clear();
+        Save({Path("no-such-folder/reading"), Path("elsewhere")});
+        QCOMPARE(messages->texts(), QStringList{QStringLiteral("The folder of %1 does not exist.\nPlease choose another folder.")
+                                                    .arg(QDir::toNativeSeparators(Path("no-such-folder/reading.qmz")))});
+        QCOMPARE(dialogs, 2);
+        QVERIFY(QFileInfo::exists(Path("elsewhere.qmz")));
     }
 
     // One shifted byte per character, the degree sign left out, then CR LF.
     void savedFileIsByteExact()
     {
         ShowReading("19\xC2\xB0 27' 45\" Lib");
-        Save(Path("j2000.qmz"));
+        Save({Path("j2000.qmz")});
         QCOMPARE(FileBytes(Path("j2000.qmz")), QByteArray("\x8E\x96\x7D\x8F\x94\x84\x7D\x91\x92\x7F\x7D\xA9\xC6\xBF\r\n"));
     }
 
     void cancelledDialogsDoNothing()
     {
         ShowReading("1\xC2\xB0 0' 0\" Ari");
-        Save(QString());
+        Save({});
         Control<QAction>(OpenWindow("frmArabicLunarMansionResult"), "mnuBack")->trigger();
         SettleWindows();
         Open(QString());
@@ -174,18 +223,14 @@ private slots:
         rlimit tight = before;
         tight.rlim_cur = 4;
         setrlimit(RLIMIT_FSIZE, &tight);
-        Save(Path("kept.qmz"));
+        Save({Path("kept.qmz")});
         setrlimit(RLIMIT_FSIZE, &before);
 
         QCOMPARE(FileBytes(Path("kept.qmz")), old);
-        QCOMPARE(messages->shown.size(), std::size_t(1));
-        QVERIFY(messages->shown[0].text.startsWith(QStringLiteral("The reading was not saved to ")));
-        QCOMPARE(messages->shown[0].icon, Messages::Icon::Error);
+        QCOMPARE(messages->shown.size(), std::size_t(2));  // the question before replacing, then the failure
+        QVERIFY(messages->shown[1].text.startsWith(QStringLiteral("The reading was not saved to ")));
+        QCOMPARE(messages->shown[1].icon, Messages::Icon::Error);
         QCOMPARE(OpenWindowCount("frmArabicLunarMansionResult"), 1);  // the reading is still there to save elsewhere
-
-        messages->shown.clear();
-        Save(Path("no-such-folder/reading.qmz"));
-        QCOMPARE(messages->shown.size(), std::size_t(1));
     }
 };
 
