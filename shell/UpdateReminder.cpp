@@ -5,7 +5,10 @@
 #include "shell/UpdateReminderRule.h"
 #include "ui/WebLinks.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 
@@ -36,4 +39,19 @@ void RemindOfUpdate(QSettings& settings, const QDate& today, QWidget* parent)
     settings.sync();
     if (yes)
         WebLinks::OpenDownloadPage();
+}
+
+void RemindOfUpdate(const QString& path, const QDate& today, QWidget* parent)
+{
+    const QFileInfo file(path);
+    if (file.exists() && (!file.isFile() || file.size() > SettingsFileLimit))
+        return;
+    QSettings settings(path, QSettings::IniFormat);
+    RemindOfUpdate(settings, today, parent);
+}
+
+QString UpdateReminderSettingsPath(const QString& program)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(folder).filePath(program + QStringLiteral(".ini"));
 }

@@ -11,3 +11,14 @@ class QWidget;
 // Yes opens the download page. The date is kept in `settings`, section
 // "Settings", under the shifted key "Duration", as a shifted YYYY-MM-DD.
 void RemindOfUpdate(QSettings& settings, const QDate& today, QWidget* parent = nullptr);
+
+// The same with the per-user settings file at `path`, which is read only when
+// it is a regular file of at most SettingsFileLimit bytes (or does not exist
+// yet). Anything else (a pipe that would never answer, a device, a huge
+// file) counts as a setting that cannot be read: no reminder, nothing written.
+void RemindOfUpdate(const QString& path, const QDate& today, QWidget* parent = nullptr);
+inline constexpr qint64 SettingsFileLimit = 64 * 1024;
+
+// The per-user settings file of the program named `program`: "program.ini" in
+// the user's configuration folder.
+QString UpdateReminderSettingsPath(const QString& program);

@@ -5,6 +5,9 @@
 #include "reading/frmMain.h"
 #include "shell/frmExit.h"
 
+#include <QApplication>
+#include <QDialog>
+
 frmMain* WindowTurns::CreateMainWindow()
 {
     auto* window = new frmMain(state_);
@@ -16,8 +19,14 @@ frmMain* WindowTurns::CreateMainWindow()
 frmMain* WindowTurns::ShowMainWindow()
 {
     frmMain* window = CreateMainWindow();
-    window->show();
+    ShowMainWindow(window);
     return window;
+}
+
+void WindowTurns::ShowMainWindow(frmMain* created)
+{
+    created->show();
+    current_ = created;
 }
 
 frmArabicLunarMansionResult* WindowTurns::ShowResultWindow()
@@ -27,6 +36,7 @@ frmArabicLunarMansionResult* WindowTurns::ShowResultWindow()
     QObject::connect(window, &frmArabicLunarMansionResult::closedByUser, window, [this] { WindowClosedByUser(); });
     window->ShowReading(state_.currentMansion);
     window->show();
+    current_ = window;
     return window;
 }
 
@@ -35,4 +45,49 @@ void WindowTurns::WindowClosedByUser()
     // The exit window ends the program when it is closed in turn.
     auto* exit = new frmExit;
     exit->show();
+    exit_ = exit;
+}
+
+void WindowTurns::RaiseCurrentWindow()
+{
+    QWidget* front = QApplication::activeModalWidget();
+    if (!front)
+        front = exit_ ? exit_.data() : current_.data();
+    if (!front)
+        return;
+    front->show();
+    front->setWindowState((front->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    front->raise();
+    front->activateWindow();
+}
+
+void WindowTurns::OpenReadingFile(const QString& path)
+{
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        // A picker, a message or a file dialog is open: the reading follows it.
+        QObject::connect(dialog, &QDialog::finished, dialog, [this, path] { OpenReadingFile(path); },
+                         Qt::QueuedConnection);
+        RaiseCurrentWindow();
+        return;
+    }
+    // The open form opens it itself; over a reading, or the exit window, a
+    // fresh form that is never shown does, as at a start with a file.
+    auto* form = qobject_cast<frmMain*>(current_.data());
+    const bool fresh = !form;
+    if (fresh)
+        form = CreateMainWindow();
+    QPointer<QWidget> before = current_;
+    if (form->OpenReadingFile(path)) {
+        if (fresh && before) {
+            before->hide();
+            before->deleteLater();
+        }  // the reading it showed gives way, without asking to exit
+        if (exit_) {
+            exit_->hide();
+            exit_->deleteLater();
+        }
+    } else if (fresh) {
+        form->deleteLater();
+    }
+    RaiseCurrentWindow();
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
 struct ReadingState;
 class frmMain;
 class frmArabicLunarMansionResult;
@@ -18,13 +22,25 @@ public:
 
     // A fresh main window, shown.
     frmMain* ShowMainWindow();
-    // A fresh main window, not yet shown (to open a reading without it).
+    // A fresh main window, not yet shown (to open a reading without it), and
+    // the showing of such a window when it is wanted after all.
     frmMain* CreateMainWindow();
+    void ShowMainWindow(frmMain* created);
     // A fresh result window showing the current mansion's ten texts.
     frmArabicLunarMansionResult* ShowResultWindow();
     // The user closed the main or the result window: the exit window comes up.
     void WindowClosedByUser();
 
+    // A second start asked for the program: the window in front of the user
+    // (a dialog open over the windows, else the open window) comes to the front.
+    void RaiseCurrentWindow();
+    // A second start handed over a reading file: it is shown as Open shows it,
+    // in place of the open window (a file that is no reading is said, and the
+    // open window stays). Over an open dialog, it waits until the dialog closes.
+    void OpenReadingFile(const QString& path);
+
 private:
     ReadingState& state_;
+    QPointer<QWidget> current_;  // the main or result window that is open
+    QPointer<QWidget> exit_;     // the exit window, while it is up
 };

@@ -2,6 +2,7 @@
 #include "reading/ReadingState.h"
 #include "reading/frmMain.h"
 #include "shell/FirstExposeQuit.h"
+#include "shell/HandOver.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramIcon.h"
 #include "shell/SingleInstance.h"
@@ -13,7 +14,6 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QRandomGenerator>
-#include <QSettings>
 
 int main(int argc, char** argv)
 {
@@ -36,29 +36,39 @@ int main(int argc, char** argv)
                                     QStringLiteral("[reading.qmz]"));
     arguments.process(app);
 
-    // One copy at a time: a second one says so before anything else and ends,
-    // leaving the first untouched.
+    // One copy at a time. A second start hands its reading file to the copy
+    // that runs, which shows it; without a file (or when the running copy does
+    // not answer) it says so before anything else, and the running window
+    // comes to the front.
+    const QStringList files = arguments.positionalArguments();
+    const QString reading = files.isEmpty() ? QString() : QFileInfo(files.constFirst()).absoluteFilePath();
     SingleInstance instance(DefaultLockPath());
     if (instance.IsAnotherRunning()) {
-        Messages::Show(nullptr, QObject::tr("Application is already running"), Messages::Icon::Information);
+        if (reading.isEmpty() || !HandToRunningCopy(HandOverSocketPath(), reading)) {
+            Messages::Show(nullptr, QObject::tr("Application is already running"), Messages::Icon::Information);
+            HandToRunningCopy(HandOverSocketPath(), QString());
+        }
         return 0;
     }
 
 #ifdef QAMAREL_UPDATE_REMINDER
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, name);
-    RemindOfUpdate(settings, QDate::currentDate());
+    RemindOfUpdate(UpdateReminderSettingsPath(name), QDate::currentDate());
 #endif
 
     ReadingState state;
     WindowTurns turns(state);
+    HandOverServer handOver;
+    QObject::connect(&handOver, &HandOverServer::raiseRequested, [&turns] { turns.RaiseCurrentWindow(); });
+    QObject::connect(&handOver, &HandOverServer::readingFileReceived,
+                     [&turns](const QString& path) { turns.OpenReadingFile(path); });
+    handOver.Listen(HandOverSocketPath());
     QPointer<frmMain> main = turns.CreateMainWindow();
     main->ChoosePromotionLabel(static_cast<int>(QRandomGenerator::global()->bounded(1, 7)));
     // A reading named on the command line (a double-click on a .qmz file) is
     // shown without the form; a file that is no reading leaves the form.
-    const QStringList files = arguments.positionalArguments();
-    if (files.isEmpty() || !main->OpenReadingFile(files.constFirst())) {
+    if (reading.isEmpty() || !main->OpenReadingFile(reading)) {
         QuitAfterFirstExposeIfAsked(main);
-        main->show();
+        turns.ShowMainWindow(main);
     }
     return QApplication::exec();
 }

@@ -96,8 +96,9 @@ xdotool key Tab Tab Tab; xdotool type 0; xdotool key Tab; xdotool type 0
 xdotool key Tab Right                                             # West
 xdotool key Tab; xdotool type 51; xdotool key Tab; xdotool type 28
 for _ in 1 2 3 4 5 6 7; do xdotool key Tab; done                  # past the place and the buttons
-xdotool type 0; xdotool key Tab; xdotool type 0
-xdotool key alt+g
+xdotool type 10; xdotool key Home Delete                          # Delete edits: "0" is left
+xdotool key Tab; xdotool type 0
+xdotool key Return                                                # Enter in a box asks for the reading
 result=$("$xwin" wait frmArabicLunarMansionResult) || die "no result window"
 "$xwin" gone frmMain || fail=1
 save_to "$result" "$work/reading"
@@ -110,6 +111,18 @@ box=$(message)
 focus "$box"; xdotool key Return
 wait_end "$second"; check "second copy ends" "0" "$status"
 check "first copy runs on" "1" "$(kill -0 "$first" 2>/dev/null && echo 1)"
+
+# 3b. A reading opened while the program runs (a double-click on the file) is
+#     handed to the running copy, which shows it in place of its form; the
+#     second start shows no message and ends.
+focus "$result"; xdotool key alt+b
+main=$("$xwin" wait frmMain) || die "no form after Back"
+start "$work/reading.qmz"; fourth=$started
+wait_end "$fourth"; check "handing copy ends" "0" "$status"
+result=$("$xwin" wait frmArabicLunarMansionResult) || die "the running copy did not show the handed reading"
+"$xwin" gone frmMain || fail=1
+check "no message for a handed file" "" "$(xdotool search --onlyvisible --name '^Qamarel$' 2>/dev/null)"
+check "first copy shows it" "1" "$(kill -0 "$first" 2>/dev/null && echo 1)"
 
 # 4. Closing the result window brings up the exit window; E&xit ends the program.
 "$xwin" close "$result"
@@ -130,6 +143,8 @@ wait_end "$third"; check "program ends" "0" "$status"
 
 # 6. The desktop knows reading files and opens them with the program.
 check "file type" "application/x-qamarel-reading" "$(xdg-mime query filetype "$work/reading.qmz")"
+check "file type as a file manager sees it" "application/x-qamarel-reading" \
+    "$(gio info -a standard::content-type "$work/reading.qmz" | sed -n 's/^ *standard::content-type: //p')"
 check "default application" "example.qamarel.Qamarel.desktop" "$(xdg-mime query default application/x-qamarel-reading)"
 gio open "$work/reading.qmz" >/dev/null 2>&1 &
 result=$("$xwin" wait frmArabicLunarMansionResult 20) || die "gio open did not show the reading"

@@ -117,6 +117,32 @@ private slots:
         DeleteAllWindows();
     }
 
+    // A settings file that is a pipe, or huge, is not read: start-up neither
+    // hangs nor reads and rewrites it; nothing is asked.
+    void settingsThatAreNoSmallFile()
+    {
+        const QString fifo = dir.filePath(QStringLiteral("fifo.ini"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString huge = dir.filePath(QStringLiteral("huge.ini"));
+        {
+            QFile file(huge);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(SettingsFileLimit + 1));
+        }
+        const QDateTime hugeWritten = QFileInfo(huge).lastModified();
+        MessageRecorder messages;
+        for (const QString& path : {fifo, huge})
+            RemindOfUpdate(path, QDate(2026, 12, 7));  // returns at once
+        QVERIFY(messages.shown.empty());
+        QCOMPARE(QFileInfo(huge).lastModified(), hugeWritten);
+        QCOMPARE(QFileInfo(huge).size(), SettingsFileLimit + 1);
+
+        // A small file, or none yet, is read and written as always.
+        const QString fresh = dir.filePath(QStringLiteral("fresh.ini"));
+        RemindOfUpdate(fresh, QDate(2026, 12, 7));
+        QVERIFY(QFileInfo(fresh).isFile());
+    }
+
     void readingFilesThatAreNotFiles()
     {
         const QString fifo = dir.filePath(QStringLiteral("pipe.qmz"));

@@ -1,25 +1,51 @@
 // A stand-in for a starting copy of the program: applies the single-instance
-// rule to the lock file given, prints "first" or "running", and as the first
-// copy holds the lock until its standard input closes or it is killed.
+// rule to the lock file given and prints "first" or "running". The first copy
+// holds the lock until its standard input closes or it is killed; given a
+// socket, it also takes hand-overs there and prints each ("raise" or
+// "open PATH"). A later copy given a socket hands over the file given (or asks
+// for a raise) and prints "handed" or "not handed".
+//   single_instance_probe LOCK [SOCKET [FILE]]
+#include "shell/HandOver.h"
 #include "shell/SingleInstance.h"
 
 #include <QCoreApplication>
+#include <QSocketNotifier>
 
 #include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     if (argc < 2)
         return 2;
+    const QString socket = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const QString file = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     SingleInstance instance(QString::fromLocal8Bit(argv[1]));
     if (instance.IsAnotherRunning()) {
         std::puts("running");
+        if (!socket.isEmpty())
+            std::puts(HandToRunningCopy(socket, file) ? "handed" : "not handed");
         return 3;
     }
+    HandOverServer server;
+    QObject::connect(&server, &HandOverServer::raiseRequested, [] {
+        std::puts("raise");
+        std::fflush(stdout);
+    });
+    QObject::connect(&server, &HandOverServer::readingFileReceived, [](const QString& path) {
+        std::printf("open %s\n", path.toLocal8Bit().constData());
+        std::fflush(stdout);
+    });
+    if (!socket.isEmpty() && !server.Listen(socket))
+        std::puts("cannot listen");
     std::puts("first");
     std::fflush(stdout);
-    while (std::getchar() != EOF) {
-    }
-    return 0;
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [&] {
+        char byte;
+        if (::read(STDIN_FILENO, &byte, 1) <= 0)
+            QCoreApplication::quit();
+    });
+    return QCoreApplication::exec();
 }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QObject>
+#include <QString>
+
+// The hand-over from a second start to the copy that runs: a double-click on a
+// reading file while the program runs shows that reading in the running copy,
+// and a second start without a file brings the running window to the front.
+// It goes through a local socket in the user's private runtime folder, open
+// to the user alone. One line is sent: "raise", or "open " and the file's
+// absolute path; the running copy answers "ok".
+
+// HandOverServer — the running copy's side
+class HandOverServer : public QObject {
+    Q_OBJECT
+
+public:
+    explicit HandOverServer(QObject* parent = nullptr) : QObject(parent) {}
+
+    // Listens at `socketPath` (a socket left there by a copy that crashed is
+    // replaced: the caller holds the single-instance lock). False when it cannot.
+    bool Listen(const QString& socketPath);
+
+signals:
+    void raiseRequested();
+    void readingFileReceived(const QString& path);
+
+private:
+    void Serve(class QLocalSocket* socket);
+
+    QLocalServer server_;
+};
+
+// HandToRunningCopy — the second start's side
+// Inputs:  readingFile  an absolute path, or "" to bring the running window up
+// Returns: whether the running copy took it (false: no answer within the time)
+bool HandToRunningCopy(const QString& socketPath, const QString& readingFile, int timeoutMs = 5000);
+
+// The socket beside the lock, in the private runtime folder ("" when there is none).
+QString HandOverSocketPath();
