@@ -134,6 +134,7 @@ void frmArabicLunarMansionResult::BuildControls()
         } else {
             value->move(Twips(at.valueLeft), Twips(at.valueTop));
         }
+        value->setAccessibleName(caption->text());  // a screen reader says what the value is
         lblCaption[i] = caption;
         lblResult[i] = value;
     }

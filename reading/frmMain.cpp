@@ -95,9 +95,12 @@ QComboBox* MakeList(const char* name, QWidget* parent)
     return list;
 }
 
-QLabel* MakeLabel(const QString& text, QWidget* parent)
+// A label; with a buddy, a screen reader names the buddy by it.
+QLabel* MakeLabel(const QString& text, QWidget* parent, QWidget* buddy = nullptr)
 {
-    return new QLabel(text, parent);
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
 }
 
 // The layout the longitude, latitude and zone frames share: two labelled boxes
@@ -156,22 +159,22 @@ void frmMain::BuildControls()
 
     // Person, date and time.
     auto* person = new QGridLayout;
-    person->addWidget(MakeLabel(tr("Name"), central), 0, 0);
+    person->addWidget(MakeLabel(tr("Name"), central, txtName), 0, 0);
     person->addWidget(txtName, 0, 1, 1, 3);
-    person->addWidget(MakeLabel(tr("Date of Birth"), central), 1, 0);
+    person->addWidget(MakeLabel(tr("Date of Birth"), central, cboMonth), 1, 0);
     person->addWidget(cboMonth, 1, 1);
     person->addWidget(cboDate, 1, 2);
     person->addWidget(cboYear, 1, 3);
     person->addWidget(MakeLabel(tr("HH:MM:SS"), central), 2, 1, Qt::AlignBottom);
-    person->addWidget(MakeLabel(tr("Time of Birth"), central), 3, 0);
+    person->addWidget(MakeLabel(tr("Time of Birth"), central, cboHH), 3, 0);
     person->addWidget(cboHH, 3, 1);
     person->addWidget(cboMM, 3, 2);
     person->addWidget(cboSS, 3, 3);
-    person->addWidget(MakeLabel(tr("City"), central), 4, 0);
+    person->addWidget(MakeLabel(tr("City"), central, txtMCity), 4, 0);
     person->addWidget(txtMCity, 4, 1, 1, 3);
-    person->addWidget(MakeLabel(tr("State"), central), 5, 0);
+    person->addWidget(MakeLabel(tr("State"), central, txtMState), 5, 0);
     person->addWidget(txtMState, 5, 1, 1, 3);
-    person->addWidget(MakeLabel(tr("Country"), central), 6, 0);
+    person->addWidget(MakeLabel(tr("Country"), central, txtMCountry), 6, 0);
     person->addWidget(txtMCountry, 6, 1, 1, 3);
     person->addWidget(cmdBrowser, 7, 1, 1, 3);
     person->setColumnStretch(1, 3);
@@ -272,6 +275,38 @@ void frmMain::BuildControls()
                         lblTZHelp};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+
+    // What a screen reader says for each box and list: the labels beside them
+    // are shared ("Deg", "Min") or stand for several controls.
+    const struct {
+        QWidget* control;
+        const char* name;
+    } spoken[] = {
+        {txtName, "Name"},
+        {cboMonth, "Month of birth"},
+        {cboDate, "Day of birth"},
+        {cboYear, "Year of birth"},
+        {cboHH, "Hour of birth"},
+        {cboMM, "Minute of birth"},
+        {cboSS, "Second of birth"},
+        {txtMCity, "City"},
+        {txtMState, "State"},
+        {txtMCountry, "Country"},
+        {txtLonD, "Longitude degrees"},
+        {txtLonM, "Longitude minutes"},
+        {optLongEast, "Longitude East"},
+        {optLongWest, "Longitude West"},
+        {txtLatD, "Latitude degrees"},
+        {txtLatM, "Latitude minutes"},
+        {optLatNorth, "Latitude North"},
+        {optLatSouth, "Latitude South"},
+        {txtZoneHour, "Time zone hours"},
+        {txtZoneMinute, "Time zone minutes"},
+        {chkDST, "Daylight saving time"},
+        {lblTZHelp, "Time zone help: choose a named zone"},
+    };
+    for (const auto& s : spoken)
+        s.control->setAccessibleName(tr(s.name));
 
     // A form of fixed width, like a dialog; wrapped labels take their height
     // from it, and the window keeps the size its layout asks for.

@@ -5,6 +5,7 @@
 #include "reading/ReadingState.h"
 #include "shell/WindowTurns.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -110,6 +111,15 @@ private slots:
             green = picture.pixelColor(title.left() / 2, y) == QColor(0, 96, 0);
         QVERIFY(green);
         QCOMPARE(result->minimumSize(), result->maximumSize());
+    }
+
+    void valuesAreNamedByTheirCaptions()
+    {
+        for (int i = 0; i < 10; ++i) {
+            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(Value(i));
+            QVERIFY(spoken);
+            QCOMPARE(spoken->text(QAccessible::Name), Caption(i)->text());
+        }
     }
 
     void menusInTheirOrder()

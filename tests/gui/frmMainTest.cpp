@@ -5,6 +5,7 @@
 #include "reading/frmMain.h"
 #include "shell/WindowTurns.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QListWidget>
@@ -127,6 +128,42 @@ private slots:
                 next = next->nextInFocusChain();
             QCOMPARE(next->objectName(), QString::fromLatin1(order[i]));
         }
+    }
+
+    // A screen reader names every control for what it is.
+    void controlsHaveSpokenNames()
+    {
+        const struct {
+            const char* control;
+            const char* name;
+        } names[] = {{"txtName", "Name"},
+                     {"cboMonth", "Month of birth"},
+                     {"cboYear", "Year of birth"},
+                     {"cboSS", "Second of birth"},
+                     {"txtMCountry", "Country"},
+                     {"txtLonD", "Longitude degrees"},
+                     {"txtLonM", "Longitude minutes"},
+                     {"txtLatD", "Latitude degrees"},
+                     {"txtLatM", "Latitude minutes"},
+                     {"txtZoneHour", "Time zone hours"},
+                     {"txtZoneMinute", "Time zone minutes"},
+                     {"optLong_1", "Longitude West"},
+                     {"chkDST", "Daylight saving time"},
+                     {"cmdCalculate", "Get My Arabic Lunar Mansion"},
+                     {"Label11", "Visit us online for more astrology software and readings"}};
+        for (const auto& n : names) {
+            QWidget* control = Control<QWidget>(main, n.control);
+            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
+            QVERIFY(spoken);
+            // A list is spoken by its value on this desktop, and named by its own name.
+            const QString name = qobject_cast<QComboBox*>(control) ? control->accessibleName() : spoken->text(QAccessible::Name);
+            QCOMPARE(name, QString::fromUtf8(n.name));
+        }
+        // The labels beside the boxes are their buddies too.
+        QAccessibleInterface* city = QAccessible::queryAccessibleInterface(Control<QWidget>(main, "txtMCity"));
+        const auto labels = city->relations(QAccessible::Label);
+        QVERIFY(!labels.isEmpty());
+        QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("City"));
     }
 
     void numericBoxesTakeDigitsOnly_data()
