@@ -8,7 +8,7 @@ build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 xwin="$here/xwindows.py"
 
-for tool in Xvfb xdotool xdg-mime gio update-mime-database update-desktop-database /usr/bin/python3; do
+for tool in Xvfb xdotool xprop xdg-mime gio update-mime-database update-desktop-database /usr/bin/python3; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 /usr/bin/python3 -c 'import Xlib' 2>/dev/null || { echo "SKIP: python3-xlib is not installed"; exit 77; }
@@ -81,6 +81,9 @@ save_to() {  # save_to WINDOW FILE: File > Save from a result window, typing the
 #    for a reading at once is refused.
 start; first=$started
 main=$("$xwin" wait frmMain 20) || die "no main window"
+# Docks match the window to its launcher by the window's class.
+check "window class of the launcher" "$(sed -n 's/^StartupWMClass=//p' "$prefix/share/applications/example.qamarel.Qamarel.desktop")" \
+    "$(xprop -id "$main" WM_CLASS | sed 's/.*= "\([^"]*\)", "\([^"]*\)"/\2/')"
 focus "$main"
 xdotool key alt+g
 box=$(message)

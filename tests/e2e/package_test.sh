@@ -4,8 +4,9 @@
 #   package_test.sh BUILD_DIR
 set -uo pipefail
 build=$(cd "$1" && pwd)
-if [ "$(id -u)" -ne 0 ] || ! command -v apt-get >/dev/null || ! command -v dpkg-shlibdeps >/dev/null; then
-    echo "SKIP: needs root, apt-get and dpkg-shlibdeps"
+if [ "$(id -u)" -ne 0 ] || ! command -v apt-get >/dev/null || ! command -v dpkg-shlibdeps >/dev/null ||
+    ! command -v lintian >/dev/null; then
+    echo "SKIP: needs root, apt-get, dpkg-shlibdeps and lintian"
     exit 77
 fi
 if dpkg-query -W -f='${Status}' qamarel 2>/dev/null | grep -q 'install ok installed'; then
@@ -17,6 +18,9 @@ check() { if [ "$2" == "$3" ]; then echo "ok   $1"; else echo "FAIL $1: wanted [
 
 (cd "$build" && cpack -G DEB >/dev/null) || { echo "FAIL cpack"; exit 1; }
 deb=$(ls "$build"/qamarel_*.deb | head -n 1)
+# Debian's checker finds no error and no warning in the package.
+lint=$(lintian --tag-display-limit 0 --fail-on error,warning "$deb" 2>&1 | grep -v 'root privileges')
+check "lintian is clean" "" "$lint"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null 2>&1 || { echo "FAIL apt-get install"; exit 1; }
 files=$(dpkg -L qamarel | while read -r f; do [ -f "$f" ] && echo "$f"; done)
 
@@ -26,7 +30,9 @@ for f in /usr/bin/qamarel /usr/bin/qamarel-reading /usr/share/applications/examp
          /usr/share/icons/hicolor/48x48/apps/example.qamarel.Qamarel.png; do
     check "installs $f" "yes" "$([ -f "$f" ] && echo yes)"
 done
-check "man page" "yes" "$(ls /usr/share/man/man1/qamarel-reading.1* >/dev/null 2>&1 && echo yes)"
+check "man pages, compressed" "/usr/share/man/man1/qamarel.1.gz /usr/share/man/man1/qamarel-reading.1.gz" \
+    "$(man -w qamarel 2>/dev/null) $(man -w qamarel-reading 2>/dev/null)"
+check "copyright" "GPL-3.0-or-later" "$(sed -n 's/^License: //p' /usr/share/doc/qamarel/copyright | head -n 1)"
 check "reading tool runs" "qamarel-reading 1.15" "$(/usr/bin/qamarel-reading --version)"
 check "program's libraries resolve" "" "$(ldd /usr/bin/qamarel | grep 'not found')"
 check "MIME database knows reading files" "yes" "$(grep -q 'application/x-qamarel-reading' /usr/share/mime/globs2 && echo yes)"
