@@ -97,7 +97,7 @@ std::string ParseAngle(std::string_view s, const char* what, int maxDegrees, cha
     return {};
 }
 
-std::string ParseZone(std::string_view s, bool east, ChartRecord& chart)
+std::string ParseZone(std::string_view s, ChartRecord& chart)
 {
     std::size_t pos = 0;
     char sign = 0;
@@ -111,16 +111,9 @@ std::string ParseZone(std::string_view s, bool east, ChartRecord& chart)
         return "zone " + Quote(s) + " is not of the form H:MM, e.g. 5:30";
     if (hours > 14 || minutes > 59)
         return "zone " + Quote(s) + ": hours must be 0 to 14 and minutes 0 to 59";
-    if (hours != 0 || minutes != 0) {
-        if (sign == '+' && !east)
-            return "zone " + Quote(s) +
-                   " is ahead of universal time, but the longitude is West; the zone's direction "
-                   "follows the longitude (East ahead, West behind)";
-        if (sign == '-' && east)
-            return "zone " + Quote(s) +
-                   " is behind universal time, but the longitude is East; the zone's direction "
-                   "follows the longitude (East ahead, West behind)";
-    }
+    // ISO 8601: "+" ahead of universal time, "-" behind it; unsigned, the
+    // longitude's hemisphere decides.
+    chart.ZoneAhead = sign == '+' ? -1 : sign == '-' ? 1 : 0;
     chart.ZoneHours = static_cast<std::int16_t>(hours);
     chart.ZoneMinutes = static_cast<std::int16_t>(minutes);
     return {};
@@ -144,7 +137,7 @@ BirthParse ParseBirth(const BirthFields& fields)
         error = ParseAngle(fields.latitude, "latitude", 90, 'N', 'S', chart.LatitudeDegrees,
                            chart.LatitudeMinutes, north);
     if (error.empty())
-        error = ParseZone(fields.zone, east, chart);
+        error = ParseZone(fields.zone, chart);
     if (!error.empty()) {
         result.error = error;
         return result;

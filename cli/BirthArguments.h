@@ -11,7 +11,7 @@ struct BirthFields {
     std::string time;       // H:MM or H:MM:SS, local clock time; seconds are ignored
     std::string longitude;  // D:MM then E or W, 0..180 degrees
     std::string latitude;   // D:MM then N or S, 0..90 degrees
-    std::string zone;       // H:MM or H, 0..14 hours; a + or - must agree with the longitude
+    std::string zone;       // H:MM or H, 0..14 hours; "+" ahead of UT, "-" behind, unsigned by the longitude
     bool dst = false;       // summer time in force
 };
 
@@ -22,7 +22,7 @@ struct BirthParse {
 };
 
 // ParseBirth — check the fields as a careful user expects and fill a chart's inputs
-// Notes: the same limits as the window's lists (years 1901..2050); the zone's
-//        direction comes from the longitude, so a signed zone must agree with it
-//        (East ahead of universal time, West behind it).
+// Notes: the same limits as the window's lists (years 1901..2050). A signed
+//        zone gives its own direction (ISO 8601: +1:00 ahead of universal
+//        time); an unsigned one follows the longitude (East ahead, West behind).
 BirthParse ParseBirth(const BirthFields& fields);

@@ -26,6 +26,11 @@ struct ChartRecord {
     std::int16_t IsEast = 0;           // -1 when the longitude is East of Greenwich
     std::int16_t IsNorth = 0;          // -1 when the latitude is North
     std::int16_t IsDaylightSaving = 0; // -1 when summer time was in force
+    // The zone's own direction, when it was given one: -1 ahead of universal
+    // time, 1 behind it, 0 none (the longitude's hemisphere decides, East
+    // ahead). A place whose clocks and hemisphere disagree (Madrid: West,
+    // ahead) needs it.
+    std::int16_t ZoneAhead = 0;
 
     // Working values, recomputed on every run.
     double LocalHours = 0;       // local clock time, decimal hours

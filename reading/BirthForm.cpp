@@ -22,6 +22,13 @@ std::string_view TrimSpaces(std::string_view text)
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The sign a zone box was written with: '-', '+' or 0.
+char ZoneSign(std::string_view text)
+{
+    text = TrimSpaces(text);
+    return !text.empty() && (text[0] == '-' || text[0] == '+') ? text[0] : 0;
+}
+
 }  // namespace
 
 BirthFormCheck ValidateBirthData(const BirthFormValues& form)
@@ -49,6 +56,9 @@ BirthFormCheck ValidateBirthData(const BirthFormValues& form)
     const int m = form.monthIndex;
     if ((m == 3 || m == 5 || m == 8 || m == 10) && form.dayIndex == 30)
         return BirthFormCheck::ThirtyDayMonthTooLong;
+    const char hourSign = ZoneSign(form.zoneHours), minuteSign = ZoneSign(form.zoneMinutes);
+    if (hourSign != 0 && minuteSign != 0 && hourSign != minuteSign)
+        return BirthFormCheck::ZoneSignsDisagree;
     return BirthFormCheck::Passed;
 }
 
@@ -137,6 +147,8 @@ ChartInputsResult ChartInputsFromForm(const BirthFormValues& form, const ChartRe
         b.field = b.absolute ? static_cast<std::int16_t>(std::abs(*n)) : *n;
     }
 
+    const char sign = ZoneSign(form.zoneHours) != 0 ? ZoneSign(form.zoneHours) : ZoneSign(form.zoneMinutes);
+    c.ZoneAhead = sign == '-' ? -1 : sign == '+' ? 1 : 0;
     c.IsDaylightSaving = form.dst ? -1 : 0;
     c.IsEast = form.east ? -1 : 0;
     c.IsNorth = form.north ? -1 : 0;

@@ -32,6 +32,7 @@ enum class BirthFormCheck {
     LatitudeMinutesBlank,
     FebruaryTooLong,       // day 30 or 31 in February, or 29 outside a leap year
     ThirtyDayMonthTooLong, // day 31 in April, June, September or November
+    ZoneSignsDisagree,     // hour and minute of the zone signed in opposite directions
 };
 
 // ValidateBirthData — the form's checks: required boxes not blank (only
@@ -60,6 +61,8 @@ struct ChartInputsResult {
 //          (its working values and output are kept)
 // Returns: the filled record, or the first box that holds no number; then
 //          nothing is stored, so that no reading uses an earlier reading's value
-// Notes:   zone boxes count by their absolute value: the picker writes "-5" for
-//          an eastern zone, and the direction comes from the longitude.
+// Notes:   zone boxes count by their absolute value, and a sign gives the
+//          zone's direction in the picker's convention: "-" ahead of universal
+//          time (the picker writes "-1" for Central European Time), "+" behind
+//          it. Unsigned boxes leave the direction to the longitude's hemisphere.
 ChartInputsResult ChartInputsFromForm(const BirthFormValues& form, const ChartRecord& chart);

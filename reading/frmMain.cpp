@@ -53,6 +53,7 @@ constexpr CheckMessage CheckMessages[] = {
     {BirthFormCheck::LatitudeMinutesBlank, "Please Enter Minute of Latitude", Messages::Icon::Error},
     {BirthFormCheck::FebruaryTooLong, "Please Enter Correct Date Or Month!", Messages::Icon::Information},
     {BirthFormCheck::ThirtyDayMonthTooLong, "Please Enter Correct Date Or Month !", Messages::Icon::Information},
+    {BirthFormCheck::ZoneSignsDisagree, "Please Enter Hour and Minute of Time Zone With The Same Sign", Messages::Icon::Error},
 };
 
 // A box that holds no number after a paste, or a number too large to keep:
@@ -412,7 +413,8 @@ bool frmMain::ValidateBirthData()
     QWidget* focus = nullptr;
     switch (check) {
     case BirthFormCheck::NameBlank: focus = txtName; break;
-    case BirthFormCheck::ZoneBlank: focus = txtZoneHour; break;
+    case BirthFormCheck::ZoneBlank:
+    case BirthFormCheck::ZoneSignsDisagree: focus = txtZoneHour; break;
     case BirthFormCheck::LongitudeDegreesBlank: focus = txtLonD; break;
     case BirthFormCheck::LongitudeMinutesBlank: focus = txtLonM; break;
     case BirthFormCheck::LatitudeDegreesBlank: focus = txtLatD; break;

@@ -76,17 +76,27 @@ TEST(BirthArgumentsTest, RefusesWithAClearMessage)
         {Fields("2000-01-01", "12:00", "77:13E", "51:28E", "0:00"), "latitude \"51:28E\" is not of the form D:MM then N or S, e.g. 51:28N"},
         {Fields("2000-01-01", "12:00", "77:13E", "0:00N", "15:00"), "zone \"15:00\": hours must be 0 to 14 and minutes 0 to 59"},
         {Fields("2000-01-01", "12:00", "77:13E", "0:00N", "5:30:00"), "zone \"5:30:00\" is not of the form H:MM, e.g. 5:30"},
-        {Fields("2000-01-01", "12:00", "77:13E", "0:00N", "-5:30"),
-         "zone \"-5:30\" is behind universal time, but the longitude is East; the zone's direction follows "
-         "the longitude (East ahead, West behind)"},
-        {Fields("2000-01-01", "12:00", "3:00W", "0:00N", "+1:00"),
-         "zone \"+1:00\" is ahead of universal time, but the longitude is West; the zone's direction follows "
-         "the longitude (East ahead, West behind)"},
     };
     for (const Refusal& r : cases) {
         const BirthParse p = ParseBirth(r.fields);
         EXPECT_FALSE(p.ok) << r.message;
         EXPECT_EQ(p.error, r.message);
+    }
+}
+
+// A signed zone gives its own direction (ISO 8601), whatever the hemisphere.
+TEST(BirthArgumentsTest, SignedZonesKeepTheirDirection)
+{
+    const struct {
+        const char* longitude;
+        const char* zone;
+        int ahead;
+    } cases[] = {{"3:42W", "+1:00", -1}, {"3:42W", "-1:00", 1}, {"77:13E", "-5:30", 1},
+                 {"77:13E", "+5:30", -1}, {"77:13E", "5:30", 0}, {"3:42W", "1", 0}};
+    for (const auto& c : cases) {
+        const BirthParse p = ParseBirth(Fields("1975-07-01", "12:00", c.longitude, "40:25N", c.zone));
+        ASSERT_TRUE(p.ok) << p.error;
+        EXPECT_EQ(p.chart.ZoneAhead, c.ahead) << c.longitude << " " << c.zone;
     }
 }
 

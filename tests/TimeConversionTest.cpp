@@ -40,6 +40,51 @@ TEST(TimeConversionTest, ConvertsReferenceBirths)
     }
 }
 
+ChartRecord WithZoneAhead(ChartRecord chart, std::int16_t ahead)
+{
+    chart.ZoneAhead = ahead;
+    return chart;
+}
+
+// A zone given its own direction keeps it: Madrid is West of Greenwich with
+// clocks ahead of universal time; the Aleutians and Samoa the other way round.
+TEST(TimeConversionTest, ZoneWithItsOwnDirection)
+{
+    const ConversionCase cases[] = {
+        {"Madrid 3°42'W, CET with summer time", WithZoneAhead(MakeChart(1975, 7, 1, 12, 0, 3, 42, 'W', 1, 0, true), -1), 2.0, 10.0},
+        {"Madrid 3°42'W, CET", WithZoneAhead(MakeChart(1975, 1, 1, 12, 0, 3, 42, 'W', 1, 0), -1), 1.0, 11.0},
+        {"Apia 171°46'W, UTC+13", WithZoneAhead(MakeChart(2015, 1, 1, 12, 0, 171, 46, 'W', 13, 0), -1), 13.0, -1.0},
+        {"East, zone behind", WithZoneAhead(MakeChart(1990, 6, 1, 10, 0, 10, 0, 'E', 2, 0, true), 1), 1.0, 11.0},
+        {"agreeing sign changes nothing", WithZoneAhead(MakeChart(2000, 1, 1, 10, 0, 77, 13, 'E', 5, 30), -1), 5.5, 4.5},
+    };
+    for (const ConversionCase& c : cases) {
+        ChartRecord chart = c.chart;
+        ConvertChartInputs(chart);
+        EXPECT_DOUBLE_EQ(chart.ZoneOffsetHours, c.zoneOffsetHours) << c.what;
+        EXPECT_NEAR(chart.UniversalHours, c.universalHours, 1e-12) << c.what;
+    }
+}
+
+// Every input without a zone direction converts as the hemisphere rule says:
+// a sweep over hemispheres, zones, summer time and the meridian.
+TEST(TimeConversionTest, UnsignedZonesKeepTheHemisphereRule)
+{
+    int checked = 0;
+    for (const char hemisphere : {'E', 'W'})
+        for (const int degrees : {0, 3, 77, 180})
+            for (const int zoneHours : {0, 1, 5, 13, 14})
+                for (const int zoneMinutes : {0, 30, 45})
+                    for (const bool dst : {false, true}) {
+                        ChartRecord chart = MakeChart(1987, 3, 21, 6, 45, degrees, 0, hemisphere, zoneHours, zoneMinutes, dst);
+                        ConvertChartInputs(chart);
+                        const double zone = zoneHours + zoneMinutes / 60.0;
+                        const double ut = hemisphere == 'E' ? 6.75 - zone - (dst ? 1 : 0) : 6.75 + zone - (dst ? 1 : 0);
+                        EXPECT_NEAR(chart.UniversalHours, ut, 1e-12) << hemisphere << degrees << " " << zoneHours;
+                        ++checked;
+                    }
+    EXPECT_EQ(checked, 240);
+}
+
 TEST(TimeConversionTest, J2000NoonIsTimeZero)
 {
     ChartRecord chart = MakeChart(2000, 1, 1, 12, 0, 0, 0, 'W', 0, 0);

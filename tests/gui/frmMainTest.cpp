@@ -504,6 +504,50 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
+    // A zone's sign gives its direction: the picker's "Central European Time"
+    // ("-1", "0") with Madrid's West longitude is ahead of universal time, as
+    // Madrid's clocks are: the same reading as the same universal time typed
+    // with zone 0 (1 July 1975, 12:00 CEST = 10:00 UT).
+    void signedZoneKeepsItsDirection()
+    {
+        auto reading = [this](const QString& hour, const QString& zoneHours, bool dst) {
+            DeleteAllWindows();
+            main = turns.ShowMainWindow();
+            Type(main, "txtName", QStringLiteral("Ana"));
+            Choose(main, "cboYear", QStringLiteral("1975"));
+            Choose(main, "cboMonth", QStringLiteral("July"));
+            Choose(main, "cboHH", hour);
+            Type(main, "txtLonD", QStringLiteral("3"));
+            Type(main, "txtLonM", QStringLiteral("42"));
+            Control<QRadioButton>(main, "optLong_1")->click();
+            Type(main, "txtLatD", QStringLiteral("40"));
+            Type(main, "txtLatM", QStringLiteral("25"));
+            Control<QLineEdit>(main, "txtZoneHour")->setText(zoneHours);
+            Control<QLineEdit>(main, "txtZoneMinute")->setText(QStringLiteral("0"));
+            if (dst)
+                Control<QCheckBox>(main, "chkDST")->click();
+            QTest::mouseClick(Control<QPushButton>(main, "cmdCalculate"), Qt::LeftButton);
+            return state.chart.MoonPositionText;
+        };
+        const std::string byHand = reading(QStringLiteral("10"), QStringLiteral("0"), false);
+        QVERIFY(!byHand.empty());
+        QCOMPARE(reading(QStringLiteral("12"), QStringLiteral("-1"), true), byHand);
+        QVERIFY(reading(QStringLiteral("12"), QStringLiteral("1"), true) != byHand);  // unsigned: the hemisphere's rule
+        QVERIFY(messages->shown.empty());
+    }
+
+    void zoneSignsThatDisagreeAreRefused()
+    {
+        FillJ2000();
+        Control<QLineEdit>(main, "txtZoneHour")->setText(QStringLiteral("-5"));
+        Control<QLineEdit>(main, "txtZoneMinute")->setText(QStringLiteral("+30"));
+        Control<QLineEdit>(main, "txtName")->setFocus();
+        QTest::mouseClick(Control<QPushButton>(main, "cmdCalculate"), Qt::LeftButton);
+        QCOMPARE(messages->texts(), QStringList{QStringLiteral("Please Enter Hour and Minute of Time Zone With The Same Sign")});
+        QCOMPARE(main->focusWidget()->objectName(), QStringLiteral("txtZoneHour"));
+        QVERIFY(!OpenWindow("frmArabicLunarMansionResult"));
+    }
+
     void pickerQuitWritesNothing()
     {
         Type(main, "txtZoneHour", QStringLiteral("7"));
