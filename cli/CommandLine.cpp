@@ -8,6 +8,9 @@ const char* ReadingToolUsage()
            "  qamarel-reading --date YYYY-MM-DD --time HH:MM --longitude D:MM(E|W)\n"
            "                  --latitude D:MM(N|S) --zone H:MM [--dst] [--name TEXT] [--json]\n"
            "                  [--save FILE.qmz]\n"
+           "  qamarel-reading --date YYYY-MM-DD --time HH:MM --place \"CITY[, STATE][, COUNTRY]\"\n"
+           "                  [--name TEXT] [--json] [--save FILE.qmz]\n"
+           "  qamarel-reading --places QUERY [--json]\n"
            "  qamarel-reading --open FILE.qmz [--json]\n"
            "  qamarel-reading --batch FILE.csv|- [--json]\n"
            "  qamarel-reading --help | --version\n"
@@ -26,12 +29,18 @@ const char* ReadingToolUsage()
            "                (ISO 8601); unsigned, its direction follows the longitude\n"
            "                (East ahead of UT, West behind it)\n"
            "  --dst         summer time was in force\n"
+           "  --place       instead of --longitude, --latitude, --zone and --dst: the best\n"
+           "                match of the offline place list (GeoNames), its coordinates\n"
+           "                and its time zone's offset at the birth date and time, from the\n"
+           "                system's time-zone database; the output says what was used\n"
+           "  --places      list the places that match, best first\n"
            "  --name        the person's name, echoed in the output\n"
            "  --save        also save the reading to a file, as the program's Save does\n"
            "                (.qmz is added when the name does not end in it)\n"
            "  --open        show the reading saved in a .qmz file\n"
            "  --batch       read CSV with the header name,date,time,longitude,latitude,zone,dst\n"
-           "                (dst 0 or 1) and write name,position,mansion,lunar_mansion_name,error\n"
+           "                (dst 0 or 1), or name,date,time,place, and write\n"
+           "                name,position,mansion,lunar_mansion_name,error\n"
            "  --json        JSON instead of text (one object per line with --batch)\n"
            "\n"
            "In CSV output, a field that a spreadsheet would run as a formula (it begins\n"
@@ -51,7 +60,7 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
     CommandLineParse result;
     ReadingCommand& command = result.command;
     std::set<std::string> seen;
-    bool single = false, open = false, batch = false, help = false, version = false;
+    bool single = false, open = false, batch = false, places = false, help = false, version = false;
 
     auto fail = [&](std::string error) {
         result.error = std::move(error);
@@ -70,7 +79,8 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
 
         const bool takesValue = option == "--date" || option == "--time" || option == "--longitude" ||
                                 option == "--latitude" || option == "--zone" || option == "--name" ||
-                                option == "--open" || option == "--batch" || option == "--save";
+                                option == "--open" || option == "--batch" || option == "--save" ||
+                                option == "--place" || option == "--places";
         const bool isFlag = option == "--dst" || option == "--json" || option == "--help" ||
                             option == "-h" || option == "--version";
         if (!takesValue && !isFlag)
@@ -97,6 +107,8 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
         else if (option == "--dst") { command.birth.dst = true; single = true; }
         else if (option == "--name") { command.name = value; single = true; }
         else if (option == "--save") { command.savePath = value; single = true; }
+        else if (option == "--place") { command.place = value; single = true; }
+        else if (option == "--places") { command.placeQuery = value; places = true; }
         else if (option == "--open") { command.path = value; open = true; }
         else if (option == "--batch") { command.path = value; batch = true; }
         else if (option == "--json") { command.json = true; }
@@ -108,17 +120,27 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
         command.mode = ReadingCommand::Mode::Help;
     } else if (version) {
         command.mode = ReadingCommand::Mode::Version;
-    } else if (single + open + batch > 1) {
-        return fail("give either the birth data, --open or --batch, not more than one");
+    } else if (single + open + batch + places > 1) {
+        return fail("give either the birth data, --open, --batch or --places, not more than one");
+    } else if (places) {
+        command.mode = ReadingCommand::Mode::Places;
     } else if (open) {
         command.mode = ReadingCommand::Mode::Open;
     } else if (batch) {
         command.mode = ReadingCommand::Mode::Batch;
     } else {
         command.mode = ReadingCommand::Mode::Single;
-        for (const char* required : {"--date", "--time", "--longitude", "--latitude", "--zone"})
-            if (seen.count(required) == 0)
-                return fail(std::string(required) + " is missing; see --help");
+        if (command.place) {
+            for (const char* instead : {"--longitude", "--latitude", "--zone", "--dst"})
+                if (seen.count(instead) != 0)
+                    return fail(std::string("give either --place or ") + instead + ", not both");
+        }
+        const std::vector<const char*> required =
+            command.place ? std::vector<const char*>{"--date", "--time"}
+                          : std::vector<const char*>{"--date", "--time", "--longitude", "--latitude", "--zone"};
+        for (const char* option : required)
+            if (seen.count(option) == 0)
+                return fail(std::string(option) + " is missing; see --help");
     }
     result.ok = true;
     return result;

@@ -8,11 +8,13 @@
 
 // What the command line asks the tool to do.
 struct ReadingCommand {
-    enum class Mode { Single, Open, Batch, Help, Version };
+    enum class Mode { Single, Open, Batch, Places, Help, Version };
     Mode mode = Mode::Single;
     BirthFields birth;                // Single
     std::optional<std::string> name;  // Single
     std::optional<std::string> savePath;  // Single: also save the reading to this file
+    std::optional<std::string> place;     // Single: "City[, State][, Country]" for the place columns
+    std::string placeQuery;               // Places
     std::string path;                 // Open, Batch ("-" is standard input)
     bool json = false;
 };

@@ -75,13 +75,15 @@ void WriteReadingText(std::ostream& out, const MansionReading& reading,
 }
 
 std::string ReadingJson(const MansionReading& reading, const std::optional<std::string>& name,
-                        std::optional<std::size_t> line)
+                        std::optional<std::size_t> line, std::string_view place)
 {
     std::string out = "{";
     if (line)
         out += "\"line\":" + std::to_string(*line) + ",";
     if (name)
         out += "\"name\":" + JsonString(*name) + ",";
+    if (!place.empty())
+        out.append("\"place\":").append(place).append(",");
     out += "\"position\":" + JsonString(reading.position);
     out += ",\"mansion\":" + std::to_string(reading.mansion);
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {

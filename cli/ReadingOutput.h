@@ -17,6 +17,7 @@ void WriteReadingText(std::ostream& out, const MansionReading& reading,
                       const std::optional<std::string>& name);
 
 // The reading as one JSON object on one line (no line end). `name` adds a
-// "name" key; `line` adds a "line" key (batch output).
+// "name" key; `line` adds a "line" key (batch output); `place`, a JSON
+// object, adds a "place" key.
 std::string ReadingJson(const MansionReading& reading, const std::optional<std::string>& name,
-                        std::optional<std::size_t> line = std::nullopt);
+                        std::optional<std::size_t> line = std::nullopt, std::string_view place = {});

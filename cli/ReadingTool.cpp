@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/CsvReader.h"
 #include "cli/FdStreams.h"
+#include "cli/PlaceArguments.h"
 #include "cli/ReadingOutput.h"
 #include "mansions/ReadingFile.h"
 #include "mansions/ReadingFileAccess.h"
@@ -19,7 +20,9 @@ namespace {
 
 constexpr const char* ToolName = "qamarel-reading";
 constexpr const char* BatchHeader = "name,date,time,longitude,latitude,zone,dst";
+constexpr const char* BatchPlaceHeader = "name,date,time,place";
 constexpr std::size_t BatchFieldCount = 7;
+constexpr std::size_t BatchPlaceFieldCount = 4;
 
 int Refuse(std::ostream& err, const std::string& message)
 {
@@ -43,18 +46,32 @@ int Finish(int status, std::ostream& out, std::ostream& err)
     return out ? status : OutputFailed(out, err);
 }
 
-void WriteReading(std::ostream& out, const MansionReading& reading,
-                  const std::optional<std::string>& name, bool json)
+void WriteReading(std::ostream& out, const MansionReading& reading, const std::optional<std::string>& name,
+                  bool json, const PlaceBirth* place = nullptr)
 {
-    if (json)
-        out << ReadingJson(reading, name) << '\n';
-    else
-        WriteReadingText(out, reading, name);
+    if (json) {
+        out << ReadingJson(reading, name, std::nullopt, place ? place->json : std::string()) << '\n';
+        return;
+    }
+    if (place) {
+        if (name)
+            out << "Name: " << OneLineText(*name) << '\n';
+        out << place->text;
+        WriteReadingText(out, reading, std::nullopt);
+        return;
+    }
+    WriteReadingText(out, reading, name);
 }
 
 int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& err)
 {
-    BirthParse birth = ParseBirth(command.birth);
+    PlaceBirth place;
+    if (command.place) {
+        place = ResolvePlaceBirth(*command.place, command.birth.date, command.birth.time);
+        if (!place.ok)
+            return Refuse(err, place.error);
+    }
+    BirthParse birth = command.place ? place.birth : ParseBirth(command.birth);
     if (!birth.ok)
         return Refuse(err, birth.error);
     const MansionReading reading = ReadingForChart(birth.chart);
@@ -68,7 +85,17 @@ int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& er
             return ToolOutputFailed;
         }
     }
-    WriteReading(out, reading, command.name, command.json);
+    WriteReading(out, reading, command.name, command.json, command.place ? &place : nullptr);
+    return Finish(ToolSuccess, out, err);
+}
+
+int RunPlaces(const ReadingCommand& command, std::ostream& out, std::ostream& err)
+{
+    const std::vector<std::string> lines = ListPlaces(command.placeQuery, command.json);
+    if (lines.empty())
+        return Refuse(err, "no place matches \"" + command.placeQuery.substr(0, 60) + "\"");
+    for (const std::string& line : lines)
+        out << line << '\n';
     return Finish(ToolSuccess, out, err);
 }
 
@@ -107,11 +134,11 @@ public:
     bool written() const { return static_cast<bool>(out_); }
     std::size_t rows() const { return rows_; }
 
-    void Reading(std::size_t line, const std::string& name, const MansionReading& reading)
+    void Reading(std::size_t line, const std::string& name, const MansionReading& reading, std::string_view place = {})
     {
         row_.clear();
         if (json_) {
-            row_ = ReadingJson(reading, name, line);
+            row_ = ReadingJson(reading, name, line, place);
         } else {
             AppendCsvField(row_, name);
             row_ += ',';
@@ -211,8 +238,10 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
     std::string header;
     for (std::size_t i = 0; i < fields.size(); ++i)
         header += (i ? "," : "") + fields[i];
-    if (header != BatchHeader)
-        return Refuse(err, input + ": the header must be " + BatchHeader);
+    if (header != BatchHeader && header != BatchPlaceHeader)
+        return Refuse(err, input + ": the header must be " + BatchHeader + " or " + BatchPlaceHeader);
+    const bool byPlace = header == BatchPlaceHeader;
+    const std::size_t fieldCount = byPlace ? BatchPlaceFieldCount : BatchFieldCount;
 
     if (!command.json)
         out << "name,position,mansion,lunar_mansion_name,error\n";
@@ -241,9 +270,17 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
         if (fields.size() == 1 && fields[0].empty())
             continue;  // blank line
         const std::string& name = fields[0];
-        if (fields.size() != BatchFieldCount) {
-            run.Failure(line, name, "expected " + std::to_string(BatchFieldCount) + " fields, found " +
+        if (fields.size() != fieldCount) {
+            run.Failure(line, name, "expected " + std::to_string(fieldCount) + " fields, found " +
                                         std::to_string(fields.size()));
+            continue;
+        }
+        if (byPlace) {
+            PlaceBirth place = ResolvePlaceBirth(fields[3], fields[1], fields[2]);
+            if (!place.ok)
+                run.Failure(line, name, place.error);
+            else
+                run.Reading(line, name, ReadingForChart(place.birth.chart), place.json);
             continue;
         }
         if (fields[6] != "0" && fields[6] != "1") {
@@ -279,6 +316,7 @@ int RunReadingTool(const std::vector<std::string>& args, std::istream& in, std::
     case ReadingCommand::Mode::Single: return RunSingle(command, out, err);
     case ReadingCommand::Mode::Open: return RunOpen(command, out, err);
     case ReadingCommand::Mode::Batch: return RunBatch(command, in, out, err);
+    case ReadingCommand::Mode::Places: return RunPlaces(command, out, err);
     }
     return ToolRefused;
 }

@@ -13,6 +13,8 @@
 #include "ui/ProgramWidgets.h"
 #include "timezones/TimeZoneTable.h"
 #include "timezones/frmTimeZone.h"
+#include "places/PlaceFill.h"
+#include "places/frmPlaceFinder.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -261,6 +263,12 @@ void frmMain::BuildControls()
     page->addLayout(person);
     page->addSpacing(6);
     page->addLayout(places);
+    // What the place finder used for the zone, while the zone follows the place.
+    lblPlaceZone = new QLabel(central);
+    lblPlaceZone->setObjectName(QStringLiteral("lblPlaceZone"));
+    lblPlaceZone->setWordWrap(true);
+    lblPlaceZone->hide();
+    page->addWidget(lblPlaceZone);
     page->addSpacing(6);
     page->addLayout(buttons);
     page->addSpacing(6);
@@ -336,6 +344,13 @@ void frmMain::WireHandlers()
     connect(lblFullBrand, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(2); });
     for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM, txtZoneHour, txtZoneMinute})
         box->installEventFilter(this);
+    // A chosen place's zone and summer time follow the birth date and time,
+    // until the user sets the zone: types in its boxes, ticks DST or uses TZ Help.
+    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM})
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::FollowPlaceZone);
+    for (QLineEdit* box : {txtZoneHour, txtZoneMinute})
+        connect(box, &QLineEdit::textEdited, this, &frmMain::StopFollowingPlaceZone);
+    connect(chkDST, &QCheckBox::clicked, this, &frmMain::StopFollowingPlaceZone);
 }
 
 void frmMain::Form_Load()
@@ -503,8 +518,59 @@ void frmMain::cmdBrowser_Click()
             return;
         }
     }
+    // The offline places first; the map search on the web when none matches,
+    // or when the user asks for it.
+    const QList<Place> found = FindPlaces(txtMCity->text(), txtMState->text(), txtMCountry->text());
+    if (!found.isEmpty()) {
+        frmPlaceFinder finder(found, this);
+        finder.exec();
+        if (finder.outcome() == frmPlaceFinder::Outcome::Cancelled)
+            return;
+        if (finder.outcome() == frmPlaceFinder::Outcome::Chosen) {
+            UsePlace(finder.chosenPlace());
+            return;
+        }
+    }
     const std::string query = LocationQuery(Text(txtMCity), Text(txtMState), Text(txtMCountry));
     LocationLookup().FindLocation(QString::fromStdString(query), WebLinks::HomePage());
+}
+
+void frmMain::UsePlace(const Place& place)
+{
+    PlaceFill fill;
+    FillCoordinates(place, fill);
+    txtLonD->setText(QString::number(fill.longitudeDegrees));
+    txtLonM->setText(QString::number(fill.longitudeMinutes));
+    (fill.east ? optLongEast : optLongWest)->setChecked(true);
+    txtLatD->setText(QString::number(fill.latitudeDegrees));
+    txtLatM->setText(QString::number(fill.latitudeMinutes));
+    (fill.north ? optLatNorth : optLatSouth)->setChecked(true);
+    followedZone_ = place.zone;
+    FollowPlaceZone();
+}
+
+void frmMain::FollowPlaceZone()
+{
+    if (followedZone_.isEmpty())
+        return;
+    // The birth date as the lists hold it; a day the month lacks (31 April)
+    // is refused later by the checks, and meanwhile reads as the month's last.
+    const int year = cboYear->currentText().toInt(), month = cboMonth->currentIndex() + 1;
+    const QDate date(year, month, std::min(cboDate->currentIndex() + 1, QDate(year, month, 1).daysInMonth()));
+    const QTime time(cboHH->currentIndex(), cboMM->currentIndex());
+    PlaceFill fill;
+    FillZone(followedZone_, date, time, fill);
+    txtZoneHour->setText(fill.zoneHours);
+    txtZoneMinute->setText(fill.zoneMinutes);
+    chkDST->setChecked(fill.dst);
+    lblPlaceZone->setText(fill.description);
+    lblPlaceZone->show();
+}
+
+void frmMain::StopFollowingPlaceZone()
+{
+    followedZone_.clear();
+    lblPlaceZone->hide();
 }
 
 void frmMain::lblTZHelp_Click()
@@ -512,6 +578,7 @@ void frmMain::lblTZHelp_Click()
     frmTimeZone picker(this);
     if (picker.exec() != QDialog::Accepted)
         return;
+    StopFollowingPlaceZone();
     const TimeZoneEntry& zone = TimeZoneTable()[static_cast<std::size_t>(picker.chosenRow())];
     txtZoneHour->setText(QString::fromStdString(ZoneBoxText(zone.hours)));
     txtZoneMinute->setText(QString::fromStdString(ZoneBoxText(zone.minutes)));

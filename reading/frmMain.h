@@ -3,6 +3,7 @@
 #include "reading/BirthForm.h"
 #include "reading/MansionChoice.h"
 
+#include <QByteArray>
 #include <QMainWindow>
 
 #include <string_view>
@@ -56,6 +57,8 @@ private slots:
     void lblTZHelp_Click();
     void cmdOpen_Click();
     void cmdBrowser_Click();
+    void FollowPlaceZone();
+    void StopFollowingPlaceZone();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,10 +72,13 @@ private:
     void WireHandlers();
     void Form_Load();
     BirthFormValues FormValues() const;
+    void UsePlace(const struct Place& place);
     bool ValidateBirthData();
 
     ReadingState& state_;
     bool closingForTurn_ = false;
+    QByteArray followedZone_;  // the chosen place's time zone, while the zone follows it
+    QLabel* lblPlaceZone;
 
     QLineEdit* txtName;
     QComboBox* cboMonth;

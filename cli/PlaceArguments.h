@@ -1,0 +1,25 @@
+#pragma once
+
+#include "cli/BirthArguments.h"
+
+#include <string>
+#include <vector>
+
+// A birth place given by name, resolved as the program's place finder does:
+// the best match of the offline place list, its coordinates to the nearest
+// arc-minute, and its time zone's offset at the birth date and time.
+struct PlaceBirth {
+    bool ok = false;
+    std::string error;   // one line, when !ok
+    BirthParse birth;    // the chart, when ok
+    std::string text;    // "Place: ..." and "Time zone: ..." lines for text output
+    std::string json;    // a "place" object for JSON output
+};
+
+// ResolvePlaceBirth — `place` is "City[, State][, Country]"; date and time as
+// for the other birth data.
+PlaceBirth ResolvePlaceBirth(const std::string& place, const std::string& date, const std::string& time);
+
+// ListPlaces — every match, best first: one line of text each, or one JSON
+// object each.
+std::vector<std::string> ListPlaces(const std::string& query, bool json);

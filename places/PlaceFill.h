@@ -1,0 +1,35 @@
+#pragma once
+
+#include "places/PlaceSearch.h"
+#include "places/ZoneAtDate.h"
+
+#include <QDate>
+#include <QString>
+#include <QTime>
+
+// What the birth form shows for a chosen place at a birth date and time.
+struct PlaceFill {
+    int longitudeDegrees = 0, longitudeMinutes = 0;  // rounded to the nearest arc-minute
+    bool east = true;
+    int latitudeDegrees = 0, latitudeMinutes = 0;
+    bool north = true;
+    // The zone boxes and the summer-time tick: the standard offset and DST when
+    // exactly one hour of summer time was in force, else the whole offset. A
+    // sign only when the clocks and the hemisphere disagree, in the boxes'
+    // convention: "-" ahead of universal time, "+" behind it.
+    QString zoneHours, zoneMinutes;
+    bool dst = false;
+    ZoneAtDate zoneAt;
+    QString description;  // what was used, in words
+};
+
+// The longitude and latitude of a place, whatever the date.
+void FillCoordinates(const Place& place, PlaceFill& fill);
+
+// The zone boxes, summer time and description for the place's zone at a date.
+void FillZone(const QByteArray& zone, const QDate& date, const QTime& time, PlaceFill& fill);
+
+PlaceFill FillForPlace(const Place& place, const QDate& date, const QTime& time);
+
+// "40°25′N", "3°42′W": degrees and minutes with the hemisphere.
+QString AngleText(double degrees, bool latitude);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QTime>
+
+// The clocks of a place at a local date and time, from the system's IANA
+// time-zone database with its whole history (summer, double summer and war
+// time, changes of zone).
+struct ZoneAtDate {
+    enum class LocalTime {
+        Normal,    // the time happened once
+        Skipped,   // it did not exist: the clocks moved forward over it
+        Repeated,  // it happened twice: the clocks moved back over it
+    };
+
+    bool known = false;         // the zone is in the database
+    int offsetSeconds = 0;      // total offset from universal time, East positive
+    int standardSeconds = 0;    // its standard part
+    int daylightSeconds = 0;    // its summer-time part (0 when none)
+    LocalTime localTime = LocalTime::Normal;
+    int otherOffsetSeconds = 0; // Skipped/Repeated: the offset after the change
+};
+
+// ZoneAt — the offset in force at a local date and time
+// Notes: a time that did not exist, or that happened twice, is taken with the
+//        offset in force before the change: the clocks still showed that time
+//        in the old reckoning (Skipped), or showed it first (Repeated).
+ZoneAtDate ZoneAt(const QByteArray& zone, const QDate& date, const QTime& time);
+
+// "UTC+5:45", "UTC−4:00", "UTC+0:00": an offset as people write it.
+QString OffsetText(int offsetSeconds);
+
+// What was used, in words, e.g. "Europe/Madrid on 1 July 1975 at 12:00:
+// UTC+2:00 (summer time)", with a sentence for a time that did not exist or
+// happened twice.
+QString DescribeZoneAt(const QByteArray& zone, const QDate& date, const QTime& time, const ZoneAtDate& at);
