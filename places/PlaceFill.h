@@ -26,7 +26,8 @@ struct PlaceFill {
 // The longitude and latitude of a place, whatever the date.
 void FillCoordinates(const Place& place, PlaceFill& fill);
 
-// The zone boxes, summer time and description for the place's zone at a date.
+// The zone boxes, summer time and description for the place's zone at a date;
+// `fill.east` (the longitude's hemisphere) decides whether the boxes need a sign.
 void FillZone(const QByteArray& zone, const QDate& date, const QTime& time, PlaceFill& fill);
 
 PlaceFill FillForPlace(const Place& place, const QDate& date, const QTime& time);

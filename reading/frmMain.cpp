@@ -351,6 +351,7 @@ void frmMain::WireHandlers()
     for (QLineEdit* box : {txtZoneHour, txtZoneMinute})
         connect(box, &QLineEdit::textEdited, this, &frmMain::StopFollowingPlaceZone);
     connect(chkDST, &QCheckBox::clicked, this, &frmMain::StopFollowingPlaceZone);
+    connect(optLongEast, &QRadioButton::toggled, this, &frmMain::FollowPlaceZone);
 }
 
 void frmMain::Form_Load()
@@ -559,6 +560,7 @@ void frmMain::FollowPlaceZone()
     const QDate date(year, month, std::min(cboDate->currentIndex() + 1, QDate(year, month, 1).daysInMonth()));
     const QTime time(cboHH->currentIndex(), cboMM->currentIndex());
     PlaceFill fill;
+    fill.east = optLongEast->isChecked();  // an unsigned zone's direction follows it
     FillZone(followedZone_, date, time, fill);
     txtZoneHour->setText(fill.zoneHours);
     txtZoneMinute->setText(fill.zoneMinutes);

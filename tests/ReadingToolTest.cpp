@@ -76,7 +76,7 @@ TEST(ReadingToolTest, RefusalsAreOneLineWithStatusTwo)
         {{}, "qamarel-reading: --date is missing; see --help\n"},
         {{"--bogus"}, "qamarel-reading: unknown option \"--bogus\"; see --help\n"},
         {With(J2000, {"--date", "2000-01-02"}), "qamarel-reading: --date is given more than once\n"},
-        {With(J2000, {"--open", "x.qmz"}), "qamarel-reading: give either the birth data, --open or --batch, not more than one\n"},
+        {With(J2000, {"--open", "x.qmz"}), "qamarel-reading: give either the birth data, --open, --batch or --places, not more than one\n"},
         {{"--open"}, "qamarel-reading: --open needs a value\n"},
         {{"--x\ny\r\x1b[2J"}, "qamarel-reading: unknown option \"--x?y??[2J\"; see --help\n"},
         {{"--json=1"}, "qamarel-reading: --json takes no value\n"},
@@ -126,6 +126,79 @@ TEST(ReadingToolTest, HelpAndVersion)
     const ToolRun version = Tool({"--version"});
     EXPECT_EQ(version.status, ToolSuccess);
     EXPECT_EQ(version.out, "qamarel-reading 1.15\n");
+}
+
+// --place resolves as the program's finder does; the reading equals the same
+// universal time given by hand with zone 0:00 and the place's coordinates.
+TEST(ReadingToolTest, PlaceGivesTheRightInstant)
+{
+    const struct {
+        const char* place;
+        const char* date;
+        const char* time;
+        const char* utDate;
+        const char* utTime;
+        const char* longitude;
+        const char* used;
+    } cases[] = {
+        {"London, England", "1969-01-15", "12:00", "1969-01-15", "11:00", "0:08W", "UTC+1:00"},
+        {"Berlin, Germany", "1945-06-01", "12:00", "1945-06-01", "09:00", "13:25E", "UTC+3:00"},
+        {"Kolkata, India", "1943-06-01", "12:00", "1943-06-01", "05:30", "88:22E", "UTC+6:30 (summer time)"},
+        {"Kathmandu, Nepal", "1990-01-01", "12:00", "1990-01-01", "06:15", "85:19E", "UTC+5:45"},
+        {"Madrid, Spain", "1975-07-01", "12:00", "1975-07-01", "10:00", "3:42W", "UTC+2:00 (summer time)"},
+        {"New York, United States", "1950-07-01", "12:00", "1950-07-01", "16:00", "74:00W", "UTC\u22124:00"},
+        {"Beirut, Lebanon", "1987-03-21", "12:00", "1987-03-21", "10:00", "35:30E", "UTC+2:00"},
+        {"Paris, France", "1986-03-30", "02:30", "1986-03-30", "01:30", "2:21E", "did not exist"},
+        {"New York", "2008-11-02", "01:30", "2008-11-02", "05:30", "74:00W", "happened twice"},
+        {"Chatham, Ontario", "2000-01-01", "12:00", "2000-01-01", "17:00", "82:11W", "America/Toronto"},
+        {"Chatham, United Kingdom", "2000-01-01", "12:00", "2000-01-01", "12:00", "0:32E", "Europe/London"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun byPlace = Tool({"--date", c.date, "--time", c.time, "--place", c.place});
+        ASSERT_EQ(byPlace.status, ToolSuccess) << c.place << ": " << byPlace.err;
+        EXPECT_NE(byPlace.out.find(c.used), std::string::npos) << byPlace.out;
+        const ToolRun byHand = Tool({"--date", c.utDate, "--time", c.utTime, "--longitude", c.longitude,
+                                     "--latitude", "0:00N", "--zone", "0:00"});
+        EXPECT_EQ(byPlace.out.substr(byPlace.out.find("Position:")), byHand.out) << c.place;
+    }
+    const ToolRun json = Tool({"--date", "1975-07-01", "--time", "12:00", "--place", "Madrid, Spain", "--json"});
+    EXPECT_EQ(json.out.rfind("{\"place\":{\"name\":\"Madrid\",\"state\":\"Madrid\",\"country\":\"Spain\","
+                             "\"latitude\":\"40\xC2\xB0" "25\xE2\x80\xB2N\",\"longitude\":\"3\xC2\xB0" "42\xE2\x80\xB2W\","
+                             "\"zone\":\"Europe/Madrid\",\"offset\":\"+02:00\",\"summerTime\":true,\"localTime\":\"normal\",",
+                             0),
+              0u)
+        << json.out;
+}
+
+TEST(ReadingToolTest, PlacesAndTheirRefusals)
+{
+    const ToolRun list = Tool({"--places", "Chatham"});
+    EXPECT_EQ(list.status, ToolSuccess);
+    EXPECT_EQ(list.out.rfind("Chatham, England, United Kingdom\t51\xC2\xB0" "23\xE2\x80\xB2N 0\xC2\xB0" "32\xE2\x80\xB2" "E\tEurope/London\n"
+                             "Chatham, Ontario, Canada\t", 0), 0u) << list.out;
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } refusals[] = {
+        {{"--places", "Xqzzyville"}, "qamarel-reading: no place matches \"Xqzzyville\"\n"},
+        {{"--date", "2000-01-01", "--time", "12:00", "--place", "Xqzzyville"},
+         "qamarel-reading: place \"Xqzzyville\" is not in the place list; give --longitude, --latitude and --zone\n"},
+        {{"--date", "2000-01-01", "--time", "12:00", "--place", "Paris", "--zone", "1:00"},
+         "qamarel-reading: give either --place or --zone, not both\n"},
+        {{"--date", "2000-1-01", "--time", "12:00", "--place", "Paris"},
+         "qamarel-reading: date \"2000-1-01\" is not of the form YYYY-MM-DD\n"},
+    };
+    for (const auto& r : refusals) {
+        const ToolRun run = Tool(r.args);
+        EXPECT_EQ(run.status, ToolRefused);
+        EXPECT_EQ(run.err, r.message);
+    }
+    const ToolRun batch = Tool({"--batch", "-"}, "name,date,time,place\nA,1975-07-01,12:00,\"Madrid, Spain\"\nB,1975-07-01,12:00,Xqzzyville\n");
+    EXPECT_EQ(batch.status, ToolSomeRowsFailed);
+    const ToolRun single = Tool({"--date", "1975-07-01", "--time", "12:00", "--place", "Madrid, Spain"});
+    const std::string position = single.out.substr(single.out.find("Position: ") + 10, single.out.find('\n', single.out.find("Position: ")) - single.out.find("Position: ") - 10);
+    EXPECT_NE(batch.out.find("A,\"" + position.substr(0, position.find('"')) ), std::string::npos) << batch.out;
+    EXPECT_NE(batch.out.find("B,,,,\"place \"\"Xqzzyville\"\" is not in the place list"), std::string::npos) << batch.out;
 }
 
 class ReadingToolFileTest : public testing::Test {

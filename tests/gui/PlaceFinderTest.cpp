@@ -1,0 +1,186 @@
+// The place finder driven from the form: typing a place, choosing it by
+// keyboard, and the reading it gives against the same universal time typed
+// by hand.
+#include "WindowTestSupport.h"
+
+#include "reading/ReadingState.h"
+#include "reading/frmMain.h"
+#include "shell/WindowTurns.h"
+#include "ui/WebLinks.h"
+
+#include <QCheckBox>
+#include <QDateTime>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QUrl>
+
+#include <memory>
+
+class PlaceFinderTest : public QObject {
+    Q_OBJECT
+
+    ReadingState state;
+    WindowTurns turns{state};
+    MessageRecorder* messages = nullptr;
+    QList<QUrl> opened;
+
+    frmMain* FreshForm(const QDateTime& birth)
+    {
+        DeleteAllWindows();
+        frmMain* main = turns.ShowMainWindow();
+        Type(main, "txtName", QStringLiteral("Ana"));
+        Choose(main, "cboYear", QString::number(birth.date().year()));
+        Choose(main, "cboMonth", QLocale(QLocale::English).monthName(birth.date().month()));
+        Choose(main, "cboDate", QString::number(birth.date().day()));
+        Choose(main, "cboHH", QString::number(birth.time().hour()));
+        Choose(main, "cboMM", QString::number(birth.time().minute()));
+        return main;
+    }
+
+    // Types the place, opens the finder and acts on it once it is up.
+    template <typename Act>
+    void Find(frmMain* main, const QString& city, const QString& place, const QString& country, Act act)
+    {
+        Control<QLineEdit>(main, "txtMCity")->setText(city);
+        Control<QLineEdit>(main, "txtMState")->setText(place);
+        Control<QLineEdit>(main, "txtMCountry")->setText(country);
+        QTimer::singleShot(0, this, [act] {
+            QWidget* finder = QApplication::activeModalWidget();
+            QVERIFY(finder && finder->objectName() == QLatin1String("frmPlaceFinder"));
+            const std::unique_ptr<QWidget, void (*)(QWidget*)> closer(finder, [](QWidget* w) { w->close(); });
+            act(finder, Control<QTableWidget>(finder, "lstPlaces"));
+        });
+        Control<QPushButton>(main, "cmdBrowser")->click();
+    }
+
+    QString Box(frmMain* main, const char* name) { return Control<QLineEdit>(main, name)->text(); }
+
+    std::string Calculate(frmMain* main)
+    {
+        QTest::mouseClick(Control<QPushButton>(main, "cmdCalculate"), Qt::LeftButton);
+        return state.chart.MoonPositionText;
+    }
+
+private slots:
+    void init()
+    {
+        messages = new MessageRecorder;
+        opened.clear();
+        WebLinks::SetOpener([this](const QUrl& url) { opened << url; });
+    }
+
+    void cleanup()
+    {
+        DeleteAllWindows();
+        WebLinks::SetOpener({});
+        delete messages;
+    }
+
+    void choosingAPlaceGivesTheRightInstant_data()
+    {
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<QString>("place");  // the typed state
+        QTest::addColumn<QString>("country");
+        QTest::addColumn<QDateTime>("birth");  // local date and time
+        QTest::addColumn<QString>("zone");     // the boxes and DST as the finder fills them
+        QTest::addColumn<int>("offsetMinutes");
+        QTest::addColumn<QString>("used");
+        auto at = [](int y, int m, int d, int h, int min) { return QDateTime(QDate(y, m, d), QTime(h, min)); };
+        QTest::newRow("London 1969") << "London" << "England" << "UK" << at(1969, 1, 15, 12, 0) << "-1 0" << 60 << "UTC+1:00";
+        QTest::newRow("Berlin 1945") << "Berlin" << "Berlin" << "Germany" << at(1945, 6, 1, 12, 0) << "3 0" << 180 << "UTC+3:00";
+        QTest::newRow("Kolkata 1943") << "Kolkata" << "West Bengal" << "India" << at(1943, 6, 1, 12, 0) << "5 30 DST" << 390 << "UTC+6:30";
+        QTest::newRow("Kathmandu 1990") << "Kathmandu" << "Bagmati" << "Nepal" << at(1990, 1, 1, 12, 0) << "5 45" << 345 << "UTC+5:45";
+        QTest::newRow("Madrid 1975") << "Madrid" << "Madrid" << "Spain" << at(1975, 7, 1, 12, 0) << "-1 0 DST" << 120
+                                     << "Europe/Madrid on 1 July 1975 at 12:00: UTC+2:00 (summer time)";
+        QTest::newRow("New York 1950") << "New York" << "New York" << "USA" << at(1950, 7, 1, 12, 0) << "5 0 DST" << -240 << "UTC\u22124:00";
+        QTest::newRow("Beirut 1987") << "Beirut" << "Beirut" << "Lebanon" << at(1987, 3, 21, 12, 0) << "2 0" << 120 << "UTC+2:00";
+        QTest::newRow("Paris 1986, no such time") << "Paris" << "Ile" << "France" << at(1986, 3, 30, 2, 30) << "1 0" << 60
+                                                  << "That time did not exist there";
+        QTest::newRow("New York 2008, twice") << "New York" << "NY" << "United States" << at(2008, 11, 2, 1, 30) << "5 0 DST"
+                                              << -240 << "That time happened twice there";
+        QTest::newRow("Chatham, Ontario") << "Chatham" << "Ontario" << "Canada" << at(2000, 1, 1, 12, 0) << "5 0" << -300 << "America/Toronto";
+        QTest::newRow("Chatham, England") << "Chatham" << "Kent" << "United Kingdom" << at(2000, 1, 1, 12, 0) << "0 0" << 0 << "Europe/London";
+    }
+
+    void choosingAPlaceGivesTheRightInstant()
+    {
+        QFETCH(QString, city);
+        QFETCH(QString, place);
+        QFETCH(QString, country);
+        QFETCH(QDateTime, birth);
+        QFETCH(QString, zone);
+        QFETCH(int, offsetMinutes);
+        QFETCH(QString, used);
+        frmMain* main = FreshForm(birth);
+        // By keyboard: the best match is selected, Enter chooses it.
+        Find(main, city, place, country, [](QWidget*, QTableWidget* list) {
+            QCOMPARE(list->currentRow(), 0);
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        QVERIFY(!QApplication::activeModalWidget());
+        const QString filled = Box(main, "txtZoneHour") + QLatin1Char(' ') + Box(main, "txtZoneMinute") +
+                               (Control<QCheckBox>(main, "chkDST")->isChecked() ? QStringLiteral(" DST") : QString());
+        QCOMPARE(filled, zone);
+        QVERIFY2(Control<QLabel>(main, "lblPlaceZone")->text().contains(used),
+                 qPrintable(Control<QLabel>(main, "lblPlaceZone")->text()));
+        const QString lonD = Box(main, "txtLonD"), lonM = Box(main, "txtLonM");
+        const bool west = Control<QRadioButton>(main, "optLong_1")->isChecked();
+        const std::string found = Calculate(main);
+        QVERIFY(messages->shown.empty());
+
+        // By hand: the same universal time, zone 0, the same longitude.
+        frmMain* byHand = FreshForm(QDateTime(birth.date(), birth.time(), Qt::UTC).addSecs(-offsetMinutes * 60));
+        Type(byHand, "txtLonD", lonD);
+        Type(byHand, "txtLonM", lonM);
+        if (west)
+            Control<QRadioButton>(byHand, "optLong_1")->click();
+        for (const char* box : {"txtLatD", "txtLatM", "txtZoneHour", "txtZoneMinute"})
+            Type(byHand, box, QStringLiteral("0"));
+        QCOMPARE(Calculate(byHand), found);
+    }
+
+    // The zone follows the birth date until the user sets it.
+    void zoneFollowsTheDateUntilSetByHand()
+    {
+        frmMain* main = FreshForm(QDateTime(QDate(1975, 7, 1), QTime(12, 0)));
+        Find(main, QStringLiteral("Madrid"), QStringLiteral("Madrid"), QStringLiteral("Spain"),
+             [](QWidget*, QTableWidget* list) { QTest::keyClick(list, Qt::Key_Return); });
+        QCOMPARE(Box(main, "txtZoneHour"), QStringLiteral("-1"));
+        QVERIFY(Control<QCheckBox>(main, "chkDST")->isChecked());
+        Choose(main, "cboMonth", QStringLiteral("January"));
+        QCOMPARE(Box(main, "txtZoneHour"), QStringLiteral("-1"));
+        QVERIFY(!Control<QCheckBox>(main, "chkDST")->isChecked());  // no summer time from another date
+        QVERIFY(Control<QLabel>(main, "lblPlaceZone")->text().contains(QStringLiteral("1 January 1975")));
+
+        Type(main, "txtZoneHour", QStringLiteral("2"));  // typed: the zone is the user's now
+        Choose(main, "cboMonth", QStringLiteral("July"));
+        QCOMPARE(Box(main, "txtZoneHour"), QStringLiteral("-12"));
+        QVERIFY(!Control<QCheckBox>(main, "chkDST")->isChecked());
+        QVERIFY(Control<QLabel>(main, "lblPlaceZone")->isHidden());
+    }
+
+    void webSearchWhenAskedOrWhenNothingMatches()
+    {
+        frmMain* main = FreshForm(QDateTime(QDate(1975, 7, 1), QTime(12, 0)));
+        Find(main, QStringLiteral("Madrid"), QStringLiteral("Madrid"), QStringLiteral("Spain"),
+             [](QWidget* finder, QTableWidget*) { Control<QPushButton>(finder, "cmdWeb")->click(); });
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(Box(main, "txtLonD").isEmpty());  // nothing filled
+
+        Find(main, QStringLiteral("Madrid"), QStringLiteral("Madrid"), QStringLiteral("Spain"),
+             [](QWidget*, QTableWidget* list) { QTest::keyClick(list, Qt::Key_Escape); });
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(Box(main, "txtLonD").isEmpty());
+
+        Control<QLineEdit>(main, "txtMCity")->setText(QStringLiteral("Xqzzyville"));
+        Control<QPushButton>(main, "cmdBrowser")->click();  // no finder: straight to the web
+        QCOMPARE(opened.size(), 2);
+        QVERIFY(opened[1].toString().contains(QStringLiteral("Xqzzyville")));
+    }
+};
+
+QTEST_MAIN(PlaceFinderTest)
+#include "PlaceFinderTest.moc"
