@@ -17,11 +17,13 @@ struct Place {
     quint32 population = 0;
 };
 
-// FindPlaces — the places whose name matches `city`, best first
+// FindPlaces — the places one of whose name's words begins with `city`
+//              (accents and letter case aside), best first
 // Notes: a place whose state or country matches the typed one (either holds
 //        the other, letter case aside; a country also by its code) ranks
 //        first, both matching before one; then an exact name; then the larger
-//        population. The place data is read on the first search, not before.
+//        population. The place data is read on the first search, not before,
+//        and kept.
 QList<Place> FindPlaces(const QString& city, const QString& state = {}, const QString& country = {});
 
 // FindPlacesFor — the same for one text "City[, State][, Country]" (with two

@@ -27,6 +27,13 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
                         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
+    // The place finder's data, as its licence asks.
+    lblCredits = new QLabel(tr("Qamarel is free software under the GNU General Public License, version 3 or later. "
+                               "Places: GeoNames (geonames.org), CC BY 4.0, through libgeonames. "
+                               "Time zones: the IANA time zone database."),
+                            this);
+    lblCredits->setObjectName(QStringLiteral("lblCredits"));
+    lblCredits->setWordWrap(true);
     lblHomePage = MakeLinkLabel(tr("Click here to visit ") + WebLinks::HomePage(), QStringLiteral("lblHomePage"), this);
     lblCoBrand = MakeLinkLabel(tr("Click here for more details"), QStringLiteral("lblCoBrand"), this);
     cmdOK = new QPushButton(tr("OK"), this);
@@ -34,12 +41,13 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     cmdOK->setDefault(true);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(Picture1, 0, 0, 3, 1, Qt::AlignTop);
+    grid->addWidget(Picture1, 0, 0, 4, 1, Qt::AlignTop);
     grid->addWidget(Label2, 0, 1);
     grid->addWidget(Label1, 1, 1);
-    grid->addWidget(lblHomePage, 2, 1);
-    grid->addWidget(lblCoBrand, 3, 1);
-    grid->addWidget(cmdOK, 4, 1, Qt::AlignRight);
+    grid->addWidget(lblCredits, 2, 1);
+    grid->addWidget(lblHomePage, 3, 1);
+    grid->addWidget(lblCoBrand, 4, 1);
+    grid->addWidget(cmdOK, 5, 1, Qt::AlignRight);
     setFixedWidth(fontMetrics().averageCharWidth() * 70);
 
     connect(lblHomePage, &QLabel::linkActivated, this, &frmAbout::lblHomePage_Click);

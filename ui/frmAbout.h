@@ -22,6 +22,7 @@ private:
     QLabel* Picture1;
     QLabel* Label2;
     QLabel* Label1;
+    QLabel* lblCredits;
     QLabel* lblHomePage;
     QLabel* lblCoBrand;
     QPushButton* cmdOK;

@@ -209,6 +209,7 @@ private slots:
             QCOMPARE(Control<QLabel>(about, "Label2")->text(), QStringLiteral("Qamarel v1.15"));
             QVERIFY(!Control<QLabel>(about, "Picture1")->pixmap().isNull());
             QVERIFY(Control<QLabel>(about, "Label1")->text().startsWith(QStringLiteral("Qamarel gives a detailed report")));
+            QVERIFY(Control<QLabel>(about, "lblCredits")->text().contains(QStringLiteral("GeoNames (geonames.org), CC BY 4.0")));
             QVERIFY(Control<QLabel>(about, "lblHomePage")->text().contains(
                 QStringLiteral("Click here to visit ") + WebLinks::HomePage()));
             emit Control<QLabel>(about, "lblCoBrand")->linkActivated(QString());
