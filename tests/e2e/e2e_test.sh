@@ -144,6 +144,32 @@ check "reopened reading saves the same bytes" "$(od -An -tx1 "$work/reading.qmz"
 focus "$("$xwin" wait frmExit)"; xdotool key alt+x
 wait_end "$third"; check "program ends" "0" "$status"
 
+# 5b. The place finder by keyboard: a city typed, the best match chosen with
+#     Enter; its coordinates and its zone on the birth date give the reading
+#     the reading tool gives for the same place.
+start; fifth=$started
+main=$("$xwin" wait frmMain 20) || die "no main window"
+focus "$main"
+xdotool type --delay 5 "Ana"
+xdotool key Tab; xdotool type --delay 5 "July"
+xdotool key Tab                                                   # day 1, as it stands
+xdotool key Tab; xdotool type --delay 5 "1975"
+xdotool key Tab; xdotool type --delay 5 "12"
+for _ in 1 2 3 4 5 6 7 8 9; do xdotool key Tab; done               # to the city
+xdotool type Madrid; xdotool key Tab; xdotool type Madrid; xdotool key Tab; xdotool type Spain
+xdotool key Tab Return                                            # the place finder
+finder=$("$xwin" wait frmPlaceFinder) || die "no place finder"
+focus "$finder"; xdotool key Return
+"$xwin" gone frmPlaceFinder || fail=1
+focus "$main"; xdotool key alt+g
+result=$("$xwin" wait frmArabicLunarMansionResult) || die "no result window after the finder"
+save_to "$result" "$work/madrid"
+wanted=$("$prefix/bin/qamarel-reading" --date 1975-07-01 --time 12:00 --place "Madrid, Spain" | sed -n 's/^Position: //p' | tr -d '\302\260')
+check "reading from the place finder" "Position: $wanted" "$("$prefix/bin/qamarel-reading" --open "$work/madrid.qmz" | sed -n 1p)"
+"$xwin" close "$result"
+focus "$("$xwin" wait frmExit)"; xdotool key alt+x
+wait_end "$fifth"; check "program ends after the finder" "0" "$status"
+
 # 6. The desktop knows reading files and opens them with the program.
 check "file type" "application/x-qamarel-reading" "$(xdg-mime query filetype "$work/reading.qmz")"
 check "file type as a file manager sees it" "application/x-qamarel-reading" \
