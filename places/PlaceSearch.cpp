@@ -2,7 +2,10 @@
 
 #include <geonames.h>
 
+#include <QLibrary>
+
 #include <algorithm>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -48,19 +51,50 @@ struct IndexEntry {
     Place place;
 };
 
-Place PlaceAt(gint index)
+// libgeonames, loaded when the first search needs it: the program does not
+// carry it (and GIO under it) from start-up, when most runs never search.
+struct Geonames {
+    decltype(&geonames_get_n_cities) count = nullptr;
+    decltype(&geonames_get_city) city = nullptr;
+    decltype(&geonames_city_free) free = nullptr;
+    decltype(&geonames_city_get_name) name = nullptr;
+    decltype(&geonames_city_get_state) state = nullptr;
+    decltype(&geonames_city_get_country) country = nullptr;
+    decltype(&geonames_city_get_country_code) countryCode = nullptr;
+    decltype(&geonames_city_get_timezone) zone = nullptr;
+    decltype(&geonames_city_get_latitude) latitude = nullptr;
+    decltype(&geonames_city_get_longitude) longitude = nullptr;
+    decltype(&geonames_city_get_population) population = nullptr;
+
+    bool Load()
+    {
+        QLibrary library(QStringLiteral("geonames"), 0);
+        auto resolve = [&](auto& function, const char* symbol) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(library.resolve(symbol));
+            return function != nullptr;
+        };
+        return resolve(count, "geonames_get_n_cities") && resolve(city, "geonames_get_city") &&
+               resolve(free, "geonames_city_free") && resolve(name, "geonames_city_get_name") &&
+               resolve(state, "geonames_city_get_state") && resolve(country, "geonames_city_get_country") &&
+               resolve(countryCode, "geonames_city_get_country_code") && resolve(zone, "geonames_city_get_timezone") &&
+               resolve(latitude, "geonames_city_get_latitude") && resolve(longitude, "geonames_city_get_longitude") &&
+               resolve(population, "geonames_city_get_population");
+    }
+};
+
+Place PlaceAt(const Geonames& g, gint index)
 {
-    GeonamesCity* city = geonames_get_city(index);
+    GeonamesCity* city = g.city(index);
     Place place;
-    place.name = QString::fromUtf8(geonames_city_get_name(city));
-    place.state = QString::fromUtf8(geonames_city_get_state(city));
-    place.country = QString::fromUtf8(geonames_city_get_country(city));
-    place.countryCode = QString::fromUtf8(geonames_city_get_country_code(city));
-    place.latitude = geonames_city_get_latitude(city);
-    place.longitude = geonames_city_get_longitude(city);
-    place.zone = QByteArray(geonames_city_get_timezone(city));
-    place.population = geonames_city_get_population(city);
-    geonames_city_free(city);
+    place.name = QString::fromUtf8(g.name(city));
+    place.state = QString::fromUtf8(g.state(city));
+    place.country = QString::fromUtf8(g.country(city));
+    place.countryCode = QString::fromUtf8(g.countryCode(city));
+    place.latitude = g.latitude(city);
+    place.longitude = g.longitude(city);
+    place.zone = QByteArray(g.zone(city));
+    place.population = g.population(city);
+    g.free(city);
     return place;
 }
 
@@ -71,10 +105,13 @@ const std::vector<IndexEntry>& Index()
 {
     static const std::vector<IndexEntry> index = [] {
         std::vector<IndexEntry> entries;
-        const gint count = geonames_get_n_cities();
+        Geonames geonames;
+        if (!geonames.Load())
+            return entries;  // no place list on this computer: every search finds nothing
+        const gint count = geonames.count();
         entries.reserve(static_cast<std::size_t>(std::max(count, 0)));
         for (gint i = 0; i < count; ++i) {
-            Place place = PlaceAt(i);
+            Place place = PlaceAt(geonames, i);
             entries.push_back({SearchKey(place.name), std::move(place)});
         }
         return entries;

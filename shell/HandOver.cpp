@@ -4,55 +4,141 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QLocalSocket>
-#include <QPointer>
+#include <QFile>
+#include <QSocketNotifier>
+
+#include <memory>
+
+#if defined(Q_OS_UNIX)
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+#define QAMAREL_LOCAL_SOCKETS 1
+#endif
 
 namespace {
 
-constexpr qint64 LineLimit = 64 * 1024;  // a path, with room to spare
+constexpr int LineLimit = 64 * 1024;  // a path, with room to spare
 const QByteArray Raise = "raise";
 const QByteArray Open = "open ";
 const QByteArray Ok = "ok\n";
 
-}  // namespace
-
-bool HandOverServer::Listen(const QString& socketPath)
+#ifdef QAMAREL_LOCAL_SOCKETS
+bool SocketAddress(const QString& path, sockaddr_un& address)
 {
-    if (socketPath.isEmpty())
-        return false;
-    QLocalServer::removeServer(socketPath);
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_.listen(socketPath))
-        return false;
-    connect(&server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server_.nextPendingConnection())
-            Serve(socket);
-    });
+    const QByteArray name = QFile::encodeName(path);
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (name.size() >= static_cast<qsizetype>(sizeof address.sun_path))
+        return false;  // too long a path for a socket
+    std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
     return true;
 }
 
-void HandOverServer::Serve(QLocalSocket* socket)
+// Waits until `fd` is ready for `events`, at most `timeoutMs`.
+bool Ready(int fd, short events, int timeoutMs)
 {
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-        if (!socket->canReadLine()) {
-            if (socket->bytesAvailable() > LineLimit)
-                socket->abort();  // no line end in sight: not one of ours
+    pollfd wait{fd, events, 0};
+    int result;
+    do
+        result = ::poll(&wait, 1, timeoutMs);
+    while (result < 0 && errno == EINTR);
+    return result > 0;
+}
+#endif
+
+}  // namespace
+
+HandOverServer::~HandOverServer()
+{
+#ifdef QAMAREL_LOCAL_SOCKETS
+    if (listening_ >= 0) {
+        ::close(listening_);
+        ::unlink(QFile::encodeName(path_).constData());
+    }
+#endif
+}
+
+bool HandOverServer::Listen(const QString& socketPath)
+{
+#ifdef QAMAREL_LOCAL_SOCKETS
+    sockaddr_un address{};
+    if (socketPath.isEmpty() || !SocketAddress(socketPath, address))
+        return false;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return false;
+    ::unlink(address.sun_path);  // a crashed copy's socket
+    const mode_t previous = ::umask(0077);  // born owner-only
+    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::umask(previous);
+    if (!bound || ::listen(fd, 8) != 0) {
+        ::close(fd);
+        return false;
+    }
+    listening_ = fd;
+    path_ = socketPath;
+    notifier_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &HandOverServer::Accept);
+    return true;
+#else
+    Q_UNUSED(socketPath);
+    return false;
+#endif
+}
+
+void HandOverServer::Accept()
+{
+#ifdef QAMAREL_LOCAL_SOCKETS
+    for (;;) {
+        const int connection = ::accept4(listening_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (connection < 0)
             return;
+        // Only the user's own programs hand over.
+        ucred peer{};
+        socklen_t size = sizeof peer;
+        if (::getsockopt(connection, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 || peer.uid != ::geteuid()) {
+            ::close(connection);
+            continue;
         }
-        const QByteArray line = socket->readLine(LineLimit).chopped(1);
-        const bool raise = line == Raise;
-        const bool open = line.startsWith(Open) && line.size() > Open.size();
-        if (!raise && !open) {
-            socket->abort();
+        Serve(connection);
+    }
+#endif
+}
+
+void HandOverServer::Serve(int connection)
+{
+#ifdef QAMAREL_LOCAL_SOCKETS
+    auto* readable = new QSocketNotifier(connection, QSocketNotifier::Read, this);
+    auto line = std::make_shared<QByteArray>();
+    connect(readable, &QSocketNotifier::activated, this, [this, readable, connection, line] {
+        char buffer[4096];
+        const ssize_t got = ::read(connection, buffer, sizeof buffer);
+        if (got < 0 && (errno == EAGAIN || errno == EINTR))
             return;
-        }
-        // Answer first, then act: the reading may bring up a message box
-        // that waits for the user, and the second start must not wait for it.
-        socket->write(Ok);
-        socket->flush();
-        socket->disconnectFromServer();
-        const QString path = open ? QString::fromUtf8(line.mid(Open.size())) : QString();
+        if (got > 0)
+            line->append(buffer, static_cast<int>(got));
+        const qsizetype end = line->indexOf('\n');
+        if (end < 0 && got > 0 && line->size() <= LineLimit)
+            return;  // more to come
+        readable->setEnabled(false);
+        readable->deleteLater();
+        const QByteArray request = end < 0 ? QByteArray() : line->left(end);
+        const bool raise = request == Raise;
+        const bool open = request.startsWith(Open) && request.size() > Open.size();
+        // Answer first, then act: the reading may bring up a message box that
+        // waits for the user, and the second start must not wait for it.
+        if (raise || open)
+            (void)!::write(connection, Ok.constData(), static_cast<std::size_t>(Ok.size()));
+        ::close(connection);
+        if (!raise && !open)
+            return;  // not one of ours
+        const QString path = open ? QString::fromUtf8(request.mid(Open.size())) : QString();
         QMetaObject::invokeMethod(
             this,
             [this, path] {
@@ -63,24 +149,43 @@ void HandOverServer::Serve(QLocalSocket* socket)
             },
             Qt::QueuedConnection);
     });
+#else
+    Q_UNUSED(connection);
+#endif
 }
 
 bool HandToRunningCopy(const QString& socketPath, const QString& readingFile, int timeoutMs)
 {
-    if (socketPath.isEmpty())
+#ifdef QAMAREL_LOCAL_SOCKETS
+    sockaddr_un address{};
+    if (socketPath.isEmpty() || !SocketAddress(socketPath, address))
         return false;
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(timeoutMs))
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
         return false;
-    socket.write(readingFile.isEmpty() ? Raise + '\n' : Open + readingFile.toUtf8() + '\n');
-    if (!socket.waitForBytesWritten(timeoutMs))
-        return false;
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(timeoutMs))
-            return false;
+    const QByteArray request = (readingFile.isEmpty() ? Raise : Open + readingFile.toUtf8()) + '\n';
+    bool ok = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    for (qsizetype sent = 0; ok && sent < request.size();) {
+        const ssize_t put = ::send(fd, request.constData() + sent, static_cast<std::size_t>(request.size() - sent), MSG_NOSIGNAL);
+        ok = put > 0 || (put < 0 && errno == EINTR);
+        sent += put > 0 ? put : 0;
     }
-    return socket.readLine() == Ok;
+    QByteArray answer;
+    while (ok && !answer.contains('\n') && Ready(fd, POLLIN, timeoutMs)) {
+        char buffer[16];
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got <= 0)
+            break;
+        answer.append(buffer, static_cast<int>(got));
+    }
+    ::close(fd);
+    return ok && answer == Ok;
+#else
+    Q_UNUSED(socketPath);
+    Q_UNUSED(readingFile);
+    Q_UNUSED(timeoutMs);
+    return false;
+#endif
 }
 
 QString HandOverSocketPath()

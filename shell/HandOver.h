@@ -1,15 +1,18 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
+
+class QSocketNotifier;
 
 // The hand-over from a second start to the copy that runs: a double-click on a
 // reading file while the program runs shows that reading in the running copy,
 // and a second start without a file brings the running window to the front.
-// It goes through a local socket in the user's private runtime folder, open
-// to the user alone. One line is sent: "raise", or "open " and the file's
-// absolute path; the running copy answers "ok".
+// It goes through a local (Unix domain) socket in the user's private runtime
+// folder, open to the user alone and checked for the peer's user. One line is
+// sent: "raise", or "open " and the file's absolute path; the running copy
+// answers "ok". (The system's sockets directly: Qt's network module would add
+// a megabyte and a half of libraries to every start for this one line.)
 
 // HandOverServer — the running copy's side
 class HandOverServer : public QObject {
@@ -17,6 +20,7 @@ class HandOverServer : public QObject {
 
 public:
     explicit HandOverServer(QObject* parent = nullptr) : QObject(parent) {}
+    ~HandOverServer() override;
 
     // Listens at `socketPath` (a socket left there by a copy that crashed is
     // replaced: the caller holds the single-instance lock). False when it cannot.
@@ -27,9 +31,12 @@ signals:
     void readingFileReceived(const QString& path);
 
 private:
-    void Serve(class QLocalSocket* socket);
+    void Accept();
+    void Serve(int connection);
 
-    QLocalServer server_;
+    int listening_ = -1;
+    QString path_;
+    QSocketNotifier* notifier_ = nullptr;
 };
 
 // HandToRunningCopy — the second start's side
