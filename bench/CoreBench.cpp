@@ -4,6 +4,7 @@
 #include "engine/SignPosition.h"
 #include "mansions/modArabicLunarMansionInformation.h"
 #include "reading/MansionChoice.h"
+#include "reading/MansionPassage.h"
 #include "reading/MansionReading.h"
 
 #include <benchmark/benchmark.h>
@@ -54,6 +55,17 @@ void BM_OneReading(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OneReading);
+
+// The Moon's passage through the mansion of a birth: the minutes it came in
+// and went on, by the readings' own engine (target: under 50 µs).
+void BM_MansionPassage(benchmark::State& state)
+{
+    const std::array<ChartRecord, 64> charts = Births();
+    std::size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindMansionPassage(charts[i++ & 63]));
+}
+BENCHMARK(BM_MansionPassage)->Unit(benchmark::kMicrosecond);
 
 // The same with the ten texts copied out, as the tool and the window use them.
 void BM_OneReadingWithTexts(benchmark::State& state)

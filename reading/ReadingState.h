@@ -3,7 +3,10 @@
 #include "engine/ChartRecord.h"
 #include "mansions/MansionRecord.h"
 #include "reading/MansionChoice.h"
+#include "reading/MansionPassage.h"
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 // Everything a run of the program remembers between readings: the birth data
@@ -13,6 +16,10 @@ struct ReadingState {
     ChartRecord chart;
     MansionSignState sign;
     MansionRecord currentMansion;
+    // Of a reading computed from birth data: the person's name and the Moon's
+    // passage through the mansion. A reading opened from a file has neither.
+    std::string name;
+    std::optional<MansionPassage> passage;
 };
 
 // ChooseCurrentMansion — make the mansion of a position text the current one

@@ -459,6 +459,8 @@ void frmMain::cmdCalculate_Click()
     }
     state.chart = inputs.chart;
     modEphemeris::ComputeMoonPosition(state.chart);
+    state.name = Text(txtName);
+    state.passage = FindMansionPassage(state.chart);
     ShowMansionReading(state.chart.MoonPositionText);
 }
 
@@ -502,6 +504,8 @@ bool frmMain::OpenReadingFile(const QString& path)
         return false;
     }
     state_.chart.MoonPositionText = file.text;
+    state_.name.clear();
+    state_.passage.reset();  // a file keeps no birth data: no passage, rather than a guess
     ShowMansionReading(file.text);
     return true;
 }

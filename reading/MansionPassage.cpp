@@ -1,0 +1,159 @@
+#include "reading/MansionPassage.h"
+
+#include "engine/TimeConversion.h"
+#include "engine/modEphemeris.h"
+#include "mansions/modArabicLunarMansionInformation.h"
+#include "reading/MansionChoice.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// Days since 1970-01-01 of a Gregorian date, and back (Hinnant's algorithms).
+long DaysFromCivil(int y, int m, int d)
+{
+    y -= m <= 2;
+    const long era = (y >= 0 ? y : y - 399) / 400;
+    const long yoe = y - era * 400;
+    const long doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
+    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+void CivilFromDays(long z, int& y, int& m, int& d)
+{
+    z += 719468;
+    const long era = (z >= 0 ? z : z - 146096) / 146097;
+    const long doe = z - era * 146097;
+    const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long mp = (5 * doy + 2) / 153;
+    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    y = static_cast<int>(yoe + era * 400 + (m <= 2));
+}
+
+LocalMinute BirthMinute(const ChartRecord& birth)
+{
+    return {birth.BirthYear, birth.BirthMonth, birth.BirthDay, birth.BirthHour, birth.BirthMinute};
+}
+
+// The mansion of the birth data with the clock moved by `minutes`.
+int MansionAt(const ChartRecord& birth, long minutes)
+{
+    ChartRecord chart = birth;
+    const LocalMinute t = LocalMinuteShifted(BirthMinute(birth), minutes);
+    chart.BirthYear = static_cast<std::int16_t>(t.year);
+    chart.BirthMonth = static_cast<std::int16_t>(t.month);
+    chart.BirthDay = static_cast<std::int16_t>(t.day);
+    chart.BirthHour = static_cast<std::int16_t>(t.hour);
+    chart.BirthMinute = static_cast<std::int16_t>(t.minute);
+    modEphemeris::ComputeMoonPosition(chart);
+    MansionSignState state;
+    return ChooseMansion(chart.MoonPositionText, state).mansion;
+}
+
+// The minute where the mansion changes between `inside` (in `mansion`) and
+// `outside` (not), found by bisection; returns the outside minute next to it.
+long Boundary(const ChartRecord& birth, int mansion, long inside, long outside)
+{
+    while (std::labs(outside - inside) > 1) {
+        const long middle = inside + (outside - inside) / 2;
+        (MansionAt(birth, middle) == mansion ? inside : outside) = middle;
+    }
+    return outside;
+}
+
+const char* const MonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
+                                  "July",    "August",   "September", "October", "November", "December"};
+
+std::string Clock(const LocalMinute& t)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d:%02d", t.hour, t.minute);
+    return text;
+}
+
+std::string Mansion(int k)
+{
+    return "mansion " + std::to_string(k) + ", " +
+           std::string(modArabicLunarMansionInformation::MansionRowFor(k)[LunarMansionName]);
+}
+
+}  // namespace
+
+LocalMinute LocalMinuteShifted(const LocalMinute& start, long minutes)
+{
+    const long total = (DaysFromCivil(start.year, start.month, start.day) * 24 + start.hour) * 60 + start.minute + minutes;
+    const long days = total >= 0 ? total / 1440 : -((-total + 1439) / 1440);
+    const long inDay = total - days * 1440;
+    LocalMinute t;
+    CivilFromDays(days, t.year, t.month, t.day);
+    t.hour = static_cast<int>(inDay / 60);
+    t.minute = static_cast<int>(inDay % 60);
+    return t;
+}
+
+MansionPassage FindMansionPassage(const ChartRecord& birth)
+{
+    constexpr long Step = 120;      // minutes: far less than the shortest stay in a mansion
+    constexpr long Farthest = 3 * 1440;  // no stay is longer
+    MansionPassage passage;
+    passage.mansion = MansionAt(birth, 0);
+
+    long inside = 0, outside = -Step;
+    while (outside > -Farthest && MansionAt(birth, outside) == passage.mansion) {
+        inside = outside;
+        outside -= Step;
+    }
+    const long before = Boundary(birth, passage.mansion, inside, outside);
+    passage.entered = LocalMinuteShifted(BirthMinute(birth), before + 1);
+    passage.previousMansion = MansionAt(birth, before);
+
+    inside = 0;
+    outside = Step;
+    while (outside < Farthest && MansionAt(birth, outside) == passage.mansion) {
+        inside = outside;
+        outside += Step;
+    }
+    const long after = Boundary(birth, passage.mansion, inside, outside);
+    passage.left = LocalMinuteShifted(BirthMinute(birth), after);
+    passage.nextMansion = MansionAt(birth, after);
+
+    ChartRecord converted = birth;
+    ConvertChartInputs(converted);
+    passage.zoneOffsetMinutes = static_cast<int>(std::lround((converted.LocalHours - converted.UniversalHours) * 60.0));
+    return passage;
+}
+
+std::string IsoLocalTime(const LocalMinute& t, int zoneOffsetMinutes)
+{
+    const int offset = std::abs(zoneOffsetMinutes);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d%c%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
+                  zoneOffsetMinutes < 0 ? '-' : '+', offset / 60, offset % 60);
+    return text;
+}
+
+std::string DayText(const LocalMinute& t)
+{
+    return std::to_string(t.day) + " " + (t.month >= 1 && t.month <= 12 ? MonthNames[t.month - 1] : "?") + " " +
+           std::to_string(t.year);
+}
+
+std::string DescribePassage(const MansionPassage& p, const LocalMinute& birth)
+{
+    const bool entersThatDay = p.entered.SameDay(birth), leavesThatDay = p.left.SameDay(birth);
+    if (!entersThatDay && !leavesThatDay)
+        return "The Moon was in this mansion all day on " + DayText(birth) + ".";
+    std::string text = "On " + DayText(birth) + " the Moon ";
+    if (entersThatDay)
+        text += "entered this mansion at " + Clock(p.entered) + ", coming from " + Mansion(p.previousMansion);
+    if (entersThatDay && leavesThatDay)
+        text += "; it ";
+    if (leavesThatDay)
+        text += std::string(entersThatDay ? "left it" : "left this mansion") + " at " + Clock(p.left) + " for " +
+                Mansion(p.nextMansion);
+    return text + ".";
+}

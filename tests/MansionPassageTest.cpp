@@ -1,0 +1,103 @@
+#include "reading/MansionPassage.h"
+
+#include "ChartFixture.h"
+#include "reading/MansionReading.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The mansion of a chart's birth data with the clock moved to `t`.
+int MansionAtMinute(ChartRecord chart, const LocalMinute& t)
+{
+    chart.BirthYear = static_cast<std::int16_t>(t.year);
+    chart.BirthMonth = static_cast<std::int16_t>(t.month);
+    chart.BirthDay = static_cast<std::int16_t>(t.day);
+    chart.BirthHour = static_cast<std::int16_t>(t.hour);
+    chart.BirthMinute = static_cast<std::int16_t>(t.minute);
+    return ReadingForChart(chart).mansion;
+}
+
+long MinutesBetween(const LocalMinute& a, const LocalMinute& b)
+{
+    long n = 0;
+    for (LocalMinute t = a; !(t.SameDay(b) && t.hour == b.hour && t.minute == b.minute); t = LocalMinuteShifted(t, 1))
+        ++n;
+    return n;
+}
+
+// The Moon covers a mansion (12°51') in 20 to 26 hours: 15.4° a day at its
+// fastest (perigee), 11.8° at its slowest (apogee).
+TEST(MansionPassageTest, BracketsTheBirthByTheNeighbouringMansions)
+{
+    const struct {
+        const char* what;
+        ChartRecord birth;
+        int mansion, previous, next;
+        long shortest, longest;  // minutes the stay may last
+    } cases[] = {
+        {"J2000", MakeChart(2000, 1, 1, 12, 0, 0, 0, 'W', 0, 0), 16, 15, 17, 20 * 60, 26 * 60},
+        {"year boundary, leaving in 2001", MakeChart(2000, 12, 31, 22, 0, 0, 0, 'W', 0, 0), 26, 25, 27, 20 * 60, 26 * 60},
+        {"year boundary, entering in 1999", MakeChart(1999, 12, 31, 23, 30, 0, 0, 'W', 0, 0), 16, 15, 17, 20 * 60, 26 * 60},
+        {"near perigee, fastest", MakeChart(2011, 3, 19, 12, 0, 0, 0, 'W', 0, 0), 12, 11, 13, 20 * 60, 22 * 60},
+        {"near apogee, slowest", MakeChart(2011, 3, 5, 12, 0, 0, 0, 'W', 0, 0), 26, 25, 27, 25 * 60, 27 * 60},
+        {"just past 0° Aries", MakeChart(2011, 3, 8, 6, 0, 0, 0, 'W', 0, 0), 1, 28, 2, 20 * 60, 26 * 60},
+        {"India, zone 5:30 with summer time", MakeChart(1943, 6, 1, 12, 0, 88, 22, 'E', 5, 30, true), 0, 0, 0, 20 * 60, 26 * 60},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const MansionPassage p = FindMansionPassage(c.birth);
+        const LocalMinute birth{c.birth.BirthYear, c.birth.BirthMonth, c.birth.BirthDay, c.birth.BirthHour, c.birth.BirthMinute};
+        const int mansion = MansionAtMinute(c.birth, birth);
+        EXPECT_EQ(p.mansion, mansion);
+        if (c.mansion != 0) {
+            EXPECT_EQ(mansion, c.mansion);
+            EXPECT_EQ(p.previousMansion, c.previous);
+            EXPECT_EQ(p.nextMansion, c.next);
+        }
+        EXPECT_EQ(MansionAtMinute(c.birth, LocalMinuteShifted(p.entered, -1)), p.previousMansion);
+        EXPECT_EQ(MansionAtMinute(c.birth, p.entered), mansion);
+        EXPECT_EQ(MansionAtMinute(c.birth, LocalMinuteShifted(p.left, -1)), mansion);
+        EXPECT_EQ(MansionAtMinute(c.birth, p.left), p.nextMansion);
+        EXPECT_EQ(MansionAtMinute(c.birth, LocalMinuteShifted(p.left, 1)), p.nextMansion);
+        EXPECT_EQ(p.nextMansion, mansion % 28 + 1);
+        EXPECT_LE(MinutesBetween(p.entered, birth) + MinutesBetween(birth, p.left), c.longest);
+        EXPECT_GE(MinutesBetween(p.entered, p.left), c.shortest);
+    }
+}
+
+TEST(MansionPassageTest, YearBoundaryAndZoneInTheTimes)
+{
+    const MansionPassage leaving = FindMansionPassage(MakeChart(2000, 12, 31, 22, 0, 0, 0, 'W', 0, 0));
+    EXPECT_EQ(leaving.left.year, 2001);
+    const MansionPassage entering = FindMansionPassage(MakeChart(1999, 12, 31, 23, 30, 0, 0, 'W', 0, 0));
+    EXPECT_EQ(entering.entered.year, 1999);
+    EXPECT_EQ(entering.left.year, 2000);
+    EXPECT_EQ(IsoLocalTime(entering.left, entering.zoneOffsetMinutes).substr(0, 5), "2000-");
+    const MansionPassage india = FindMansionPassage(MakeChart(1943, 6, 1, 12, 0, 88, 22, 'E', 5, 30, true));
+    EXPECT_EQ(india.zoneOffsetMinutes, 390);
+    EXPECT_EQ(IsoLocalTime({1943, 6, 1, 9, 5}, india.zoneOffsetMinutes), "1943-06-01T09:05+06:30");
+    EXPECT_EQ(IsoLocalTime({1950, 7, 1, 0, 0}, -240), "1950-07-01T00:00-04:00");
+}
+
+TEST(MansionPassageTest, InWordsForTheBirthDay)
+{
+    // 5 March 2011 at Greenwich: the slow Moon came into mansion 26 before
+    // midnight and left it after the next.
+    const ChartRecord slow = MakeChart(2011, 3, 5, 12, 0, 0, 0, 'W', 0, 0);
+    EXPECT_EQ(DescribePassage(FindMansionPassage(slow), {2011, 3, 5, 12, 0}),
+              "The Moon was in this mansion all day on 5 March 2011.");
+    MansionPassage p;
+    p.entered = {1987, 3, 21, 6, 12};
+    p.left = {1987, 3, 21, 22, 40};
+    p.previousMansion = 15;
+    p.nextMansion = 17;
+    EXPECT_EQ(DescribePassage(p, {1987, 3, 21, 12, 0}),
+              "On 21 March 1987 the Moon entered this mansion at 06:12, coming from mansion 15, Agrapha or "
+              "Algarpha; it left it at 22:40 for mansion 17, Alchil.");
+    p.entered = {1987, 3, 20, 23, 0};
+    EXPECT_EQ(DescribePassage(p, {1987, 3, 21, 12, 0}),
+              "On 21 March 1987 the Moon left this mansion at 22:40 for mansion 17, Alchil.");
+}
+
+}  // namespace
