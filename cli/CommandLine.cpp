@@ -7,11 +7,11 @@ const char* ReadingToolUsage()
     return "Usage:\n"
            "  qamarel-reading --date YYYY-MM-DD --time HH:MM --longitude D:MM(E|W)\n"
            "                  --latitude D:MM(N|S) --zone H:MM [--dst] [--name TEXT] [--json]\n"
-           "                  [--save FILE.qmz]\n"
+           "                  [--save FILE.qmz] [--picture FILE.png|FILE.pdf]\n"
            "  qamarel-reading --date YYYY-MM-DD --time HH:MM --place \"CITY[, STATE][, COUNTRY]\"\n"
            "                  [--name TEXT] [--json] [--save FILE.qmz]\n"
            "  qamarel-reading --places QUERY [--json]\n"
-           "  qamarel-reading --open FILE.qmz [--json]\n"
+           "  qamarel-reading --open FILE.qmz [--json] [--picture FILE.png|FILE.pdf]\n"
            "  qamarel-reading --batch FILE.csv|- [--json]\n"
            "  qamarel-reading --help | --version\n"
            "\n"
@@ -37,11 +37,18 @@ const char* ReadingToolUsage()
            "  --name        the person's name, echoed in the output\n"
            "  --save        also save the reading to a file, as the program's Save does\n"
            "                (.qmz is added when the name does not end in it)\n"
+           "  --picture     also write the mansion wheel as a PNG picture, or the whole\n"
+           "                reading on one page as a PDF document, by the name's ending\n"
            "  --open        show the reading saved in a .qmz file\n"
            "  --batch       read CSV with the header name,date,time,longitude,latitude,zone,dst\n"
            "                (dst 0 or 1), or name,date,time,place, and write\n"
-           "                name,position,mansion,lunar_mansion_name,error\n"
+           "                name,position,mansion,lunar_mansion_name,entered,left,error\n"
            "  --json        JSON instead of text (one object per line with --batch)\n"
+           "\n"
+           "A reading from birth data also gives the Moon's passage through its mansion:\n"
+           "when it entered and when it left, to the minute, as ISO 8601 local times\n"
+           "with the birth's offset (text: two last lines; JSON: \"passage\"; CSV: the\n"
+           "entered and left columns). A reading opened from a file has none.\n"
            "\n"
            "In CSV output, a field that a spreadsheet would run as a formula (it begins\n"
            "with =, +, -, @, a tab or a carriage return) is quoted and begins with an\n"
@@ -80,7 +87,7 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
         const bool takesValue = option == "--date" || option == "--time" || option == "--longitude" ||
                                 option == "--latitude" || option == "--zone" || option == "--name" ||
                                 option == "--open" || option == "--batch" || option == "--save" ||
-                                option == "--place" || option == "--places";
+                                option == "--place" || option == "--places" || option == "--picture";
         const bool isFlag = option == "--dst" || option == "--json" || option == "--help" ||
                             option == "-h" || option == "--version";
         if (!takesValue && !isFlag)
@@ -109,6 +116,7 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
         else if (option == "--save") { command.savePath = value; single = true; }
         else if (option == "--place") { command.place = value; single = true; }
         else if (option == "--places") { command.placeQuery = value; places = true; }
+        else if (option == "--picture") { command.picturePath = value; }
         else if (option == "--open") { command.path = value; open = true; }
         else if (option == "--batch") { command.path = value; batch = true; }
         else if (option == "--json") { command.json = true; }
@@ -116,6 +124,8 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
         else if (option == "--version") { version = true; }
     }
 
+    if (command.picturePath && (batch || places))
+        return fail("--picture goes with one reading or --open");
     if (help) {
         command.mode = ReadingCommand::Mode::Help;
     } else if (version) {

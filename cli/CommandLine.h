@@ -13,6 +13,7 @@ struct ReadingCommand {
     BirthFields birth;                // Single
     std::optional<std::string> name;  // Single
     std::optional<std::string> savePath;  // Single: also save the reading to this file
+    std::optional<std::string> picturePath;  // Single, Open: the wheel (.png) or the reading (.pdf)
     std::optional<std::string> place;     // Single: "City[, State][, Country]" for the place columns
     std::string placeQuery;               // Places
     std::string path;                 // Open, Batch ("-" is standard input)

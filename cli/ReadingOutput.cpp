@@ -58,7 +58,7 @@ std::string JsonString(std::string_view bytes)
 }
 
 void WriteReadingText(std::ostream& out, const MansionReading& reading,
-                      const std::optional<std::string>& name)
+                      const std::optional<std::string>& name, const MansionPassage* passage)
 {
     if (name)
         out << "Name: " << OneLineText(*name) << '\n';  // a name cannot add lines of its own
@@ -72,10 +72,14 @@ void WriteReadingText(std::ostream& out, const MansionReading& reading,
             out << MansionFieldCaptions[i] << ": " << reading.texts[i] << '\n';
         }
     }
+    if (passage) {
+        out << "Entered this mansion: " << IsoLocalTime(passage->entered, passage->zoneOffsetMinutes) << '\n';
+        out << "Left this mansion: " << IsoLocalTime(passage->left, passage->zoneOffsetMinutes) << '\n';
+    }
 }
 
 std::string ReadingJson(const MansionReading& reading, const std::optional<std::string>& name,
-                        std::optional<std::size_t> line, std::string_view place)
+                        std::optional<std::size_t> line, std::string_view place, const MansionPassage* passage)
 {
     std::string out = "{";
     if (line)
@@ -86,6 +90,9 @@ std::string ReadingJson(const MansionReading& reading, const std::optional<std::
         out.append("\"place\":").append(place).append(",");
     out += "\"position\":" + JsonString(reading.position);
     out += ",\"mansion\":" + std::to_string(reading.mansion);
+    if (passage)
+        out += ",\"passage\":{\"entered\":\"" + IsoLocalTime(passage->entered, passage->zoneOffsetMinutes) +
+               "\",\"left\":\"" + IsoLocalTime(passage->left, passage->zoneOffsetMinutes) + "\"}";
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {
         out += ",\"";
         out += JsonKeys[i];

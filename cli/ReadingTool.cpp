@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/CsvReader.h"
 #include "cli/FdStreams.h"
+#include "cli/PictureOutput.h"
 #include "cli/PlaceArguments.h"
 #include "cli/ReadingOutput.h"
 #include "mansions/ReadingFile.h"
@@ -47,20 +48,31 @@ int Finish(int status, std::ostream& out, std::ostream& err)
 }
 
 void WriteReading(std::ostream& out, const MansionReading& reading, const std::optional<std::string>& name,
-                  bool json, const PlaceBirth* place = nullptr)
+                  bool json, const PlaceBirth* place = nullptr, const MansionPassage* passage = nullptr)
 {
     if (json) {
-        out << ReadingJson(reading, name, std::nullopt, place ? place->json : std::string()) << '\n';
+        out << ReadingJson(reading, name, std::nullopt, place ? place->json : std::string(), passage) << '\n';
         return;
     }
     if (place) {
         if (name)
             out << "Name: " << OneLineText(*name) << '\n';
         out << place->text;
-        WriteReadingText(out, reading, std::nullopt);
+        WriteReadingText(out, reading, std::nullopt, passage);
         return;
     }
-    WriteReadingText(out, reading, name);
+    WriteReadingText(out, reading, name, passage);
+}
+
+// --picture: the wheel as PNG, or the whole reading as PDF, written whole.
+int WritePicture(const std::string& path, const MansionReading& reading, const std::optional<std::string>& name,
+                 const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage, std::ostream& err)
+{
+    const std::string problem = WriteReadingPicture(path, reading, name.value_or(std::string()), birth, passage);
+    if (problem.empty())
+        return ToolSuccess;
+    err << ToolName << ": " << OneLineText("the picture was not written to " + path + ": " + problem) << '\n';
+    return ToolOutputFailed;
 }
 
 int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& err)
@@ -74,7 +86,12 @@ int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& er
     BirthParse birth = command.place ? place.birth : ParseBirth(command.birth);
     if (!birth.ok)
         return Refuse(err, birth.error);
+    const MansionPassage passage = FindMansionPassage(birth.chart);
     const MansionReading reading = ReadingForChart(birth.chart);
+    if (command.picturePath) {
+        if (const int status = WritePicture(*command.picturePath, reading, command.name, birth.chart, passage, err))
+            return status;
+    }
     if (command.savePath) {
         // The bytes the program's Save writes, under the name it would use.
         const std::string path = WithReadingFileExtension(*command.savePath);
@@ -85,7 +102,7 @@ int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& er
             return ToolOutputFailed;
         }
     }
-    WriteReading(out, reading, command.name, command.json, command.place ? &place : nullptr);
+    WriteReading(out, reading, command.name, command.json, command.place ? &place : nullptr, &passage);
     return Finish(ToolSuccess, out, err);
 }
 
@@ -121,6 +138,10 @@ int RunOpen(const ReadingCommand& command, std::ostream& out, std::ostream& err)
     const MansionReading reading = ReadingForPositionText(file.text);
     if (reading.status != PositionTextStatus::WellFormed)
         return Refuse(err, path + " is not a saved reading: its first line is not a Moon position");
+    if (command.picturePath) {
+        if (const int status = WritePicture(*command.picturePath, reading, std::nullopt, std::nullopt, std::nullopt, err))
+            return status;
+    }
     WriteReading(out, reading, std::nullopt, command.json);
     return Finish(ToolSuccess, out, err);
 }
@@ -134,11 +155,12 @@ public:
     bool written() const { return static_cast<bool>(out_); }
     std::size_t rows() const { return rows_; }
 
-    void Reading(std::size_t line, const std::string& name, const MansionReading& reading, std::string_view place = {})
+    void Reading(std::size_t line, const std::string& name, const MansionReading& reading, const MansionPassage& passage,
+                 std::string_view place = {})
     {
         row_.clear();
         if (json_) {
-            row_ = ReadingJson(reading, name, line, place);
+            row_ = ReadingJson(reading, name, line, place, &passage);
         } else {
             AppendCsvField(row_, name);
             row_ += ',';
@@ -147,6 +169,10 @@ public:
             row_ += std::to_string(reading.mansion);
             row_ += ',';
             AppendCsvField(row_, reading.texts[LunarMansionName]);
+            row_ += ',';
+            row_ += IsoLocalTime(passage.entered, passage.zoneOffsetMinutes);
+            row_ += ',';
+            row_ += IsoLocalTime(passage.left, passage.zoneOffsetMinutes);
             row_ += ',';
         }
         Write();
@@ -162,7 +188,7 @@ public:
                    ",\"error\":" + JsonString(error) + "}";
         } else {
             AppendCsvField(row_, name);
-            row_ += ",,,,";
+            row_ += ",,,,,,";
             AppendCsvField(row_, error);
         }
         Write();
@@ -244,7 +270,7 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
     const std::size_t fieldCount = byPlace ? BatchPlaceFieldCount : BatchFieldCount;
 
     if (!command.json)
-        out << "name,position,mansion,lunar_mansion_name,error\n";
+        out << "name,position,mansion,lunar_mansion_name,entered,left,error\n";
     BatchRun run(out, err, command.json);
     for (; run.written();) {
         const CsvReader::Status status = reader.Next(fields, line);
@@ -280,7 +306,7 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
             if (!place.ok)
                 run.Failure(line, name, place.error);
             else
-                run.Reading(line, name, ReadingForChart(place.birth.chart), place.json);
+                run.Reading(line, name, ReadingForChart(place.birth.chart), FindMansionPassage(place.birth.chart), place.json);
             continue;
         }
         if (fields[6] != "0" && fields[6] != "1") {
@@ -292,7 +318,7 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
             run.Failure(line, name, birth.error);
             continue;
         }
-        run.Reading(line, name, ReadingForChart(birth.chart));
+        run.Reading(line, name, ReadingForChart(birth.chart), FindMansionPassage(birth.chart));
     }
     return Finish(run.failed() ? ToolSomeRowsFailed : ToolSuccess, out, err);
 }

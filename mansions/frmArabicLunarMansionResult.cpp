@@ -1,15 +1,22 @@
 #include "mansions/frmArabicLunarMansionResult.h"
 
 #include "mansions/ReadingFileSave.h"
+#include "mansions/ReadingFileAccess.h"
+#include "mansions/frmMansionWheel.h"
 #include "reading/ReadingState.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramWidgets.h"
 #include "ui/WebLinks.h"
+#include "mansions/ReadingFileAccess.h"
+#include "mansions/frmMansionWheel.h"
 #include "reading/ReadingState.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -63,6 +70,9 @@ frmArabicLunarMansionResult::frmArabicLunarMansionResult(const ReadingState& sta
     connect(mnuBack, &QAction::triggered, this, &frmArabicLunarMansionResult::cmdBack_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmArabicLunarMansionResult::cmdSave_Click);
     connect(mnuSave, &QAction::triggered, this, &frmArabicLunarMansionResult::cmdSave_Click);
+    connect(mnuWheel, &QAction::triggered, this, &frmArabicLunarMansionResult::mnuWheel_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmArabicLunarMansionResult::mnuPrint_Click);
+    connect(mnuExportPdf, &QAction::triggered, this, &frmArabicLunarMansionResult::mnuExportPdf_Click);
     connect(Label61, &QLabel::linkActivated, this, &WebLinks::OpenHomePage);
     connect(Label1, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(1); });
     connect(lblFullBrand, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(2); });
@@ -167,6 +177,14 @@ void frmArabicLunarMansionResult::BuildMenus()
     mnuBack = file->addAction(tr("&Back"));
     mnuBack->setObjectName(QStringLiteral("mnuBack"));
     file->addSeparator()->setObjectName(QStringLiteral("mnuFile1"));
+    mnuWheel = file->addAction(tr("Show the Mansion &Wheel"));
+    mnuWheel->setObjectName(QStringLiteral("mnuWheel"));
+    mnuPrint = file->addAction(tr("&Print\u2026"));
+    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    mnuPrint->setShortcut(QKeySequence::Print);
+    mnuExportPdf = file->addAction(tr("Export as P&DF\u2026"));
+    mnuExportPdf->setObjectName(QStringLiteral("mnuExportPdf"));
+    file->addSeparator()->setObjectName(QStringLiteral("mnuFile2"));
     mnuSave = file->addAction(tr("&Save"));
     mnuSave->setObjectName(QStringLiteral("mnuSave"));
     AddHelpMenu(this);
@@ -201,6 +219,44 @@ void frmArabicLunarMansionResult::cmdSave_Click()
     const QString problem = SaveReadingFile(path, state_.chart.MoonPositionText);
     if (!problem.isEmpty())
         Messages::Show(this, tr("The reading was not saved to %1.\n%2").arg(QDir::toNativeSeparators(path), problem),
+                       Messages::Icon::Error);
+}
+
+ReadingSheet frmArabicLunarMansionResult::Sheet() const
+{
+    // Birth data and passage only for a reading computed from them.
+    const std::optional<ChartRecord> birth = state_.passage ? std::optional<ChartRecord>(state_.chart) : std::nullopt;
+    return SheetForReading(state_.chart.MoonPositionText, state_.currentMansion, state_.name, birth, state_.passage);
+}
+
+void frmArabicLunarMansionResult::mnuWheel_Click()
+{
+    auto* wheel = new frmMansionWheel(Sheet(), this);
+    wheel->show();
+}
+
+void frmArabicLunarMansionResult::mnuPrint_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(SheetTitle(Sheet()));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!PrintReadingSheet(printer, Sheet()))
+        Messages::Show(this, tr("The reading was not printed."), Messages::Icon::Error);
+}
+
+void frmArabicLunarMansionResult::mnuExportPdf_Click()
+{
+    const QString path = FileDialogs::GetSaveFileName(this, tr("Export as PDF"), tr("PDF (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;  // cancelled
+    // Written whole beside the old file and put in its place, as Save does.
+    const QByteArray pdf = ReadingPdf(Sheet());
+    const std::string problem = WriteFileAtomically(QFile::encodeName(path).toStdString(), pdf.toStdString());
+    if (!problem.empty())
+        Messages::Show(this, tr("The reading was not exported to %1.\n%2").arg(QDir::toNativeSeparators(path),
+                                                                               QString::fromLocal8Bit(problem)),
                        Messages::Icon::Error);
 }
 

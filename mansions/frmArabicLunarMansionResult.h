@@ -32,6 +32,9 @@ signals:
 private slots:
     void cmdBack_Click();
     void cmdSave_Click();
+    void mnuWheel_Click();
+    void mnuPrint_Click();
+    void mnuExportPdf_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -40,6 +43,7 @@ private:
     void BuildControls();
     void BuildMenus();
     int Twips(int twips) const;
+    struct ReadingSheet Sheet() const;
 
     const ReadingState& state_;
     bool closingForTurn_ = false;
@@ -54,4 +58,7 @@ private:
     QPushButton* cmdBack;
     QAction* mnuBack;
     QAction* mnuSave;
+    QAction* mnuWheel;
+    QAction* mnuPrint;
+    QAction* mnuExportPdf;
 };

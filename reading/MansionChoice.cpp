@@ -87,7 +87,7 @@ int SignIndex(std::string_view s)
 }
 
 // The strict grammar; on success gives the degrees, minutes and sign index.
-bool ParseStrict(std::string_view text, int& degrees, int& minutes, int& sign)
+bool ParseStrict(std::string_view text, int& degrees, int& minutes, int& sign, int* secondsOut = nullptr)
 {
     std::size_t pos = 0;
     int seconds = 0;
@@ -98,10 +98,20 @@ bool ParseStrict(std::string_view text, int& degrees, int& minutes, int& sign)
           Number(text, pos, 59, seconds) && Literal(text, pos, "\" ") && text.size() == pos + 3))
         return false;
     sign = SignIndex(text.substr(pos));
+    if (secondsOut)
+        *secondsOut = seconds;
     return sign >= 0;
 }
 
 }  // namespace
+
+std::optional<double> PositionTextLongitude(std::string_view text)
+{
+    int degrees = 0, minutes = 0, sign = 0, seconds = 0;
+    if (!ParseStrict(text, degrees, minutes, sign, &seconds))
+        return std::nullopt;
+    return 30.0 * sign + degrees + minutes / 60.0 + seconds / 3600.0;
+}
 
 bool IsWellFormedPositionText(std::string_view text)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 // What the mansion choice remembers between readings: the whole degrees and
@@ -39,3 +40,7 @@ MansionChoice ChooseMansion(std::string_view text, MansionSignState& state);
 
 // IsWellFormedPositionText — the strict grammar alone, without touching any state.
 bool IsWellFormedPositionText(std::string_view text);
+
+// PositionTextLongitude — the sidereal longitude a well-formed position text
+// stands for, in degrees from 0° Aries (0 to 360), to its second of arc.
+std::optional<double> PositionTextLongitude(std::string_view text);

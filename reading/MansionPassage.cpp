@@ -39,8 +39,8 @@ LocalMinute BirthMinute(const ChartRecord& birth)
     return {birth.BirthYear, birth.BirthMonth, birth.BirthDay, birth.BirthHour, birth.BirthMinute};
 }
 
-// The mansion of the birth data with the clock moved by `minutes`.
-int MansionAt(const ChartRecord& birth, long minutes)
+// The birth data with the clock moved by `minutes`, computed.
+ChartRecord ChartAt(const ChartRecord& birth, long minutes)
 {
     ChartRecord chart = birth;
     const LocalMinute t = LocalMinuteShifted(BirthMinute(birth), minutes);
@@ -50,8 +50,14 @@ int MansionAt(const ChartRecord& birth, long minutes)
     chart.BirthHour = static_cast<std::int16_t>(t.hour);
     chart.BirthMinute = static_cast<std::int16_t>(t.minute);
     modEphemeris::ComputeMoonPosition(chart);
+    return chart;
+}
+
+// The mansion of the birth data with the clock moved by `minutes`.
+int MansionAt(const ChartRecord& birth, long minutes)
+{
     MansionSignState state;
-    return ChooseMansion(chart.MoonPositionText, state).mansion;
+    return ChooseMansion(ChartAt(birth, minutes).MoonPositionText, state).mansion;
 }
 
 // The minute where the mansion changes between `inside` (in `mansion`) and
@@ -120,6 +126,10 @@ MansionPassage FindMansionPassage(const ChartRecord& birth)
     const long after = Boundary(birth, passage.mansion, inside, outside);
     passage.left = LocalMinuteShifted(BirthMinute(birth), after);
     passage.nextMansion = MansionAt(birth, after);
+
+    const long sinceMidnight = 60L * birth.BirthHour + birth.BirthMinute;
+    passage.dayStartLongitude = ChartAt(birth, -sinceMidnight).MoonLongitude;
+    passage.dayEndLongitude = ChartAt(birth, 1440 - sinceMidnight).MoonLongitude;
 
     ChartRecord converted = birth;
     ConvertChartInputs(converted);

@@ -22,6 +22,10 @@ struct MansionPassage {
     int previousMansion = 0;  // the mansion before `entered`
     int nextMansion = 0;      // the mansion from `left` on
     int zoneOffsetMinutes = 0;  // local clock time minus universal time
+    // The Moon's path over the birth day, 00:00 to 24:00 local time: sidereal
+    // longitudes in degrees.
+    double dayStartLongitude = 0;
+    double dayEndLongitude = 0;
 };
 
 // FindMansionPassage — the passage through the mansion a birth's Moon is in

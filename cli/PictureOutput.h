@@ -1,0 +1,15 @@
+#pragma once
+
+#include "engine/ChartRecord.h"
+#include "reading/MansionPassage.h"
+#include "reading/MansionReading.h"
+
+#include <optional>
+#include <string>
+
+// WriteReadingPicture — the mansion wheel as PNG (a name ending in .png) or
+// the reading's page as PDF (.pdf), written whole in place of any old file
+// Returns: "" when written, else why not (one line)
+// Notes:   draws offscreen: no display is needed.
+std::string WriteReadingPicture(const std::string& path, const MansionReading& reading, const std::string& name,
+                                const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage);

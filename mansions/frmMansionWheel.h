@@ -1,0 +1,19 @@
+#pragma once
+
+#include "mansions/ReadingSheet.h"
+
+#include <QDialog>
+
+// frmMansionWheel — the reading's mansion wheel in the result window's
+// colours, with the Moon's passage in words under it; it grows with the window.
+class frmMansionWheel : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmMansionWheel(const ReadingSheet& sheet, QWidget* parent = nullptr);
+};
+
+// SheetPrinting — what the Print entry does once the user chose a printer:
+// the reading's page, black on white, on the printer's paper (A4, Letter...).
+class QPrinter;
+bool PrintReadingSheet(QPrinter& printer, const ReadingSheet& sheet);
