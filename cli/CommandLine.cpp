@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include <cctype>
 #include <set>
 
 const char* ReadingToolUsage()
@@ -126,6 +127,13 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
 
     if (command.picturePath && (batch || places))
         return fail("--picture goes with one reading or --open");
+    if (command.picturePath) {
+        std::string ending = command.picturePath->size() >= 4 ? command.picturePath->substr(command.picturePath->size() - 4) : "";
+        for (char& c : ending)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (ending != ".png" && ending != ".pdf")
+            return fail("--picture takes a name ending in .png (the wheel) or .pdf (the reading)");
+    }
     if (help) {
         command.mode = ReadingCommand::Mode::Help;
     } else if (version) {

@@ -159,7 +159,11 @@ TEST(ReadingToolTest, PlaceGivesTheRightInstant)
         EXPECT_NE(byPlace.out.find(c.used), std::string::npos) << byPlace.out;
         const ToolRun byHand = Tool({"--date", c.utDate, "--time", c.utTime, "--longitude", c.longitude,
                                      "--latitude", "0:00N", "--zone", "0:00"});
-        EXPECT_EQ(byPlace.out.substr(byPlace.out.find("Position:")), byHand.out) << c.place;
+        // The same reading; the passage's times differ only in their zone.
+        auto reading = [](const std::string& out) {
+            return out.substr(out.find("Position:"), out.find("Entered this mansion:") - out.find("Position:"));
+        };
+        EXPECT_EQ(reading(byPlace.out), reading(byHand.out)) << c.place;
     }
     const ToolRun json = Tool({"--date", "1975-07-01", "--time", "12:00", "--place", "Madrid, Spain", "--json"});
     EXPECT_EQ(json.out.rfind("{\"place\":{\"name\":\"Madrid\",\"state\":\"Madrid\",\"country\":\"Spain\","
@@ -198,7 +202,7 @@ TEST(ReadingToolTest, PlacesAndTheirRefusals)
     const ToolRun single = Tool({"--date", "1975-07-01", "--time", "12:00", "--place", "Madrid, Spain"});
     const std::string position = single.out.substr(single.out.find("Position: ") + 10, single.out.find('\n', single.out.find("Position: ")) - single.out.find("Position: ") - 10);
     EXPECT_NE(batch.out.find("A,\"" + position.substr(0, position.find('"')) ), std::string::npos) << batch.out;
-    EXPECT_NE(batch.out.find("B,,,,\"place \"\"Xqzzyville\"\" is not in the place list"), std::string::npos) << batch.out;
+    EXPECT_NE(batch.out.find("B,,,,,,\"place \"\"Xqzzyville\"\" is not in the place list"), std::string::npos) << batch.out;
 }
 
 class ReadingToolFileTest : public testing::Test {
@@ -230,8 +234,12 @@ TEST_F(ReadingToolFileTest, OpensASavedReading)
     // The file keeps no degree sign; the reading is the same as the calculated one.
     EXPECT_EQ(run.out.rfind("Position: 19 27' 45\" Lib\nMansion: 16\nLunar Mansion Name: Azubene or Ahubene\n", 0), 0u)
         << run.out;
+    // A file keeps no birth data: the same reading, without the passage.
     const ToolRun calculated = Tool(J2000);
-    EXPECT_EQ(run.out.substr(run.out.find("Mansion:")), calculated.out.substr(calculated.out.find("Mansion:")));
+    EXPECT_EQ(run.out.substr(run.out.find("Mansion:")),
+              calculated.out.substr(calculated.out.find("Mansion:"), calculated.out.find("Entered this mansion:") - calculated.out.find("Mansion:")));
+    EXPECT_NE(calculated.out.find("Entered this mansion: 1999-12-31T22:53+00:00\nLeft this mansion: 2000-01-02T00:32+00:00\n"),
+              std::string::npos);
 }
 
 TEST_F(ReadingToolFileTest, RefusesWhatIsNotASavedReading)
@@ -273,13 +281,14 @@ TEST_F(ReadingToolFileTest, BatchGoesOnPastBadRows)
     const ToolRun run = Tool({"--batch", Write("clients.csv", csv)});
     EXPECT_EQ(run.status, ToolSomeRowsFailed);
     EXPECT_EQ(run.out,
-              "name,position,mansion,lunar_mansion_name,error\n"
-              "Ada,\"19\xC2\xB0 27' 45\"\" Lib\",16,Azubene or Ahubene,\n"
-              "\"Smith, Jo\",\"19\xC2\xB0 24' 14\"\" Can\",9,Archaam or Arcaph,\n"
-              "Bad,,,,\"date \"\"1999-02-29\"\" does not exist\"\n"
-              "Short,,,,\"expected 7 fields, found 2\"\n"
-              "Dst,,,,\"dst \"\"yes\"\" must be 0 or 1\"\n"
-              "Kit,\"19\xC2\xB0 27' 45\"\" Lib\",16,Azubene or Ahubene,\n");
+              "name,position,mansion,lunar_mansion_name,entered,left,error\n"
+              "Ada,\"19\xC2\xB0 27' 45\"\" Lib\",16,Azubene or Ahubene,1999-12-31T22:53+00:00,2000-01-02T00:32+00:00,\n"
+              "\"Smith, Jo\",\"19\xC2\xB0 24' 14\"\" Can\",9,Archaam or Arcaph,1992-04-11T13:00+00:00,1992-04-12T10:36+00:00,\n"
+              "Bad,,,,,,\"date \"\"1999-02-29\"\" does not exist\"\n"
+              "Short,,,,,,\"expected 7 fields, found 2\"\n"
+              "Dst,,,,,,\"dst \"\"yes\"\" must be 0 or 1\"\n"
+              // The same instant as Ada's, in the zone of this row: one hour of summer time.
+              "Kit,\"19\xC2\xB0 27' 45\"\" Lib\",16,Azubene or Ahubene,1999-12-31T23:53+01:00,2000-01-02T01:32+01:00,\n");
     EXPECT_EQ(run.err,
               "qamarel-reading: line 4: date \"1999-02-29\" does not exist\n"
               "qamarel-reading: line 6: expected 7 fields, found 2\n"
@@ -409,7 +418,8 @@ TEST_F(ReadingToolFileTest, BatchInputErrorsAreReportedNotCrashed)
     } cases[] = {
         {"", ToolRefused, ""},
         {"name,date,time,longitude,latitude,zone,dst\nA,2000-01-01,12:00,0:00W,51:28N,0:00,0\n", ToolSomeRowsFailed,
-         "name,position,mansion,lunar_mansion_name,error\nA,\"19\xC2\xB0 27' 45\"\" Lib\",16,Azubene or Ahubene,\n"},
+         "name,position,mansion,lunar_mansion_name,entered,left,error\nA,\"19\xC2\xB0 27' 45\"\" Lib\",16,Azubene or Ahubene,"
+         "1999-12-31T22:53+00:00,2000-01-02T00:32+00:00,\n"},
     };
     for (const auto& c : cases) {
         FailingInput failing(c.good);
@@ -475,6 +485,33 @@ TEST_F(ReadingToolFileTest, SavesTheBytesOfTheProgramsSave)
                                ": No such file or directory\n");
     EXPECT_EQ(missing.out, "");
     EXPECT_EQ(Tool({"--open", "x.qmz", "--save", "y"}).status, ToolRefused);
+}
+
+TEST_F(ReadingToolFileTest, PicturesAndThePassage)
+{
+    const ToolRun png = Tool(With(J2000, {"--picture", (dir_ / "wheel.png").string()}));
+    EXPECT_EQ(png.status, ToolSuccess) << png.err;
+    std::ifstream wheel(dir_ / "wheel.png", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(wheel), {}).substr(0, 8), "\x89PNG\r\n\x1A\n");
+    const std::string saved = Write("j2000.qmz", ReadingFileBytes("19\xC2\xB0 27' 45\" Lib").value());
+    const ToolRun pdf = Tool({"--open", saved, "--picture", (dir_ / "reading.PDF").string()});
+    EXPECT_EQ(pdf.status, ToolSuccess) << pdf.err;
+    std::ifstream page(dir_ / "reading.PDF", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(page), {}).substr(0, 5), "%PDF-");
+    const ToolRun wrong = Tool(With(J2000, {"--picture", (dir_ / "wheel.jpg").string()}));
+    EXPECT_EQ(wrong.status, ToolRefused);
+    EXPECT_EQ(wrong.err, "qamarel-reading: --picture takes a name ending in .png (the wheel) or .pdf (the reading)\n");
+
+    // The passage, as ISO 8601 local times: J2000 at Greenwich, and the same
+    // instant with one hour of summer time.
+    EXPECT_NE(Tool(With(J2000, {"--json"})).out.find(
+                  "\"mansion\":16,\"passage\":{\"entered\":\"1999-12-31T22:53+00:00\",\"left\":\"2000-01-02T00:32+00:00\"},"),
+              std::string::npos);
+    const ToolRun summer = Tool({"--date", "2000-01-01", "--time", "13:00", "--longitude", "0:00W", "--latitude",
+                                 "51:28N", "--zone", "0:00", "--dst"});
+    EXPECT_NE(summer.out.find("\nEntered this mansion: 1999-12-31T23:53+01:00\nLeft this mansion: 2000-01-02T01:32+01:00\n"),
+              std::string::npos);
+    EXPECT_EQ(Tool({"--open", saved, "--json"}).out.find("passage"), std::string::npos);  // a file has none
 }
 
 }  // namespace

@@ -131,7 +131,9 @@ private slots:
                 entries << a->objectName() + QLatin1Char('=') + a->text();
         }
         QCOMPARE(entries, (QStringList{QStringLiteral("mnuFile"), QStringLiteral("mnuBack=&Back"),
-                                       QStringLiteral("mnuFile1="), QStringLiteral("mnuSave=&Save"),
+                                       QStringLiteral("mnuFile1="), QStringLiteral("mnuWheel=Show the Mansion &Wheel"),
+                  QStringLiteral("mnuPrint=&Print\u2026"), QStringLiteral("mnuExportPdf=Export as P&DF\u2026"), QStringLiteral("mnuFile2="),
+                  QStringLiteral("mnuSave=&Save"),
                                        QStringLiteral("mnuHelp"), QStringLiteral("mnuOnline=&Online Help"),
                                        QStringLiteral("mnuVisit=&Visit Us Online"), QStringLiteral("mnuHelp1="),
                                        QStringLiteral("mnuUpdate=Check for Software &Update"),

@@ -1,0 +1,175 @@
+// The reading to look at and keep: the mansion wheel drawn offscreen, the
+// page as PDF and through a printer, and the result window's entries for them.
+#include "WindowTestSupport.h"
+
+#include "mansions/MansionWheel.h"
+#include "mansions/frmArabicLunarMansionResult.h"
+#include "mansions/ReadingSheet.h"
+#include "mansions/frmMansionWheel.h"
+#include "reading/MansionReading.h"
+#include "reading/ReadingState.h"
+#include "shell/WindowTurns.h"
+#include "ui/FileDialogs.h"
+
+#include "../ChartFixture.h"
+
+#include <QAction>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+class ReadingPicturesTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    ReadingState state;
+    WindowTurns turns{state};
+    MessageRecorder* messages = nullptr;
+
+    // The text of a PDF, as pdftotext reads it, with runs of white space as one.
+    static QString PdfText(const QString& path)
+    {
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        if (!pdftotext.waitForFinished(20000) || pdftotext.exitCode() != 0)
+            return QStringLiteral("<pdftotext failed>");
+        return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    }
+
+    // The J2000 birth at Greenwich, computed as the form computes it.
+    void ComputeJ2000()
+    {
+        state = ReadingState{};
+        state.chart = MakeChart(2000, 1, 1, 12, 0, 0, 0, 'W', 0, 0);
+        state.name = "Ada";
+        state.passage = FindMansionPassage(state.chart);
+        const MansionReading reading = ReadingForChart(state.chart);
+        QCOMPARE(ChooseCurrentMansion(state, reading.position), PositionTextStatus::WellFormed);
+    }
+
+    // The texts a page must hold: the position, the ten texts and the passage.
+    void ExpectTheReading(const QString& text, bool passage)
+    {
+        QVERIFY2(text.contains(QStringLiteral("19\u00B0 27' 45\" Lib")), qPrintable(text.left(300)));
+        QVERIFY(text.contains(QStringLiteral("mansion 16")));
+        for (std::size_t i = 0; i < MansionFieldCount; ++i) {
+            const std::string& field = state.currentMansion[i];
+            QVERIFY2(text.contains(QString::fromStdString(field).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified()),
+                     field.c_str());
+        }
+        QCOMPARE(text.contains(QStringLiteral("The Moon was in this mansion all day on 1 January 2000.")), passage);
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(dir.isValid()); }
+    void init() { messages = new MessageRecorder; }
+    void cleanup()
+    {
+        DeleteAllWindows();
+        FileDialogs::SetHandler({});
+        delete messages;
+    }
+
+    // For every mansion: the Moon's mark where its longitude puts it, its
+    // mansion highlighted and the opposite one not.
+    void wheelMarksTheMoonAndItsMansion()
+    {
+        const WheelColours colours = WheelColours::Screen();
+        const QRectF square(0, 0, 600, 600);
+        const double width = 360.0 / 28;
+        for (int k = 1; k <= 28; ++k) {
+            WheelReading wheel;
+            wheel.mansion = k;
+            wheel.moonLongitude = (k - 1) * width + width * 0.7;
+            QImage image(600, 600, QImage::Format_RGB32);
+            {
+                QPainter painter(&image);
+                DrawMansionWheel(painter, square, wheel, colours);
+            }
+            const QPoint moon = WheelPoint(square, wheel.moonLongitude, Wheel::MoonRadius).toPoint();
+            QCOMPARE(image.pixelColor(moon), colours.moon);
+            auto inSector = [&](int mansion) {
+                return WheelPoint(square, (mansion - 1) * width + width * 0.25, 0.56).toPoint();
+            };
+            QCOMPARE(image.pixelColor(inSector(k)), colours.highlight);
+            QCOMPARE(image.pixelColor(inSector((k + 13) % 28 + 1)), colours.background);
+        }
+        // 0° Aries on the left, the zodiac counter-clockwise: 90° (Cancer) below the centre.
+        QCOMPARE(WheelPoint(square, 0, 1).toPoint(), QPoint(0, 300));
+        QCOMPARE(WheelPoint(square, 90, 1).toPoint(), QPoint(300, 600));
+    }
+
+    void pdfHoldsTheReadingAsText()
+    {
+        ComputeJ2000();
+        const ReadingSheet sheet = SheetForReading(state.chart.MoonPositionText, state.currentMansion, state.name,
+                                                   state.chart, state.passage);
+        const QString path = dir.filePath(QStringLiteral("j2000.pdf"));
+        WriteFile(path, ReadingPdf(sheet));
+        const QString text = PdfText(path);
+        ExpectTheReading(text, true);
+        QVERIFY(text.contains(QStringLiteral("Arabic Lunar Mansion Reading for Ada")));
+        QVERIFY(text.contains(QStringLiteral("Born on 1 January 2000 at 12:00")));
+    }
+
+    void printsThroughAPrinter()
+    {
+        ComputeJ2000();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString path = dir.filePath(QStringLiteral("printed.pdf"));
+        printer.setOutputFileName(path);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        QVERIFY(PrintReadingSheet(printer, SheetForReading(state.chart.MoonPositionText, state.currentMansion, state.name,
+                                                          state.chart, state.passage)));
+        ExpectTheReading(PdfText(path), true);
+    }
+
+    // From the result window: the wheel, and the PDF written where the user
+    // chose; a reading opened from a file has no passage.
+    void resultWindowShowsAndExports()
+    {
+        ComputeJ2000();
+        QWidget* result = turns.ShowResultWindow();
+        Control<QAction>(result, "mnuWheel")->trigger();
+        QWidget* wheel = OpenWindow("frmMansionWheel");
+        QVERIFY(wheel);
+        QVERIFY(Control<QLabel>(wheel, "lblPassage")->text().contains(QStringLiteral("all day on 1 January 2000")));
+        wheel->close();
+
+        const QString path = dir.filePath(QStringLiteral("exported"));
+        FileDialogs::SetHandler([&](const QString& title) {
+            return title == QLatin1String("Export as PDF") ? path : QString();
+        });
+        Control<QAction>(result, "mnuExportPdf")->trigger();
+        QVERIFY(messages->shown.empty());
+        ExpectTheReading(PdfText(path + QStringLiteral(".pdf")), true);
+
+        // A reading opened from a file: no birth data, no passage, nothing guessed.
+        state.passage.reset();
+        state.name.clear();
+        Control<QAction>(result, "mnuExportPdf")->trigger();
+        const QString opened = PdfText(path + QStringLiteral(".pdf"));
+        ExpectTheReading(opened, false);
+        QVERIFY(!opened.contains(QStringLiteral("Born on")));
+    }
+
+    void failedExportIsSaid()
+    {
+        ComputeJ2000();
+        QWidget* result = turns.ShowResultWindow();
+        // The dialog would come back after the message; the handler answers Cancel the second time.
+        int asked = 0;
+        FileDialogs::SetHandler([&](const QString&) { return asked++ == 0 ? QStringLiteral("/proc/qamarel-reading.pdf") : QString(); });
+        Control<QAction>(result, "mnuExportPdf")->trigger();
+        QCOMPARE(messages->shown.size(), std::size_t(1));
+        QVERIFY2(messages->shown[0].text.startsWith(QStringLiteral("The reading was not exported to /proc/qamarel-reading.pdf.\n")),
+                 qPrintable(messages->shown[0].text));
+        QCOMPARE(messages->shown[0].icon, Messages::Icon::Error);
+    }
+};
+
+QTEST_MAIN(ReadingPicturesTest)
+#include "ReadingPicturesTest.moc"
