@@ -8,7 +8,7 @@ build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 xwin="$here/xwindows.py"
 
-for tool in Xvfb xdotool xprop xdg-mime gio update-mime-database update-desktop-database /usr/bin/python3; do
+for tool in Xvfb xdotool xprop pdftotext xdg-mime gio update-mime-database update-desktop-database /usr/bin/python3; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 /usr/bin/python3 -c 'import Xlib' 2>/dev/null || { echo "SKIP: python3-xlib is not installed"; exit 77; }
@@ -107,6 +107,19 @@ result=$("$xwin" wait frmArabicLunarMansionResult) || die "no result window"
 save_to "$result" "$work/reading"
 check "saved file bytes" "8e967d8f94847d91927f7da9c6bf0d0a" "$(od -An -tx1 "$work/reading.qmz" | tr -d ' \n')"
 check "saved reading's mansion" "Mansion: 16" "$("$prefix/bin/qamarel-reading" --open "$work/reading.qmz" | sed -n 2p)"
+
+# 2b. By keyboard from the File menu: the mansion wheel, then the reading as PDF.
+focus "$result"; xdotool key alt+f; xdotool key w
+wheel=$("$xwin" wait frmMansionWheel) || die "no wheel window"
+focus "$wheel"; xdotool key Escape
+"$xwin" gone frmMansionWheel || fail=1
+focus "$result"; xdotool key alt+f; xdotool key d
+dialog=$(xdotool search --sync --onlyvisible --name '^Export as PDF$' | head -n 1)
+focus "$dialog"; xdotool key ctrl+a; xdotool type --delay 5 "$work/reading-ada"; xdotool key Return
+wait_file "$work/reading-ada.pdf" || fail=1
+pdf_text=$(pdftotext "$work/reading-ada.pdf" - 2>/dev/null | tr '\n' ' ')
+check "PDF holds the reading" "yes" "$([[ "$pdf_text" == *"Arabic Lunar Mansion Reading for Ada"*"Azubene or Ahubene"*"Bruce Lee"* ]] && echo yes)"
+check "PDF holds the passage" "yes" "$([[ "$pdf_text" == *"all day on 1 January 2000"* ]] && echo yes)"
 
 # 3. A second start says "Application is already running" and ends; the first runs on.
 start; second=$started
