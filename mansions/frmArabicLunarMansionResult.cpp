@@ -1,6 +1,8 @@
 #include "mansions/frmArabicLunarMansionResult.h"
 
 #include "mansions/ReadingFileSave.h"
+#include "mansions/CompanionModules.h"
+#include "mansions/PictureModule.h"
 #include "mansions/ReadingFileAccess.h"
 #include "mansions/frmMansionWheel.h"
 #include "reading/ReadingState.h"
@@ -8,6 +10,8 @@
 #include "ui/MessageBox.h"
 #include "ui/ProgramWidgets.h"
 #include "ui/WebLinks.h"
+#include "mansions/CompanionModules.h"
+#include "mansions/PictureModule.h"
 #include "mansions/ReadingFileAccess.h"
 #include "mansions/frmMansionWheel.h"
 #include "reading/ReadingState.h"
@@ -15,8 +19,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -237,13 +239,12 @@ void frmArabicLunarMansionResult::mnuWheel_Click()
 
 void frmArabicLunarMansionResult::mnuPrint_Click()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(SheetTitle(Sheet()));
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!PrintReadingSheet(printer, Sheet()))
-        Messages::Show(this, tr("The reading was not printed."), Messages::Icon::Error);
+    // Printing is a module of its own, loaded now: the program starts without it.
+    std::string problem;
+    const auto print = reinterpret_cast<PrintFunction>(LoadCompanionSymbol(PrintingModule, PrintSymbol, problem));
+    if (!print || !print(this, Sheet(), problem))
+        Messages::Show(this, tr("The reading was not printed.\n%1").arg(QString::fromStdString(problem)),
+                       Messages::Icon::Error);
 }
 
 void frmArabicLunarMansionResult::mnuExportPdf_Click()

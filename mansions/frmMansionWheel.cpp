@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -60,17 +59,4 @@ frmMansionWheel::frmMansionWheel(const ReadingSheet& sheet, QWidget* parent) : Q
     layout->addWidget(new WheelView(sheet.wheel, this), 1);
     layout->addWidget(lblPassage);
     layout->addWidget(cmdClose, 0, Qt::AlignRight);
-}
-
-bool PrintReadingSheet(QPrinter& printer, const ReadingSheet& sheet)
-{
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    // The page in points, the printer's resolution underneath.
-    const QRectF paper = printer.pageLayout().fullRectPoints();
-    painter.setWindow(0, 0, qRound(paper.width()), qRound(paper.height()));
-    painter.setViewport(printer.pageLayout().fullRectPixels(printer.resolution()));
-    DrawReadingSheet(painter, QRectF(QPointF(0, 0), paper.size()), sheet);
-    return painter.end();
 }

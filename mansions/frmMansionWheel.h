@@ -12,8 +12,3 @@ class frmMansionWheel : public QDialog {
 public:
     explicit frmMansionWheel(const ReadingSheet& sheet, QWidget* parent = nullptr);
 };
-
-// SheetPrinting — what the Print entry does once the user chose a printer:
-// the reading's page, black on white, on the printer's paper (A4, Letter...).
-class QPrinter;
-bool PrintReadingSheet(QPrinter& printer, const ReadingSheet& sheet);

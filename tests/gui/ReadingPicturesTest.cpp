@@ -5,6 +5,7 @@
 #include "mansions/MansionWheel.h"
 #include "mansions/frmArabicLunarMansionResult.h"
 #include "mansions/ReadingSheet.h"
+#include "mansions/SheetPrinting.h"
 #include "mansions/frmMansionWheel.h"
 #include "reading/MansionReading.h"
 #include "reading/ReadingState.h"
