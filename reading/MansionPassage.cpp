@@ -1,5 +1,7 @@
 #include "reading/MansionPassage.h"
 
+#include "engine/MoonLongitude.h"
+#include "engine/SiderealOffset.h"
 #include "engine/TimeConversion.h"
 #include "engine/modEphemeris.h"
 #include "mansions/modArabicLunarMansionInformation.h"
@@ -60,17 +62,6 @@ int MansionAt(const ChartRecord& birth, long minutes)
     return ChooseMansion(ChartAt(birth, minutes).MoonPositionText, state).mansion;
 }
 
-// The minute where the mansion changes between `inside` (in `mansion`) and
-// `outside` (not), found by bisection; returns the outside minute next to it.
-long Boundary(const ChartRecord& birth, int mansion, long inside, long outside)
-{
-    while (std::labs(outside - inside) > 1) {
-        const long middle = inside + (outside - inside) / 2;
-        (MansionAt(birth, middle) == mansion ? inside : outside) = middle;
-    }
-    return outside;
-}
-
 const char* const MonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
                                   "July",    "August",   "September", "October", "November", "December"};
 
@@ -101,38 +92,77 @@ LocalMinute LocalMinuteShifted(const LocalMinute& start, long minutes)
     return t;
 }
 
+namespace {
+
+// The first whole minute of arc of mansion k (1..29; 29 is 360°), from 0° Aries:
+// mansion k holds the minutes after floor(5400 (k-1) / 7) up to floor(5400 k / 7).
+double MansionStart(int k)
+{
+    return k <= 1 ? 0.0 : ((5400 * (k - 1)) / 7 + 1) / 60.0;
+}
+
+// The minute nearest the change between `mansion` and its neighbour, found
+// from the continuous longitude, then made exact by the readings' own path:
+// returns the first minute after `inside`'s side of the boundary, i.e. the
+// outside minute next to the mansion (before it when `entering`).
+long ExactBoundary(const ChartRecord& birth, int mansion, double estimate, bool entering)
+{
+    long inside = entering ? static_cast<long>(std::ceil(estimate)) : static_cast<long>(std::ceil(estimate)) - 1;
+    long outside = entering ? inside - 1 : inside + 1;
+    const long step = entering ? -1 : 1;
+    // Move until `inside` is in the mansion and `outside` is not; a few minutes at most.
+    for (int guard = 0; guard < 180; ++guard) {
+        const bool in = MansionAt(birth, inside) == mansion;
+        const bool out = MansionAt(birth, outside) != mansion;
+        if (in && out)
+            return outside;
+        const long move = in ? step : -step;  // still inside: further out; else back in
+        inside += move;
+        outside += move;
+    }
+    return outside;
+}
+
+}  // namespace
+
 MansionPassage FindMansionPassage(const ChartRecord& birth)
 {
-    constexpr long Step = 120;      // minutes: far less than the shortest stay in a mansion
-    constexpr long Farthest = 3 * 1440;  // no stay is longer
     MansionPassage passage;
     passage.mansion = MansionAt(birth, 0);
 
-    long inside = 0, outside = -Step;
-    while (outside > -Farthest && MansionAt(birth, outside) == passage.mansion) {
-        inside = outside;
-        outside -= Step;
-    }
-    const long before = Boundary(birth, passage.mansion, inside, outside);
-    passage.entered = LocalMinuteShifted(BirthMinute(birth), before + 1);
-    passage.previousMansion = MansionAt(birth, before);
-
-    inside = 0;
-    outside = Step;
-    while (outside < Farthest && MansionAt(birth, outside) == passage.mansion) {
-        inside = outside;
-        outside += Step;
-    }
-    const long after = Boundary(birth, passage.mansion, inside, outside);
-    passage.left = LocalMinuteShifted(BirthMinute(birth), after);
-    passage.nextMansion = MansionAt(birth, after);
-
-    const long sinceMidnight = 60L * birth.BirthHour + birth.BirthMinute;
-    passage.dayStartLongitude = ChartAt(birth, -sinceMidnight).MoonLongitude;
-    passage.dayEndLongitude = ChartAt(birth, 1440 - sinceMidnight).MoonLongitude;
-
+    // The sidereal longitude at a real number of minutes from the birth, by the
+    // engine's own series; its speed (degrees a minute) from a span of an hour.
     ChartRecord converted = birth;
     ConvertChartInputs(converted);
+    auto longitude = [&](double minutes) {
+        const double T = converted.JulianCenturies + minutes / (1440.0 * 36525.0);
+        return ToSidereal(MoonTropicalLongitude(T), SiderealOffsetAt(T));
+    };
+    auto towards = [](double from, double to) { return std::fmod(to - from + 540.0, 360.0) - 180.0; };
+    const double now = longitude(0);
+    const double speed = towards(longitude(-30), longitude(30)) / 60.0;
+
+    // Newton's method on each boundary: the longitude is smooth and nearly
+    // linear over a day, so two or three steps come within a second of time.
+    auto reach = [&](double target, double start) {
+        double t = start;
+        for (int i = 0; i < 3; ++i)
+            t += towards(longitude(t), target) / speed;
+        return t;
+    };
+    const double enter = reach(MansionStart(passage.mansion), towards(MansionStart(passage.mansion), now) * -1.0 / speed);
+    const double leave = reach(MansionStart(passage.mansion + 1), towards(now, MansionStart(passage.mansion + 1)) / speed);
+
+    const long before = ExactBoundary(birth, passage.mansion, enter, true);
+    passage.entered = LocalMinuteShifted(BirthMinute(birth), before + 1);
+    passage.previousMansion = passage.mansion == 1 ? 28 : passage.mansion - 1;  // the Moon never turns back
+    const long after = ExactBoundary(birth, passage.mansion, leave, false);
+    passage.left = LocalMinuteShifted(BirthMinute(birth), after);
+    passage.nextMansion = passage.mansion % 28 + 1;
+
+    const long sinceMidnight = 60L * birth.BirthHour + birth.BirthMinute;
+    passage.dayStartLongitude = longitude(-sinceMidnight);
+    passage.dayEndLongitude = longitude(1440 - sinceMidnight);
     passage.zoneOffsetMinutes = static_cast<int>(std::lround((converted.LocalHours - converted.UniversalHours) * 60.0));
     return passage;
 }

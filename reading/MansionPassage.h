@@ -30,11 +30,12 @@ struct MansionPassage {
 
 // FindMansionPassage — the passage through the mansion a birth's Moon is in
 // Inputs:  birth  the fourteen inputs of a reading (its working values are not used)
-// Notes:   1) Each moment is computed exactly as a reading: the birth data with
-//             the clock time moved, the same engine, the same choice of mansion.
-//          2) Steps of two hours out from the birth until the mansion changes
-//             (the Moon needs some 20 to 30 hours for one), then bisection
-//             to the minute: about 25 readings in all.
+// Notes:   1) Each boundary minute is checked exactly as a reading: the birth
+//             data with the clock time moved, the same engine, the same choice
+//             of mansion; the minutes on both sides of it are computed.
+//          2) Where to look comes from Newton's method on the engine's
+//             longitude between whole minutes (smooth, near 13° a day): some
+//             twenty evaluations in all instead of a search hour by hour.
 //          3) Local times carry the birth's zone and summer time throughout, as
 //             the birth data give them.
 MansionPassage FindMansionPassage(const ChartRecord& birth);

@@ -66,6 +66,34 @@ TEST(MansionPassageTest, BracketsTheBirthByTheNeighbouringMansions)
     }
 }
 
+// Against a plain search over whole minutes (hourly steps out from the birth,
+// then bisection), for births spread over the years, zones and hemispheres.
+TEST(MansionPassageTest, AgreesWithAPlainSearch)
+{
+    auto plain = [](const ChartRecord& chart, const LocalMinute& birth, int mansion, int direction) {
+        long inside = 0, outside = direction * 60;
+        while (MansionAtMinute(chart, LocalMinuteShifted(birth, outside)) == mansion) {
+            inside = outside;
+            outside += direction * 60;
+        }
+        while (std::labs(outside - inside) > 1) {
+            const long middle = inside + (outside - inside) / 2;
+            (MansionAtMinute(chart, LocalMinuteShifted(birth, middle)) == mansion ? inside : outside) = middle;
+        }
+        return LocalMinuteShifted(birth, direction < 0 ? inside : outside);
+    };
+    for (int i = 0; i < 300; ++i) {
+        const int n = i * 7919;
+        const ChartRecord chart = MakeChart(1901 + n % 150, 1 + n % 12, 1 + n % 28, n % 24, n % 60, n % 180, n % 60,
+                                            n % 2 ? 'E' : 'W', n % 13, n % 3 ? 0 : 30, n % 5 == 0);
+        const LocalMinute birth{chart.BirthYear, chart.BirthMonth, chart.BirthDay, chart.BirthHour, chart.BirthMinute};
+        const MansionPassage p = FindMansionPassage(chart);
+        const LocalMinute entered = plain(chart, birth, p.mansion, -1), left = plain(chart, birth, p.mansion, 1);
+        EXPECT_EQ(IsoLocalTime(p.entered, 0), IsoLocalTime(entered, 0)) << i;
+        EXPECT_EQ(IsoLocalTime(p.left, 0), IsoLocalTime(left, 0)) << i;
+    }
+}
+
 TEST(MansionPassageTest, YearBoundaryAndZoneInTheTimes)
 {
     const MansionPassage leaving = FindMansionPassage(MakeChart(2000, 12, 31, 22, 0, 0, 0, 'W', 0, 0));
