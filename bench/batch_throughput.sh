@@ -24,7 +24,7 @@ generate() {  # generate <rows> > file: births spread over every field's range
 printf '%-10s %12s %14s %12s\n' rows seconds rows/second max_rss_kB
 for rows in ${rows_list[@]}; do
     generate "$rows" >"$work/in.csv"
-    /usr/bin/time -f '%e %M' -o "$work/time" "$tool" --batch "$work/in.csv" >"$work/out.csv" 2>"$work/err" || true
+    /usr/bin/time -f '%e %M' -o "$work/time" "$tool" --batch "$work/in.csv" ${BATCH_OPTIONS:-} >"$work/out.csv" 2>"$work/err" || true
     read -r seconds rss <"$work/time"
     lines=$(($(wc -l <"$work/out.csv") - 1))
     [ "$lines" -eq "$rows" ] || { echo "expected $rows rows, got $lines" >&2; exit 1; }

@@ -18,6 +18,7 @@ struct ReadingCommand {
     std::string placeQuery;               // Places
     std::string path;                 // Open, Batch ("-" is standard input)
     bool json = false;
+    bool passage = true;  // --no-passage: leave the Moon's passage out (faster batches)
 };
 
 struct CommandLineParse {

@@ -86,7 +86,8 @@ int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& er
     BirthParse birth = command.place ? place.birth : ParseBirth(command.birth);
     if (!birth.ok)
         return Refuse(err, birth.error);
-    const MansionPassage passage = FindMansionPassage(birth.chart);
+    const std::optional<MansionPassage> passage =
+        command.passage ? std::optional<MansionPassage>(FindMansionPassage(birth.chart)) : std::nullopt;
     const MansionReading reading = ReadingForChart(birth.chart);
     if (command.picturePath) {
         if (const int status = WritePicture(*command.picturePath, reading, command.name, birth.chart, passage, err))
@@ -102,7 +103,7 @@ int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& er
             return ToolOutputFailed;
         }
     }
-    WriteReading(out, reading, command.name, command.json, command.place ? &place : nullptr, &passage);
+    WriteReading(out, reading, command.name, command.json, command.place ? &place : nullptr, passage ? &*passage : nullptr);
     return Finish(ToolSuccess, out, err);
 }
 
@@ -155,12 +156,12 @@ public:
     bool written() const { return static_cast<bool>(out_); }
     std::size_t rows() const { return rows_; }
 
-    void Reading(std::size_t line, const std::string& name, const MansionReading& reading, const MansionPassage& passage,
+    void Reading(std::size_t line, const std::string& name, const MansionReading& reading, const MansionPassage* passage,
                  std::string_view place = {})
     {
         row_.clear();
         if (json_) {
-            row_ = ReadingJson(reading, name, line, place, &passage);
+            row_ = ReadingJson(reading, name, line, place, passage);
         } else {
             AppendCsvField(row_, name);
             row_ += ',';
@@ -170,10 +171,14 @@ public:
             row_ += ',';
             AppendCsvField(row_, reading.texts[LunarMansionName]);
             row_ += ',';
-            row_ += IsoLocalTime(passage.entered, passage.zoneOffsetMinutes);
-            row_ += ',';
-            row_ += IsoLocalTime(passage.left, passage.zoneOffsetMinutes);
-            row_ += ',';
+            if (passage) {
+                row_ += IsoLocalTime(passage->entered, passage->zoneOffsetMinutes);
+                row_ += ',';
+                row_ += IsoLocalTime(passage->left, passage->zoneOffsetMinutes);
+                row_ += ',';
+            } else {
+                row_ += ",,";
+            }
         }
         Write();
     }
@@ -247,6 +252,15 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
         }
     } closeOnReturn{fd};
 
+    // The passage of a row's birth, unless it was left out.
+    MansionPassage passage;
+    auto Passage = [&](const ChartRecord& chart) -> const MansionPassage* {
+        if (!command.passage)
+            return nullptr;
+        passage = FindMansionPassage(chart);
+        return &passage;
+    };
+
     CsvReader reader(*in);
     std::vector<std::string> fields;
     std::size_t line = 0;
@@ -306,7 +320,7 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
             if (!place.ok)
                 run.Failure(line, name, place.error);
             else
-                run.Reading(line, name, ReadingForChart(place.birth.chart), FindMansionPassage(place.birth.chart), place.json);
+                run.Reading(line, name, ReadingForChart(place.birth.chart), Passage(place.birth.chart), place.json);
             continue;
         }
         if (fields[6] != "0" && fields[6] != "1") {
@@ -318,7 +332,7 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
             run.Failure(line, name, birth.error);
             continue;
         }
-        run.Reading(line, name, ReadingForChart(birth.chart), FindMansionPassage(birth.chart));
+        run.Reading(line, name, ReadingForChart(birth.chart), Passage(birth.chart));
     }
     return Finish(run.failed() ? ToolSomeRowsFailed : ToolSuccess, out, err);
 }

@@ -512,6 +512,10 @@ TEST_F(ReadingToolFileTest, PicturesAndThePassage)
     EXPECT_NE(summer.out.find("\nEntered this mansion: 1999-12-31T23:53+01:00\nLeft this mansion: 2000-01-02T01:32+01:00\n"),
               std::string::npos);
     EXPECT_EQ(Tool({"--open", saved, "--json"}).out.find("passage"), std::string::npos);  // a file has none
+    const ToolRun quick = Tool({"--batch", "-", "--no-passage"},
+                               "name,date,time,longitude,latitude,zone,dst\nA,2000-01-01,12:00,0:00W,51:28N,0:00,0\n");
+    EXPECT_EQ(quick.out, "name,position,mansion,lunar_mansion_name,entered,left,error\n"
+                         "A,\"19\xC2\xB0 27' 45\"\" Lib\",16,Azubene or Ahubene,,,\n");
 }
 
 }  // namespace
