@@ -13,9 +13,6 @@
 
 namespace {
 
-const char* const MonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
-                                  "July",    "August",   "September", "October", "November", "December"};
-
 QString Utf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -43,17 +40,14 @@ QFont Font(const QPainter& painter, qreal size, bool bold = false)
 
 QString BirthDataText(const ChartRecord& c)
 {
-    const QString month = c.BirthMonth >= 1 && c.BirthMonth <= 12 ? QString::fromLatin1(MonthNames[c.BirthMonth - 1])
-                                                                  : QStringLiteral("?");
+    const QString day = QString::fromStdString(DayText({c.BirthYear, c.BirthMonth, c.BirthDay, 0, 0}));
     QString zone = QStringLiteral("%1:%2").arg(c.ZoneHours).arg(c.ZoneMinutes, 2, 10, QLatin1Char('0'));
     if (c.ZoneAhead != 0)
         zone += c.ZoneAhead < 0 ? QStringLiteral(" ahead of universal time") : QStringLiteral(" behind universal time");
     if (c.IsDaylightSaving != 0)
         zone += QStringLiteral(", summer time");
-    return QStringLiteral("Born on %1 %2 %3 at %4:%5, %6\u00B0%7\u2032%8 %9\u00B0%10\u2032%11, time zone %12")
-        .arg(c.BirthDay)
-        .arg(month)
-        .arg(c.BirthYear)
+    return QStringLiteral("Born on %1 at %2:%3, %4\u00B0%5\u2032%6 %7\u00B0%8\u2032%9, time zone %10")
+        .arg(day)
         .arg(c.BirthHour, 2, 10, QLatin1Char('0'))
         .arg(c.BirthMinute, 2, 10, QLatin1Char('0'))
         .arg(c.LongitudeDegrees)
