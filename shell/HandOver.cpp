@@ -133,8 +133,10 @@ void HandOverServer::Serve(int connection)
         const bool open = request.startsWith(Open) && request.size() > Open.size();
         // Answer first, then act: the reading may bring up a message box that
         // waits for the user, and the second start must not wait for it.
-        if (raise || open)
-            (void)!::write(connection, Ok.constData(), static_cast<std::size_t>(Ok.size()));
+        if (raise || open) {
+            // A lost answer only makes the second start say it is running: nothing to do about it here.
+            [[maybe_unused]] const ssize_t answered = ::write(connection, Ok.constData(), static_cast<std::size_t>(Ok.size()));
+        }
         ::close(connection);
         if (!raise && !open)
             return;  // not one of ours
