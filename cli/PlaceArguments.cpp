@@ -1,21 +1,12 @@
 #include "cli/PlaceArguments.h"
 
 #include "cli/ReadingOutput.h"
+#include "reading/MansionPassage.h"
 #include "places/PlaceFill.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
-
-// An ISO 8601 offset, "+05:45", "-04:00", "+00:00".
-std::string IsoOffset(int seconds)
-{
-    const int minutes = std::abs(seconds) / 60;
-    char text[16];
-    std::snprintf(text, sizeof text, "%c%02d:%02d", seconds < 0 ? '-' : '+', minutes / 60, minutes % 60);
-    return text;
-}
 
 std::string Utf8(const QString& text)
 {
@@ -74,7 +65,7 @@ PlaceBirth ResolvePlaceBirth(const std::string& place, const std::string& date, 
     std::snprintf(longitude, sizeof longitude, "%d:%02d%c", fill.longitudeDegrees, fill.longitudeMinutes, fill.east ? 'E' : 'W');
     std::snprintf(latitude, sizeof latitude, "%d:%02d%c", fill.latitudeDegrees, fill.latitudeMinutes, fill.north ? 'N' : 'S');
     const int zone = fill.dst ? fill.zoneAt.offsetSeconds - 3600 : fill.zoneAt.offsetSeconds;
-    result.birth = ParseBirth({date, time, longitude, latitude, zone == 0 ? "0:00" : IsoOffset(zone), fill.dst});
+    result.birth = ParseBirth({date, time, longitude, latitude, zone == 0 ? "0:00" : IsoZoneOffset(zone / 60), fill.dst});
     if (!result.birth.ok) {
         result.error = result.birth.error;
         return result;
@@ -82,7 +73,7 @@ PlaceBirth ResolvePlaceBirth(const std::string& place, const std::string& date, 
     result.ok = true;
     result.text = "Place: " + PlaceName(best) + " (" + Utf8(AngleText(best.latitude, true)) + " " +
                   Utf8(AngleText(best.longitude, false)) + ")\nTime zone: " + Utf8(fill.description) + "\n";
-    result.json = "{" + PlaceJsonFields(best) + ",\"offset\":" + JsonString(IsoOffset(fill.zoneAt.offsetSeconds)) +
+    result.json = "{" + PlaceJsonFields(best) + ",\"offset\":" + JsonString(IsoZoneOffset(fill.zoneAt.offsetSeconds / 60)) +
                   ",\"summerTime\":" + (fill.zoneAt.daylightSeconds != 0 ? "true" : "false") +
                   ",\"localTime\":\"" + LocalTimeName(fill.zoneAt.localTime) + "\",\"used\":" +
                   JsonString(Utf8(fill.description)) + "}";

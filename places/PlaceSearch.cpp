@@ -127,26 +127,34 @@ QList<Place> FindPlaces(const QString& city, const QString& state, const QString
     const QString key = SearchKey(name);
     if (key.isEmpty())
         return {};
-    QList<Place> places;
-    for (const IndexEntry& entry : Index())
-        if (StartsAWord(entry.key, key))
-            places << entry.place;
-
+    // Each match ranked once: matching state and country, an exact name, population.
     const QString typedState = state.trimmed(), typedCountry = country.trimmed();
-    auto rank = [&](const Place& p) {
+    struct Match {
+        int rank;
+        bool exact;
+        const Place* place;
+    };
+    std::vector<Match> matches;
+    for (const IndexEntry& entry : Index()) {
+        if (!StartsAWord(entry.key, key))
+            continue;
+        const Place& p = entry.place;
         const bool countryMatches = Matches(typedCountry, p.country) ||
                                     (!typedCountry.isEmpty() && typedCountry.compare(p.countryCode, Qt::CaseInsensitive) == 0);
-        return int(Matches(typedState, p.state)) + int(countryMatches);
-    };
-    std::stable_sort(places.begin(), places.end(), [&](const Place& a, const Place& b) {
-        const int ra = rank(a), rb = rank(b);
-        if (ra != rb)
-            return ra > rb;
-        const bool ea = a.name.compare(name, Qt::CaseInsensitive) == 0, eb = b.name.compare(name, Qt::CaseInsensitive) == 0;
-        if (ea != eb)
-            return ea;
-        return a.population > b.population;
+        matches.push_back({int(Matches(typedState, p.state)) + int(countryMatches),
+                           p.name.compare(name, Qt::CaseInsensitive) == 0, &p});
+    }
+    std::stable_sort(matches.begin(), matches.end(), [](const Match& a, const Match& b) {
+        if (a.rank != b.rank)
+            return a.rank > b.rank;
+        if (a.exact != b.exact)
+            return a.exact;
+        return a.place->population > b.place->population;
     });
+    QList<Place> places;
+    places.reserve(static_cast<qsizetype>(matches.size()));
+    for (const Match& m : matches)
+        places << *m.place;
     return places;
 }
 

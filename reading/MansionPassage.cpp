@@ -142,16 +142,17 @@ MansionPassage FindMansionPassage(const ChartRecord& birth)
     const double now = longitude(0);
     const double speed = towards(longitude(-30), longitude(30)) / 60.0;
 
-    // Newton's method on each boundary: the longitude is smooth and nearly
-    // linear over a day, so two or three steps come within a second of time.
-    auto reach = [&](double target, double start) {
-        double t = start;
+    // Newton's method on each boundary, from the birth: the longitude is
+    // smooth and nearly linear over a day, so a few steps come within a
+    // second of time.
+    auto reach = [&](double target) {
+        double t = towards(now, target) / speed;
         for (int i = 0; i < 3; ++i)
             t += towards(longitude(t), target) / speed;
         return t;
     };
-    const double enter = reach(MansionStart(passage.mansion), towards(MansionStart(passage.mansion), now) * -1.0 / speed);
-    const double leave = reach(MansionStart(passage.mansion + 1), towards(now, MansionStart(passage.mansion + 1)) / speed);
+    const double enter = reach(MansionStart(passage.mansion));
+    const double leave = reach(MansionStart(passage.mansion + 1));
 
     const long before = ExactBoundary(birth, passage.mansion, enter, true);
     passage.entered = LocalMinuteShifted(BirthMinute(birth), before + 1);
@@ -167,13 +168,19 @@ MansionPassage FindMansionPassage(const ChartRecord& birth)
     return passage;
 }
 
-std::string IsoLocalTime(const LocalMinute& t, int zoneOffsetMinutes)
+std::string IsoZoneOffset(int zoneOffsetMinutes)
 {
     const int offset = std::abs(zoneOffsetMinutes);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d%c%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
-                  zoneOffsetMinutes < 0 ? '-' : '+', offset / 60, offset % 60);
+    char text[16];
+    std::snprintf(text, sizeof text, "%c%02d:%02d", zoneOffsetMinutes < 0 ? '-' : '+', offset / 60, offset % 60);
     return text;
+}
+
+std::string IsoLocalTime(const LocalMinute& t, int zoneOffsetMinutes)
+{
+    char text[24];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d", t.year, t.month, t.day, t.hour, t.minute);
+    return text + IsoZoneOffset(zoneOffsetMinutes);
 }
 
 std::string DayText(const LocalMinute& t)

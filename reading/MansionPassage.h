@@ -47,6 +47,9 @@ LocalMinute LocalMinuteShifted(const LocalMinute& start, long minutes);
 // "1987-03-21T06:12+02:00": ISO 8601 with the zone's offset.
 std::string IsoLocalTime(const LocalMinute& time, int zoneOffsetMinutes);
 
+// "+05:45", "-04:00", "+00:00": an offset from universal time as ISO 8601 writes it.
+std::string IsoZoneOffset(int zoneOffsetMinutes);
+
 // "21 March 1987"
 std::string DayText(const LocalMinute& time);
 

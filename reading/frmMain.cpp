@@ -35,8 +35,6 @@
 
 #include <algorithm>
 
-#include <filesystem>
-
 namespace {
 
 struct CheckMessage {
@@ -58,27 +56,16 @@ constexpr CheckMessage CheckMessages[] = {
     {BirthFormCheck::ZoneSignsDisagree, "Please Enter Hour and Minute of Time Zone With The Same Sign", Messages::Icon::Error},
 };
 
-// A box that holds no number after a paste, or a number too large to keep:
-// named in the words of the checks above.
-const char* NumberMessage(NumberBox box, bool outOfRange)
+// What each numeric box holds, in the words of the checks above.
+const char* NumberBoxName(NumberBox box)
 {
-    if (outOfRange) {
-        switch (box) {
-        case NumberBox::LongitudeDegrees: return "Please Enter A Number From 0 To 32767 For Degree of Longitude";
-        case NumberBox::LongitudeMinutes: return "Please Enter A Number From 0 To 32767 For Minute of Longitude";
-        case NumberBox::LatitudeDegrees: return "Please Enter A Number From 0 To 32767 For Degree of Latitude";
-        case NumberBox::LatitudeMinutes: return "Please Enter A Number From 0 To 32767 For Minute of Latitude";
-        case NumberBox::ZoneHours: return "Please Enter A Number From 0 To 32767 For Hour of Time Zone";
-        case NumberBox::ZoneMinutes: return "Please Enter A Number From 0 To 32767 For Minute of Time Zone";
-        }
-    }
     switch (box) {
-    case NumberBox::LongitudeDegrees: return "Please Enter A Number For Degree of Longitude";
-    case NumberBox::LongitudeMinutes: return "Please Enter A Number For Minute of Longitude";
-    case NumberBox::LatitudeDegrees: return "Please Enter A Number For Degree of Latitude";
-    case NumberBox::LatitudeMinutes: return "Please Enter A Number For Minute of Latitude";
-    case NumberBox::ZoneHours: return "Please Enter A Number For Hour of Time Zone";
-    case NumberBox::ZoneMinutes: return "Please Enter A Number For Minute of Time Zone";
+    case NumberBox::LongitudeDegrees: return "Degree of Longitude";
+    case NumberBox::LongitudeMinutes: return "Minute of Longitude";
+    case NumberBox::LatitudeDegrees: return "Degree of Latitude";
+    case NumberBox::LatitudeMinutes: return "Minute of Latitude";
+    case NumberBox::ZoneHours: return "Hour of Time Zone";
+    case NumberBox::ZoneMinutes: return "Minute of Time Zone";
     }
     return "";
 }
@@ -453,7 +440,12 @@ void frmMain::cmdCalculate_Click()
     const ChartInputsResult inputs = ChartInputsFromForm(FormValues(), state.chart);
     if (inputs.failed) {
         QLineEdit* boxes[] = {txtLonD, txtLonM, txtLatD, txtLatM, txtZoneHour, txtZoneMinute};
-        Messages::Show(this, tr(NumberMessage(*inputs.failed, inputs.outOfRange)), Messages::Icon::Error);
+        // A box that holds no number after a paste, or a number too large to keep.
+        const QString box = tr(NumberBoxName(*inputs.failed));
+        Messages::Show(this,
+                       inputs.outOfRange ? tr("Please Enter A Number From 0 To 32767 For %1").arg(box)
+                                         : tr("Please Enter A Number For %1").arg(box),
+                       Messages::Icon::Error);
         boxes[static_cast<int>(*inputs.failed)]->setFocus();
         return;
     }
@@ -542,6 +534,7 @@ void frmMain::cmdBrowser_Click()
 
 void frmMain::UsePlace(const Place& place)
 {
+    followedZone_.clear();  // the hemisphere set below must not follow an earlier place
     PlaceFill fill;
     FillCoordinates(place, fill);
     txtLonD->setText(QString::number(fill.longitudeDegrees));

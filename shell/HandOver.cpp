@@ -1,7 +1,5 @@
 #include "shell/HandOver.h"
 
-#include "shell/SingleInstance.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -190,9 +188,8 @@ bool HandToRunningCopy(const QString& socketPath, const QString& readingFile, in
 #endif
 }
 
-QString HandOverSocketPath()
+QString HandOverSocketIn(const QString& folder)
 {
-    const QString folder = ProgramRuntimeFolder();
     return folder.isEmpty() ? QString()
                             : QDir(folder).filePath(QCoreApplication::applicationName() + QStringLiteral(".socket"));
 }

@@ -44,5 +44,5 @@ private:
 // Returns: whether the running copy took it (false: no answer within the time)
 bool HandToRunningCopy(const QString& socketPath, const QString& readingFile, int timeoutMs = 5000);
 
-// The socket beside the lock, in the private runtime folder ("" when there is none).
-QString HandOverSocketPath();
+// The socket beside the lock, in the private runtime folder `folder` ("" when there is none).
+QString HandOverSocketIn(const QString& folder);

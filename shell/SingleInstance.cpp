@@ -88,8 +88,7 @@ QString ProgramRuntimeFolder()
     return PrivateFolder(candidates);
 }
 
-QString DefaultLockPath()
+QString LockPathIn(const QString& folder)
 {
-    const QString folder = ProgramRuntimeFolder();
     return folder.isEmpty() ? QString() : QDir(folder).filePath(QCoreApplication::applicationName() + QStringLiteral(".lock"));
 }

@@ -41,5 +41,5 @@ QString PrivateFolder(const QStringList& candidates);
 // else one under the temporary folder, whichever is the user's alone first.
 QString ProgramRuntimeFolder();
 
-// The lock file in that folder ("" when there is none).
-QString DefaultLockPath();
+// The lock file in the runtime folder `folder` ("" when there is none).
+QString LockPathIn(const QString& folder);

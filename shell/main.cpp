@@ -42,11 +42,13 @@ int main(int argc, char** argv)
     // comes to the front.
     const QStringList files = arguments.positionalArguments();
     const QString reading = files.isEmpty() ? QString() : QFileInfo(files.constFirst()).absoluteFilePath();
-    SingleInstance instance(DefaultLockPath());
+    const QString runtime = ProgramRuntimeFolder();
+    const QString handOverSocket = HandOverSocketIn(runtime);
+    SingleInstance instance(LockPathIn(runtime));
     if (instance.IsAnotherRunning()) {
-        if (reading.isEmpty() || !HandToRunningCopy(HandOverSocketPath(), reading)) {
+        if (reading.isEmpty() || !HandToRunningCopy(handOverSocket, reading)) {
             Messages::Show(nullptr, QObject::tr("Application is already running"), Messages::Icon::Information);
-            HandToRunningCopy(HandOverSocketPath(), QString());
+            HandToRunningCopy(handOverSocket, QString());
         }
         return 0;
     }
@@ -61,7 +63,7 @@ int main(int argc, char** argv)
     QObject::connect(&handOver, &HandOverServer::raiseRequested, [&turns] { turns.RaiseCurrentWindow(); });
     QObject::connect(&handOver, &HandOverServer::readingFileReceived,
                      [&turns](const QString& path) { turns.OpenReadingFile(path); });
-    handOver.Listen(HandOverSocketPath());
+    handOver.Listen(handOverSocket);
     QPointer<frmMain> main = turns.CreateMainWindow();
     main->ChoosePromotionLabel(static_cast<int>(QRandomGenerator::global()->bounded(1, 7)));
     // A reading named on the command line (a double-click on a .qmz file) is
