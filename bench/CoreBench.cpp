@@ -1,11 +1,11 @@
 // Core speed: one reading against the floor of the 27 sines it needs.
-#include "engine/MoonLongitude.h"
-#include "engine/modEphemeris.h"
-#include "engine/SignPosition.h"
-#include "mansions/modArabicLunarMansionInformation.h"
-#include "reading/MansionChoice.h"
-#include "reading/MansionPassage.h"
-#include "reading/MansionReading.h"
+#include "core/MoonLongitude.h"
+#include "core/modEphemeris.h"
+#include "core/SignPosition.h"
+#include "core/modArabicLunarMansionInformation.h"
+#include "core/MansionChoice.h"
+#include "core/MansionPassage.h"
+#include "core/MansionReading.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Reading latency: from the click on "Get My Arabic Lunar Mansion" to the
 // result window exposed on screen, over many readings, in the real windows.
 // Prints the median, the 90th percentile and the slowest, in milliseconds.
-#include "reading/ReadingState.h"
-#include "reading/frmMain.h"
+#include "core/ReadingState.h"
+#include "windows/frmMain.h"
 #include "shell/WindowTurns.h"
 
 #include <QAction>

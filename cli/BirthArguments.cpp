@@ -1,6 +1,6 @@
 #include "cli/BirthArguments.h"
 
-#include "engine/JulianDay.h"
+#include "core/JulianDay.h"
 
 #include <cctype>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/ChartRecord.h"
+#include "core/ChartRecord.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "cli/CsvReader.h"
 
-#include "cli/Utf8Text.h"
+#include "base/Utf8Text.h"
 
 #include <algorithm>
 #include <exception>

@@ -1,7 +1,7 @@
 #include "cli/PictureOutput.h"
 
-#include "mansions/CompanionModules.h"
-#include "mansions/PictureModule.h"
+#include "pictures/CompanionModules.h"
+#include "pictures/PictureModule.h"
 
 std::string WriteReadingPicture(const std::string& path, const MansionReading& reading, const std::string& name,
                                 const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage)

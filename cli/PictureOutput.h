@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/ChartRecord.h"
-#include "reading/MansionPassage.h"
-#include "reading/MansionReading.h"
+#include "core/ChartRecord.h"
+#include "core/MansionPassage.h"
+#include "core/MansionReading.h"
 
 #include <optional>
 #include <string>

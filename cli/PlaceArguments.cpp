@@ -1,7 +1,7 @@
 #include "cli/PlaceArguments.h"
 
 #include "cli/ReadingOutput.h"
-#include "reading/MansionPassage.h"
+#include "core/MansionPassage.h"
 #include "places/PlaceFill.h"
 
 #include <cstdio>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli/Utf8Text.h"
-#include "reading/MansionPassage.h"
-#include "reading/MansionReading.h"
+#include "base/Utf8Text.h"
+#include "core/MansionPassage.h"
+#include "core/MansionReading.h"
 
 #include <optional>
 #include <ostream>

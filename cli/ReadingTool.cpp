@@ -6,9 +6,9 @@
 #include "cli/PictureOutput.h"
 #include "cli/PlaceArguments.h"
 #include "cli/ReadingOutput.h"
-#include "mansions/ReadingFile.h"
-#include "mansions/ReadingFileAccess.h"
-#include "reading/MansionReading.h"
+#include "core/ReadingFile.h"
+#include "files/ReadingFileAccess.h"
+#include "core/MansionReading.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,8 +1,8 @@
 // The main window's birth data, as any texts: the checks and the conversion
 // never fail badly, and a form they accept always gives a position text.
-#include "engine/modEphemeris.h"
-#include "reading/BirthForm.h"
-#include "reading/MansionChoice.h"
+#include "core/modEphemeris.h"
+#include "core/BirthForm.h"
+#include "core/MansionChoice.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -3,8 +3,8 @@
 //  - an accepted file shows its mansion, and saving it gives a file that opens
 //    to the same text and saves again to the very same bytes;
 //  - a file whose line holds only codes the shift keeps re-saves byte for byte.
-#include "mansions/ReadingFile.h"
-#include "reading/ReadingState.h"
+#include "core/ReadingFile.h"
+#include "core/ReadingState.h"
 
 #include <cstdint>
 #include <cstdlib>

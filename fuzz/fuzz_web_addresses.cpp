@@ -1,7 +1,7 @@
 // The referral and location-lookup addresses, built from any texts: each
 // built address parses back to exactly the values it was built from, and
 // holds no character that could end or split it.
-#include "ui/WebAddresses.h"
+#include "core/WebAddresses.h"
 
 #include <cstdint>
 #include <cstdlib>

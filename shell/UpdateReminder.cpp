@@ -1,8 +1,8 @@
 #include "shell/UpdateReminder.h"
 
-#include "mansions/ReadingTextCodec.h"
+#include "core/ReadingTextCodec.h"
 #include "ui/MessageBox.h"
-#include "shell/UpdateReminderRule.h"
+#include "core/UpdateReminderRule.h"
 #include "ui/WebLinks.h"
 
 #include <QDir>

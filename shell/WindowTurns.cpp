@@ -1,8 +1,8 @@
 #include "shell/WindowTurns.h"
 
-#include "mansions/frmArabicLunarMansionResult.h"
-#include "reading/ReadingState.h"
-#include "reading/frmMain.h"
+#include "windows/frmArabicLunarMansionResult.h"
+#include "core/ReadingState.h"
+#include "windows/frmMain.h"
 #include "shell/frmExit.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "ui/MessageBox.h"
 #include "shell/QuitApplication.h"
-#include "shell/ReferralForm.h"
+#include "core/ReferralForm.h"
 #include "ui/ProgramWidgets.h"
 #include "ui/WebLinks.h"
 

@@ -1,6 +1,6 @@
 // Qamarel: an Arabic lunar mansion reading from birth data.
-#include "reading/ReadingState.h"
-#include "reading/frmMain.h"
+#include "core/ReadingState.h"
+#include "windows/frmMain.h"
 #include "shell/FirstExposeQuit.h"
 #include "shell/HandOver.h"
 #include "ui/MessageBox.h"

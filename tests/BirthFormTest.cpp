@@ -1,4 +1,4 @@
-#include "reading/BirthForm.h"
+#include "core/BirthForm.h"
 
 #include <gtest/gtest.h>
 

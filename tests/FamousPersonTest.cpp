@@ -1,5 +1,5 @@
-#include "mansions/modArabicLunarMansionInformation.h"
-#include "reading/MansionReading.h"
+#include "core/modArabicLunarMansionInformation.h"
+#include "core/MansionReading.h"
 
 #include "ChartFixture.h"
 

@@ -1,4 +1,4 @@
-#include "engine/JulianDay.h"
+#include "core/JulianDay.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "reading/MansionChoice.h"
+#include "core/MansionChoice.h"
 
 #include <gtest/gtest.h>
 

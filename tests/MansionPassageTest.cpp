@@ -1,7 +1,7 @@
-#include "reading/MansionPassage.h"
+#include "core/MansionPassage.h"
 
 #include "ChartFixture.h"
-#include "reading/MansionReading.h"
+#include "core/MansionReading.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "reading/MansionReading.h"
+#include "core/MansionReading.h"
 
 #include "ChartFixture.h"
 

@@ -1,4 +1,4 @@
-#include "engine/MoonLongitude.h"
+#include "core/MoonLongitude.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // the place, its offset that day (from the time-zone database), the form's
 // boxes, and a reading equal to the one typed by hand for the same
 // universal time.
-#include "engine/modEphemeris.h"
+#include "core/modEphemeris.h"
 #include "places/PlaceFill.h"
-#include "reading/BirthForm.h"
+#include "core/BirthForm.h"
 
 #include <gtest/gtest.h>
 

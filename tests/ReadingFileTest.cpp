@@ -1,7 +1,7 @@
-#include "mansions/ReadingFile.h"
-#include "mansions/ReadingFileAccess.h"
+#include "core/ReadingFile.h"
+#include "files/ReadingFileAccess.h"
 
-#include "reading/MansionReading.h"
+#include "core/MansionReading.h"
 
 #include <gtest/gtest.h>
 

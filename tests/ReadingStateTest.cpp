@@ -1,4 +1,4 @@
-#include "reading/ReadingState.h"
+#include "core/ReadingState.h"
 
 #include <gtest/gtest.h>
 

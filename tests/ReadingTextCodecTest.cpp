@@ -1,4 +1,4 @@
-#include "mansions/ReadingTextCodec.h"
+#include "core/ReadingTextCodec.h"
 
 #include <gtest/gtest.h>
 

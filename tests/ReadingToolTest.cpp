@@ -1,8 +1,8 @@
 #include "cli/ReadingTool.h"
 
 #include "cli/CsvReader.h"
-#include "cli/Utf8Text.h"
-#include "mansions/ReadingFile.h"
+#include "base/Utf8Text.h"
+#include "core/ReadingFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/SiderealOffset.h"
+#include "core/SiderealOffset.h"
 
 #include <gtest/gtest.h>
 

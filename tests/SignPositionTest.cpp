@@ -1,4 +1,4 @@
-#include "engine/SignPosition.h"
+#include "core/SignPosition.h"
 
 #include <gtest/gtest.h>
 

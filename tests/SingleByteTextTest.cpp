@@ -1,4 +1,4 @@
-#include "mansions/SingleByteText.h"
+#include "core/SingleByteText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/TimeConversion.h"
+#include "core/TimeConversion.h"
 
 #include "ChartFixture.h"
 

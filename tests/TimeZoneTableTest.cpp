@@ -1,4 +1,4 @@
-#include "timezones/TimeZoneTable.h"
+#include "core/TimeZoneTable.h"
 
 #include <gtest/gtest.h>
 

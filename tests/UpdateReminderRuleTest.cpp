@@ -1,6 +1,6 @@
-#include "shell/UpdateReminderRule.h"
+#include "core/UpdateReminderRule.h"
 
-#include "mansions/ReadingTextCodec.h"
+#include "core/ReadingTextCodec.h"
 
 #include <gtest/gtest.h>
 

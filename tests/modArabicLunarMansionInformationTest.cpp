@@ -1,4 +1,4 @@
-#include "mansions/modArabicLunarMansionInformation.h"
+#include "core/modArabicLunarMansionInformation.h"
 
 #include <gtest/gtest.h>
 

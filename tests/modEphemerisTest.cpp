@@ -1,6 +1,6 @@
-#include "engine/modEphemeris.h"
+#include "core/modEphemeris.h"
 
-#include "reading/MansionChoice.h"
+#include "core/MansionChoice.h"
 
 #include "ChartFixture.h"
 

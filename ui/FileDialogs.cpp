@@ -1,6 +1,6 @@
 #include "ui/FileDialogs.h"
 
-#include "mansions/ReadingFile.h"
+#include "core/ReadingFile.h"
 #include "ui/MessageBox.h"
 
 #include <QCoreApplication>

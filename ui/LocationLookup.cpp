@@ -1,6 +1,6 @@
 #include "ui/LocationLookup.h"
 
-#include "ui/WebAddresses.h"
+#include "core/WebAddresses.h"
 #include "ui/WebLinks.h"
 
 void LocationLookup::FindLocation(const QString& query, const QString& homePage)

@@ -4,10 +4,10 @@
 // what it could not do where that matters, and loses nothing.
 #include "WindowTestSupport.h"
 
-#include "mansions/ReadingFile.h"
-#include "mansions/ReadingFileSave.h"
-#include "reading/ReadingState.h"
-#include "reading/frmMain.h"
+#include "core/ReadingFile.h"
+#include "windows/ReadingFileSave.h"
+#include "core/ReadingState.h"
+#include "windows/frmMain.h"
 #include "ui/FileDialogs.h"
 #include "shell/UpdateReminder.h"
 #include "shell/WindowTurns.h"

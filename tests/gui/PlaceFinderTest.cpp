@@ -3,8 +3,8 @@
 // by hand.
 #include "WindowTestSupport.h"
 
-#include "reading/ReadingState.h"
-#include "reading/frmMain.h"
+#include "core/ReadingState.h"
+#include "windows/frmMain.h"
 #include "shell/WindowTurns.h"
 #include "ui/WebLinks.h"
 

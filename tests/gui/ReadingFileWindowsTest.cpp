@@ -1,9 +1,9 @@
 // Saving a reading from the result window and opening it from the main window.
 #include "WindowTestSupport.h"
 
-#include "mansions/modArabicLunarMansionInformation.h"
-#include "reading/ReadingState.h"
-#include "reading/frmMain.h"
+#include "core/modArabicLunarMansionInformation.h"
+#include "core/ReadingState.h"
+#include "windows/frmMain.h"
 #include "ui/FileDialogs.h"
 #include "shell/WindowTurns.h"
 

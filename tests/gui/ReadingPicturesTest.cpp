@@ -2,13 +2,13 @@
 // page as PDF and through a printer, and the result window's entries for them.
 #include "WindowTestSupport.h"
 
-#include "mansions/MansionWheel.h"
-#include "mansions/frmArabicLunarMansionResult.h"
-#include "mansions/ReadingSheet.h"
-#include "mansions/SheetPrinting.h"
-#include "mansions/frmMansionWheel.h"
-#include "reading/MansionReading.h"
-#include "reading/ReadingState.h"
+#include "pictures/MansionWheel.h"
+#include "windows/frmArabicLunarMansionResult.h"
+#include "pictures/ReadingSheet.h"
+#include "pictures/SheetPrinting.h"
+#include "windows/frmMansionWheel.h"
+#include "core/MansionReading.h"
+#include "core/ReadingState.h"
 #include "shell/WindowTurns.h"
 #include "ui/FileDialogs.h"
 

@@ -2,8 +2,8 @@
 // location lookup and the about box.
 #include "WindowTestSupport.h"
 
-#include "reading/ReadingState.h"
-#include "reading/frmMain.h"
+#include "core/ReadingState.h"
+#include "windows/frmMain.h"
 #include "shell/UpdateReminder.h"
 #include "ui/WebLinks.h"
 #include "shell/WindowTurns.h"

@@ -1,8 +1,8 @@
 // The result window: its ten fields where the layout puts them, in its colours.
 #include "WindowTestSupport.h"
 
-#include "mansions/frmArabicLunarMansionResult.h"
-#include "reading/ReadingState.h"
+#include "windows/frmArabicLunarMansionResult.h"
+#include "core/ReadingState.h"
 #include "shell/WindowTurns.h"
 
 #include <QAccessible>

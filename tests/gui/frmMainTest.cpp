@@ -1,8 +1,8 @@
 // The main window driven as a person drives it: typing, choosing, clicking.
 #include "WindowTestSupport.h"
 
-#include "reading/ReadingState.h"
-#include "reading/frmMain.h"
+#include "core/ReadingState.h"
+#include "windows/frmMain.h"
 #include "shell/WindowTurns.h"
 
 #include <QAccessible>

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/ChartRecord.h"
+
+#include <string>
+
+// A local clock time to the minute, in the birth's own zone.
+struct LocalMinute {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+    bool SameDay(const LocalMinute& other) const
+    {
+        return year == other.year && month == other.month && day == other.day;
+    }
+};
+
+// The Moon's passage through the mansion of a birth: when it came in and when
+// it went on, as the reading itself computes the mansion, minute by minute.
+struct MansionPassage {
+    int mansion = 0;          // the birth's mansion, 1..28
+    LocalMinute entered;      // the first minute the Moon was in it
+    LocalMinute left;         // the first minute it was in the next one
+    int previousMansion = 0;  // the mansion before `entered`
+    int nextMansion = 0;      // the mansion from `left` on
+    int zoneOffsetMinutes = 0;  // local clock time minus universal time
+    // The Moon's path over the birth day, 00:00 to 24:00 local time: sidereal
+    // longitudes in degrees.
+    double dayStartLongitude = 0;
+    double dayEndLongitude = 0;
+};
+
+// FindMansionPassage — the passage through the mansion a birth's Moon is in
+// Inputs:  birth  the fourteen inputs of a reading (its working values are not used)
+// Notes:   1) Each boundary minute is checked exactly as a reading: the birth
+//             data with the clock time moved, the same engine, the same choice
+//             of mansion; the minutes on both sides of it are computed.
+//          2) Where to look comes from Newton's method on the engine's
+//             longitude between whole minutes (smooth, near 13° a day): some
+//             twenty evaluations in all instead of a search hour by hour.
+//          3) Local times carry the birth's zone and summer time throughout, as
+//             the birth data give them.
+MansionPassage FindMansionPassage(const ChartRecord& birth);
+
+// LocalMinuteShifted — a local clock time `minutes` later (or earlier), across
+// days, months and years of the Gregorian calendar.
+LocalMinute LocalMinuteShifted(const LocalMinute& start, long minutes);
+
+// "1987-03-21T06:12+02:00": ISO 8601 with the zone's offset.
+std::string IsoLocalTime(const LocalMinute& time, int zoneOffsetMinutes);
+
+// "+05:45", "-04:00", "+00:00": an offset from universal time as ISO 8601 writes it.
+std::string IsoZoneOffset(int zoneOffsetMinutes);
+
+// "21 March 1987"
+std::string DayText(const LocalMinute& time);
+
+// The passage in words for the birth day: "The Moon was in this mansion all
+// day on 21 March 1987", or the clock time of each change on that day with the
+// mansion before or after it.
+std::string DescribePassage(const MansionPassage& passage, const LocalMinute& birth);

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "mansions/ReadingSheet.h"
-
-class QPrinter;
-
-// PrintReadingSheet — the reading's page, black on white, on the printer's
-// paper (A4, Letter...). False when the printer could not be written.
-bool PrintReadingSheet(QPrinter& printer, const ReadingSheet& sheet);

@@ -1,0 +1,53 @@
+// The reading tool's pictures, a module loaded when --picture asks for one:
+// it brings Qt GUI, which no other run of the tool needs.
+#include "pictures/PictureModule.h"
+
+#include "files/ReadingFileAccess.h"
+#include "pictures/ReadingSheet.h"
+
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+bool EndsWith(std::string text, const std::string& ending)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+}
+
+// Text needs Qt's font database, which needs a GUI application: one is made
+// on the offscreen platform the first time a picture is drawn.
+void EnsureGuiApplication()
+{
+    if (QCoreApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "qamarel-reading";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication application(argc, argv);
+}
+
+}  // namespace
+
+extern "C" Q_DECL_EXPORT void QamarelWriteReadingPicture(const PictureRequest& request, std::string& problem)
+{
+    const bool png = EndsWith(request.path, ".png"), pdf = EndsWith(request.path, ".pdf");
+    if (!png && !pdf) {
+        problem = "the name must end in .png (the wheel) or .pdf (the reading)";
+        return;
+    }
+    EnsureGuiApplication();
+    const MansionReading& reading = request.reading;
+    const ReadingSheet sheet = SheetForReading(reading.position, reading.texts, request.name, request.birth, request.passage);
+    const QByteArray bytes = png ? WheelPng(sheet.wheel) : ReadingPdf(sheet);
+    if (bytes.isEmpty()) {
+        problem = "the picture could not be drawn";
+        return;
+    }
+    problem = WriteFileAtomically(request.path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}

@@ -1,0 +1,178 @@
+#include "pictures/ReadingSheet.h"
+
+#include "core/MansionChoice.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <cstdlib>
+
+namespace {
+
+QString Utf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// Draws wrapped text at `top` within `width`; returns the height used.
+qreal Paragraph(QPainter& painter, qreal left, qreal top, qreal width, const QString& text, int flags = 0)
+{
+    const QRectF area(left, top, width, 10000);
+    QRectF used;
+    painter.drawText(area, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop | flags, text, &used);
+    return used.height();
+}
+
+QFont Font(const QPainter& painter, qreal size, bool bold = false)
+{
+    QFont font = painter.font();
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana")});
+    font.setPixelSize(qRound(size));
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace
+
+QString BirthDataText(const ChartRecord& c)
+{
+    const QString day = QString::fromStdString(DayText({c.BirthYear, c.BirthMonth, c.BirthDay, 0, 0}));
+    QString zone = QStringLiteral("%1:%2").arg(c.ZoneHours).arg(c.ZoneMinutes, 2, 10, QLatin1Char('0'));
+    if (c.ZoneAhead != 0)
+        zone += c.ZoneAhead < 0 ? QStringLiteral(" ahead of universal time") : QStringLiteral(" behind universal time");
+    if (c.IsDaylightSaving != 0)
+        zone += QStringLiteral(", summer time");
+    return QStringLiteral("Born on %1 at %2:%3, %4\u00B0%5\u2032%6 %7\u00B0%8\u2032%9, time zone %10")
+        .arg(day)
+        .arg(c.BirthHour, 2, 10, QLatin1Char('0'))
+        .arg(c.BirthMinute, 2, 10, QLatin1Char('0'))
+        .arg(c.LongitudeDegrees)
+        .arg(c.LongitudeMinutes, 2, 10, QLatin1Char('0'))
+        .arg(c.IsEast != 0 ? QLatin1Char('E') : QLatin1Char('W'))
+        .arg(c.LatitudeDegrees)
+        .arg(c.LatitudeMinutes, 2, 10, QLatin1Char('0'))
+        .arg(c.IsNorth != 0 ? QLatin1Char('N') : QLatin1Char('S'))
+        .arg(zone);
+}
+
+ReadingSheet SheetForReading(const std::string& position, const MansionRow& texts, const std::string& name,
+                             const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage)
+{
+    ReadingSheet sheet;
+    sheet.name = QString::fromStdString(name);
+    sheet.position = QString::fromStdString(position);
+    MansionSignState state;
+    sheet.mansion = ChooseMansion(position, state).mansion;
+    for (std::size_t i = 0; i < MansionFieldCount; ++i) {
+        sheet.captions << Utf8(MansionFieldCaptions[i]);
+        sheet.texts << Utf8(texts[i]).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    }
+    sheet.wheel.moonLongitude = PositionTextLongitude(position).value_or(0);
+    sheet.wheel.mansion = sheet.mansion;
+    if (birth) {
+        sheet.birth = BirthDataText(*birth);
+        if (passage) {
+            const LocalMinute day{birth->BirthYear, birth->BirthMonth, birth->BirthDay, birth->BirthHour, birth->BirthMinute};
+            sheet.passage = QString::fromStdString(DescribePassage(*passage, day));
+            sheet.wheel.dayFrom = passage->dayStartLongitude;
+            sheet.wheel.dayTo = passage->dayEndLongitude;
+        }
+    }
+    return sheet;
+}
+
+ReadingSheet SheetForReading(const std::string& position, const MansionRecord& texts, const std::string& name,
+                             const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage)
+{
+    MansionRow row;
+    for (std::size_t i = 0; i < MansionFieldCount; ++i)
+        row[i] = texts[i];
+    return SheetForReading(position, row, name, birth, passage);
+}
+
+QString SheetTitle(const ReadingSheet& sheet)
+{
+    return sheet.name.isEmpty() ? QStringLiteral("Arabic Lunar Mansion Reading")
+                                : QStringLiteral("Arabic Lunar Mansion Reading for %1").arg(sheet.name);
+}
+
+void DrawReadingSheet(QPainter& painter, const QRectF& page, const ReadingSheet& sheet)
+{
+    painter.save();
+    painter.fillRect(page, Qt::white);
+    painter.setPen(Qt::black);
+    const qreal margin = 40;
+    const qreal left = page.left() + margin, width = page.width() - 2 * margin;
+    const qreal bottom = page.bottom() - margin;
+
+    // The person and the Moon, then the ten texts, then the wheel in what is left.
+    qreal y = page.top() + margin;
+    painter.setFont(Font(painter, 17, true));
+    y += Paragraph(painter, left, y, width, SheetTitle(sheet)) + 10;
+    painter.setFont(Font(painter, 10));
+    if (!sheet.birth.isEmpty())
+        y += Paragraph(painter, left, y, width, sheet.birth) + 6;
+    painter.setFont(Font(painter, 11, true));
+    y += Paragraph(painter, left, y, width,
+                   QStringLiteral("The Moon at %1, in mansion %2: %3").arg(sheet.position).arg(sheet.mansion).arg(sheet.texts.value(0))) +
+         6;
+    painter.setFont(Font(painter, 10));
+    if (!sheet.passage.isEmpty())
+        y += Paragraph(painter, left, y, width, sheet.passage) + 6;
+
+    y += 10;
+    const qreal captionWidth = 150;
+    for (int i = 0; i < sheet.captions.size(); ++i) {
+        painter.setFont(Font(painter, 9.5, true));
+        const qreal captionHeight = Paragraph(painter, left, y, captionWidth - 8, sheet.captions[i]);
+        painter.setFont(Font(painter, 9.5));
+        const qreal textHeight = Paragraph(painter, left + captionWidth, y, width - captionWidth, sheet.texts.value(i));
+        y += std::max(captionHeight, textHeight) + 5;
+    }
+
+    const qreal side = std::min(width * 0.8, bottom - 14 - (y + 12));
+    if (side > 60)
+        DrawMansionWheel(painter, QRectF(page.center().x() - side / 2, y + 12, side, side), sheet.wheel, WheelColours::Print());
+    painter.setFont(Font(painter, 7.5));
+    Paragraph(painter, left, bottom - 9, width,
+              QStringLiteral("Qamarel v1.15 \u2014 sidereal zodiac; the 28 mansions from 0\u00B0 Aries, 12\u00B051\u203226\u2033 each."));
+    painter.restore();
+}
+
+QByteArray ReadingPdf(const ReadingSheet& sheet)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(SheetTitle(sheet));
+        pdf.setCreator(QStringLiteral("Qamarel 1.15"));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        QPainter painter(&pdf);
+        const QSizeF points = QPageSize(QPageSize::A4).size(QPageSize::Point);
+        painter.setWindow(0, 0, qRound(points.width()), qRound(points.height()));
+        painter.setViewport(0, 0, pdf.width(), pdf.height());
+        DrawReadingSheet(painter, QRectF(QPointF(0, 0), points), sheet);
+    }
+    return bytes;
+}
+
+QByteArray WheelPng(const WheelReading& wheel, int size)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        DrawMansionWheel(painter, QRectF(0, 0, size, size), wheel, WheelColours::Print());
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/ChartRecord.h"
+#include "core/MansionRecord.h"
+#include "pictures/MansionWheel.h"
+#include "core/MansionPassage.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <string>
+
+class QPainter;
+
+// A reading as one page: the name and birth data when there are any, the
+// Moon's position and mansion, the ten texts under their captions, the
+// passage and the wheel.
+struct ReadingSheet {
+    QString name;      // "" when none (a reading opened from a file)
+    QString birth;     // the birth data in words, "" when none
+    QString position;  // the position text
+    int mansion = 0;
+    QStringList captions, texts;  // the ten of each; list items on lines of their own
+    QString passage;   // in words, "" when none
+    WheelReading wheel;
+};
+
+// SheetForReading — the page of a reading
+// Inputs:  birth and passage only for a reading computed from birth data
+ReadingSheet SheetForReading(const std::string& position, const MansionRow& texts, const std::string& name,
+                             const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage);
+ReadingSheet SheetForReading(const std::string& position, const MansionRecord& texts, const std::string& name,
+                             const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage);
+
+// The birth data in words: "Born on 1 January 2000 at 12:00, 0°00′W 51°28′N,
+// time zone 0:00 (direction from the longitude)".
+QString BirthDataText(const ChartRecord& birth);
+
+// DrawReadingSheet — the page, black on white, into `page` (in points, 1/72 inch).
+void DrawReadingSheet(QPainter& painter, const QRectF& page, const ReadingSheet& sheet);
+
+// The title a document of the reading carries.
+QString SheetTitle(const ReadingSheet& sheet);
+
+// ReadingPdf — the page as a PDF document (A4, selectable text, titled)
+QByteArray ReadingPdf(const ReadingSheet& sheet);
+
+// WheelPng — the wheel alone as a PNG picture, `size` pixels square, black on white.
+QByteArray WheelPng(const WheelReading& wheel, int size = 1200);

@@ -1,0 +1,269 @@
+#include "windows/frmArabicLunarMansionResult.h"
+
+#include "windows/ReadingFileSave.h"
+#include "pictures/CompanionModules.h"
+#include "pictures/PictureModule.h"
+#include "files/ReadingFileAccess.h"
+#include "windows/frmMansionWheel.h"
+#include "core/ReadingState.h"
+#include "ui/FileDialogs.h"
+#include "ui/MessageBox.h"
+#include "ui/ProgramWidgets.h"
+#include "ui/WebLinks.h"
+#include "pictures/CompanionModules.h"
+#include "pictures/PictureModule.h"
+#include "files/ReadingFileAccess.h"
+#include "windows/frmMansionWheel.h"
+#include "core/ReadingState.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+const QColor Background(0, 0, 0);
+const QColor CaptionGreen(0, 192, 0);
+const QColor ValueGreen(192, 255, 192);
+const QColor FrameGreen(0, 96, 0);
+
+// Where each of the ten fields stands inside the frame, in twips: caption
+// left and top, value left and top, and for the three boxes their size (a zero
+// width means a one-line value as wide as its text).
+struct FieldPlace {
+    int captionLeft, captionTop, valueLeft, valueTop, boxWidth, boxHeight;
+};
+
+constexpr FieldPlace FieldPlaces[MansionFieldCount] = {
+    {120, 240, 2400, 240, 0, 0},       {120, 531, 2400, 531, 0, 0},
+    {120, 822, 2400, 822, 0, 0},       {120, 1113, 2400, 1113, 0, 0},
+    {120, 1404, 2400, 1404, 0, 0},     {120, 1695, 2400, 1695, 0, 0},
+    {120, 1986, 2400, 1986, 5745, 600}, {120, 2685, 2400, 2685, 0, 0},
+    {120, 3000, 120, 3240, 4005, 1500}, {4200, 3000, 4200, 3240, 4005, 1500},
+};
+
+constexpr int LineHeight = 195;  // twips, captions and one-line values
+
+void Colour(QWidget* widget, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+frmArabicLunarMansionResult::frmArabicLunarMansionResult(const ReadingState& state, QWidget* parent)
+    : QMainWindow(parent), state_(state)
+{
+    SetUpProgramWindow(this, "frmArabicLunarMansionResult");
+    setAttribute(Qt::WA_DeleteOnClose);
+    if (const QScreen* s = screen())
+        scale_ = s->logicalDotsPerInchY() / 96.0;
+    BuildControls();
+    BuildMenus();
+    connect(cmdBack, &QPushButton::clicked, this, &frmArabicLunarMansionResult::cmdBack_Click);
+    connect(mnuBack, &QAction::triggered, this, &frmArabicLunarMansionResult::cmdBack_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmArabicLunarMansionResult::cmdSave_Click);
+    connect(mnuSave, &QAction::triggered, this, &frmArabicLunarMansionResult::cmdSave_Click);
+    connect(mnuWheel, &QAction::triggered, this, &frmArabicLunarMansionResult::mnuWheel_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmArabicLunarMansionResult::mnuPrint_Click);
+    connect(mnuExportPdf, &QAction::triggered, this, &frmArabicLunarMansionResult::mnuExportPdf_Click);
+    connect(Label61, &QLabel::linkActivated, this, &WebLinks::OpenHomePage);
+    connect(Label1, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(1); });
+    connect(lblFullBrand, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(2); });
+}
+
+int frmArabicLunarMansionResult::Twips(int twips) const
+{
+    return qRound(twips / 15.0 * scale_);
+}
+
+void frmArabicLunarMansionResult::BuildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(Twips(8295), Twips(6165));
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, Background);
+    palette.setColor(QPalette::WindowText, CaptionGreen);
+    client->setPalette(palette);
+    setCentralWidget(client);
+
+    auto place = [this](QWidget* w, int left, int top, int width, int height) {
+        w->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
+    };
+
+    Label61 = MakeLinkLabel(tr("Visit us online for more astrology software and readings"),
+                            QStringLiteral("Label61"), client, ValueGreen);
+    Label61->setAlignment(Qt::AlignCenter);
+    place(Label61, 1567, 0, 5160, 390);
+
+    auto* Frame1 = new QGroupBox(tr("Qamarel Result"), client);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    place(Frame1, 0, 480, 8295, 4815);
+    // The frame drawn as a classic one: a green edge whose top runs through the
+    // middle of the title, the title set in from the left on a black ground
+    // that parts the line, and the first row clear below. (The style's own
+    // frame takes its shades from the background, which on black do not show.)
+    const int titleHeight = Frame1->fontMetrics().height();
+    Frame1->setStyleSheet(QStringLiteral("QGroupBox#Frame1 { border: 1px solid %1; margin-top: %2px; }"
+                                         "QGroupBox#Frame1::title { subcontrol-origin: margin; left: %3px;"
+                                         " padding: 0 %4px; color: %5; background-color: %6; }")
+                              .arg(FrameGreen.name())
+                              .arg(titleHeight / 2)
+                              .arg(Twips(120))
+                              .arg(Twips(45))
+                              .arg(CaptionGreen.name(), Background.name()));
+
+    for (std::size_t i = 0; i < MansionFieldCount; ++i) {
+        const FieldPlace& at = FieldPlaces[i];
+        QLabel* caption = new QLabel(QString::fromUtf8(MansionFieldCaptions[i].data(),
+                                                       static_cast<int>(MansionFieldCaptions[i].size())),
+                                     Frame1);
+        caption->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
+        Colour(caption, CaptionGreen);  // the frame's style sheet does not pass the client's colours on
+        caption->move(Twips(at.captionLeft), Twips(at.captionTop));
+        caption->adjustSize();
+        caption->setFixedHeight(Twips(LineHeight));
+
+        QLabel* value = new QLabel(Frame1);
+        value->setObjectName(QStringLiteral("lblResult_%1").arg(i));
+        value->setTextFormat(Qt::PlainText);
+        Colour(value, ValueGreen);
+        if (at.boxWidth > 0) {
+            // A box of fixed size: the text wraps inside it and what does not fit is cut.
+            value->setWordWrap(true);
+            value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            place(value, at.valueLeft, at.valueTop, at.boxWidth, at.boxHeight);
+        } else {
+            value->move(Twips(at.valueLeft), Twips(at.valueTop));
+        }
+        value->setAccessibleName(caption->text());  // a screen reader says what the value is
+        lblCaption[i] = caption;
+        lblResult[i] = value;
+    }
+
+    auto* fraFullBrand = new QWidget(client);
+    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+    place(fraFullBrand, 0, 5295, 6900, 855);
+    Label1 = MakeLinkLabel(tr("Offer Qamarel to your clients under your own name: ask for co-branded copies"),
+                           QStringLiteral("Label1"), fraFullBrand, ValueGreen);
+    lblFullBrand = MakeLinkLabel(tr("Make Qamarel your own: ask for fully branded copies"),
+                                 QStringLiteral("lblFullBrand"), fraFullBrand, ValueGreen);
+    place(Label1, 120, 60, 6660, 360);
+    place(lblFullBrand, 120, 435, 6660, 360);
+
+    cmdSave = new QPushButton(tr("&Save"), client);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    place(cmdSave, 7260, 5350, 975, 375);
+    cmdBack = new QPushButton(tr("&Back"), client);
+    cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    place(cmdBack, 7260, 5775, 975, 375);
+    setTabOrder(cmdSave, cmdBack);
+    // A window of fixed size: the client area is laid out in twips.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmArabicLunarMansionResult::BuildMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuBack = file->addAction(tr("&Back"));
+    mnuBack->setObjectName(QStringLiteral("mnuBack"));
+    file->addSeparator()->setObjectName(QStringLiteral("mnuFile1"));
+    mnuWheel = file->addAction(tr("Show the Mansion &Wheel"));
+    mnuWheel->setObjectName(QStringLiteral("mnuWheel"));
+    mnuPrint = file->addAction(tr("&Print\u2026"));
+    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    mnuPrint->setShortcut(QKeySequence::Print);
+    mnuExportPdf = file->addAction(tr("Export as P&DF\u2026"));
+    mnuExportPdf->setObjectName(QStringLiteral("mnuExportPdf"));
+    file->addSeparator()->setObjectName(QStringLiteral("mnuFile2"));
+    mnuSave = file->addAction(tr("&Save"));
+    mnuSave->setObjectName(QStringLiteral("mnuSave"));
+    AddHelpMenu(this);
+}
+
+void frmArabicLunarMansionResult::ShowReading(const MansionRecord& mansion)
+{
+    for (std::size_t i = 0; i < MansionFieldCount; ++i) {
+        // List items are joined by CR LF: each item begins a line of its own.
+        QString text = QString::fromStdString(mansion[i]);
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        lblResult[i]->setText(text);
+        if (!lblResult[i]->wordWrap()) {
+            lblResult[i]->adjustSize();
+            lblResult[i]->setFixedHeight(Twips(LineHeight));
+        }
+    }
+}
+
+void frmArabicLunarMansionResult::cmdBack_Click()
+{
+    emit backRequested();
+    closingForTurn_ = true;
+    close();
+}
+
+void frmArabicLunarMansionResult::cmdSave_Click()
+{
+    const QString path = FileDialogs::GetSaveFileName(this, tr("Save"), tr("Qamarel (*.qmz)"), QStringLiteral("qmz"));
+    if (path.isEmpty())
+        return;  // cancelled
+    const QString problem = SaveReadingFile(path, state_.chart.MoonPositionText);
+    if (!problem.isEmpty())
+        Messages::Show(this, tr("The reading was not saved to %1.\n%2").arg(QDir::toNativeSeparators(path), problem),
+                       Messages::Icon::Error);
+}
+
+ReadingSheet frmArabicLunarMansionResult::Sheet() const
+{
+    // Birth data and passage only for a reading computed from them.
+    const std::optional<ChartRecord> birth = state_.passage ? std::optional<ChartRecord>(state_.chart) : std::nullopt;
+    return SheetForReading(state_.chart.MoonPositionText, state_.currentMansion, state_.name, birth, state_.passage);
+}
+
+void frmArabicLunarMansionResult::mnuWheel_Click()
+{
+    auto* wheel = new frmMansionWheel(Sheet(), this);
+    wheel->show();
+}
+
+void frmArabicLunarMansionResult::mnuPrint_Click()
+{
+    // Printing is a module of its own, loaded now: the program starts without it.
+    std::string problem;
+    const auto print = reinterpret_cast<PrintFunction>(LoadCompanionSymbol(PrintingModule, PrintSymbol, problem));
+    if (!print || !print(this, Sheet(), problem))
+        Messages::Show(this, tr("The reading was not printed.\n%1").arg(QString::fromStdString(problem)),
+                       Messages::Icon::Error);
+}
+
+void frmArabicLunarMansionResult::mnuExportPdf_Click()
+{
+    const QString path = FileDialogs::GetSaveFileName(this, tr("Export as PDF"), tr("PDF (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;  // cancelled
+    // Written whole beside the old file and put in its place, as Save does.
+    const QByteArray pdf = ReadingPdf(Sheet());
+    const std::string problem = WriteFileAtomically(QFile::encodeName(path).toStdString(), pdf.toStdString());
+    if (!problem.empty())
+        Messages::Show(this, tr("The reading was not exported to %1.\n%2").arg(QDir::toNativeSeparators(path),
+                                                                               QString::fromLocal8Bit(problem)),
+                       Messages::Icon::Error);
+}
+
+void frmArabicLunarMansionResult::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (!closingForTurn_)
+        emit closedByUser();
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/MansionRecord.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+struct ReadingState;
+
+// frmArabicLunarMansionResult — the ten texts of the reading's mansion under
+// their captions, green on black, laid out in a fixed client area of
+// 8295 by 6165 twips (15 twips a pixel at 96 dpi, scaled with the screen).
+// Captions and values are lblCaption_0..9 and lblResult_0..9.
+class frmArabicLunarMansionResult : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmArabicLunarMansionResult(const ReadingState& state, QWidget* parent = nullptr);
+
+    // Sets the ten values, lblResult(i) to field i.
+    void ShowReading(const MansionRecord& mansion);
+
+signals:
+    // Back: a fresh form is wanted. This window closes right after, for the turn.
+    void backRequested();
+    // The user closed this window (not a close for a turn).
+    void closedByUser();
+
+private slots:
+    void cmdBack_Click();
+    void cmdSave_Click();
+    void mnuWheel_Click();
+    void mnuPrint_Click();
+    void mnuExportPdf_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    int Twips(int twips) const;
+    struct ReadingSheet Sheet() const;
+
+    const ReadingState& state_;
+    bool closingForTurn_ = false;
+    double scale_ = 1.0;
+
+    std::array<QLabel*, MansionFieldCount> lblCaption{};
+    std::array<QLabel*, MansionFieldCount> lblResult{};
+    QLabel* Label61;
+    QLabel* Label1;
+    QLabel* lblFullBrand;
+    QPushButton* cmdSave;
+    QPushButton* cmdBack;
+    QAction* mnuBack;
+    QAction* mnuSave;
+    QAction* mnuWheel;
+    QAction* mnuPrint;
+    QAction* mnuExportPdf;
+};

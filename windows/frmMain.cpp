@@ -1,0 +1,605 @@
+#include "windows/frmMain.h"
+
+#include "core/ReadingState.h"
+#include "core/modEphemeris.h"
+#include "core/ReadingFile.h"
+#include "files/ReadingFileAccess.h"
+#include "ui/BoxLengthLimit.h"
+#include "ui/FileDialogs.h"
+#include "ui/LocationLookup.h"
+#include "core/WebAddresses.h"
+#include "ui/WebLinks.h"
+#include "ui/MessageBox.h"
+#include "ui/ProgramWidgets.h"
+#include "core/TimeZoneTable.h"
+#include "windows/frmTimeZone.h"
+#include "places/PlaceFill.h"
+#include "windows/frmPlaceFinder.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+struct CheckMessage {
+    BirthFormCheck check;
+    const char* text;
+    Messages::Icon icon;
+};
+
+// What each failed check tells the user; the focus goes to the box concerned.
+constexpr CheckMessage CheckMessages[] = {
+    {BirthFormCheck::NameBlank, "Please Enter Name", Messages::Icon::Error},
+    {BirthFormCheck::ZoneBlank, "Please Enter Hour and Minute of Time Zone", Messages::Icon::Error},
+    {BirthFormCheck::LongitudeDegreesBlank, "Please Enter Degree of Longitude", Messages::Icon::Error},
+    {BirthFormCheck::LongitudeMinutesBlank, "Please Enter Minute of Longitude", Messages::Icon::Error},
+    {BirthFormCheck::LatitudeDegreesBlank, "Please Enter Degree of Latitude", Messages::Icon::Error},
+    {BirthFormCheck::LatitudeMinutesBlank, "Please Enter Minute of Latitude", Messages::Icon::Error},
+    {BirthFormCheck::FebruaryTooLong, "Please Enter Correct Date Or Month!", Messages::Icon::Information},
+    {BirthFormCheck::ThirtyDayMonthTooLong, "Please Enter Correct Date Or Month !", Messages::Icon::Information},
+    {BirthFormCheck::ZoneSignsDisagree, "Please Enter Hour and Minute of Time Zone With The Same Sign", Messages::Icon::Error},
+};
+
+// What each numeric box holds, in the words of the checks above.
+const char* NumberBoxName(NumberBox box)
+{
+    switch (box) {
+    case NumberBox::LongitudeDegrees: return "Degree of Longitude";
+    case NumberBox::LongitudeMinutes: return "Minute of Longitude";
+    case NumberBox::LatitudeDegrees: return "Degree of Latitude";
+    case NumberBox::LatitudeMinutes: return "Minute of Latitude";
+    case NumberBox::ZoneHours: return "Hour of Time Zone";
+    case NumberBox::ZoneMinutes: return "Minute of Time Zone";
+    }
+    return "";
+}
+
+QLineEdit* MakeLineEdit(const char* name, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+QComboBox* MakeList(const char* name, QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setMaxVisibleItems(12);
+    return list;
+}
+
+// A label; with a buddy, a screen reader names the buddy by it.
+QLabel* MakeLabel(const QString& text, QWidget* parent, QWidget* buddy = nullptr)
+{
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// The layout the longitude, latitude and zone frames share: two labelled boxes
+// side by side, and two controls under them.
+void LayOutFrame(QGroupBox* frame, const QString& firstLabel, QWidget* firstBox, const QString& secondLabel,
+                 QWidget* secondBox, QWidget* underFirst, QWidget* underSecond)
+{
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(MakeLabel(firstLabel, frame), 0, 0);
+    grid->addWidget(firstBox, 0, 1);
+    grid->addWidget(MakeLabel(secondLabel, frame), 0, 2);
+    grid->addWidget(secondBox, 0, 3);
+    grid->addWidget(underFirst, 1, 1);
+    grid->addWidget(underSecond, 1, 3);
+}
+
+std::string Text(const QLineEdit* box)
+{
+    return box->text().toStdString();
+}
+
+}  // namespace
+
+frmMain::frmMain(ReadingState& state, QWidget* parent) : QMainWindow(parent), state_(state)
+{
+    SetUpProgramWindow(this, "frmMain");
+    setAttribute(Qt::WA_DeleteOnClose);
+    BuildControls();
+    BuildMenus();
+    WireHandlers();
+    Form_Load();
+}
+
+void frmMain::BuildControls()
+{
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    auto* intro = new QLabel(tr("Know more about your favorable and unfavorable personality traits based on "
+                                "Arabic Lunar Mansions. Enter the details to get your Arabic Lunar Mansion Reading."),
+                             central);
+    intro->setWordWrap(true);
+
+    txtName = MakeLineEdit("txtName", central);
+    cboMonth = MakeList("cboMonth", central);
+    cboDate = MakeList("cboDate", central);
+    cboYear = MakeList("cboYear", central);
+    cboHH = MakeList("cboHH", central);
+    cboMM = MakeList("cboMM", central);
+    cboSS = MakeList("cboSS", central);
+    txtMCity = MakeLineEdit("txtMCity", central);
+    txtMState = MakeLineEdit("txtMState", central);
+    txtMCountry = MakeLineEdit("txtMCountry", central);
+    cmdBrowser = new QPushButton(tr("Click Here To Find Latitude && Longitude"), central);
+    cmdBrowser->setObjectName(QStringLiteral("cmdBrowser"));
+
+    // Person, date and time.
+    auto* person = new QGridLayout;
+    person->addWidget(MakeLabel(tr("Name"), central, txtName), 0, 0);
+    person->addWidget(txtName, 0, 1, 1, 3);
+    person->addWidget(MakeLabel(tr("Date of Birth"), central, cboMonth), 1, 0);
+    person->addWidget(cboMonth, 1, 1);
+    person->addWidget(cboDate, 1, 2);
+    person->addWidget(cboYear, 1, 3);
+    person->addWidget(MakeLabel(tr("HH:MM:SS"), central), 2, 1, Qt::AlignBottom);
+    person->addWidget(MakeLabel(tr("Time of Birth"), central, cboHH), 3, 0);
+    person->addWidget(cboHH, 3, 1);
+    person->addWidget(cboMM, 3, 2);
+    person->addWidget(cboSS, 3, 3);
+    person->addWidget(MakeLabel(tr("City"), central, txtMCity), 4, 0);
+    person->addWidget(txtMCity, 4, 1, 1, 3);
+    person->addWidget(MakeLabel(tr("State"), central, txtMState), 5, 0);
+    person->addWidget(txtMState, 5, 1, 1, 3);
+    person->addWidget(MakeLabel(tr("Country"), central, txtMCountry), 6, 0);
+    person->addWidget(txtMCountry, 6, 1, 1, 3);
+    person->addWidget(cmdBrowser, 7, 1, 1, 3);
+    person->setColumnStretch(1, 3);
+    person->setColumnStretch(2, 2);
+    person->setColumnStretch(3, 2);
+
+    // Longitude and latitude: degrees, minutes and hemisphere.
+    auto angleFrame = [&](const QString& title, const char* frameName, QLineEdit*& degrees, const char* degreesName,
+                          QLineEdit*& minutes, const char* minutesName, QButtonGroup*& group, const char* groupName,
+                          QRadioButton*& first, const QString& firstCaption, QRadioButton*& second,
+                          const QString& secondCaption) {
+        auto* frame = new QGroupBox(title, central);
+        frame->setObjectName(QString::fromLatin1(frameName));
+        degrees = MakeLineEdit(degreesName, frame);
+        minutes = MakeLineEdit(minutesName, frame);
+        first = new QRadioButton(firstCaption, frame);
+        second = new QRadioButton(secondCaption, frame);
+        first->setObjectName(QString::fromLatin1(groupName) + QStringLiteral("_0"));
+        second->setObjectName(QString::fromLatin1(groupName) + QStringLiteral("_1"));
+        group = new QButtonGroup(frame);
+        group->setObjectName(QString::fromLatin1(groupName));
+        group->addButton(first, 0);
+        group->addButton(second, 1);
+        LayOutFrame(frame, tr("Deg"), degrees, tr("Min"), minutes, first, second);
+        return frame;
+    };
+    QGroupBox* longitude = angleFrame(tr("Longitude"), "fraLongitude", txtLonD, "txtLonD", txtLonM, "txtLonM", optLong,
+                                      "optLong", optLongEast, tr("East"), optLongWest, tr("West"));
+    QGroupBox* latitude = angleFrame(tr("Latitude"), "fraLatitude", txtLatD, "txtLatD", txtLatM, "txtLatM", optLat,
+                                     "optLat", optLatNorth, tr("North"), optLatSouth, tr("South"));
+
+    // Time zone.
+    fraZone = new QGroupBox(tr("Time Zone"), central);
+    fraZone->setObjectName(QStringLiteral("fraZone"));
+    txtZoneHour = MakeLineEdit("txtZoneHour", fraZone);
+    txtZoneHour->setValidator(new BoxLengthLimit(3, txtZoneHour));
+    txtZoneMinute = MakeLineEdit("txtZoneMinute", fraZone);
+    txtZoneMinute->setValidator(new BoxLengthLimit(2, txtZoneMinute));
+    chkDST = new QCheckBox(tr("DST"), fraZone);
+    chkDST->setObjectName(QStringLiteral("chkDST"));
+    lblTZHelp = MakeLinkLabel(tr("TZ Help"), QStringLiteral("lblTZHelp"), fraZone);
+    LayOutFrame(fraZone, tr("Hour"), txtZoneHour, tr("Min"), txtZoneMinute, chkDST, lblTZHelp);
+
+    auto* places = new QHBoxLayout;
+    places->addWidget(longitude);
+    places->addWidget(latitude);
+    places->addWidget(fraZone);
+
+    cmdCalculate = new QPushButton(tr("&Get My Arabic Lunar Mansion"), central);
+    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
+    cmdCalculate->setDefault(true);
+    cmdOpen = new QPushButton(tr("&Open Previously Saved Reading"), central);
+    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdCalculate);
+    buttons->addWidget(cmdOpen);
+    buttons->addStretch();
+
+    // Links to the publisher: the banner, and two promotional labels in one
+    // place, of which the one in front is seen.
+    Label11 = MakeLinkLabel(tr("Visit us online for more astrology software and readings"),
+                            QStringLiteral("Label11"), central);
+    Label11->setAlignment(Qt::AlignCenter);
+    auto* fraFullBrand = new QGroupBox(central);
+    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+    lblCobrand = MakeLinkLabel(tr("Offer Qamarel to your clients under your own name and logo: ask for co-branded copies"),
+                               QStringLiteral("lblCobrand"), fraFullBrand);
+    lblFullBrand = MakeLinkLabel(tr("Make Qamarel your own: ask for fully branded copies for your business"),
+                                 QStringLiteral("lblFullBrand"), fraFullBrand);
+    for (QLabel* label : {lblCobrand, lblFullBrand}) {
+        label->setAlignment(Qt::AlignCenter);
+        label->setWordWrap(true);
+    }
+    // Only the label in front shows; the other waits behind it.
+    promotionStrip_ = new QStackedLayout(fraFullBrand);
+    promotionStrip_->addWidget(lblCobrand);
+    promotionStrip_->addWidget(lblFullBrand);
+
+    auto* page = new QVBoxLayout(central);
+    page->addWidget(intro);
+    page->addSpacing(6);
+    page->addLayout(person);
+    page->addSpacing(6);
+    page->addLayout(places);
+    // What the place finder used for the zone, while the zone follows the place.
+    lblPlaceZone = new QLabel(central);
+    lblPlaceZone->setObjectName(QStringLiteral("lblPlaceZone"));
+    lblPlaceZone->setWordWrap(true);
+    lblPlaceZone->hide();
+    page->addWidget(lblPlaceZone);
+    page->addSpacing(6);
+    page->addLayout(buttons);
+    page->addSpacing(6);
+    page->addWidget(Label11);
+    page->addWidget(fraFullBrand);
+
+    // Keyboard order: person, time, longitude, latitude, place, the two
+    // buttons, then the zone and Open; the picker link last.
+    QWidget* order[] = {txtName,      cboMonth,    cboDate,     cboYear,      cboHH,       cboMM,
+                        cboSS,        txtLonD,     txtLonM,     optLongEast,  optLongWest, txtLatD,
+                        txtLatM,      optLatNorth, optLatSouth, txtMCity,     txtMState,   txtMCountry,
+                        cmdBrowser,   cmdCalculate, txtZoneHour, txtZoneMinute, chkDST,    cmdOpen,
+                        lblTZHelp};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    // What a screen reader says for each box and list: the labels beside them
+    // are shared ("Deg", "Min") or stand for several controls.
+    const struct {
+        QWidget* control;
+        const char* name;
+    } spoken[] = {
+        {txtName, "Name"},
+        {cboMonth, "Month of birth"},
+        {cboDate, "Day of birth"},
+        {cboYear, "Year of birth"},
+        {cboHH, "Hour of birth"},
+        {cboMM, "Minute of birth"},
+        {cboSS, "Second of birth"},
+        {txtMCity, "City"},
+        {txtMState, "State"},
+        {txtMCountry, "Country"},
+        {txtLonD, "Longitude degrees"},
+        {txtLonM, "Longitude minutes"},
+        {optLongEast, "Longitude East"},
+        {optLongWest, "Longitude West"},
+        {txtLatD, "Latitude degrees"},
+        {txtLatM, "Latitude minutes"},
+        {optLatNorth, "Latitude North"},
+        {optLatSouth, "Latitude South"},
+        {txtZoneHour, "Time zone hours"},
+        {txtZoneMinute, "Time zone minutes"},
+        {chkDST, "Daylight saving time"},
+        {lblTZHelp, "Time zone help: choose a named zone"},
+    };
+    for (const auto& s : spoken)
+        s.control->setAccessibleName(tr(s.name));
+
+    // A form of fixed width, like a dialog; wrapped labels take their height
+    // from it, and the window keeps the size its layout asks for.
+    central->setFixedWidth(fontMetrics().averageCharWidth() * 100);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmMain::BuildMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuCalculate = file->addAction(tr("&Calculate"));
+    mnuCalculate->setObjectName(QStringLiteral("mnuCalculate"));
+    AddHelpMenu(this);
+}
+
+void frmMain::WireHandlers()
+{
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
+    connect(mnuCalculate, &QAction::triggered, this, &frmMain::mnuCalculate_Click);
+    connect(lblTZHelp, &QLabel::linkActivated, this, &frmMain::lblTZHelp_Click);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
+    connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
+    connect(Label11, &QLabel::linkActivated, this, &WebLinks::OpenHomePage);
+    connect(lblCobrand, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(1); });
+    connect(lblFullBrand, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(2); });
+    for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM, txtZoneHour, txtZoneMinute})
+        box->installEventFilter(this);
+    // A chosen place's zone and summer time follow the birth date and time,
+    // until the user sets the zone: types in its boxes, ticks DST or uses TZ Help.
+    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM})
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::FollowPlaceZone);
+    for (QLineEdit* box : {txtZoneHour, txtZoneMinute})
+        connect(box, &QLineEdit::textEdited, this, &frmMain::StopFollowingPlaceZone);
+    connect(chkDST, &QCheckBox::clicked, this, &frmMain::StopFollowingPlaceZone);
+    connect(optLongEast, &QRadioButton::toggled, this, &frmMain::FollowPlaceZone);
+}
+
+void frmMain::Form_Load()
+{
+    const char* months[] = {"January", "February", "March",     "April",   "May",      "June",
+                            "July",    "August",   "September", "October", "November", "December"};
+    for (const char* month : months)
+        cboMonth->addItem(tr(month));
+    auto fill = [](QComboBox* list, int first, int last) {
+        for (int n = first; n <= last; ++n)
+            list->addItem(QString::number(n));
+    };
+    fill(cboDate, 1, 31);
+    fill(cboYear, 1901, 2050);
+    fill(cboHH, 0, 23);
+    fill(cboMM, 0, 59);
+    fill(cboSS, 0, 59);
+    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS})
+        list->setCurrentIndex(0);
+    optLongEast->setChecked(true);
+    optLatNorth->setChecked(true);
+    txtName->setFocus();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    // Only typed characters are filtered. Keys that type none pass: arrows,
+    // Home, Tab, Enter, and the keys that edit, whose text is a control
+    // character (Backspace U+0008, Delete U+007F on X11, Ctrl+X, Ctrl+Z...).
+    // A Control shortcut passes too, whatever text the platform gives it
+    // (Control with Alt is AltGr on some keyboards, which types characters).
+    const QString text = key->text();
+    const bool typesNothing = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    const Qt::KeyboardModifiers modifiers = key->modifiers();
+    const bool shortcut = (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier);
+    if (typesNothing || shortcut)
+        return false;
+    const QChar c = text.at(0);
+    if (text.size() == 1 && c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+        return false;
+    Messages::Show(this, tr("Only Numbers Are Accepted"), Messages::Icon::Error);
+    return true;  // the key is discarded
+}
+
+BirthFormValues frmMain::FormValues() const
+{
+    BirthFormValues form;
+    form.name = Text(txtName);
+    form.monthIndex = cboMonth->currentIndex();
+    form.dayIndex = cboDate->currentIndex();
+    form.day = cboDate->currentText().toStdString();
+    form.year = cboYear->currentText().toStdString();
+    form.hour = cboHH->currentText().toStdString();
+    form.minute = cboMM->currentText().toStdString();
+    form.lonDegrees = Text(txtLonD);
+    form.lonMinutes = Text(txtLonM);
+    form.latDegrees = Text(txtLatD);
+    form.latMinutes = Text(txtLatM);
+    form.zoneHours = Text(txtZoneHour);
+    form.zoneMinutes = Text(txtZoneMinute);
+    form.east = optLongEast->isChecked();
+    form.north = optLatNorth->isChecked();
+    form.dst = chkDST->isChecked();
+    return form;
+}
+
+bool frmMain::ValidateBirthData()
+{
+    const BirthFormCheck check = ::ValidateBirthData(FormValues());
+    if (check == BirthFormCheck::Passed)
+        return true;
+    QWidget* focus = nullptr;
+    switch (check) {
+    case BirthFormCheck::NameBlank: focus = txtName; break;
+    case BirthFormCheck::ZoneBlank:
+    case BirthFormCheck::ZoneSignsDisagree: focus = txtZoneHour; break;
+    case BirthFormCheck::LongitudeDegreesBlank: focus = txtLonD; break;
+    case BirthFormCheck::LongitudeMinutesBlank: focus = txtLonM; break;
+    case BirthFormCheck::LatitudeDegreesBlank: focus = txtLatD; break;
+    case BirthFormCheck::LatitudeMinutesBlank: focus = txtLatM; break;
+    default: break;  // the date checks leave the focus where it is
+    }
+    for (const CheckMessage& m : CheckMessages)
+        if (m.check == check)
+            Messages::Show(this, tr(m.text), m.icon);
+    if (focus)
+        focus->setFocus();
+    return false;
+}
+
+void frmMain::cmdCalculate_Click()
+{
+    if (!ValidateBirthData())
+        return;
+    ReadingState& state = state_;
+    const ChartInputsResult inputs = ChartInputsFromForm(FormValues(), state.chart);
+    if (inputs.failed) {
+        QLineEdit* boxes[] = {txtLonD, txtLonM, txtLatD, txtLatM, txtZoneHour, txtZoneMinute};
+        // A box that holds no number after a paste, or a number too large to keep.
+        const QString box = tr(NumberBoxName(*inputs.failed));
+        Messages::Show(this,
+                       inputs.outOfRange ? tr("Please Enter A Number From 0 To 32767 For %1").arg(box)
+                                         : tr("Please Enter A Number For %1").arg(box),
+                       Messages::Icon::Error);
+        boxes[static_cast<int>(*inputs.failed)]->setFocus();
+        return;
+    }
+    state.chart = inputs.chart;
+    modEphemeris::ComputeMoonPosition(state.chart);
+    state.name = Text(txtName);
+    state.passage = FindMansionPassage(state.chart);
+    ShowMansionReading(state.chart.MoonPositionText);
+}
+
+void frmMain::mnuCalculate_Click()
+{
+    cmdCalculate_Click();
+}
+
+PositionTextStatus frmMain::ShowMansionReading(std::string_view text)
+{
+    const PositionTextStatus status = ChooseCurrentMansion(state_, text);
+    if (status != PositionTextStatus::WellFormed)
+        return status;
+    emit readingChosen();
+    closingForTurn_ = true;
+    close();
+    return status;
+}
+
+void frmMain::ChoosePromotionLabel(int n)
+{
+    promotionStrip_->setCurrentWidget(n % 2 == 0 ? lblFullBrand : lblCobrand);
+}
+
+void frmMain::cmdOpen_Click()
+{
+    const QString path = FileDialogs::GetOpenFileName(this, tr("Select the source file"), tr("Qamarel (*.qmz)"));
+    if (!path.isEmpty())  // empty when cancelled
+        OpenReadingFile(path);
+}
+
+bool frmMain::OpenReadingFile(const QString& path)
+{
+    // A file that cannot be read, or whose first line is not a position text, is
+    // refused: no earlier reading is shown as if it were the file's.
+    const ReadingFileText file = HasReadingFileExtension(path.toStdString())
+                                     ? ReadReadingFile(QFile::encodeName(path).toStdString())
+                                     : ReadingFileText{};
+    if (file.status != ReadingFileStatus::Read || !IsWellFormedPositionText(file.text)) {
+        Messages::Show(this, tr("Please Check The File."), Messages::Icon::Error);
+        return false;
+    }
+    state_.chart.MoonPositionText = file.text;
+    state_.name.clear();
+    state_.passage.reset();  // a file keeps no birth data: no passage, rather than a guess
+    ShowMansionReading(file.text);
+    return true;
+}
+
+void frmMain::cmdBrowser_Click()
+{
+    const struct {
+        QLineEdit* box;
+        const char* message;
+    } places[] = {{txtMCity, "Please Enter City"}, {txtMState, "Please Enter State"}, {txtMCountry, "Please Enter Country"}};
+    for (const auto& place : places) {
+        if (place.box->text().isEmpty()) {  // blanks count as filled
+            Messages::Show(this, tr(place.message), Messages::Icon::Information);
+            place.box->setFocus();
+            return;
+        }
+    }
+    // The offline places first; the map search on the web when none matches,
+    // or when the user asks for it.
+    const QList<Place> found = FindPlaces(txtMCity->text(), txtMState->text(), txtMCountry->text());
+    if (!found.isEmpty()) {
+        frmPlaceFinder finder(found, this);
+        finder.exec();
+        if (finder.outcome() == frmPlaceFinder::Outcome::Cancelled)
+            return;
+        if (finder.outcome() == frmPlaceFinder::Outcome::Chosen) {
+            UsePlace(finder.chosenPlace());
+            return;
+        }
+    }
+    const std::string query = LocationQuery(Text(txtMCity), Text(txtMState), Text(txtMCountry));
+    LocationLookup().FindLocation(QString::fromStdString(query), WebLinks::HomePage());
+}
+
+void frmMain::UsePlace(const Place& place)
+{
+    followedZone_.clear();  // the hemisphere set below must not follow an earlier place
+    PlaceFill fill;
+    FillCoordinates(place, fill);
+    txtLonD->setText(QString::number(fill.longitudeDegrees));
+    txtLonM->setText(QString::number(fill.longitudeMinutes));
+    (fill.east ? optLongEast : optLongWest)->setChecked(true);
+    txtLatD->setText(QString::number(fill.latitudeDegrees));
+    txtLatM->setText(QString::number(fill.latitudeMinutes));
+    (fill.north ? optLatNorth : optLatSouth)->setChecked(true);
+    followedZone_ = place.zone;
+    FollowPlaceZone();
+}
+
+void frmMain::FollowPlaceZone()
+{
+    if (followedZone_.isEmpty())
+        return;
+    // The birth date as the lists hold it; a day the month lacks (31 April)
+    // is refused later by the checks, and meanwhile reads as the month's last.
+    const int year = cboYear->currentText().toInt(), month = cboMonth->currentIndex() + 1;
+    const QDate date(year, month, std::min(cboDate->currentIndex() + 1, QDate(year, month, 1).daysInMonth()));
+    const QTime time(cboHH->currentIndex(), cboMM->currentIndex());
+    PlaceFill fill;
+    fill.east = optLongEast->isChecked();  // an unsigned zone's direction follows it
+    FillZone(followedZone_, date, time, fill);
+    txtZoneHour->setText(fill.zoneHours);
+    txtZoneMinute->setText(fill.zoneMinutes);
+    chkDST->setChecked(fill.dst);
+    lblPlaceZone->setText(fill.description);
+    lblPlaceZone->show();
+}
+
+void frmMain::StopFollowingPlaceZone()
+{
+    followedZone_.clear();
+    lblPlaceZone->hide();
+}
+
+void frmMain::lblTZHelp_Click()
+{
+    frmTimeZone picker(this);
+    if (picker.exec() != QDialog::Accepted)
+        return;
+    StopFollowingPlaceZone();
+    const TimeZoneEntry& zone = TimeZoneTable()[static_cast<std::size_t>(picker.chosenRow())];
+    txtZoneHour->setText(QString::fromStdString(ZoneBoxText(zone.hours)));
+    txtZoneMinute->setText(QString::fromStdString(ZoneBoxText(zone.minutes)));
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    // Enter anywhere in the form asks for the reading, as the default button
+    // promises; on another button it presses that button.
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button != cmdCalculate)
+        button->click();
+    else
+        cmdCalculate_Click();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (!closingForTurn_)
+        emit closedByUser();
+}

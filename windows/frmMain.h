@@ -1,0 +1,116 @@
+#pragma once
+
+#include "core/BirthForm.h"
+#include "core/MansionChoice.h"
+
+#include <QByteArray>
+#include <QMainWindow>
+
+#include <string_view>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedLayout;
+struct ReadingState;
+
+// frmMain — the birth-data form: the person's name, date and time of birth,
+// place, longitude, latitude and time zone, and the request for a reading.
+// Controls carry their own names as objectNames; the option pairs are
+// optLong_0 "East" / optLong_1 "West" and optLat_0 "North" / optLat_1 "South",
+// each pair also a QButtonGroup named optLong / optLat with ids 0 and 1.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmMain(ReadingState& state, QWidget* parent = nullptr);
+
+    // ShowMansionReading — show the mansion of a position text and close this window
+    // Returns: Malformed, with nothing shown or changed, for a text that is not a
+    //          position text (the caller says so to the user)
+    PositionTextStatus ShowMansionReading(std::string_view text);
+
+    // OpenReadingFile — show the reading saved in a file, as Open does after its dialog
+    // Returns: false, after "Please Check The File.", for a file that is not a saved
+    //          reading; this window then stays as it was
+    bool OpenReadingFile(const QString& path);
+
+    // Brings one promotional label to the front: lblFullBrand for an even n,
+    // lblCobrand for an odd one (n drawn from 1 to 6 once per run).
+    void ChoosePromotionLabel(int n);
+
+signals:
+    // A reading is chosen and in the state: its result window is wanted. This
+    // window closes right after, for the turn.
+    void readingChosen();
+    // The user closed this window (not a close for a turn).
+    void closedByUser();
+
+private slots:
+    void cmdCalculate_Click();
+    void mnuCalculate_Click();
+    void lblTZHelp_Click();
+    void cmdOpen_Click();
+    void cmdBrowser_Click();
+    void FollowPlaceZone();
+    void StopFollowingPlaceZone();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // The key filter of the six numeric boxes (txtLatD_KeyPress and its twins).
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void WireHandlers();
+    void Form_Load();
+    BirthFormValues FormValues() const;
+    void UsePlace(const struct Place& place);
+    bool ValidateBirthData();
+
+    ReadingState& state_;
+    bool closingForTurn_ = false;
+    QByteArray followedZone_;  // the chosen place's time zone, while the zone follows it
+    QLabel* lblPlaceZone;
+
+    QLineEdit* txtName;
+    QComboBox* cboMonth;
+    QComboBox* cboDate;
+    QComboBox* cboYear;
+    QComboBox* cboHH;
+    QComboBox* cboMM;
+    QComboBox* cboSS;
+    QLineEdit* txtMCity;
+    QLineEdit* txtMState;
+    QLineEdit* txtMCountry;
+    QPushButton* cmdBrowser;
+    QLineEdit* txtLonD;
+    QLineEdit* txtLonM;
+    QButtonGroup* optLong;
+    QRadioButton* optLongEast;
+    QRadioButton* optLongWest;
+    QLineEdit* txtLatD;
+    QLineEdit* txtLatM;
+    QButtonGroup* optLat;
+    QRadioButton* optLatNorth;
+    QRadioButton* optLatSouth;
+    QGroupBox* fraZone;
+    QLineEdit* txtZoneHour;
+    QLineEdit* txtZoneMinute;
+    QCheckBox* chkDST;
+    QLabel* lblTZHelp;
+    QPushButton* cmdCalculate;
+    QPushButton* cmdOpen;
+    QLabel* Label11;
+    QLabel* lblCobrand;
+    QLabel* lblFullBrand;
+    QStackedLayout* promotionStrip_;
+    QAction* mnuCalculate;
+};

@@ -1,0 +1,100 @@
+#include "windows/frmPlaceFinder.h"
+
+#include "places/PlaceFill.h"
+#include "ui/ProgramWidgets.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+frmPlaceFinder::frmPlaceFinder(const QList<Place>& places, QWidget* parent) : QDialog(parent), places_(places)
+{
+    SetUpProgramWindow(this, "frmPlaceFinder");
+    setModal(true);
+
+    auto* intro = new QLabel(tr("Choose the place of birth. Its longitude, latitude and time zone on the day "
+                                "of birth go into the form."),
+                             this);
+    intro->setWordWrap(true);
+
+    lstPlaces = new QTableWidget(static_cast<int>(places_.size()), 6, this);
+    lstPlaces->setObjectName(QStringLiteral("lstPlaces"));
+    lstPlaces->setAccessibleName(tr("Places that match the city"));
+    lstPlaces->setHorizontalHeaderLabels(
+        {tr("Place"), tr("State"), tr("Country"), tr("Latitude"), tr("Longitude"), tr("Time zone")});
+    lstPlaces->verticalHeader()->hide();
+    lstPlaces->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lstPlaces->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstPlaces->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstPlaces->setTabKeyNavigation(false);
+    for (int row = 0; row < places_.size(); ++row) {
+        const Place& p = places_[row];
+        const QString cells[] = {p.name, p.state, p.country, AngleText(p.latitude, true), AngleText(p.longitude, false),
+                                 QString::fromUtf8(p.zone)};
+        for (int column = 0; column < 6; ++column)
+            lstPlaces->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+    lstPlaces->resizeColumnsToContents();
+    lstPlaces->horizontalHeader()->setStretchLastSection(true);
+    lstPlaces->setMinimumWidth(lstPlaces->horizontalHeader()->length() + 40);
+    lstPlaces->installEventFilter(this);
+    if (!places_.isEmpty())
+        lstPlaces->selectRow(0);  // the best match, ready for Enter
+
+    cmdChoose = new QPushButton(tr("&Choose"), this);
+    cmdChoose->setObjectName(QStringLiteral("cmdChoose"));
+    cmdWeb = new QPushButton(tr("Search the &web instead"), this);
+    cmdWeb->setObjectName(QStringLiteral("cmdWeb"));
+    cmdCancel = new QPushButton(tr("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    for (QPushButton* button : {cmdChoose, cmdWeb, cmdCancel})
+        button->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdWeb);
+    buttons->addStretch();
+    buttons->addWidget(cmdChoose);
+    buttons->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(lstPlaces);
+    layout->addLayout(buttons);
+
+    connect(lstPlaces, &QTableWidget::cellDoubleClicked, this, &frmPlaceFinder::lstPlaces_DblClick);
+    connect(cmdChoose, &QPushButton::clicked, this, &frmPlaceFinder::lstPlaces_DblClick);
+    connect(cmdWeb, &QPushButton::clicked, this, &frmPlaceFinder::cmdWeb_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    lstPlaces->setFocus();
+}
+
+bool frmPlaceFinder::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lstPlaces && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            lstPlaces_DblClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmPlaceFinder::lstPlaces_DblClick()
+{
+    const QList<QTableWidgetItem*> selected = lstPlaces->selectedItems();
+    if (selected.isEmpty())
+        return;  // nothing chosen yet: the finder stays
+    chosen_ = selected.first()->row();
+    outcome_ = Outcome::Chosen;
+    accept();
+}
+
+void frmPlaceFinder::cmdWeb_Click()
+{
+    outcome_ = Outcome::SearchTheWeb;
+    accept();
+}
