@@ -1,5 +1,7 @@
 #include "cli/ReadingTool.h"
 
+#include "base/ProgramVersion.h"
+
 #include "cli/CommandLine.h"
 #include "cli/CsvReader.h"
 #include "cli/FdStreams.h"

@@ -1,5 +1,6 @@
 #include "pictures/ReadingSheet.h"
 
+#include "base/ProgramVersion.h"
 #include "core/MansionChoice.h"
 
 #include <QBuffer>
@@ -139,7 +140,7 @@ void DrawReadingSheet(QPainter& painter, const QRectF& page, const ReadingSheet&
         DrawMansionWheel(painter, QRectF(page.center().x() - side / 2, y + 12, side, side), sheet.wheel, WheelColours::Print());
     painter.setFont(Font(painter, 7.5));
     Paragraph(painter, left, bottom - 9, width,
-              QStringLiteral("Qamarel v1.15 \u2014 sidereal zodiac; the 28 mansions from 0\u00B0 Aries, 12\u00B051\u203226\u2033 each."));
+              QStringLiteral("Qamarel v" QAMAREL_VERSION " \u2014 sidereal zodiac; the 28 mansions from 0\u00B0 Aries, 12\u00B051\u203226\u2033 each."));
     painter.restore();
 }
 
@@ -151,7 +152,7 @@ QByteArray ReadingPdf(const ReadingSheet& sheet)
     {
         QPdfWriter pdf(&buffer);
         pdf.setTitle(SheetTitle(sheet));
-        pdf.setCreator(QStringLiteral("Qamarel 1.15"));
+        pdf.setCreator(QStringLiteral("Qamarel " QAMAREL_VERSION));
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         QPainter painter(&pdf);
         const QSizeF points = QPageSize(QPageSize::A4).size(QPageSize::Point);

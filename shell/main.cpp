@@ -1,4 +1,5 @@
 // Qamarel: an Arabic lunar mansion reading from birth data.
+#include "base/ProgramVersion.h"
 #include "core/ReadingState.h"
 #include "windows/frmMain.h"
 #include "shell/FirstExposeQuit.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/ProgramVersion.h"
+
 #include <QColor>
 #include <QString>
 
@@ -9,11 +11,11 @@ class QMenu;
 class QWidget;
 
 // Window caption of every window of the program.
-inline const QString ProgramCaption = QStringLiteral("Qamarel v1.15");
+inline const QString ProgramCaption = QStringLiteral("Qamarel v" QAMAREL_VERSION);
 
 // What every window of the program shares: its name (objectName, and the
 // window role by which desktop tools and tests tell the windows apart), the
-// caption "Qamarel v1.15" and the program's typeface.
+// caption "Qamarel v" and the version, and the program's typeface.
 void SetUpProgramWindow(QWidget* window, const char* name);
 
 // A label used as a link: its text underlined, in `colour` if given, else in

@@ -2,12 +2,13 @@
 # The desktop entry, the AppStream metainfo and the MIME type pass their validators.
 set -uo pipefail
 dir=$1
+built=$2  # the metainfo with its version filled in
 for tool in desktop-file-validate appstreamcli update-mime-database; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 fail=0
 desktop-file-validate "$dir/example.qamarel.Qamarel.desktop" || fail=1
-appstreamcli validate --no-net "$dir/example.qamarel.Qamarel.metainfo.xml" || fail=1
+appstreamcli validate --no-net "$built/example.qamarel.Qamarel.metainfo.xml" || fail=1
 # The MIME type: a database built from it alone knows *.qmz, and only in lower case.
 data=$(mktemp -d)
 trap 'rm -rf "$data"' EXIT
