@@ -1,6 +1,6 @@
 #include "cli/BirthArguments.h"
 
-#include "core/JulianDay.h"
+#include "core/CivilCalendar.h"
 
 #include <cctype>
 

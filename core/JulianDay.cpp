@@ -2,15 +2,6 @@
 
 #include <cmath>
 
-int DaysInGregorianMonth(int month, int year)
-{
-    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12)
-        return 0;
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : days[month - 1];
-}
-
 double CalendarToJulianDay(int month, int day, int year)
 {
     // Months counted from March of year -4800, so that February is the last

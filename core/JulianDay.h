@@ -11,6 +11,3 @@
 //          (Comm. ACM 11, 657, 1968), counting months from March of year -4800.
 // Checked: JulianDayTest.ReferenceDates — 2000-01-01 -> 2451545 (exact)
 double CalendarToJulianDay(int month, int day, int year);
-
-// Days in a month of the Gregorian calendar (1..12; 0 for any other month).
-int DaysInGregorianMonth(int month, int year);

@@ -12,30 +12,6 @@
 
 namespace {
 
-// Days since 1970-01-01 of a Gregorian date, and back (Hinnant's algorithms).
-long DaysFromCivil(int y, int m, int d)
-{
-    y -= m <= 2;
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const long yoe = y - era * 400;
-    const long doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
-    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-void CivilFromDays(long z, int& y, int& m, int& d)
-{
-    z += 719468;
-    const long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long doe = z - era * 146097;
-    const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long mp = (5 * doy + 2) / 153;
-    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    y = static_cast<int>(yoe + era * 400 + (m <= 2));
-}
-
 LocalMinute BirthMinute(const ChartRecord& birth)
 {
     return {birth.BirthYear, birth.BirthMonth, birth.BirthDay, birth.BirthHour, birth.BirthMinute};
@@ -62,9 +38,6 @@ int MansionAt(const ChartRecord& birth, long minutes)
     return ChooseMansion(ChartAt(birth, minutes).MoonPositionText, state).mansion;
 }
 
-const char* const MonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
-                                  "July",    "August",   "September", "October", "November", "December"};
-
 std::string Clock(const LocalMinute& t)
 {
     char text[8];
@@ -82,11 +55,14 @@ std::string Mansion(int k)
 
 LocalMinute LocalMinuteShifted(const LocalMinute& start, long minutes)
 {
-    const long total = (DaysFromCivil(start.year, start.month, start.day) * 24 + start.hour) * 60 + start.minute + minutes;
+    const long total = (DaysFromCivil(start.Date()) * 24 + start.hour) * 60 + start.minute + minutes;
     const long days = total >= 0 ? total / 1440 : -((-total + 1439) / 1440);
     const long inDay = total - days * 1440;
+    const CivilDate date = CivilFromDays(days);
     LocalMinute t;
-    CivilFromDays(days, t.year, t.month, t.day);
+    t.year = date.year;
+    t.month = date.month;
+    t.day = date.day;
     t.hour = static_cast<int>(inDay / 60);
     t.minute = static_cast<int>(inDay % 60);
     return t;
@@ -183,18 +159,12 @@ std::string IsoLocalTime(const LocalMinute& t, int zoneOffsetMinutes)
     return text + IsoZoneOffset(zoneOffsetMinutes);
 }
 
-std::string DayText(const LocalMinute& t)
-{
-    return std::to_string(t.day) + " " + (t.month >= 1 && t.month <= 12 ? MonthNames[t.month - 1] : "?") + " " +
-           std::to_string(t.year);
-}
-
 std::string DescribePassage(const MansionPassage& p, const LocalMinute& birth)
 {
     const bool entersThatDay = p.entered.SameDay(birth), leavesThatDay = p.left.SameDay(birth);
     if (!entersThatDay && !leavesThatDay)
-        return "The Moon was in this mansion all day on " + DayText(birth) + ".";
-    std::string text = "On " + DayText(birth) + " the Moon ";
+        return "The Moon was in this mansion all day on " + DayText(birth.Date()) + ".";
+    std::string text = "On " + DayText(birth.Date()) + " the Moon ";
     if (entersThatDay)
         text += "entered this mansion at " + Clock(p.entered) + ", coming from " + Mansion(p.previousMansion);
     if (entersThatDay && leavesThatDay)

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "core/ChartRecord.h"
+#include "core/CivilCalendar.h"
 
 #include <string>
 
 // A local clock time to the minute, in the birth's own zone.
 struct LocalMinute {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+    CivilDate Date() const { return {year, month, day}; }
     bool SameDay(const LocalMinute& other) const
     {
         return year == other.year && month == other.month && day == other.day;
@@ -49,9 +51,6 @@ std::string IsoLocalTime(const LocalMinute& time, int zoneOffsetMinutes);
 
 // "+05:45", "-04:00", "+00:00": an offset from universal time as ISO 8601 writes it.
 std::string IsoZoneOffset(int zoneOffsetMinutes);
-
-// "21 March 1987"
-std::string DayText(const LocalMinute& time);
 
 // The passage in words for the birth day: "The Moon was in this mansion all
 // day on 21 March 1987", or the clock time of each change on that day with the

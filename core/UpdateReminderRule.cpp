@@ -1,6 +1,5 @@
 #include "core/UpdateReminderRule.h"
 
-#include "core/JulianDay.h"
 #include "core/ReadingTextCodec.h"
 
 #include <cstdio>
@@ -44,7 +43,6 @@ ReminderAction DecideReminder(std::string_view stored, CivilDate today)
     const std::optional<CivilDate> last = ParseReminderDate(stored);
     if (!last)
         return ReminderAction::Nothing;
-    const double days = CalendarToJulianDay(last->month, last->day, last->year) -
-                        CalendarToJulianDay(today.month, today.day, today.year);
+    const long days = DaysFromCivil(*last) - DaysFromCivil(today);
     return days < -14 || days > 14 ? ReminderAction::AskAndWrite : ReminderAction::Nothing;
 }

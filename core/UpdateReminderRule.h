@@ -1,14 +1,12 @@
 #pragma once
 
+#include "core/CivilCalendar.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 // The update reminder's rule, apart from the settings store and the clock.
-
-struct CivilDate {
-    int year = 0, month = 0, day = 0;
-};
 
 // The key and value of the reminder's setting are stored shifted, as reading
 // files are: the key is the shifted text "Duration".

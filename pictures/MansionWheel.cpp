@@ -1,5 +1,6 @@
 #include "pictures/MansionWheel.h"
 
+#include "base/QtStdText.h"
 #include "core/MansionRecord.h"
 #include "core/modArabicLunarMansionInformation.h"
 
@@ -116,7 +117,7 @@ void DrawMansionWheel(QPainter& painter, const QRectF& square, const WheelReadin
         // The number and the first of the mansion's Latin names ("Alchas or Altob": Alchas).
         std::string_view name = modArabicLunarMansionInformation::MansionRowFor(k)[LunarMansionName];
         name = name.substr(0, name.find(" or "));
-        const QString label = QStringLiteral("%1 %2").arg(k).arg(QString::fromUtf8(name.data(), qsizetype(name.size())));
+        const QString label = QStringLiteral("%1 %2").arg(k).arg(ToQString(name));
         RadialText(painter, square, (k - 0.5) * MansionWidth, Wheel::MansionInner + 0.01, Wheel::SignInner - 0.01, label);
     }
 

@@ -1,6 +1,7 @@
 #include "pictures/ReadingSheet.h"
 
 #include "base/ProgramVersion.h"
+#include "base/QtStdText.h"
 #include "core/MansionChoice.h"
 
 #include <QBuffer>
@@ -13,11 +14,6 @@
 #include <cstdlib>
 
 namespace {
-
-QString Utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // Draws wrapped text at `top` within `width`; returns the height used.
 qreal Paragraph(QPainter& painter, qreal left, qreal top, qreal width, const QString& text, int flags = 0)
@@ -41,7 +37,7 @@ QFont Font(const QPainter& painter, qreal size, bool bold = false)
 
 QString BirthDataText(const ChartRecord& c)
 {
-    const QString day = QString::fromStdString(DayText({c.BirthYear, c.BirthMonth, c.BirthDay, 0, 0}));
+    const QString day = QString::fromStdString(DayText(CivilDate{c.BirthYear, c.BirthMonth, c.BirthDay}));
     QString zone = QStringLiteral("%1:%2").arg(c.ZoneHours).arg(c.ZoneMinutes, 2, 10, QLatin1Char('0'));
     if (c.ZoneAhead != 0)
         zone += c.ZoneAhead < 0 ? QStringLiteral(" ahead of universal time") : QStringLiteral(" behind universal time");
@@ -69,8 +65,8 @@ ReadingSheet SheetForReading(const std::string& position, const MansionRow& text
     MansionSignState state;
     sheet.mansion = ChooseMansion(position, state).mansion;
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {
-        sheet.captions << Utf8(MansionFieldCaptions[i]);
-        sheet.texts << Utf8(texts[i]).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        sheet.captions << ToQString(MansionFieldCaptions[i]);
+        sheet.texts << ToQString(texts[i]).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     }
     sheet.wheel.moonLongitude = PositionTextLongitude(position).value_or(0);
     sheet.wheel.mansion = sheet.mansion;

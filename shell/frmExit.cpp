@@ -1,5 +1,6 @@
 #include "shell/frmExit.h"
 
+#include "base/QtStdText.h"
 #include "ui/MessageBox.h"
 #include "shell/QuitApplication.h"
 #include "core/ReferralForm.h"
@@ -19,11 +20,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString FromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const char* const SupportMessages[] = {
     QT_TRANSLATE_NOOP("frmExit", "Thank you for using Qamarel. If your reading spoke to you, tell a friend about it."),
@@ -80,7 +76,7 @@ frmExit::frmExit(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStays
     auto* Frame2 = new QGroupBox(tr("Refer A Friend"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     auto box = [Frame2](const char* name, std::string_view placeholder) {
-        auto* edit = new QLineEdit(FromView(placeholder), Frame2);
+        auto* edit = new QLineEdit(ToQString(placeholder), Frame2);
         edit->setObjectName(QString::fromLatin1(name));
         return edit;
     };
@@ -88,7 +84,7 @@ frmExit::frmExit(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStays
     txtEmail = box("txtEmail", EmailPlaceholder);
     txtFriendName = box("txtFriendName", FriendNamePlaceholder);
     txtFriendEmail = box("txtFriendEmail", FriendEmailPlaceholder);
-    txtMessage = new QPlainTextEdit(FromView(MessagePlaceholder), Frame2);
+    txtMessage = new QPlainTextEdit(ToQString(MessagePlaceholder), Frame2);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
     txtMessage->setTabChangesFocus(true);
     txtMessage->setFixedHeight(fontMetrics().lineSpacing() * 4 + 12);
@@ -147,11 +143,11 @@ void frmExit::SetBoxText(QWidget* box, const QString& text)
 
 QString frmExit::Placeholder(QWidget* box) const
 {
-    if (box == txtName) return FromView(NamePlaceholder);
-    if (box == txtEmail) return FromView(EmailPlaceholder);
-    if (box == txtFriendName) return FromView(FriendNamePlaceholder);
-    if (box == txtFriendEmail) return FromView(FriendEmailPlaceholder);
-    return FromView(MessagePlaceholder);
+    if (box == txtName) return ToQString(NamePlaceholder);
+    if (box == txtEmail) return ToQString(EmailPlaceholder);
+    if (box == txtFriendName) return ToQString(FriendNamePlaceholder);
+    if (box == txtFriendEmail) return ToQString(FriendEmailPlaceholder);
+    return ToQString(MessagePlaceholder);
 }
 
 bool frmExit::eventFilter(QObject* watched, QEvent* event)

@@ -1,5 +1,6 @@
 #include "windows/frmArabicLunarMansionResult.h"
 
+#include "base/QtStdText.h"
 #include "windows/ReadingFileSave.h"
 #include "pictures/CompanionModules.h"
 #include "pictures/PictureModule.h"
@@ -10,11 +11,6 @@
 #include "ui/MessageBox.h"
 #include "ui/ProgramWidgets.h"
 #include "ui/WebLinks.h"
-#include "pictures/CompanionModules.h"
-#include "pictures/PictureModule.h"
-#include "files/ReadingFileAccess.h"
-#include "windows/frmMansionWheel.h"
-#include "core/ReadingState.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -125,9 +121,7 @@ void frmArabicLunarMansionResult::BuildControls()
 
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {
         const FieldPlace& at = FieldPlaces[i];
-        QLabel* caption = new QLabel(QString::fromUtf8(MansionFieldCaptions[i].data(),
-                                                       static_cast<int>(MansionFieldCaptions[i].size())),
-                                     Frame1);
+        QLabel* caption = new QLabel(ToQString(MansionFieldCaptions[i]), Frame1);
         caption->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
         Colour(caption, CaptionGreen);  // the frame's style sheet does not pass the client's colours on
         caption->move(Twips(at.captionLeft), Twips(at.captionTop));

@@ -1,5 +1,6 @@
 #include "windows/frmMain.h"
 
+#include "base/QtStdText.h"
 #include "core/ReadingState.h"
 #include "core/modEphemeris.h"
 #include "core/ReadingFile.h"
@@ -343,10 +344,8 @@ void frmMain::WireHandlers()
 
 void frmMain::Form_Load()
 {
-    const char* months[] = {"January", "February", "March",     "April",   "May",      "June",
-                            "July",    "August",   "September", "October", "November", "December"};
-    for (const char* month : months)
-        cboMonth->addItem(tr(month));
+    for (int month = 1; month <= 12; ++month)
+        cboMonth->addItem(ToQString(MonthName(month)));
     auto fill = [](QComboBox* list, int first, int last) {
         for (int n = first; n <= last; ++n)
             list->addItem(QString::number(n));

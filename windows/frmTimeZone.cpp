@@ -1,5 +1,6 @@
 #include "windows/frmTimeZone.h"
 
+#include "base/QtStdText.h"
 #include "ui/ProgramWidgets.h"
 #include "core/TimeZoneTable.h"
 
@@ -38,7 +39,7 @@ frmTimeZone::frmTimeZone(QWidget* parent) : QDialog(parent)
     lstTimeZone = new ZoneList(this);
     lstTimeZone->setObjectName(QStringLiteral("lstTimeZone"));
     for (const TimeZoneEntry& zone : TimeZoneTable())
-        lstTimeZone->addItem(QString::fromUtf8(zone.text.data(), static_cast<int>(zone.text.size())));
+        lstTimeZone->addItem(ToQString(zone.text));
     lstTimeZone->setCurrentRow(-1);
     lstTimeZone->setMinimumSize(lstTimeZone->sizeHintForColumn(0) + 40, 18 * lstTimeZone->sizeHintForRow(0));
     lstTimeZone->viewport()->installEventFilter(this);
