@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "base/TextBasics.h"
+
 #include <cctype>
 #include <set>
 #include <string_view>
@@ -191,10 +193,7 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
     if (command.picturePath && (batch || places))
         return fail("--picture goes with one reading or --open");
     if (command.picturePath) {
-        std::string ending = command.picturePath->size() >= 4 ? command.picturePath->substr(command.picturePath->size() - 4) : "";
-        for (char& c : ending)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (ending != ".png" && ending != ".pdf")
+        if (!EndsWithIgnoringCase(*command.picturePath, ".png") && !EndsWithIgnoringCase(*command.picturePath, ".pdf"))
             return fail("--picture takes a name ending in .png (the wheel) or .pdf (the reading)");
     }
     if (help) {

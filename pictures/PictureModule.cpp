@@ -2,21 +2,13 @@
 // it brings Qt GUI, which no other run of the tool needs.
 #include "pictures/PictureModule.h"
 
+#include "base/TextBasics.h"
 #include "files/ReadingFileAccess.h"
 #include "pictures/ReadingSheet.h"
 
 #include <QGuiApplication>
 
-#include <algorithm>
-#include <cctype>
-
 namespace {
-
-bool EndsWith(std::string text, const std::string& ending)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
-}
 
 // Text needs Qt's font database, which needs a GUI application: one is made
 // on the offscreen platform the first time a picture is drawn.
@@ -36,7 +28,7 @@ void EnsureGuiApplication()
 
 extern "C" Q_DECL_EXPORT void QamarelWriteReadingPicture(const PictureRequest& request, std::string& problem)
 {
-    const bool png = EndsWith(request.path, ".png"), pdf = EndsWith(request.path, ".pdf");
+    const bool png = EndsWithIgnoringCase(request.path, ".png"), pdf = EndsWithIgnoringCase(request.path, ".pdf");
     if (!png && !pdf) {
         problem = "the name must end in .png (the wheel) or .pdf (the reading)";
         return;

@@ -1,6 +1,7 @@
 #include "shell/frmExit.h"
 
 #include "base/QtStdText.h"
+#include "base/TextBasics.h"
 #include "ui/MessageBox.h"
 #include "shell/QuitApplication.h"
 #include "core/ReferralForm.h"
@@ -154,7 +155,7 @@ bool frmExit::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = static_cast<QWidget*>(watched);
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        const QString trimmed = QString::fromStdString(TrimBlanks(BoxText(box).toStdString()));
+        const QString trimmed = ToQString(TrimSpaces(ToStdString(BoxText(box))));
         if (event->type() == QEvent::FocusIn && trimmed == Placeholder(box))
             SetBoxText(box, QString());
         else if (event->type() == QEvent::FocusOut && trimmed.isEmpty())
@@ -170,7 +171,7 @@ bool frmExit::eventFilter(QObject* watched, QEvent* event)
 
 void frmExit::cmdSubmit_Click()
 {
-    auto value = [this](QWidget* box) { return TrimBlanks(BoxText(box).toStdString()); };
+    auto value = [this](QWidget* box) { return std::string(TrimSpaces(ToStdString(BoxText(box)))); };
     const Referral referral{value(txtName), value(txtEmail), value(txtMessage), value(txtFriendName),
                             value(txtFriendEmail)};
     const ReferralCheck check = CheckReferral(referral);
