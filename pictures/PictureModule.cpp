@@ -2,6 +2,7 @@
 // it brings Qt GUI, which no other run of the tool needs.
 #include "pictures/PictureModule.h"
 
+#include "base/ProgramVersion.h"
 #include "base/TextBasics.h"
 #include "files/ReadingFileAccess.h"
 #include "pictures/ReadingSheet.h"
@@ -24,9 +25,7 @@ void EnsureGuiApplication()
     static QGuiApplication application(argc, argv);
 }
 
-}  // namespace
-
-extern "C" Q_DECL_EXPORT void QamarelWriteReadingPicture(const PictureRequest& request, std::string& problem)
+void WriteReadingPicture(const PictureRequest& request, std::string& problem)
 {
     const bool png = EndsWithIgnoringCase(request.path, ".png"), pdf = EndsWithIgnoringCase(request.path, ".pdf");
     if (!png && !pdf) {
@@ -42,4 +41,17 @@ extern "C" Q_DECL_EXPORT void QamarelWriteReadingPicture(const PictureRequest& r
         return;
     }
     problem = WriteFileAtomically(request.path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+const PicturesModuleEntry Entry{
+    {PicturesModuleKind, PicturesModuleLayout, sizeof(PicturesModuleEntry), QAMAREL_VERSION},
+    WriteReadingPicture,
+};
+
+}  // namespace
+
+// The module's one export (see CompanionModules.h).
+extern "C" Q_DECL_EXPORT const ModuleHeader* QamarelModuleEntry()
+{
+    return &Entry.header;
 }

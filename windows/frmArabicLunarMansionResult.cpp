@@ -2,8 +2,7 @@
 
 #include "base/QtStdText.h"
 #include "windows/ReadingFileSave.h"
-#include "pictures/CompanionModules.h"
-#include "pictures/PictureModule.h"
+#include "pictures/SheetPrinting.h"
 #include "files/ReadingFileAccess.h"
 #include "windows/frmMansionWheel.h"
 #include "core/ReadingState.h"
@@ -233,10 +232,8 @@ void frmArabicLunarMansionResult::mnuWheel_Click()
 
 void frmArabicLunarMansionResult::mnuPrint_Click()
 {
-    // Printing is a module of its own, loaded now: the program starts without it.
     std::string problem;
-    const auto print = reinterpret_cast<PrintFunction>(LoadCompanionSymbol(PrintingModule, PrintSymbol, problem));
-    if (!print || !print(this, Sheet(), problem))
+    if (!PrintReadingWithDialog(this, Sheet(), problem))
         Messages::Show(this, tr("The reading was not printed.\n%1").arg(QString::fromStdString(problem)),
                        Messages::Icon::Error);
 }
