@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-// A part of a program that only some runs need (the reading tool's pictures,
-// which bring Qt GUI) is a module of its own, loaded when first used, so that
+// A part of a program that only some runs need (printing, which brings Qt
+// Print Support; the reading tool's pictures, which bring Qt GUI) is a module of its own, loaded when first used, so that
 // every other run carries none of its libraries. Modules are looked for
 // beside the executable's folder: `modules/` in the build tree, the program's
 // library folder when installed.

@@ -2,7 +2,7 @@
 
 #include "base/QtStdText.h"
 #include "windows/ReadingFileSave.h"
-#include "pictures/SheetPrinting.h"
+#include "pictures/PrintingModule.h"
 #include "files/ReadingFileAccess.h"
 #include "windows/frmMansionWheel.h"
 #include "core/ReadingState.h"
@@ -232,8 +232,11 @@ void frmArabicLunarMansionResult::mnuWheel_Click()
 
 void frmArabicLunarMansionResult::mnuPrint_Click()
 {
+    // Printing is a module of its own, loaded now: the program starts without it.
     std::string problem;
-    if (!PrintReadingWithDialog(this, Sheet(), problem))
+    const auto* printing = reinterpret_cast<const PrintingModuleEntry*>(LoadCompanionModule(
+        PrintingModule, PrintingModuleKind, PrintingModuleLayout, sizeof(PrintingModuleEntry), problem));
+    if (!printing || !printing->printWithDialog(this, Sheet(), problem))
         Messages::Show(this, tr("The reading was not printed.\n%1").arg(QString::fromStdString(problem)),
                        Messages::Icon::Error);
 }

@@ -34,12 +34,13 @@ check "man pages, compressed" "/usr/share/man/man1/qamarel.1.gz /usr/share/man/m
     "$(man -w qamarel 2>/dev/null) $(man -w qamarel-reading 2>/dev/null)"
 check "copyright" "GPL-3.0-or-later" "$(sed -n 's/^License: //p' /usr/share/doc/qamarel/copyright | head -n 1)"
 check "reading tool runs" "qamarel-reading 1.15" "$(/usr/bin/qamarel-reading --version)"
-# The picture module, loaded when first used, is found where the package put it.
+# The modules loaded when first used are found where the package put them.
 picture=$(mktemp -d)
 /usr/bin/qamarel-reading --date 2000-01-01 --time 12:00 --longitude 0:00W --latitude 51:28N --zone 0:00 \
     --picture "$picture/wheel.png" >/dev/null 2>&1
 check "the tool's picture module" "PNG" "$(head -c 4 "$picture/wheel.png" 2>/dev/null | tail -c 3)"
 rm -rf "$picture"
+check "the printing module" "yes" "$([ -f /usr/lib/qamarel/modules/libqamarel-printing.so ] && echo yes)"
 check "program's libraries resolve" "" "$(ldd /usr/bin/qamarel | grep 'not found')"
 check "MIME database knows reading files" "yes" "$(grep -q 'application/x-qamarel-reading' /usr/share/mime/globs2 && echo yes)"
 

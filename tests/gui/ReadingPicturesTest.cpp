@@ -15,11 +15,14 @@
 #include "../ChartFixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 class ReadingPicturesTest : public QObject {
     Q_OBJECT
@@ -155,6 +158,29 @@ private slots:
         const QString opened = PdfText(path + QStringLiteral(".pdf"));
         ExpectTheReading(opened, false);
         QVERIFY(!opened.contains(QStringLiteral("Born on")));
+    }
+
+    // Print in the result window loads the printing module and asks for a
+    // printer; cancelled there, nothing is printed and nothing is said.
+    void printFromTheResultWindowAsksForAPrinter()
+    {
+        ComputeJ2000();
+        QWidget* result = turns.ShowResultWindow();
+        bool asked = false;
+        QTimer closer;
+        closer.setInterval(20);
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                asked = dialog->inherits("QPrintDialog") || dialog->inherits("QAbstractPrintDialog");
+                dialog->reject();
+            }
+        });
+        closer.start();
+        QTimer::singleShot(20000, &closer, &QTimer::stop);  // a bound, should the dialog never come
+        Control<QAction>(result, "mnuPrint")->trigger();
+        closer.stop();
+        QVERIFY(asked);
+        QVERIFY2(messages->shown.empty(), messages->shown.empty() ? "" : qPrintable(messages->shown[0].text));
     }
 
     void failedExportIsSaid()
