@@ -13,8 +13,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPointer>
 #include <QRandomGenerator>
+#include <QTranslator>
 
 int main(int argc, char** argv)
 {
@@ -25,6 +27,11 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(QAMAREL_VERSION));
     QApplication::setWindowIcon(ProgramIcon());
     QApplication::setDesktopFileName(QStringLiteral("example.qamarel.Qamarel"));
+    // The user's language, when the program carries a translation into it
+    // (translations/); English, the texts' own language, otherwise.
+    QTranslator translation;
+    if (translation.load(QLocale(), QStringLiteral("qamarel"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QApplication::installTranslator(&translation);
     // The program ends through its exit window, never because a window closed
     // during a turn between the main and the result window.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -108,7 +108,7 @@ private:
     QLabel* lblTZHelp;
     QPushButton* cmdCalculate;
     QPushButton* cmdOpen;
-    QLabel* Label11;
+    QLabel* homePageLink;  // objectName "Label11"
     QLabel* lblCobrand;
     QLabel* lblFullBrand;
     QStackedLayout* promotionStrip_;
