@@ -70,7 +70,7 @@ TEST(modArabicLunarMansionInformationTest, ColumnsFollowTheirRules)
     const char* rulers[] = {"Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn"};
     std::set<std::string_view> names;
     for (int r = 0; r < MansionCount; ++r) {
-        const MansionRow& row = MansionTable()[static_cast<std::size_t>(r)];
+        const MansionRecord& row = MansionTable()[static_cast<std::size_t>(r)];
         EXPECT_EQ(row[Constellation], constellations[r]) << r;
         EXPECT_EQ(row[PlanetaryRuler], rulers[r % 7]) << r;
         EXPECT_EQ(row[Angel] == "Not Applicable", r >= 24) << r;

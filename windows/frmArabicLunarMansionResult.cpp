@@ -189,7 +189,7 @@ void frmArabicLunarMansionResult::ShowReading(const MansionRecord& mansion)
 {
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {
         // List items are joined by CR LF: each item begins a line of its own.
-        QString text = QString::fromStdString(mansion[i]);
+        QString text = ToQString(mansion[i]);
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         lblResult[i]->setText(text);
         if (!lblResult[i]->wordWrap()) {

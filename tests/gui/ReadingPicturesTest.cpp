@@ -59,7 +59,7 @@ class ReadingPicturesTest : public QObject {
         QVERIFY2(text.contains(QStringLiteral("19\u00B0 27' 45\" Lib")), qPrintable(text.left(300)));
         QVERIFY(text.contains(QStringLiteral("mansion 16")));
         for (std::size_t i = 0; i < MansionFieldCount; ++i) {
-            const std::string& field = state.currentMansion[i];
+            const std::string field(state.currentMansion[i]);
             QVERIFY2(text.contains(QString::fromStdString(field).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified()),
                      field.c_str());
         }

@@ -1,6 +1,8 @@
 // The result window: its ten fields where the layout puts them, in its colours.
 #include "WindowTestSupport.h"
 
+#include "base/QtStdText.h"
+
 #include "windows/frmArabicLunarMansionResult.h"
 #include "core/ReadingState.h"
 #include "shell/WindowTurns.h"
@@ -46,7 +48,7 @@ private slots:
         for (int i = 0; i < 10; ++i) {
             QCOMPARE(Caption(i)->text(), QString::fromLatin1(captions[i]));
             QCOMPARE(Value(i)->text(),
-                     QString::fromStdString(state.currentMansion[std::size_t(i)]).replace(QStringLiteral("\r\n"),
+                     ToQString(state.currentMansion[std::size_t(i)]).replace(QStringLiteral("\r\n"),
                                                                                            QStringLiteral("\n")));
         }
         QCOMPARE(Value(0)->text(), QStringLiteral("Alpharg or Phragol Mocaden"));
