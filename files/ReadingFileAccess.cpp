@@ -1,5 +1,7 @@
 #include "files/ReadingFileAccess.h"
 
+#include "base/UniqueFd.h"
+
 #include <cerrno>
 #include <cstring>
 #include <random>
@@ -9,29 +11,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    int get() const { return fd_; }
-    int release()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
-
-private:
-    int fd_;
-};
 
 std::string Reason(int error)
 {
@@ -66,7 +45,7 @@ ReadingFileText ReadReadingFile(const std::string& path)
 {
     // O_NONBLOCK: opening a fifo for reading returns at once instead of waiting
     // for a writer; the type is then checked on what was opened, not on the name.
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.get() < 0)
         return {errno == ENOENT || errno == ENOTDIR || errno == ENXIO ? ReadingFileStatus::NotAFile
                                                                         : ReadingFileStatus::CannotRead,
@@ -107,7 +86,7 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
     }
     if (fd < 0)
         return Reason(EEXIST);
-    Descriptor file(fd);
+    UniqueFd file(fd);
 
     // An existing file keeps its permissions.
     struct stat old {};
@@ -117,7 +96,7 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
     int error = 0;
     if (!WriteAll(file.get(), bytes) || ::fsync(file.get()) != 0)
         error = errno;
-    if (::close(file.release()) != 0 && error == 0)
+    if (file.reset() != 0 && error == 0)
         error = errno;
     if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0)
         error = errno;
@@ -126,7 +105,7 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
         return Reason(error);
     }
     // The rename itself is made durable with the folder.
-    Descriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() >= 0)
         ::fsync(folder.get());
     return {};
