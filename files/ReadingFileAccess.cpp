@@ -31,6 +31,29 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
+// A fresh name for the new file, beside `path` and short whatever the
+// target's length: "." + the target's name cut to 32 bytes (at a character's
+// start) + "." + 6 random letters or digits + ".tmp". Hidden, so a file
+// manager does not show it while it is written.
+std::string TemporaryNameFor(const std::string& path, std::random_device& random)
+{
+    constexpr std::size_t Kept = 32;
+    constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const std::size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (name.size() > Kept) {
+        std::size_t cut = Kept;
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+            --cut;  // not inside a UTF-8 character
+        name.resize(cut);
+    }
+    std::string temporary = folder + "." + name + ".";
+    for (int i = 0; i < 6; ++i)
+        temporary += Letters[random() % (sizeof Letters - 1)];
+    return temporary + ".tmp";
+}
+
 std::string FolderOf(const std::string& path)
 {
     const std::size_t slash = path.find_last_of('/');
@@ -79,7 +102,7 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = path + ".tmp" + std::to_string(random() % 1000000);
+        temporary = TemporaryNameFor(path, random);
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             return Reason(errno);
