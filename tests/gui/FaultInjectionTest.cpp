@@ -167,9 +167,11 @@ private slots:
         WriteFile(folder + QStringLiteral("/filler"), QByteArray(8192, 'x'));  // fills the rest
         const QString problem = SaveReadingFile(folder + QStringLiteral("/r.qmz"), position);
         const QByteArray kept = FileBytes(folder + QStringLiteral("/r.qmz"));
+        const QStringList left = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
         Release(folder);
         QVERIFY2(!problem.isEmpty(), "a failed save must say so");
         QCOMPARE(kept, oldBytes);
+        QCOMPARE(left, QStringList({QStringLiteral("filler"), QStringLiteral("r.qmz")}));  // no part of a file left
     }
 
     // A save killed at any moment leaves a whole file, old or new.
