@@ -1,6 +1,7 @@
 #include "cli/ReadingTool.h"
 
 #include "base/ProgramVersion.h"
+#include "base/UniqueFd.h"
 
 #include "cli/CommandLine.h"
 #include "cli/CsvReader.h"
@@ -231,28 +232,18 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
     std::optional<FdInBuf> fileBuffer;
     std::istream file(nullptr);
     std::istream* in = &stdIn;
-    int fd = -1;
+    UniqueFd fd;  // the batch file, closed on every return
     if (command.path != "-") {
-        fd = ::open(command.path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
-        if (fd < 0)
+        fd.reset(::open(command.path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC));
+        if (!fd.valid())
             return Refuse(err, input + " cannot be read: " + std::strerror(errno));
         struct stat info {};
-        if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-            ::close(fd);
+        if (::fstat(fd.get(), &info) == 0 && S_ISDIR(info.st_mode))
             return Refuse(err, input + " is a folder");
-        }
-        fileBuffer.emplace(fd);
+        fileBuffer.emplace(fd.get());
         file.rdbuf(&*fileBuffer);
         in = &file;
     }
-    struct CloseOnReturn {
-        int fd;
-        ~CloseOnReturn()
-        {
-            if (fd >= 0)
-                ::close(fd);
-        }
-    } closeOnReturn{fd};
 
     // The passage of a row's birth, unless it was left out.
     MansionPassage passage;

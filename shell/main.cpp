@@ -61,10 +61,8 @@ int main(int argc, char** argv)
         return 0;
     }
 
-#ifdef QAMAREL_UPDATE_REMINDER
-    RemindOfUpdate(UpdateReminderSettingsPath(name), QDate::currentDate());
-#endif
-
+    // Listening starts before the start-up question: a reading handed over
+    // while it is asked waits and opens after it.
     ReadingState state;
     WindowTurns turns(state);
     HandOverServer handOver;
@@ -72,6 +70,11 @@ int main(int argc, char** argv)
     QObject::connect(&handOver, &HandOverServer::readingFileReceived,
                      [&turns](const QString& path) { turns.OpenReadingFile(path); });
     handOver.Listen(handOverSocket);
+
+#ifdef QAMAREL_UPDATE_REMINDER
+    RemindOfUpdate(UpdateReminderSettingsPath(name), QDate::currentDate());
+#endif
+
     QPointer<frmMain> main = turns.CreateMainWindow();
     main->ChoosePromotionLabel(static_cast<int>(QRandomGenerator::global()->bounded(1, 7)));
     // A reading named on the command line (a double-click on a .qmz file) is

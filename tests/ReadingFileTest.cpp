@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -104,6 +105,28 @@ TEST_F(ReadingFileTest, SaveOpenSaveKeepsReadingAndBytes)
             EXPECT_EQ(reopened.texts.fields, original.texts.fields) << text;
             EXPECT_EQ(ReadingFileBytes(opened.text).value(), saved) << text;
         }
+}
+
+// Names up to the file system's longest (255 bytes) are written whole, in
+// place, with nothing left beside them; so are names of two-byte characters.
+TEST_F(ReadingFileTest, LongestNamesAreWritten)
+{
+    const std::string arabic = "\xD9\x82";  // one letter, two bytes
+    std::string wide;
+    while (wide.size() < 246)
+        wide += arabic;
+    for (const std::string& name : {std::string(242, 'a') + ".qmz", std::string(246, 'b') + ".qmz",
+                                    std::string(251, 'c') + ".qmz", wide + ".qmz"}) {
+        SCOPED_TRACE(name.size());
+        const fs::path path = dir_ / name;
+        ASSERT_EQ(WriteFileAtomically(path.string(), "first\r\n"), "");
+        ASSERT_EQ(WriteFileAtomically(path.string(), "second\r\n"), "");  // in place of the first
+        std::ifstream in(path, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(bytes, "second\r\n");
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+        fs::remove(path);
+    }
 }
 
 TEST_F(ReadingFileTest, ReadsOnlyABoundedFirstLine)

@@ -1,4 +1,6 @@
 // The single-instance rule across real processes.
+#include "base/UniqueFd.h"
+#include "shell/HandOver.h"
 #include "shell/SingleInstance.h"
 
 #include <QDir>
@@ -8,14 +10,85 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+namespace {
+
+// A raw connection to the hand-over socket at `path` (not waiting when the
+// queue is full: then it owns nothing).
+UniqueFd ConnectTo(const QString& path)
+{
+    UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+    if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+        fd.reset();
+    return fd;
+}
+
+// The processor time process `pid` has used so far, in clock ticks.
+qint64 CpuTicks(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    // After the command's closing parenthesis: state is field 3, utime 14, stime 15.
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return fields.size() > 12 ? fields[11].toLongLong() + fields[12].toLongLong() : -1;
+}
+
+}  // namespace
 
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
     QString probe;
+
+    // Starts a copy that takes hand-overs at `socket`, with at most `files`
+    // descriptors when given.
+    bool StartTaking(QProcess& first, const QString& lock, const QString& socket, rlim_t files = 0)
+    {
+        if (files > 0)
+            first.setChildProcessModifier([files] {
+                const rlimit limit{files, files};
+                ::setrlimit(RLIMIT_NOFILE, &limit);
+            });
+        first.start(probe, {lock, socket});
+        if (!first.waitForStarted(10000) || !first.waitForReadyRead(10000))
+            return false;
+        return QString::fromLatin1(first.readLine()).trimmed() == QStringLiteral("first");
+    }
+
+    // A real second start handing over `file`: what it printed.
+    QString HandOver(const QString& lock, const QString& socket, const QString& file)
+    {
+        QProcess second;
+        second.start(probe, {lock, socket, file});
+        if (!second.waitForFinished(10000))
+            return QStringLiteral("<no answer>");
+        return QString::fromLocal8Bit(second.readAllStandardOutput());
+    }
+
+    // The next line the first copy printed (a hand-over it took).
+    static QString NextLine(QProcess& first)
+    {
+        for (int i = 0; i < 20 && !first.canReadLine(); ++i)
+            first.waitForReadyRead(500);
+        return QString::fromLocal8Bit(first.readLine()).trimmed();
+    }
 
     // Starts a copy and returns its first line of output ("first" or "running").
     QString Start(QProcess& process, const QString& lock)
@@ -138,6 +211,79 @@ private slots:
         QCOMPARE(QString::fromLocal8Bit(second.readAllStandardOutput()), QStringLiteral("running\nnot handed\n"));
         quiet.closeWriteChannel();
         QVERIFY(quiet.waitForFinished(10000));
+    }
+
+    // A second start that leaves before the answer (given up, killed) leaves
+    // the running copy running; what it asked for is still done.
+    void peerLeavingBeforeTheAnswerIsHarmless()
+    {
+        const QString lock = dir.filePath(QStringLiteral("p.lock"));
+        const QString socket = dir.filePath(QStringLiteral("p.socket"));
+        QProcess first;
+        QVERIFY(StartTaking(first, lock, socket));
+        for (int i = 0; i < 3; ++i) {
+            UniqueFd peer = ConnectTo(socket);
+            QVERIFY(peer.valid());
+            QCOMPARE(::send(peer.get(), "raise\n", 6, MSG_NOSIGNAL), ssize_t(6));
+            peer.reset();  // gone before the answer
+            QCOMPARE(NextLine(first), QStringLiteral("raise"));
+        }
+        QCOMPARE(first.state(), QProcess::Running);
+        QCOMPARE(HandOver(lock, socket, QStringLiteral("/a.qmz")), QStringLiteral("running\nhanded\n"));
+        QCOMPARE(NextLine(first), QStringLiteral("open /a.qmz"));
+        first.closeWriteChannel();
+        QVERIFY(first.waitForFinished(10000));
+        QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+    }
+
+    // 100 connections that send half a line and wait: each is dropped within
+    // the connection deadline, and a real second start still gets through in
+    // its 5 s, with descriptors to spare and with the copy out of descriptors.
+    void idleConnectionsDoNotShutOutASecondStart_data()
+    {
+        QTest::addColumn<int>("files");
+        QTest::newRow("descriptors to spare") << 64;
+        QTest::newRow("out of descriptors") << 20;
+    }
+
+    void idleConnectionsDoNotShutOutASecondStart()
+    {
+        QFETCH(int, files);
+        const QString lock = dir.filePath(QStringLiteral("i.lock"));
+        const QString socket = dir.filePath(QStringLiteral("i.socket"));
+        QProcess first;
+        QVERIFY(StartTaking(first, lock, socket, rlim_t(files)));
+        // Each connection is tried again while the copy's queue is full, so
+        // that the copy takes them; the copy that cannot take more stops them.
+        std::vector<UniqueFd> idle;
+        for (int tries = 0; idle.size() < 100 && tries < 20;) {
+            UniqueFd peer = ConnectTo(socket);
+            if (!peer.valid()) {
+                ++tries;
+                QTest::qWait(10);
+                continue;
+            }
+            tries = 0;
+            ::send(peer.get(), "open /ha", 8, MSG_NOSIGNAL);  // fails when the copy closed it at once
+            idle.push_back(std::move(peer));
+        }
+        QVERIFY(idle.size() > 16);
+        const qint64 cpuBefore = CpuTicks(first.processId());
+        QCOMPARE(HandOver(lock, socket, QStringLiteral("/b.qmz")), QStringLiteral("running\nhanded\n"));
+        QCOMPARE(NextLine(first), QStringLiteral("open /b.qmz"));
+        // Every idle connection is closed, unanswered.
+        for (const UniqueFd& peer : idle) {
+            pollfd wait{peer.get(), POLLIN, 0};
+            QCOMPARE(::poll(&wait, 1, 10000), 1);
+            char byte;
+            QVERIFY(::recv(peer.get(), &byte, 1, 0) <= 0);  // the end, or a reset: no answer
+        }
+        // Out of descriptors, it waited rather than spun: a spinning copy
+        // burns a core for the 2 s the idle connections are kept.
+        QVERIFY2(CpuTicks(first.processId()) - cpuBefore < ::sysconf(_SC_CLK_TCK) / 2, "the copy spun");
+        QCOMPARE(first.state(), QProcess::Running);
+        first.closeWriteChannel();
+        QVERIFY(first.waitForFinished(10000));
     }
 
     void lockThatCannotBeMadeLetsTheProgramStart()
