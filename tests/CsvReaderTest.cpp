@@ -208,4 +208,26 @@ TEST(CsvReaderTest, WritesFieldsThatReadBack)
     }
 }
 
+// Every control byte, alone, inside or at the end of a field, reads back as
+// written in one record of two fields; NUL comes back as U+FFFD.
+TEST(CsvReaderTest, EveryControlByteReadsBack)
+{
+    for (int c = 0; c < 0x20; ++c) {
+        const std::string byte(1, static_cast<char>(c));
+        const std::string kept = c == 0 ? std::string("\xEF\xBF\xBD") : byte;
+        for (const std::string& at : {std::string("{}"), std::string("a{}b"), std::string("ab{}")}) {
+            const std::string value = at.substr(0, at.find('{')) + byte + at.substr(at.find('}') + 1);
+            const std::string back = at.substr(0, at.find('{')) + kept + at.substr(at.find('}') + 1);
+            std::string line;
+            AppendCsvField(line, value);
+            line += ',';
+            AppendCsvField(line, "x");
+            const Rows rows = ReadAll(line + "\n");
+            ASSERT_EQ(rows.size(), 1u) << "byte " << c << " in " << at;
+            const std::string quoted = back[0] == '\t' || back[0] == '\r' ? "'" + back : back;  // never a formula
+            EXPECT_EQ(rows[0], (std::vector<std::string>{quoted, "x"})) << "byte " << c << " in " << at;
+        }
+    }
+}
+
 }  // namespace
