@@ -263,7 +263,7 @@ private slots:
         QList<QUrl> opened;
         WebLinks::SetOpener([&](const QUrl& url) { opened << url; });
         QWidget* link = Control<QLabel>(main, "lblTZHelp")->nextInFocusChain();
-        while (!(link->focusPolicy() & Qt::TabFocus) || !link->isVisible())
+        for (int step = 0; step < 200 && (!(link->focusPolicy() & Qt::TabFocus) || !link->isVisible()); ++step)
             link = link->nextInFocusChain();
         QCOMPARE(link->objectName(), QStringLiteral("Label11"));
         QVERIFY(QTest::qWaitForWindowActive(main));
