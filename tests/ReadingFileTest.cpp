@@ -83,6 +83,15 @@ TEST_F(ReadingFileTest, ExtensionIsLowerCaseQmz)
     EXPECT_FALSE(HasReadingFileExtension("reading.QMZ"));
     EXPECT_FALSE(HasReadingFileExtension("reading.qmz.txt"));
     EXPECT_FALSE(HasReadingFileExtension("mz"));
+
+    // The name a reading is saved under: ".qmz" added once, never twice.
+    const struct {
+        const char *chosen, *saved;
+    } names[] = {{"reading", "reading.qmz"},         {"reading.", "reading.qmz"},
+                 {"reading.qmz", "reading.qmz"},     {"/home/a b/r.qmz", "/home/a b/r.qmz"},
+                 {"r.qmz.txt", "r.qmz.txt.qmz"},     {"/tmp/r", "/tmp/r.qmz"}};
+    for (const auto& n : names)
+        EXPECT_EQ(WithReadingFileExtension(n.chosen), n.saved) << n.chosen;
 }
 
 TEST_F(ReadingFileTest, RefusesTextTheFileCannotHold)
@@ -133,8 +142,12 @@ TEST_F(ReadingFileTest, ReadsOnlyABoundedFirstLine)
     // No line end within the bound: not a reading, whatever follows.
     EXPECT_EQ(ReadFile(Write("long.qmz", std::string(ReadingFileLineLimit + 1, '\x8E'))).status,
               ReadingFileStatus::LineTooLong);
-    // A whole file within the bound without a line end is its own first line.
+    // A whole file within the bound without a line end is its own first line,
+    // up to the bound itself.
     EXPECT_EQ(ReadFile(Write("short.qmz", "\x8E\x96")).text, "19");
+    const ReadingFileText atLimit = ReadFile(Write("limit.qmz", std::string(ReadingFileLineLimit, '\x8E')));
+    EXPECT_EQ(atLimit.status, ReadingFileStatus::Read);
+    EXPECT_EQ(atLimit.text, std::string(ReadingFileLineLimit, '1'));
 }
 
 TEST_F(ReadingFileTest, EmptyFilesGiveEmptyText)
