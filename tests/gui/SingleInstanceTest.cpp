@@ -7,13 +7,18 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <future>
+#include <thread>
 #include <vector>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -88,6 +93,23 @@ class SingleInstanceTest : public QObject {
         for (int i = 0; i < 20 && !first.canReadLine(); ++i)
             first.waitForReadyRead(500);
         return QString::fromLocal8Bit(first.readLine()).trimmed();
+    }
+
+    // A socket at `path`, listening (a running copy that never accepts) or
+    // connected to it; -1 when it cannot be made.
+    static int LocalSocket(const QString& path, bool listen)
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        std::memcpy(address.sun_path, name.constData(), std::min<std::size_t>(name.size(), sizeof address.sun_path - 1));
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const auto* at = reinterpret_cast<const sockaddr*>(&address);
+        if (fd >= 0 && (listen ? ::bind(fd, at, sizeof address) == 0 && ::listen(fd, 4) == 0 : ::connect(fd, at, sizeof address) == 0))
+            return fd;
+        if (fd >= 0)
+            ::close(fd);
+        return -1;
     }
 
     // Starts a copy and returns its first line of output ("first" or "running").
@@ -292,6 +314,116 @@ private slots:
         QCOMPARE(Start(copy, dir.filePath(QStringLiteral("no-such-folder/c.lock"))), QStringLiteral("first"));
         copy.closeWriteChannel();
         QVERIFY(copy.waitForFinished(10000));
+    }
+    // The runtime folder must be the user's alone: group or others with any
+    // access to an existing folder make it unfit.
+    void runtimeFolderModes_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("0700") << 0700 << true;
+        QTest::newRow("0750") << 0750 << false;
+        QTest::newRow("0755") << 0755 << false;
+        QTest::newRow("0710") << 0710 << false;
+        QTest::newRow("0701") << 0701 << false;
+        QTest::newRow("0770") << 0770 << false;
+    }
+
+    void runtimeFolderModes()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, taken);
+        const QString folder = dir.filePath(QStringLiteral("runtime-%1").arg(QTest::currentDataTag()));
+        QVERIFY(QDir().mkpath(folder));
+        QCOMPARE(::chmod(QFile::encodeName(folder).constData(), mode_t(mode)), 0);
+        QCOMPARE(PrivateFolder({folder}), taken ? folder : QString());
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(folder).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 07777), mode);  // looked at, never changed
+    }
+
+    // A hand-over counts only when the running copy answers "ok": a copy that
+    // takes no connection, or answers anything else, is no hand-over, and the
+    // second start gives up within its time instead of waiting.
+    void unansweredHandOver_data()
+    {
+        QTest::addColumn<QByteArray>("answer");  // "" never accepted
+        QTest::newRow("never accepted") << QByteArray();
+        QTest::newRow("accepted, closed") << QByteArray("-");
+        QTest::newRow("something else") << QByteArray("no\n");
+        QTest::newRow("ok without line end") << QByteArray("ok");
+    }
+
+    void unansweredHandOver()
+    {
+        QFETCH(QByteArray, answer);
+        const QString socket = dir.filePath(QStringLiteral("u.socket"));
+        QFile::remove(socket);
+        const int listening = LocalSocket(socket, true);
+        QVERIFY(listening >= 0);
+        auto handed = std::make_shared<std::promise<bool>>();
+        std::future<bool> result = handed->get_future();
+        std::thread([socket, handed] { handed->set_value(HandToRunningCopy(socket, QStringLiteral("/x.qmz"), 300)); }).detach();
+        if (!answer.isEmpty()) {
+            const int connection = ::accept(listening, nullptr, nullptr);
+            QVERIFY(connection >= 0);
+            if (answer != "-")
+                QCOMPARE(::write(connection, answer.constData(), std::size_t(answer.size())), ssize_t(answer.size()));
+            ::close(connection);
+        }
+        QVERIFY2(result.wait_for(std::chrono::seconds(10)) == std::future_status::ready, "the second start waits on");
+        QVERIFY(!result.get());
+        ::close(listening);
+    }
+
+    // The running copy's side: its socket is the user's alone, it answers
+    // "ok" to a request of its own and says nothing to anything else.
+    void handOverServerAnswersOnlyItsRequests()
+    {
+        const QString socket = dir.filePath(QStringLiteral("s.socket"));
+        HandOverServer server;
+        QVERIFY(server.Listen(socket));
+        struct stat info {};
+        QCOMPARE(::lstat(QFile::encodeName(socket).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 077), 0);
+        QSignalSpy raised(&server, &HandOverServer::raiseRequested);
+        QSignalSpy opened(&server, &HandOverServer::readingFileReceived);
+
+        const struct {
+            QByteArray request, answer;
+            int raises, opens;
+        } cases[] = {
+            {"raise\n", "ok\n", 1, 0},
+            {"open /a b/c.qmz\n", "ok\n", 0, 1},
+            {"bogus\n", "", 0, 0},
+            {"open \n", "", 0, 0},
+            {"raise now\n", "", 0, 0},
+        };
+        for (const auto& c : cases) {
+            raised.clear();
+            opened.clear();
+            const int fd = LocalSocket(socket, false);
+            QVERIFY(fd >= 0);
+            QCOMPARE(::write(fd, c.request.constData(), std::size_t(c.request.size())), ssize_t(c.request.size()));
+            ::fcntl(fd, F_SETFL, O_NONBLOCK);
+            QByteArray answer;
+            bool closed = false;
+            QTRY_VERIFY_WITH_TIMEOUT(([&] {
+                char buffer[16];
+                const ssize_t got = ::read(fd, buffer, sizeof buffer);
+                if (got > 0)
+                    answer.append(buffer, got);
+                closed = got == 0;
+                return closed;
+            }()), 5000);
+            ::close(fd);
+            QCOMPARE(answer, c.answer);
+            QTRY_COMPARE_WITH_TIMEOUT(int(raised.size() + opened.size()), c.raises + c.opens, 2000);
+            QCOMPARE(int(raised.size()), c.raises);
+            QCOMPARE(int(opened.size()), c.opens);
+            if (c.opens)
+                QCOMPARE(opened.at(0).at(0).toString(), QStringLiteral("/a b/c.qmz"));
+        }
     }
 };
 
