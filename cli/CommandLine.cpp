@@ -43,7 +43,7 @@ const char* ReadingToolUsage()
            "  --open        show the reading saved in a .qmz file\n"
            "  --batch       read CSV with the header name,date,time,longitude,latitude,zone,dst\n"
            "                (dst 0 or 1), or name,date,time,place, and write\n"
-           "                name,position,mansion,lunar_mansion_name,entered,left,error\n"
+           "                name,position,mansion,lunar_mansion_name,entered,left,error,place\n"
            "  --json        JSON instead of text (one object per line with --batch)\n"
            "\n"
            "A reading from birth data also gives the Moon's passage through its mansion:\n"

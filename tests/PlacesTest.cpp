@@ -82,7 +82,7 @@ TEST(PlacesTest, HistoricalOffsetsFillTheFormForTheRightInstant)
 {
     for (const HistoricalBirth& b : Births) {
         SCOPED_TRACE(std::string(b.city) + " " + b.date.toString(Qt::ISODate).toStdString());
-        const QList<Place> found = FindPlaces(QString::fromUtf8(b.city), QString::fromUtf8(b.state), QString::fromUtf8(b.country));
+        const QList<Place> found = FindPlaces(QString::fromUtf8(b.city), QString::fromUtf8(b.state), QString::fromUtf8(b.country)).places;
         ASSERT_FALSE(found.isEmpty());
         const Place& place = found.first();
         EXPECT_EQ(place.zone, QByteArray(b.zone));
