@@ -323,6 +323,14 @@ void ReadOtherNames(PlaceList& list)
         const State& s = list.states[static_cast<std::size_t>(i)];
         stateIndex.insert(s.countryCode + QLatin1Char('.') + s.adminCode, i);
     }
+    // The English and former names first: their spelling is the one shown.
+    std::size_t count = 0;
+    const PlaceNameTable::OtherName* others = PlaceNameTable::OtherNames(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto it = byId.constFind(others[i].id);
+        if (it != byId.cend())
+            AddName(list.entries[static_cast<std::size_t>(*it)].names, QString::fromUtf8(others[i].name));
+    }
     const QDir folder(CatalogueFolder());
     for (const QString& language : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
         ReadCatalogue(folder.filePath(language + QStringLiteral("/LC_MESSAGES/geonames.mo")),
@@ -345,13 +353,6 @@ void ReadOtherNames(PlaceList& list)
                                   AddName(list.states[static_cast<std::size_t>(*it)].names, shown);
                           }
                       });
-    }
-    std::size_t count = 0;
-    const PlaceNameTable::OtherName* others = PlaceNameTable::OtherNames(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        const auto it = byId.constFind(others[i].id);
-        if (it != byId.cend())
-            AddName(list.entries[static_cast<std::size_t>(*it)].names, QString::fromUtf8(others[i].name));
     }
 }
 
@@ -490,8 +491,18 @@ Place Shown(const Entry& entry, const Name* matched)
     return place;
 }
 
+// The name with the state where people name states (United States, Canada,
+// Australia, United Kingdom), else with the country.
+QString NameAndRegion(const Place& place, const QString& name)
+{
+    static const QStringList statesNamed{QStringLiteral("US"), QStringLiteral("CA"), QStringLiteral("AU"),
+                                         QStringLiteral("GB")};
+    const bool byState = statesNamed.contains(place.countryCode) && !place.state.isEmpty();
+    return QStringLiteral("%1, %2").arg(name, byState ? place.state : place.country);
+}
+
 // Up to three places whose names are nearest the typed city, one per name:
-// the typed state and country first, then the nearer, then the larger.
+// the nearer first, then those in the typed state and country, then the larger.
 QList<Place> Suggestions(const PlaceList& list, const QString& key, const std::vector<int>& typedMatches)
 {
     const int limit = key.size() <= 4 ? 1 : key.size() <= 8 ? 2 : 3;
@@ -520,10 +531,10 @@ QList<Place> Suggestions(const PlaceList& list, const QString& key, const std::v
         }
     });
     std::sort(near.begin(), near.end(), [](const Near& a, const Near& b) {
-        if (a.typed != b.typed)
-            return a.typed > b.typed;
         if (a.distance != b.distance)
             return a.distance < b.distance;
+        if (a.typed != b.typed)
+            return a.typed > b.typed;
         return a.entry->place.population > b.entry->place.population;
     });
     QList<Place> places;
@@ -532,7 +543,7 @@ QList<Place> Suggestions(const PlaceList& list, const QString& key, const std::v
         if (places.size() == 3)
             break;
         const Place place = Shown(*n.entry, n.name);
-        const QString label = ShortName(place);
+        const QString label = NameAndRegion(place, ShownName(place));
         if (shown.contains(label))
             continue;
         shown.insert(label);
@@ -559,10 +570,7 @@ QString FullName(const Place& place)
 
 QString ShortName(const Place& place)
 {
-    static const QStringList statesNamed{QStringLiteral("US"), QStringLiteral("CA"), QStringLiteral("AU"),
-                                         QStringLiteral("GB")};
-    const bool byState = statesNamed.contains(place.countryCode) && !place.state.isEmpty();
-    return QStringLiteral("%1, %2").arg(ShownName(place), byState ? place.state : place.country);
+    return NameAndRegion(place, place.name);
 }
 
 PlaceSearch FindPlaces(const QString& city, const QString& state, const QString& country)
@@ -650,7 +658,7 @@ QString SearchMessage(const PlaceSearch& search)
     QString text = QStringLiteral("No place called %1.").arg(search.typed);
     QStringList names;
     for (const Place& p : search.suggestions)
-        names << ShortName(p);
+        names << NameAndRegion(p, ShownName(p));
     if (names.size() == 1)
         text += QStringLiteral(" Did you mean %1?").arg(names[0]);
     else if (names.size() > 1)

@@ -28,8 +28,9 @@ QString ShownName(const Place& place);
 // "Paris, Texas, United States of America": name, state and country.
 QString FullName(const Place& place);
 
-// "London, England", "Paris, France": the name with the state where people
-// name states (United States, Canada, Australia, United Kingdom), else the country.
+// "London, England", "Paris, France": the list's name with the state where
+// people name states (United States, Canada, Australia, United Kingdom), else
+// the country.
 QString ShortName(const Place& place);
 
 struct PlaceSearch {

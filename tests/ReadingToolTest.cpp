@@ -174,6 +174,40 @@ TEST(ReadingToolTest, PlaceGivesTheRightInstant)
         << json.out;
 }
 
+// What people type as --place: the place they mean, said in the output, and
+// near names where there is none.
+TEST(ReadingToolTest, TypedPlacesAndNearNames)
+{
+    const struct {
+        const char* place;
+        const char* used;  // the output's "Place:" line
+    } cases[] = {
+        {"Paris, TX", "Place: Paris, Texas, United States of America (33\xC2\xB0" "40\xE2\x80\xB2N 95\xC2\xB0" "33\xE2\x80\xB2W)\n"},
+        {"Washington, DC, USA", "Place: Washington D.C., District of Columbia, United States of America ("},
+        {"Melbourne, US", "Place: Melbourne, Florida, United States of America ("},
+        {"Bombay", "Place: Mumbai, Maharashtra, India (Bombay) ("},
+        {"Calcutta", "Place: Kolkata, State of West Bengal, India (Calcutta) ("},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = Tool({"--date", "1969-06-01", "--time", "12:00", "--place", c.place});
+        EXPECT_EQ(run.status, ToolSuccess) << c.place << ": " << run.err;
+        EXPECT_NE(run.out.find(c.used), std::string::npos) << run.out;
+    }
+    const ToolRun springfield = Tool({"--date", "1969-06-01", "--time", "12:00", "--place", "Springfield, IL"});
+    EXPECT_NE(springfield.out.find("Time zone: Springfield, Illinois: UTC\u22125 on 1 June 1969 at 12:00 (Central Daylight Time)\n"),
+              std::string::npos) << springfield.out;
+    const ToolRun misspelt = Tool({"--date", "1969-06-01", "--time", "12:00", "--place", "Lodnon"});
+    EXPECT_EQ(misspelt.status, ToolRefused);
+    EXPECT_EQ(misspelt.err, "qamarel-reading: No place called Lodnon. Did you mean London, England; London, Ontario or "
+                            "Lodz (Lodzo), Poland? Give --longitude, --latitude and --zone for a place not in the list.\n");
+    // Winter time is not summer time; the JSON says which place.
+    const ToolRun dublin = Tool({"--date", "2000-01-15", "--time", "12:00", "--place", "Dublin, Ireland", "--json"});
+    EXPECT_NE(dublin.out.find("\"offset\":\"+00:00\",\"summerTime\":false,"), std::string::npos) << dublin.out;
+    EXPECT_NE(dublin.out.find("winter time, 1:00 behind standard time"), std::string::npos) << dublin.out;
+    const ToolRun amsterdam = Tool({"--date", "1901-01-01", "--time", "12:00", "--place", "Amsterdam", "--json"});
+    EXPECT_NE(amsterdam.out.find("\"offset\":\"+00:20\",\"summerTime\":false,"), std::string::npos) << amsterdam.out;
+}
+
 TEST(ReadingToolTest, PlacesAndTheirRefusals)
 {
     const ToolRun list = Tool({"--places", "Chatham"});

@@ -7,6 +7,7 @@
 #include "windows/frmMain.h"
 #include "shell/WindowTurns.h"
 #include "ui/WebLinks.h"
+#include "places/PlaceSearch.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -56,7 +57,23 @@ class PlaceFinderTest : public QObject {
         Control<QPushButton>(main, "cmdBrowser")->click();
     }
 
+    // The same by keyboard: the place typed into City alone, the button pressed with Space.
+    template <typename Act>
+    void FindByKeyboard(frmMain* main, const QString& typed, Act act)
+    {
+        Type(main, "txtMCity", typed);
+        QTimer::singleShot(0, this, [act] {
+            QWidget* finder = QApplication::activeModalWidget();
+            QVERIFY(finder && finder->objectName() == QLatin1String("frmPlaceFinder"));
+            const std::unique_ptr<QWidget, void (*)(QWidget*)> closer(finder, [](QWidget* w) { w->close(); });
+            act(finder, Control<QTableWidget>(finder, "lstPlaces"));
+        });
+        QTest::keyClick(Control<QPushButton>(main, "cmdBrowser"), Qt::Key_Space);
+    }
+
     QString Box(frmMain* main, const char* name) { return Control<QLineEdit>(main, name)->text(); }
+
+    QString PlaceZone(frmMain* main) { return Control<QLabel>(main, "lblPlaceZone")->text(); }
 
     std::string Calculate(frmMain* main)
     {
@@ -161,6 +178,129 @@ private slots:
         QCOMPARE(Box(main, "txtZoneHour"), QStringLiteral("-12"));
         QVERIFY(!Control<QCheckBox>(main, "chkDST")->isChecked());
         QVERIFY(Control<QLabel>(main, "lblPlaceZone")->isHidden());
+    }
+
+    // What people type into City alone, chosen by keyboard: the form shows
+    // which place it is, the focus waits on the reading's button.
+    void typedPlacesByKeyboard_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("firstRow");  // the list's first row as shown
+        QTest::addColumn<QStringList>("place");  // City, State and Country after choosing
+        QTest::addColumn<QString>("words");      // the zone's sentence
+        QTest::newRow("state code") << "Springfield, IL" << "Springfield"
+                                    << QStringList{"Springfield", "Illinois", "United States of America"}
+                                    << "Springfield, Illinois: UTC\u22125 on 1 June 1969 at 12:00 (Central Daylight Time)";
+        QTest::newRow("postal code") << "Paris, TX" << "Paris" << QStringList{"Paris", "Texas", "United States of America"}
+                                     << "Paris, Texas: UTC\u22125 on 1 June 1969 at 12:00 (Central Daylight Time)";
+        QTest::newRow("former name") << "Bombay" << "Mumbai (Bombay)" << QStringList{"Mumbai", "Maharashtra", "India"}
+                                     << "Mumbai, India: UTC+5:30 on 1 June 1969 at 12:00 (India Standard Time)";
+        QTest::newRow("city, country") << "Washington, DC, USA" << "Washington D.C."
+                                       << QStringList{"Washington D.C.", "District of Columbia", "United States of America"}
+                                       << "Washington D.C., District of Columbia: UTC\u22124 on 1 June 1969 at 12:00 (Eastern Daylight Time)";
+    }
+
+    void typedPlacesByKeyboard()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, firstRow);
+        QFETCH(QStringList, place);
+        QFETCH(QString, words);
+        frmMain* main = FreshForm(QDateTime(QDate(1969, 6, 1), QTime(12, 0)));
+        FindByKeyboard(main, typed, [firstRow](QWidget*, QTableWidget* list) {
+            QCOMPARE(list->item(0, 0)->text(), firstRow);
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE((QStringList{Box(main, "txtMCity"), Box(main, "txtMState"), Box(main, "txtMCountry")}), place);
+        QCOMPARE(PlaceZone(main), words);
+        QCOMPARE(main->focusWidget(), Control<QPushButton>(main, "cmdCalculate"));
+        QVERIFY(messages->shown.empty());
+    }
+
+    // A misspelling: the finder says so and lists the nearest names to choose.
+    void misspellingOffersTheNearestNames()
+    {
+        frmMain* main = FreshForm(QDateTime(QDate(1969, 6, 1), QTime(12, 0)));
+        FindByKeyboard(main, QStringLiteral("Lodnon"), [](QWidget* finder, QTableWidget* list) {
+            QCOMPARE(Control<QLabel>(finder, "lblMessage")->text(),
+                     QStringLiteral("No place called Lodnon. Did you mean London, England; London, Ontario or Lodz (Lodzo), Poland?"));
+            QVERIFY(Control<QLabel>(finder, "lblMessage")->isVisibleTo(finder));
+            QCOMPARE(list->rowCount(), 3);
+            QCOMPARE(list->item(1, 1)->text(), QStringLiteral("Ontario"));
+            QTest::keyClick(list, Qt::Key_Down);  // London, Ontario
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        QCOMPARE((QStringList{Box(main, "txtMCity"), Box(main, "txtMState"), Box(main, "txtMCountry")}),
+                 (QStringList{"London", "Ontario", "Canada"}));
+        QCOMPARE(Box(main, "txtZoneHour"), QStringLiteral("5"));
+        QVERIFY(Control<QCheckBox>(main, "chkDST")->isChecked());
+        QVERIFY(opened.isEmpty());  // no web search unless asked
+    }
+
+    // A typed state that none of the places of that name lie in: no place
+    // elsewhere, and a message.
+    void stateThatMatchesNothing()
+    {
+        frmMain* main = FreshForm(QDateTime(QDate(1969, 6, 1), QTime(12, 0)));
+        Find(main, QStringLiteral("London"), QStringLiteral("Texas"), QString(), [](QWidget* finder, QTableWidget* list) {
+            QCOMPARE(Control<QLabel>(finder, "lblMessage")->text(),
+                     QStringLiteral("No place called London, Texas. Did you mean London, England; London, Ontario or Ondo, Nigeria?"));
+            QCOMPARE(list->rowCount(), 3);
+            QTest::keyClick(list, Qt::Key_Escape);
+        });
+        QVERIFY(Box(main, "txtLonD").isEmpty());
+        QCOMPARE(Box(main, "txtMState"), QStringLiteral("Texas"));  // as typed: nothing was chosen
+    }
+
+    // New coordinates or a new city end the link to the chosen place.
+    void editingThePlaceEndsTheLink_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("city") << "txtMCity";
+        QTest::newRow("state") << "txtMState";
+        QTest::newRow("longitude minutes") << "txtLonM";
+        QTest::newRow("latitude degrees") << "txtLatD";
+    }
+
+    void editingThePlaceEndsTheLink()
+    {
+        QFETCH(QString, box);
+        frmMain* main = FreshForm(QDateTime(QDate(1975, 7, 1), QTime(12, 0)));
+        FindByKeyboard(main, QStringLiteral("Madrid, Spain"), [](QWidget*, QTableWidget* list) { QTest::keyClick(list, Qt::Key_Return); });
+        QVERIFY(Control<QLabel>(main, "lblPlaceZone")->isVisibleTo(main));
+        Type(main, qPrintable(box), QStringLiteral("1"));
+        QVERIFY(Control<QLabel>(main, "lblPlaceZone")->isHidden());
+        Choose(main, "cboMonth", QStringLiteral("January"));  // the zone no longer follows the date
+        QVERIFY(Control<QCheckBox>(main, "chkDST")->isChecked());
+        QCOMPARE(Box(main, "txtZoneHour"), QStringLiteral("-1"));
+    }
+
+    void hemisphereClickEndsTheLink()
+    {
+        frmMain* main = FreshForm(QDateTime(QDate(1975, 7, 1), QTime(12, 0)));
+        FindByKeyboard(main, QStringLiteral("Madrid, Spain"), [](QWidget*, QTableWidget* list) { QTest::keyClick(list, Qt::Key_Return); });
+        Control<QRadioButton>(main, "optLat_1")->click();
+        QVERIFY(Control<QLabel>(main, "lblPlaceZone")->isHidden());
+    }
+
+    // Run as PlaceFinderTestWithoutPlaceList, with a broken libgeonames first
+    // in the library path: the finder says the list could not be loaded.
+    void placeListUnavailable()
+    {
+        if (FindPlaces(QStringLiteral("London")).status != PlaceSearch::Status::ListUnavailable)
+            QSKIP("the place list loads here");
+        frmMain* main = FreshForm(QDateTime(QDate(1969, 6, 1), QTime(12, 0)));
+        FindByKeyboard(main, QStringLiteral("London"), [](QWidget* finder, QTableWidget* list) {
+            const QString message = Control<QLabel>(finder, "lblMessage")->text();
+            QVERIFY2(message.startsWith(QStringLiteral("The place list (libgeonames) could not be loaded: ")), qPrintable(message));
+            QVERIFY2(message.contains(QStringLiteral("Cannot load library geonames")), qPrintable(message));
+            QVERIFY(!message.contains(QStringLiteral("No place called")));
+            QVERIFY(list->isHidden());
+            Control<QPushButton>(finder, "cmdWeb")->click();
+        });
+        QCOMPARE(opened.size(), 1);  // the web search, when asked
+        QVERIFY(Box(main, "txtLonD").isEmpty());
     }
 
     void webSearchOnlyWhenAsked()
