@@ -139,7 +139,11 @@ public:
         text_.append(reinterpret_cast<const char16_t*>(key.utf16()), static_cast<std::size_t>(key.size()));
     }
 
-    void Finish() { text_ += u'\n'; }
+    void Finish()
+    {
+        text_ += u'\n';
+        text_.shrink_to_fit();
+    }
 
     // Calls found(owner, name, match) for each name that holds the typed words.
     template <typename Found>
@@ -209,10 +213,13 @@ struct Geonames {
     }
 };
 
-// One stored name of a place, state or country.
+// One stored name of a place, state or country. Its key is kept only while
+// the list is read: the search uses the keys in the name indexes.
 struct Name {
     QString key;
     QString shown;
+    bool withinListName = false;  // a place's other name that its list name holds ("Washington")
+    bool translation = false;     // from a language's catalogue, not the list's or a well-known name
 };
 
 struct State {
@@ -246,21 +253,31 @@ struct PlaceList {
 
 void IndexNames(PlaceList& list)
 {
-    for (std::size_t i = 0; i < list.entries.size(); ++i)
-        for (std::size_t n = 0; n < list.entries[i].names.size(); ++n)
-            list.placeNames.Add(list.entries[i].names[n].key, static_cast<int>(i), static_cast<int>(n));
-    for (std::size_t i = 0; i < list.states.size(); ++i)
+    for (std::size_t i = 0; i < list.entries.size(); ++i) {
+        std::vector<Name>& names = list.entries[i].names;
+        for (std::size_t n = 0; n < names.size(); ++n) {
+            list.placeNames.Add(names[n].key, static_cast<int>(i), static_cast<int>(n));
+            names[n].withinListName = MatchWords(names.front().key, names[n].key) != NameMatch::None;
+        }
+        for (Name& n : names)
+            n.key = QString();
+    }
+    for (std::size_t i = 0; i < list.states.size(); ++i) {
         for (std::size_t n = 0; n < list.states[i].names.size(); ++n)
             list.stateNames.Add(list.states[i].names[n].key, static_cast<int>(i), static_cast<int>(n));
-    for (std::size_t i = 0; i < list.countries.size(); ++i)
+        list.states[i].names.clear();  // only searched
+    }
+    for (std::size_t i = 0; i < list.countries.size(); ++i) {
         for (std::size_t n = 0; n < list.countries[i].names.size(); ++n)
             list.countryNames.Add(list.countries[i].names[n].key, static_cast<int>(i), static_cast<int>(n));
+        list.countries[i].names.clear();
+    }
     list.placeNames.Finish();
     list.stateNames.Finish();
     list.countryNames.Finish();
 }
 
-void AddName(std::vector<Name>& names, const QString& shown)
+void AddName(std::vector<Name>& names, const QString& shown, bool translation = false)
 {
     QString key = SearchKey(shown);
     if (key.isEmpty())
@@ -268,7 +285,7 @@ void AddName(std::vector<Name>& names, const QString& shown)
     for (const Name& n : names)
         if (n.key == key)
             return;
-    names.push_back({std::move(key), shown});
+    names.push_back({std::move(key), shown, false, translation});
 }
 
 // The translations of one gettext catalogue (.mo): msgid, msgstr pairs.
@@ -342,7 +359,7 @@ void ReadOtherNames(PlaceList& list)
                               bool ok = false;
                               const auto it = byId.constFind(id.toUInt(&ok));
                               if (ok && it != byId.cend())
-                                  AddName(list.entries[static_cast<std::size_t>(*it)].names, shown);
+                                  AddName(list.entries[static_cast<std::size_t>(*it)].names, shown, true);
                           } else if (id.size() == 2) {
                               const auto it = list.countryIndex.constFind(QString::fromLatin1(id));
                               if (it != list.countryIndex.cend())
@@ -470,23 +487,32 @@ struct Ranked {
     const Name* matched;
 };
 
+// Among names matched alike, a capital comes before a larger namesake, then
+// the seat of a state, then the larger place: a capital counts a hundred
+// times its people and a seat ten times. A village of a capital does not
+// hide a city: Hamilton, Bermuda (902 people) comes after Hamilton, Ontario.
+double Weight(const Entry& e)
+{
+    return double(e.place.population) * (e.capital ? 100.0 : e.seat ? 10.0 : 1.0);
+}
+
 bool Better(const Ranked& a, const Ranked& b)
 {
     if (a.typedMatches != b.typedMatches)
         return a.typedMatches > b.typedMatches;
     if (a.name != b.name)
         return a.name < b.name;
-    if (a.entry->capital != b.entry->capital)
-        return a.entry->capital;
-    if (a.entry->seat != b.entry->seat)
-        return a.entry->seat;
-    return a.entry->place.population > b.entry->place.population;
+    // A name in another language after the list's own and well-known names:
+    // "Victoria" is Victoria, British Columbia before Hong Kong's old name.
+    if (a.matched->translation != b.matched->translation)
+        return b.matched->translation;
+    return Weight(*a.entry) > Weight(*b.entry);
 }
 
 Place Shown(const Entry& entry, const Name* matched)
 {
     Place place = entry.place;
-    if (matched && matched != &entry.names.front() && MatchWords(entry.names.front().key, matched->key) == NameMatch::None)
+    if (matched && matched != &entry.names.front() && !matched->withinListName)
         place.matchedName = matched->shown;
     return place;
 }
@@ -628,7 +654,8 @@ PlaceSearch FindPlaces(const QString& city, const QString& state, const QString&
         if (slot[i] < 0) {
             slot[i] = static_cast<int>(matches.size());
             matches.push_back({typedMatches[i], match, &e, n});
-        } else if (Ranked& r = matches[static_cast<std::size_t>(slot[i])]; match < r.name || (match == r.name && name < r.matched - e.names.data())) {
+        } else if (Ranked& r = matches[static_cast<std::size_t>(slot[i])];
+                   match < r.name || (match == r.name && name < r.matched - e.names.data())) {
             r.name = match;
             r.matched = n;
         }

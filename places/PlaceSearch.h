@@ -59,7 +59,10 @@ struct PlaceSearch {
 // Notes:   1) Ranking: places in the typed state and country first (both
 //             before one); then the list's name or another name equal to the
 //             city, before one that starts with it, before one holding it as
-//             later words; then capitals, then seats of states, then population.
+//             later words; then capitals, then seats of states, then
+//             population, where a capital counts a hundred times its people
+//             and a seat ten times (Hamilton, Bermuda, 902 people, comes after
+//             Hamilton, Ontario; Springfield, Illinois before Springfield, Missouri).
 //          2) A typed state or country that none of the places named like the
 //             city lies in gives NoMatch, never a place elsewhere.
 //          3) With two parts in `city` the second is a state or a country.

@@ -195,6 +195,10 @@ const Typed Queries[] = {
     {"Alexandria", "", "", "Alexandria", "EG", "06", ""},
     {"York", "", "", "York", "GB", "ENG", ""},
     {"New York", "", "", "New York", "US", "NY", ""},
+    {"San Juan", "", "", "San Juan", "PR", "127", ""},  // the capital before a larger San Juan, Argentina
+    {"Dover", "", "", "Dover", "US", "DE", ""},         // a state's seat before a larger Dover, England
+    {"Victoria", "", "", "Victoria", "CA", "02", ""},    // a province's seat before the capital of 23,000
+    {"Hamilton", "", "", "Hamilton", "CA", "08", ""},    // not the capital of 902 people
     // "City, Country" in the one box.
     {"Paris, France", "", "", "Paris", "FR", "11", ""},
     {"Sydney, Australia", "", "", "Sydney", "AU", "02", ""},
