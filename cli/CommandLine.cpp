@@ -63,7 +63,7 @@ const ToolOption Options[] = {
     {"--batch", "", true, Asks::Batch, [](ReadingCommand& c, std::string&& v) { c.path = std::move(v); },
      "read CSV with the header name,date,time,longitude,latitude,zone,dst\n"
      "(dst 0 or 1), or name,date,time,place, and write\n"
-     "name,position,mansion,lunar_mansion_name,entered,left,error"},
+     "name,position,mansion,lunar_mansion_name,entered,left,error,place"},
     {"--json", "", false, Asks::Nothing, [](ReadingCommand& c, std::string&&) { c.json = true; },
      "JSON instead of text (one object per line with --batch)"},
     {"--no-passage", "", false, Asks::Nothing, [](ReadingCommand& c, std::string&&) { c.passage = false; }, ""},

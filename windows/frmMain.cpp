@@ -339,6 +339,11 @@ void frmMain::WireHandlers()
     for (QLineEdit* box : {txtZoneHour, txtZoneMinute})
         connect(box, &QLineEdit::textEdited, this, &frmMain::StopFollowingPlaceZone);
     connect(chkDST, &QCheckBox::clicked, this, &frmMain::StopFollowingPlaceZone);
+    // New coordinates or a new place end the link to the chosen place.
+    for (QLineEdit* box : {txtMCity, txtMState, txtMCountry, txtLonD, txtLonM, txtLatD, txtLatM})
+        connect(box, &QLineEdit::textEdited, this, &frmMain::StopFollowingPlaceZone);
+    for (QRadioButton* option : {optLongEast, optLongWest, optLatNorth, optLatSouth})
+        connect(option, &QRadioButton::clicked, this, &frmMain::StopFollowingPlaceZone);
     connect(optLongEast, &QRadioButton::toggled, this, &frmMain::FollowPlaceZone);
 }
 
@@ -503,39 +508,31 @@ bool frmMain::OpenReadingFile(const QString& path)
 
 void frmMain::cmdBrowser_Click()
 {
-    const struct {
-        QLineEdit* box;
-        const char* message;
-    } places[] = {{txtMCity, QT_TR_NOOP("Please Enter City")},
-                  {txtMState, QT_TR_NOOP("Please Enter State")},
-                  {txtMCountry, QT_TR_NOOP("Please Enter Country")}};
-    for (const auto& place : places) {
-        if (place.box->text().isEmpty()) {  // blanks count as filled
-            Messages::Show(this, tr(place.message), Messages::Icon::Information);
-            place.box->setFocus();
-            return;
-        }
+    if (txtMCity->text().isEmpty()) {  // blanks count as filled; State and Country may be left out
+        Messages::Show(this, tr("Please Enter City"), Messages::Icon::Information);
+        txtMCity->setFocus();
+        return;
     }
-    // The offline places first; the map search on the web when none matches,
-    // or when the user asks for it.
-    const QList<Place> found = FindPlaces(txtMCity->text(), txtMState->text(), txtMCountry->text());
-    if (!found.isEmpty()) {
-        frmPlaceFinder finder(found, this);
-        finder.exec();
-        if (finder.outcome() == frmPlaceFinder::Outcome::Cancelled)
-            return;
-        if (finder.outcome() == frmPlaceFinder::Outcome::Chosen) {
-            UsePlace(finder.chosenPlace());
-            return;
-        }
+    // The offline places; the finder says when none matches, with the
+    // nearest names, and offers the map search on the web.
+    const PlaceSearch search = FindPlaces(txtMCity->text(), txtMState->text(), txtMCountry->text());
+    frmPlaceFinder finder(search, this);
+    finder.exec();
+    if (finder.outcome() == frmPlaceFinder::Outcome::Chosen) {
+        UsePlace(finder.chosenPlace());
+    } else if (finder.outcome() == frmPlaceFinder::Outcome::SearchTheWeb) {
+        const std::string query = LocationQuery(Text(txtMCity), Text(txtMState), Text(txtMCountry));
+        LocationLookup().FindLocation(QString::fromStdString(query), WebLinks::HomePage());
     }
-    const std::string query = LocationQuery(Text(txtMCity), Text(txtMState), Text(txtMCountry));
-    LocationLookup().FindLocation(QString::fromStdString(query), WebLinks::HomePage());
 }
 
 void frmMain::UsePlace(const Place& place)
 {
     followedZone_.clear();  // the hemisphere set below must not follow an earlier place
+    // The form shows which place it is (which Springfield).
+    txtMCity->setText(place.name);
+    txtMState->setText(place.state);
+    txtMCountry->setText(place.country);
     PlaceFill fill;
     FillCoordinates(place, fill);
     txtLonD->setText(QString::number(fill.longitudeDegrees));
@@ -545,7 +542,9 @@ void frmMain::UsePlace(const Place& place)
     txtLatM->setText(QString::number(fill.latitudeMinutes));
     (fill.north ? optLatNorth : optLatSouth)->setChecked(true);
     followedZone_ = place.zone;
+    followedPlace_ = ShortName(place);
     FollowPlaceZone();
+    cmdCalculate->setFocus();
 }
 
 void frmMain::FollowPlaceZone()
@@ -559,7 +558,7 @@ void frmMain::FollowPlaceZone()
     const QTime time(cboHH->currentIndex(), cboMM->currentIndex());
     PlaceFill fill;
     fill.east = optLongEast->isChecked();  // an unsigned zone's direction follows it
-    FillZone(followedZone_, date, time, fill);
+    FillZone(followedZone_, followedPlace_, date, time, fill);
     txtZoneHour->setText(fill.zoneHours);
     txtZoneMinute->setText(fill.zoneMinutes);
     chkDST->setChecked(fill.dst);

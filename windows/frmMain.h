@@ -78,6 +78,7 @@ private:
     ReadingState& state_;
     bool closingForTurn_ = false;
     QByteArray followedZone_;  // the chosen place's time zone, while the zone follows it
+    QString followedPlace_;    // its name in the zone's sentence, e.g. "Springfield, Illinois"
     QLabel* lblPlaceZone;
 
     QLineEdit* txtName;
