@@ -5,6 +5,7 @@
 #include "core/TimeConversion.h"
 #include "core/modEphemeris.h"
 #include "core/modArabicLunarMansionInformation.h"
+#include "core/MansionBoundary.h"
 #include "core/MansionChoice.h"
 
 #include <cmath>
@@ -29,13 +30,6 @@ ChartRecord ChartAt(const ChartRecord& birth, long minutes)
     chart.BirthMinute = static_cast<std::int16_t>(t.minute);
     modEphemeris::ComputeMoonPosition(chart);
     return chart;
-}
-
-// The mansion of the birth data with the clock moved by `minutes`.
-int MansionAt(const ChartRecord& birth, long minutes)
-{
-    MansionSignState state;
-    return ChooseMansion(ChartAt(birth, minutes).MoonPositionText, state).mansion;
 }
 
 std::string Clock(const LocalMinute& t)
@@ -70,77 +64,61 @@ LocalMinute LocalMinuteShifted(const LocalMinute& start, long minutes)
 
 namespace {
 
-// The first whole minute of arc of mansion k (1..29; 29 is 360°), from 0° Aries:
-// mansion k holds the minutes after floor(5400 (k-1) / 7) up to floor(5400 k / 7).
-double MansionStart(int k)
-{
-    return k <= 1 ? 0.0 : ((5400 * (k - 1)) / 7 + 1) / 60.0;
-}
+// The birth data's own minutes, counted from the birth.
+class BirthSource final : public MinuteSource {
+public:
+    explicit BirthSource(const ChartRecord& birth) : birth_(birth), converted_(birth) { ConvertChartInputs(converted_); }
 
-// The minute nearest the change between `mansion` and its neighbour, found
-// from the continuous longitude, then made exact by the readings' own path:
-// returns the first minute after `inside`'s side of the boundary, i.e. the
-// outside minute next to the mansion (before it when `entering`).
-long ExactBoundary(const ChartRecord& birth, int mansion, double estimate, bool entering)
-{
-    long inside = entering ? static_cast<long>(std::ceil(estimate)) : static_cast<long>(std::ceil(estimate)) - 1;
-    long outside = entering ? inside - 1 : inside + 1;
-    const long step = entering ? -1 : 1;
-    // Move until `inside` is in the mansion and `outside` is not; a few minutes at most.
-    for (int guard = 0; guard < 180; ++guard) {
-        const bool in = MansionAt(birth, inside) == mansion;
-        const bool out = MansionAt(birth, outside) != mansion;
-        if (in && out)
-            return outside;
-        const long move = in ? step : -step;  // still inside: further out; else back in
-        inside += move;
-        outside += move;
+    MinuteReading ReadAt(long minute) const override
+    {
+        const ChartRecord chart = ChartAt(birth_, minute);
+        MansionSignState state;
+        return {minute, ChooseMansion(chart.MoonPositionText, state).mansion, chart.MoonLongitude};
     }
-    return outside;
-}
+
+    // The sidereal longitude a real number of minutes from the birth, by the
+    // engine's own series.
+    double LongitudeAt(double minute) const override
+    {
+        const double T = converted_.JulianCenturies + minute / (1440.0 * 36525.0);
+        return ToSidereal(MoonTropicalLongitude(T), SiderealOffsetAt(T));
+    }
+
+    double ZoneOffsetMinutes() const
+    {
+        return std::lround((converted_.LocalHours - converted_.UniversalHours) * 60.0);
+    }
+
+private:
+    const ChartRecord& birth_;
+    ChartRecord converted_;
+};
 
 }  // namespace
 
 MansionPassage FindMansionPassage(const ChartRecord& birth)
 {
     MansionPassage passage;
-    passage.mansion = MansionAt(birth, 0);
+    const BirthSource source(birth);
+    const MinuteReading now = source.ReadAt(0);
+    passage.mansion = now.mansion;
 
-    // The sidereal longitude at a real number of minutes from the birth, by the
-    // engine's own series; its speed (degrees a minute) from a span of an hour.
-    ChartRecord converted = birth;
-    ConvertChartInputs(converted);
-    auto longitude = [&](double minutes) {
-        const double T = converted.JulianCenturies + minutes / (1440.0 * 36525.0);
-        return ToSidereal(MoonTropicalLongitude(T), SiderealOffsetAt(T));
-    };
-    auto towards = [](double from, double to) { return std::fmod(to - from + 540.0, 360.0) - 180.0; };
-    const double now = longitude(0);
-    const double speed = towards(longitude(-30), longitude(30)) / 60.0;
-
-    // Newton's method on each boundary, from the birth: the longitude is
-    // smooth and nearly linear over a day, so a few steps come within a
-    // second of time.
-    auto reach = [&](double target) {
-        double t = towards(now, target) / speed;
-        for (int i = 0; i < 3; ++i)
-            t += towards(longitude(t), target) / speed;
-        return t;
-    };
-    const double enter = reach(MansionStart(passage.mansion));
-    const double leave = reach(MansionStart(passage.mansion + 1));
-
-    const long before = ExactBoundary(birth, passage.mansion, enter, true);
-    passage.entered = LocalMinuteShifted(BirthMinute(birth), before + 1);
-    passage.previousMansion = passage.mansion == 1 ? 28 : passage.mansion - 1;  // the Moon never turns back
-    const long after = ExactBoundary(birth, passage.mansion, leave, false);
-    passage.left = LocalMinuteShifted(BirthMinute(birth), after);
-    passage.nextMansion = passage.mansion % 28 + 1;
+    // The speed at the birth (degrees a minute), then each change from the
+    // birth by the calendar's own search.
+    double speed = source.LongitudeAt(1.0) - now.longitude;
+    if (speed < 0)
+        speed += 360.0;
+    const MansionBoundary enter = FindMansionBoundary(source, now, speed, false);
+    const MansionBoundary leave = FindMansionBoundary(source, now, speed, true);
+    passage.entered = LocalMinuteShifted(BirthMinute(birth), enter.after.minute);
+    passage.previousMansion = PreviousMansion(passage.mansion);  // the Moon never turns back
+    passage.left = LocalMinuteShifted(BirthMinute(birth), leave.after.minute);
+    passage.nextMansion = NextMansion(passage.mansion);
 
     const long sinceMidnight = 60L * birth.BirthHour + birth.BirthMinute;
-    passage.dayStartLongitude = longitude(-sinceMidnight);
-    passage.dayEndLongitude = longitude(1440 - sinceMidnight);
-    passage.zoneOffsetMinutes = static_cast<int>(std::lround((converted.LocalHours - converted.UniversalHours) * 60.0));
+    passage.dayStartLongitude = source.LongitudeAt(static_cast<double>(-sinceMidnight));
+    passage.dayEndLongitude = source.LongitudeAt(static_cast<double>(1440 - sinceMidnight));
+    passage.zoneOffsetMinutes = static_cast<int>(source.ZoneOffsetMinutes());
     return passage;
 }
 

@@ -35,9 +35,9 @@ struct MansionPassage {
 // Notes:   1) Each boundary minute is checked exactly as a reading: the birth
 //             data with the clock time moved, the same engine, the same choice
 //             of mansion; the minutes on both sides of it are computed.
-//          2) Where to look comes from Newton's method on the engine's
-//             longitude between whole minutes (smooth, near 13° a day): some
-//             twenty evaluations in all instead of a search hour by hour.
+//          2) Both changes come from FindMansionBoundary (Newton's method on the
+//             engine's longitude, then the two minutes around the root): about
+//             ten engine evaluations in all, the day's path included.
 //          3) Local times carry the birth's zone and summer time throughout, as
 //             the birth data give them.
 MansionPassage FindMansionPassage(const ChartRecord& birth);
