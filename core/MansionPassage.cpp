@@ -64,10 +64,36 @@ LocalMinute LocalMinuteShifted(const LocalMinute& start, long minutes)
 
 namespace {
 
+// The fourteen inputs of a chart and its zone's direction, without its
+// position text (a copy of which would cost an allocation a passage).
+ChartRecord InputsOf(const ChartRecord& birth)
+{
+    ChartRecord c;
+    c.BirthMonth = birth.BirthMonth;
+    c.BirthDay = birth.BirthDay;
+    c.BirthYear = birth.BirthYear;
+    c.BirthHour = birth.BirthHour;
+    c.BirthMinute = birth.BirthMinute;
+    c.ZoneHours = birth.ZoneHours;
+    c.ZoneMinutes = birth.ZoneMinutes;
+    c.LongitudeDegrees = birth.LongitudeDegrees;
+    c.LongitudeMinutes = birth.LongitudeMinutes;
+    c.LatitudeDegrees = birth.LatitudeDegrees;
+    c.LatitudeMinutes = birth.LatitudeMinutes;
+    c.IsEast = birth.IsEast;
+    c.IsNorth = birth.IsNorth;
+    c.IsDaylightSaving = birth.IsDaylightSaving;
+    c.ZoneAhead = birth.ZoneAhead;
+    return c;
+}
+
 // The birth data's own minutes, counted from the birth.
 class BirthSource final : public MinuteSource {
 public:
-    explicit BirthSource(const ChartRecord& birth) : birth_(birth), converted_(birth) { ConvertChartInputs(converted_); }
+    explicit BirthSource(const ChartRecord& birth) : birth_(birth), converted_(InputsOf(birth))
+    {
+        ConvertChartInputs(converted_);
+    }
 
     MinuteReading ReadAt(long minute) const override
     {
@@ -76,11 +102,16 @@ public:
         return {minute, ChooseMansion(chart.MoonPositionText, state).mansion, chart.MoonLongitude};
     }
 
+    double CenturiesAt(double minute) const override
+    {
+        return converted_.JulianCenturies + minute / (1440.0 * 36525.0);
+    }
+
     // The sidereal longitude a real number of minutes from the birth, by the
     // engine's own series.
-    double LongitudeAt(double minute) const override
+    double LongitudeAt(double minute) const
     {
-        const double T = converted_.JulianCenturies + minute / (1440.0 * 36525.0);
+        const double T = CenturiesAt(minute);
         return ToSidereal(MoonTropicalLongitude(T), SiderealOffsetAt(T));
     }
 
@@ -96,45 +127,71 @@ private:
 
 }  // namespace
 
-MansionPassage FindMansionPassage(const ChartRecord& birth)
+MansionPassage FindMansionPassage(const ChartRecord& birth, DayPath dayPath)
 {
     MansionPassage passage;
     const BirthSource source(birth);
-    const MinuteReading now = source.ReadAt(0);
+    const MoonAtMinute now = MoonAt(source, 0);
     passage.mansion = now.mansion;
-
-    // The speed at the birth (degrees a minute), then each change from the
-    // birth by the calendar's own search.
-    double speed = source.LongitudeAt(1.0) - now.longitude;
-    if (speed < 0)
-        speed += 360.0;
-    const MansionBoundary enter = FindMansionBoundary(source, now, speed, false);
-    const MansionBoundary leave = FindMansionBoundary(source, now, speed, true);
+    const MansionBoundary enter = FindMansionBoundary(source, now.mansion, now.motion, false);
+    const MansionBoundary leave = FindMansionBoundary(source, now.mansion, now.motion, true);
     passage.entered = LocalMinuteShifted(BirthMinute(birth), enter.after.minute);
     passage.previousMansion = PreviousMansion(passage.mansion);  // the Moon never turns back
     passage.left = LocalMinuteShifted(BirthMinute(birth), leave.after.minute);
     passage.nextMansion = NextMansion(passage.mansion);
 
-    const long sinceMidnight = 60L * birth.BirthHour + birth.BirthMinute;
-    passage.dayStartLongitude = source.LongitudeAt(static_cast<double>(-sinceMidnight));
-    passage.dayEndLongitude = source.LongitudeAt(static_cast<double>(1440 - sinceMidnight));
+    if (dayPath == DayPath::Computed) {
+        const long sinceMidnight = 60L * birth.BirthHour + birth.BirthMinute;
+        passage.dayStartLongitude = source.LongitudeAt(static_cast<double>(-sinceMidnight));
+        passage.dayEndLongitude = source.LongitudeAt(static_cast<double>(1440 - sinceMidnight));
+    }
     passage.zoneOffsetMinutes = static_cast<int>(source.ZoneOffsetMinutes());
     return passage;
 }
 
-std::string IsoZoneOffset(int zoneOffsetMinutes)
+namespace {
+
+// Writes `value` (0..9999; years are 1900..2051 here) as `digits` decimal
+// digits; returns the end.
+char* Digits(char* p, int value, int digits)
 {
-    const int offset = std::abs(zoneOffsetMinutes);
-    char text[16];
-    std::snprintf(text, sizeof text, "%c%02d:%02d", zoneOffsetMinutes < 0 ? '-' : '+', offset / 60, offset % 60);
-    return text;
+    for (int i = digits - 1; i >= 0; --i, value /= 10)
+        p[i] = static_cast<char>('0' + value % 10);
+    return p + digits;
 }
 
+char* WriteZoneOffset(char* p, int zoneOffsetMinutes)
+{
+    const int offset = std::abs(zoneOffsetMinutes);
+    *p++ = zoneOffsetMinutes < 0 ? '-' : '+';
+    p = Digits(p, offset / 60 % 100, 2);
+    *p++ = ':';
+    return Digits(p, offset % 60, 2);
+}
+
+}  // namespace
+
+std::string IsoZoneOffset(int zoneOffsetMinutes)
+{
+    char text[8];
+    return std::string(text, WriteZoneOffset(text, zoneOffsetMinutes));
+}
+
+// Written by hand rather than by snprintf: a batch writes two a row.
 std::string IsoLocalTime(const LocalMinute& t, int zoneOffsetMinutes)
 {
-    char text[24];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d", t.year, t.month, t.day, t.hour, t.minute);
-    return text + IsoZoneOffset(zoneOffsetMinutes);
+    char text[32];
+    char* p = text;
+    p = Digits(p, t.year, 4);
+    *p++ = '-';
+    p = Digits(p, t.month, 2);
+    *p++ = '-';
+    p = Digits(p, t.day, 2);
+    *p++ = 'T';
+    p = Digits(p, t.hour, 2);
+    *p++ = ':';
+    p = Digits(p, t.minute, 2);
+    return std::string(text, WriteZoneOffset(p, zoneOffsetMinutes));
 }
 
 std::string DescribePassage(const MansionPassage& p, const LocalMinute& birth)

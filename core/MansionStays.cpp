@@ -2,8 +2,6 @@
 
 #include "core/MansionBoundary.h"
 #include "core/MansionChoice.h"
-#include "core/MoonLongitude.h"
-#include "core/SiderealOffset.h"
 #include "core/modArabicLunarMansionInformation.h"
 #include "core/modEphemeris.h"
 
@@ -49,11 +47,10 @@ public:
         return {minute, ChooseMansion(chart.MoonPositionText, state).mansion, chart.MoonLongitude};
     }
 
-    double LongitudeAt(double minute) const override
+    double CenturiesAt(double minute) const override
     {
-        // T in Julian centuries of UT from J2000.0 (1970-01-01 is JD 2440587.5).
-        const double T = ((static_cast<double>(origin_) + minute) / 1440.0 + 2440587.5 - 2451545.0) / 36525.0;
-        return ToSidereal(MoonTropicalLongitude(T), SiderealOffsetAt(T));
+        // 1970-01-01 00:00 UTC is JD 2440587.5.
+        return ((static_cast<double>(origin_) + minute) / 1440.0 + 2440587.5 - 2451545.0) / 36525.0;
     }
 
 private:
@@ -139,16 +136,12 @@ MansionStays FindMansionStays(long fromMinute, long toMinute, const ZoneOffsets&
         return result;
 
     const InstantSource source(fromMinute, zone);
-    const MinuteReading start = source.ReadAt(0);
-    const MinuteReading next = source.ReadAt(1);
-    const double speed = next.longitude - start.longitude + (next.longitude < start.longitude ? 360.0 : 0.0);
-
-    MansionBoundary boundary = FindMansionBoundary(source, start, speed, false);
+    const MoonAtMinute start = MoonAt(source, 0);
     result.stays.reserve(static_cast<std::size_t>((toMinute - fromMinute) / 1200 + 2));
     MansionStay stay;
     stay.mansion = start.mansion;
-    stay.entered = At(fromMinute + boundary.after.minute, zone);
-    boundary = FindMansionBoundary(source, start, speed, true);
+    stay.entered = At(fromMinute + FindMansionBoundary(source, start.mansion, start.motion, false).after.minute, zone);
+    MansionBoundary boundary = FindMansionBoundary(source, start.mansion, start.motion, true);
     for (;;) {
         stay.left = At(fromMinute + boundary.after.minute, zone);
         result.stays.push_back(stay);
@@ -156,7 +149,7 @@ MansionStays FindMansionStays(long fromMinute, long toMinute, const ZoneOffsets&
             break;
         stay.mansion = boundary.after.mansion;
         stay.entered = stay.left;
-        boundary = FindMansionBoundary(source, boundary.after, boundary.speed, true);
+        boundary = FindMansionBoundary(source, stay.mansion, boundary.motion, true);
     }
     return result;
 }
