@@ -196,6 +196,18 @@ TEST(MansionStaysTest, FilterOverTheFavourableTexts)
     EXPECT_TRUE(StaysFavouring(month.stays, "no such thing").empty());
 }
 
+// The full reading of an instant, which decides a minute at a mansion's edge:
+// the local clock time with the offset as its zone, ahead or behind.
+TEST(MansionStaysTest, FullReadingOfAnInstant)
+{
+    for (const int offset : {660, 345, 0, -240, -570}) {
+        for (int i = 0; i < 40; ++i) {
+            const long utc = Utc(2026, 1, 1, 0, 0, 0) + i * 997L;
+            EXPECT_EQ(MansionAtInstant(utc, offset), ReadingMansion(LocalOf(utc, offset), offset)) << offset << " " << i;
+        }
+    }
+}
+
 TEST(MansionStaysTest, InWords)
 {
     MansionStay stay;
