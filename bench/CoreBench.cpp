@@ -6,6 +6,7 @@
 #include "core/MansionChoice.h"
 #include "core/MansionPassage.h"
 #include "core/MansionReading.h"
+#include "core/MansionStays.h"
 
 #include <benchmark/benchmark.h>
 
@@ -66,6 +67,18 @@ void BM_MansionPassage(benchmark::State& state)
         benchmark::DoNotOptimize(FindMansionPassage(charts[i++ & 63]));
 }
 BENCHMARK(BM_MansionPassage)->Unit(benchmark::kMicrosecond);
+
+// A year of the Moon's stays in the mansions, some 370 of them, each change
+// found from the one before (target: under 5 ms).
+void BM_YearOfStays(benchmark::State& state)
+{
+    const long from = (DaysFromCivil({2026, 1, 1}) * 24) * 60 - 660;
+    const long to = (DaysFromCivil({2027, 1, 1}) * 24) * 60 - 660;
+    const ZoneOffsets zone = ZoneOffsets::Fixed(660);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindMansionStays(from, to, zone));
+}
+BENCHMARK(BM_YearOfStays)->Unit(benchmark::kMillisecond);
 
 // The same with the ten texts copied out, as the tool and the window use them.
 void BM_OneReadingWithTexts(benchmark::State& state)

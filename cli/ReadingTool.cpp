@@ -253,7 +253,7 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
     auto Passage = [&](const ChartRecord& chart) -> const MansionPassage* {
         if (!command.passage)
             return nullptr;
-        passage = FindMansionPassage(chart);
+        passage = FindMansionPassage(chart, DayPath::Skipped);  // a row shows the times only
         return &passage;
     };
 

@@ -5,6 +5,7 @@
 #include "core/TimeConversion.h"
 #include "core/modEphemeris.h"
 #include "core/modArabicLunarMansionInformation.h"
+#include "core/MansionBoundary.h"
 #include "core/MansionChoice.h"
 
 #include <cmath>
@@ -29,13 +30,6 @@ ChartRecord ChartAt(const ChartRecord& birth, long minutes)
     chart.BirthMinute = static_cast<std::int16_t>(t.minute);
     modEphemeris::ComputeMoonPosition(chart);
     return chart;
-}
-
-// The mansion of the birth data with the clock moved by `minutes`.
-int MansionAt(const ChartRecord& birth, long minutes)
-{
-    MansionSignState state;
-    return ChooseMansion(ChartAt(birth, minutes).MoonPositionText, state).mansion;
 }
 
 std::string Clock(const LocalMinute& t)
@@ -70,93 +64,134 @@ LocalMinute LocalMinuteShifted(const LocalMinute& start, long minutes)
 
 namespace {
 
-// The first whole minute of arc of mansion k (1..29; 29 is 360°), from 0° Aries:
-// mansion k holds the minutes after floor(5400 (k-1) / 7) up to floor(5400 k / 7).
-double MansionStart(int k)
+// The fourteen inputs of a chart and its zone's direction, without its
+// position text (a copy of which would cost an allocation a passage).
+ChartRecord InputsOf(const ChartRecord& birth)
 {
-    return k <= 1 ? 0.0 : ((5400 * (k - 1)) / 7 + 1) / 60.0;
+    ChartRecord c;
+    c.BirthMonth = birth.BirthMonth;
+    c.BirthDay = birth.BirthDay;
+    c.BirthYear = birth.BirthYear;
+    c.BirthHour = birth.BirthHour;
+    c.BirthMinute = birth.BirthMinute;
+    c.ZoneHours = birth.ZoneHours;
+    c.ZoneMinutes = birth.ZoneMinutes;
+    c.LongitudeDegrees = birth.LongitudeDegrees;
+    c.LongitudeMinutes = birth.LongitudeMinutes;
+    c.LatitudeDegrees = birth.LatitudeDegrees;
+    c.LatitudeMinutes = birth.LatitudeMinutes;
+    c.IsEast = birth.IsEast;
+    c.IsNorth = birth.IsNorth;
+    c.IsDaylightSaving = birth.IsDaylightSaving;
+    c.ZoneAhead = birth.ZoneAhead;
+    return c;
 }
 
-// The minute nearest the change between `mansion` and its neighbour, found
-// from the continuous longitude, then made exact by the readings' own path:
-// returns the first minute after `inside`'s side of the boundary, i.e. the
-// outside minute next to the mansion (before it when `entering`).
-long ExactBoundary(const ChartRecord& birth, int mansion, double estimate, bool entering)
-{
-    long inside = entering ? static_cast<long>(std::ceil(estimate)) : static_cast<long>(std::ceil(estimate)) - 1;
-    long outside = entering ? inside - 1 : inside + 1;
-    const long step = entering ? -1 : 1;
-    // Move until `inside` is in the mansion and `outside` is not; a few minutes at most.
-    for (int guard = 0; guard < 180; ++guard) {
-        const bool in = MansionAt(birth, inside) == mansion;
-        const bool out = MansionAt(birth, outside) != mansion;
-        if (in && out)
-            return outside;
-        const long move = in ? step : -step;  // still inside: further out; else back in
-        inside += move;
-        outside += move;
+// The birth data's own minutes, counted from the birth.
+class BirthSource final : public MinuteSource {
+public:
+    explicit BirthSource(const ChartRecord& birth) : birth_(birth), converted_(InputsOf(birth))
+    {
+        ConvertChartInputs(converted_);
     }
-    return outside;
+
+    MinuteReading ReadAt(long minute) const override
+    {
+        const ChartRecord chart = ChartAt(birth_, minute);
+        MansionSignState state;
+        return {minute, ChooseMansion(chart.MoonPositionText, state).mansion, chart.MoonLongitude};
+    }
+
+    double CenturiesAt(double minute) const override
+    {
+        return converted_.JulianCenturies + minute / (1440.0 * 36525.0);
+    }
+
+    // The sidereal longitude a real number of minutes from the birth, by the
+    // engine's own series.
+    double LongitudeAt(double minute) const
+    {
+        const double T = CenturiesAt(minute);
+        return ToSidereal(MoonTropicalLongitude(T), SiderealOffsetAt(T));
+    }
+
+    double ZoneOffsetMinutes() const
+    {
+        return std::lround((converted_.LocalHours - converted_.UniversalHours) * 60.0);
+    }
+
+private:
+    const ChartRecord& birth_;
+    ChartRecord converted_;
+};
+
+}  // namespace
+
+MansionPassage FindMansionPassage(const ChartRecord& birth, DayPath dayPath)
+{
+    MansionPassage passage;
+    const BirthSource source(birth);
+    const MoonAtMinute now = MoonAt(source, 0);
+    passage.mansion = now.mansion;
+    const MansionBoundary enter = FindMansionBoundary(source, now.mansion, now.motion, false);
+    const MansionBoundary leave = FindMansionBoundary(source, now.mansion, now.motion, true);
+    passage.entered = LocalMinuteShifted(BirthMinute(birth), enter.after.minute);
+    passage.previousMansion = PreviousMansion(passage.mansion);  // the Moon never turns back
+    passage.left = LocalMinuteShifted(BirthMinute(birth), leave.after.minute);
+    passage.nextMansion = NextMansion(passage.mansion);
+
+    if (dayPath == DayPath::Computed) {
+        const long sinceMidnight = 60L * birth.BirthHour + birth.BirthMinute;
+        passage.dayStartLongitude = source.LongitudeAt(static_cast<double>(-sinceMidnight));
+        passage.dayEndLongitude = source.LongitudeAt(static_cast<double>(1440 - sinceMidnight));
+    }
+    passage.zoneOffsetMinutes = static_cast<int>(source.ZoneOffsetMinutes());
+    return passage;
+}
+
+namespace {
+
+// Writes `value` (0..9999; years are 1900..2051 here) as `digits` decimal
+// digits; returns the end.
+char* Digits(char* p, int value, int digits)
+{
+    for (int i = digits - 1; i >= 0; --i, value /= 10)
+        p[i] = static_cast<char>('0' + value % 10);
+    return p + digits;
+}
+
+char* WriteZoneOffset(char* p, int zoneOffsetMinutes)
+{
+    const int offset = std::abs(zoneOffsetMinutes);
+    *p++ = zoneOffsetMinutes < 0 ? '-' : '+';
+    p = Digits(p, offset / 60 % 100, 2);
+    *p++ = ':';
+    return Digits(p, offset % 60, 2);
 }
 
 }  // namespace
 
-MansionPassage FindMansionPassage(const ChartRecord& birth)
-{
-    MansionPassage passage;
-    passage.mansion = MansionAt(birth, 0);
-
-    // The sidereal longitude at a real number of minutes from the birth, by the
-    // engine's own series; its speed (degrees a minute) from a span of an hour.
-    ChartRecord converted = birth;
-    ConvertChartInputs(converted);
-    auto longitude = [&](double minutes) {
-        const double T = converted.JulianCenturies + minutes / (1440.0 * 36525.0);
-        return ToSidereal(MoonTropicalLongitude(T), SiderealOffsetAt(T));
-    };
-    auto towards = [](double from, double to) { return std::fmod(to - from + 540.0, 360.0) - 180.0; };
-    const double now = longitude(0);
-    const double speed = towards(longitude(-30), longitude(30)) / 60.0;
-
-    // Newton's method on each boundary, from the birth: the longitude is
-    // smooth and nearly linear over a day, so a few steps come within a
-    // second of time.
-    auto reach = [&](double target) {
-        double t = towards(now, target) / speed;
-        for (int i = 0; i < 3; ++i)
-            t += towards(longitude(t), target) / speed;
-        return t;
-    };
-    const double enter = reach(MansionStart(passage.mansion));
-    const double leave = reach(MansionStart(passage.mansion + 1));
-
-    const long before = ExactBoundary(birth, passage.mansion, enter, true);
-    passage.entered = LocalMinuteShifted(BirthMinute(birth), before + 1);
-    passage.previousMansion = passage.mansion == 1 ? 28 : passage.mansion - 1;  // the Moon never turns back
-    const long after = ExactBoundary(birth, passage.mansion, leave, false);
-    passage.left = LocalMinuteShifted(BirthMinute(birth), after);
-    passage.nextMansion = passage.mansion % 28 + 1;
-
-    const long sinceMidnight = 60L * birth.BirthHour + birth.BirthMinute;
-    passage.dayStartLongitude = longitude(-sinceMidnight);
-    passage.dayEndLongitude = longitude(1440 - sinceMidnight);
-    passage.zoneOffsetMinutes = static_cast<int>(std::lround((converted.LocalHours - converted.UniversalHours) * 60.0));
-    return passage;
-}
-
 std::string IsoZoneOffset(int zoneOffsetMinutes)
 {
-    const int offset = std::abs(zoneOffsetMinutes);
-    char text[16];
-    std::snprintf(text, sizeof text, "%c%02d:%02d", zoneOffsetMinutes < 0 ? '-' : '+', offset / 60, offset % 60);
-    return text;
+    char text[8];
+    return std::string(text, WriteZoneOffset(text, zoneOffsetMinutes));
 }
 
+// Written by hand rather than by snprintf: a batch writes two a row.
 std::string IsoLocalTime(const LocalMinute& t, int zoneOffsetMinutes)
 {
-    char text[24];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d", t.year, t.month, t.day, t.hour, t.minute);
-    return text + IsoZoneOffset(zoneOffsetMinutes);
+    char text[32];
+    char* p = text;
+    p = Digits(p, t.year, 4);
+    *p++ = '-';
+    p = Digits(p, t.month, 2);
+    *p++ = '-';
+    p = Digits(p, t.day, 2);
+    *p++ = 'T';
+    p = Digits(p, t.hour, 2);
+    *p++ = ':';
+    p = Digits(p, t.minute, 2);
+    return std::string(text, WriteZoneOffset(p, zoneOffsetMinutes));
 }
 
 std::string DescribePassage(const MansionPassage& p, const LocalMinute& birth)

@@ -35,12 +35,15 @@ struct MansionPassage {
 // Notes:   1) Each boundary minute is checked exactly as a reading: the birth
 //             data with the clock time moved, the same engine, the same choice
 //             of mansion; the minutes on both sides of it are computed.
-//          2) Where to look comes from Newton's method on the engine's
-//             longitude between whole minutes (smooth, near 13° a day): some
-//             twenty evaluations in all instead of a search hour by hour.
+//          2) Both changes come from FindMansionBoundary (Newton's method on the
+//             engine's series, then the two minutes around the root): three
+//             evaluations of the series, two more for the day's path.
 //          3) Local times carry the birth's zone and summer time throughout, as
 //             the birth data give them.
-MansionPassage FindMansionPassage(const ChartRecord& birth);
+//          4) DayPath::Skipped leaves the day's path at 0, for callers that show
+//             only the times (a batch): two engine evaluations of some ten.
+enum class DayPath { Computed, Skipped };
+MansionPassage FindMansionPassage(const ChartRecord& birth, DayPath dayPath = DayPath::Computed);
 
 // LocalMinuteShifted — a local clock time `minutes` later (or earlier), across
 // days, months and years of the Gregorian calendar.

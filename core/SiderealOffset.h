@@ -11,6 +11,11 @@
 // Checked: SiderealOffsetTest.ReferenceValues — T = 0 -> -23.8535 deg (tolerance 5e-5)
 double SiderealOffsetAt(double T);
 
+// SiderealOffsetRate — the derivative of SiderealOffsetAt, degrees a Julian century
+// Notes:   for searches in time; the nutation terms' share reaches 1.5e-5 of it.
+// Checked: MoonSeriesTest.AgreesWithTheEngine — through the Moon's speed
+double SiderealOffsetRate(double T);
+
 // ToSidereal — tropical longitude plus the (negative) offset, one turn added if below 0
 // Inputs:  tropical  double  degrees in [0, 360]; offset  double  degrees, -360 < offset <= 0
 // Returns: sidereal longitude in degrees, in [0, 360)

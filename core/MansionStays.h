@@ -1,0 +1,100 @@
+#pragma once
+
+#include "core/MansionPassage.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The Moon's stays in the mansions over a span of time: the calendar of the
+// mansions. Instants are whole minutes of universal time counted from
+// 1970-01-01 00:00 UTC; each carries the offset of the clocks in force at it.
+
+// One change of the clocks: from `fromMinute` (UTC minutes) on, local time is
+// universal time plus `offsetMinutes`.
+struct ZoneChange {
+    long fromMinute = 0;
+    int offsetMinutes = 0;
+};
+
+// The offsets of a place's clocks over a span, in order of time. The first
+// offset also holds before its instant, the last one after the span: a zone
+// without changes is one entry. The caller (who knows the place's history)
+// fills it.
+struct ZoneOffsets {
+    std::vector<ZoneChange> changes;
+
+    static ZoneOffsets Fixed(int offsetMinutes) { return {{{0, offsetMinutes}}}; }
+    int At(long utcMinute) const;  // the offset in force at an instant
+    // The instant a local clock time stands for: a time the clocks skipped, or
+    // showed twice, is taken with the offset in force before the change.
+    long UtcOf(const LocalMinute& local) const;
+};
+
+// An instant with the offset in force at it.
+struct StayTime {
+    long utcMinute = 0;
+    int offsetMinutes = 0;
+    LocalMinute Local() const;       // the clocks' time
+    std::string Iso() const;         // "2026-02-17T00:45+11:00"
+    std::string IsoUtc() const;      // "2026-02-16T13:45Z"
+};
+
+// One stay: the first minute the Moon is in the mansion, and the first minute
+// it is in the next one.
+struct MansionStay {
+    int mansion = 0;  // 1..28
+    StayTime entered, left;
+};
+
+enum class StaysStatus {
+    Found,        // `stays` holds every stay touching the span
+    Reversed,     // the span ends before it starts (an empty span is one minute short of this: nothing found)
+    OutOfRange,   // the span's local dates leave 1901..2050, the years the program takes
+};
+
+struct MansionStays {
+    StaysStatus status = StaysStatus::Found;
+    std::vector<MansionStay> stays;  // in order; each `left` is the next `entered`
+};
+
+// FindMansionStays — every stay of the Moon in a mansion that touches a span
+// Inputs:  fromMinute, toMinute  UTC minutes, the span [from, to)
+//          zone                  the offsets in force over it (at least one entry)
+// Returns: Found with the stays (a stay [entered, left) touches the span when
+//          entered < to and left > from); Reversed when to < from; OutOfRange
+//          when the local date at `from` or at `to - 1` is outside 1901..2050.
+//          Both of these leave `stays` empty.
+// Notes:   1) The mansion of a minute is the reading at HH:MM:00 local time with
+//             the offset in force: the same engine and choice as a reading.
+//          2) Each change is found from the one before it
+//             (FindMansionBoundary): about three engine evaluations a change.
+//          3) The first stay may begin, and the last end, outside the span and
+//             even outside 1901..2050 (at the edges of the range).
+// Checked: MansionStaysTest.AgreesMinuteByMinuteWithAPlainSearch — January 2026
+//          at UTC+11:00 against a walk over every minute (exact)
+MansionStays FindMansionStays(long fromMinute, long toMinute, const ZoneOffsets& zone);
+
+// The mansion of the reading at one instant, read as FindMansionStays reads it.
+int MansionAtInstant(long utcMinute, int offsetMinutes);
+
+// UTC minutes of a local clock time at a fixed offset.
+long UtcMinuteOf(const LocalMinute& local, int offsetMinutes);
+
+// Whether mansion k's favourable (or unfavourable) texts mention `word`:
+// case-insensitive for ASCII letters; an empty word matches every mansion.
+bool MansionFavours(int mansion, std::string_view word);
+bool MansionHinders(int mansion, std::string_view word);
+
+// The stays whose mansion favours `word`.
+std::vector<MansionStay> StaysFavouring(const std::vector<MansionStay>& stays, std::string_view word);
+
+// The first line of a mansion's favourable texts ("" for none).
+std::string FirstFavour(int mansion);
+
+// "Moon in mansion 14 — Al Simak (The Unarmed)"
+std::string StayTitle(int mansion);
+
+// "The Moon is in mansion 14, Al Simak (The Unarmed), until 00:45 on 17
+// February (UTC+11:00)": the stay that holds the instant `now`.
+std::string DescribeNow(const MansionStay& stay);
