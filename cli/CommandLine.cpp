@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "core/ReadingFile.h"
+
 #include <cctype>
 #include <set>
 
@@ -128,6 +130,8 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
         else if (option == "--version") { version = true; }
     }
 
+    if (command.savePath && NamesOnlyAFolder(*command.savePath))
+        return fail("--save needs a file name: \"" + command.savePath->substr(0, 60) + "\" names only a folder");
     if (command.picturePath && (batch || places))
         return fail("--picture goes with one reading or --open");
     if (command.picturePath) {

@@ -485,6 +485,18 @@ TEST_F(ReadingToolFileTest, SavesTheBytesOfTheProgramsSave)
                                ": No such file or directory\n");
     EXPECT_EQ(missing.out, "");
     EXPECT_EQ(Tool({"--open", "x.qmz", "--save", "y"}).status, ToolRefused);
+
+    // A name that is only a folder is refused before anything is computed or
+    // written; no hidden ".qmz" appears.
+    for (const std::string& folder : {std::string("."), std::string(), dir_.string() + "/", dir_.string() + "/..",
+                                      dir_.string() + "/."}) {
+        const ToolRun run = Tool(With(J2000, {"--save", folder}));
+        EXPECT_EQ(run.status, ToolRefused) << folder;
+        EXPECT_EQ(run.err, "qamarel-reading: --save needs a file name: \"" + folder + "\" names only a folder\n");
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_FALSE(fs::exists(dir_ / ".qmz"));
+    EXPECT_FALSE(fs::exists(".qmz"));
 }
 
 TEST_F(ReadingToolFileTest, PicturesAndThePassage)

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -54,6 +55,12 @@ QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fi
         const QString chosen = Run(parent, title, filter, QFileDialog::AcceptSave, start);
         if (chosen.isEmpty())
             return {};  // cancelled
+        if (NamesOnlyAFolder(QFile::encodeName(chosen).toStdString())) {
+            start = chosen;
+            Messages::Show(parent, Tr("%1 is a folder.\nPlease choose another name.").arg(QDir::toNativeSeparators(chosen)),
+                           Messages::Icon::Error);
+            continue;
+        }
         const QString path = QString::fromStdString(WithFileExtension(chosen.toStdString(), suffix.toStdString()));
         start = path;
         const QFileInfo file(path);

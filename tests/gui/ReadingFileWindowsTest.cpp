@@ -153,6 +153,21 @@ private slots:
                                                     .arg(QDir::toNativeSeparators(Path("no-such-folder/reading.qmz")))});
         QCOMPARE(dialogs, 2);
         QVERIFY(QFileInfo::exists(Path("elsewhere.qmz")));
+
+        // A name that is only a folder is said to be one, and the dialog comes
+        // back: no hidden ".qmz" is written in it.
+        messages->shown.clear();
+        const QStringList folders{dir.path() + QStringLiteral("/"), dir.path() + QStringLiteral("/."),
+                                  dir.path() + QStringLiteral("/sub/..")};
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+        Save(folders + QStringList{Path("named")});
+        QStringList said;
+        for (const QString& folder : folders)
+            said << QDir::toNativeSeparators(folder) + QStringLiteral(" is a folder.\nPlease choose another name.");
+        QCOMPARE(messages->texts(), said);
+        QCOMPARE(dialogs, 4);
+        QVERIFY(QFileInfo::exists(Path("named.qmz")));
+        QVERIFY(!QFileInfo::exists(Path(".qmz")));
     }
 
     // One shifted byte per character, the degree sign left out, then CR LF.
