@@ -71,7 +71,8 @@ void WriteReading(std::ostream& out, const MansionReading& reading, const std::o
 int WritePicture(const std::string& path, const MansionReading& reading, const std::optional<std::string>& name,
                  const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage, std::ostream& err)
 {
-    const std::string problem = WriteReadingPicture(path, reading, name.value_or(std::string()), birth, passage);
+    const std::string problem = IsReadOnlyFile(path) ? path + " is read-only"
+                                                     : WriteReadingPicture(path, reading, name.value_or(std::string()), birth, passage);
     if (problem.empty())
         return ToolSuccess;
     err << ToolName << ": " << OneLineText("the picture was not written to " + path + ": " + problem) << '\n';
@@ -100,7 +101,10 @@ int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& er
         // The bytes the program's Save writes, under the name it would use.
         const std::string path = WithReadingFileExtension(*command.savePath);
         const std::optional<std::string> bytes = ReadingFileBytes(reading.position);
-        const std::string problem = bytes ? WriteFileAtomically(path, *bytes) : "the position cannot be kept";
+        // A file set read-only is the user's word that it stays as it is.
+        const std::string problem = !bytes                 ? std::string("the position cannot be kept")
+                                    : IsReadOnlyFile(path) ? path + " is read-only"
+                                                           : WriteFileAtomically(path, *bytes);
         if (!problem.empty()) {
             err << ToolName << ": " << OneLineText("the reading was not saved to " + path + ": " + problem) << '\n';
             return ToolOutputFailed;

@@ -95,6 +95,14 @@ ReadingFileText ReadReadingFile(const std::string& path)
     return ReadingFileFromBytes(bytes);
 }
 
+bool IsReadOnlyFile(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return false;
+    return (info.st_mode & 0222) == 0 || (::access(path.c_str(), W_OK) != 0 && errno == EACCES);
+}
+
 std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
 {
     // A fresh name beside the target (same file system, so the rename is atomic).

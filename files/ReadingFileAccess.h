@@ -16,6 +16,11 @@
 //        bytes. The extension and the text are not checked here.
 ReadingFileText ReadReadingFile(const std::string& path);
 
+// IsReadOnlyFile — whether `path` names an existing file that is set
+// read-only: this user may not write it, or nobody may (so that root, whom
+// permissions do not stop, still sees a file set 0444 as read-only).
+bool IsReadOnlyFile(const std::string& path);
+
 // WriteFileAtomically — put `bytes` in place of `path`, whole or not at all
 // Returns: "" when written, else the system's reason (one line, for the user)
 // Notes:   written to a new file beside the target (under a short name of

@@ -499,6 +499,24 @@ TEST_F(ReadingToolFileTest, SavesTheBytesOfTheProgramsSave)
     EXPECT_FALSE(fs::exists(".qmz"));
 }
 
+// A reading or a picture set read-only is refused, not replaced (status 3).
+TEST_F(ReadingToolFileTest, ReadOnlyTargetsAreRefused)
+{
+    const std::string reading = Write("kept.qmz", "old\r\n");
+    const std::string picture = Write("kept.png", "old picture");
+    for (const std::string& path : {reading, picture})
+        fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const ToolRun save = Tool(With(J2000, {"--save", reading}));
+    EXPECT_EQ(save.status, ToolOutputFailed);
+    EXPECT_EQ(save.err, "qamarel-reading: the reading was not saved to " + reading + ": " + reading + " is read-only\n");
+    const ToolRun png = Tool(With(J2000, {"--picture", picture}));
+    EXPECT_EQ(png.status, ToolOutputFailed);
+    EXPECT_EQ(png.err, "qamarel-reading: the picture was not written to " + picture + ": " + picture + " is read-only\n");
+    std::ifstream kept(reading, std::ios::binary), keptPicture(picture, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "old\r\n");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(keptPicture), {}), "old picture");
+}
+
 TEST_F(ReadingToolFileTest, PicturesAndThePassage)
 {
     const ToolRun png = Tool(With(J2000, {"--picture", (dir_ / "wheel.png").string()}));

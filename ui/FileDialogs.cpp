@@ -74,8 +74,12 @@ QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fi
             Messages::Show(parent, Tr("%1 is a folder.\nPlease choose another name.").arg(shown), Messages::Icon::Error);
             continue;
         }
-        if (file.exists() && Messages::Show(parent, Tr("%1 already exists.\nDo you want to replace it?").arg(shown),
-                                            Messages::Icon::Warning, Messages::Buttons::YesNo) != Messages::Answer::Yes)
+        // A file set read-only is replaced only when the user says so, as a file manager asks.
+        const bool readOnly = file.exists() && (!file.isWritable() || !(file.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)));
+        const QString question = readOnly ? Tr("%1 is read-only.\nDo you want to replace it?")
+                                          : Tr("%1 already exists.\nDo you want to replace it?");
+        if (file.exists() && Messages::Show(parent, question.arg(shown), Messages::Icon::Warning,
+                                            Messages::Buttons::YesNo) != Messages::Answer::Yes)
             continue;
         return path;
     }

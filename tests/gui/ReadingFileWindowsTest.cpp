@@ -170,6 +170,27 @@ private slots:
         QVERIFY(!QFileInfo::exists(Path(".qmz")));
     }
 
+    // A file set read-only is replaced only when the user says so, to a
+    // question that says it is read-only.
+    void readOnlyFileIsReplacedOnlyWhenAsked()
+    {
+        ShowReading("19\xC2\xB0 27' 45\" Lib");
+        const QString path = Path("read-only.qmz");
+        const QByteArray kept("\x8D\x7D\x8D\x84\x7D\x8D\x7F\x7D\x9E\xCF\xC6\r\n");
+        WriteFile(path, kept);
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        const QStringList asked{QDir::toNativeSeparators(path) + QStringLiteral(" is read-only.\nDo you want to replace it?")};
+        messages->answer = Messages::Answer::No;
+        Save({path, QString()});
+        QCOMPARE(messages->texts(), asked);
+        QCOMPARE(FileBytes(path), kept);
+        messages->shown.clear();
+        messages->answer = Messages::Answer::Yes;
+        Save({path});
+        QCOMPARE(messages->texts(), asked);
+        QCOMPARE(FileBytes(path), QByteArray("\x8E\x96\x7D\x8F\x94\x84\x7D\x91\x92\x7F\x7D\xA9\xC6\xBF\r\n"));
+    }
+
     // One shifted byte per character, the degree sign left out, then CR LF.
     void savedFileIsByteExact()
     {
