@@ -31,11 +31,11 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
-// A fresh name for the new file, beside `path` and short whatever the
+// A fresh name for a new file, beside `path` and short whatever the
 // target's length: "." + the target's name cut to 32 bytes (at a character's
-// start) + "." + 6 random letters or digits + ".tmp". Hidden, so a file
+// start) + "." + 6 random letters or digits + `ending`. Hidden, so a file
 // manager does not show it while it is written.
-std::string TemporaryNameFor(const std::string& path, std::random_device& random)
+std::string TemporaryNameFor(const std::string& path, std::random_device& random, std::string_view ending = ".tmp")
 {
     constexpr std::size_t Kept = 32;
     constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
@@ -51,7 +51,7 @@ std::string TemporaryNameFor(const std::string& path, std::random_device& random
     std::string temporary = folder + "." + name + ".";
     for (int i = 0; i < 6; ++i)
         temporary += Letters[random() % (sizeof Letters - 1)];
-    return temporary + ".tmp";
+    return temporary.append(ending);
 }
 
 std::string FolderOf(const std::string& path)
@@ -93,6 +93,28 @@ ReadingFileText ReadReadingFile(const std::string& path)
     }
     bytes.resize(got);
     return ReadingFileFromBytes(bytes);
+}
+
+std::string TemporaryNameBeside(const std::string& path, std::string_view ending)
+{
+    std::random_device random;
+    return TemporaryNameFor(path, random, ending);
+}
+
+std::string MoveIntoPlace(const std::string& written, const std::string& path)
+{
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        ::chmod(written.c_str(), old.st_mode & 07777);
+    if (::rename(written.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(written.c_str());
+        return Reason(error);
+    }
+    UniqueFd folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0)
+        ::fsync(folder.get());
+    return {};
 }
 
 bool IsReadOnlyFile(const std::string& path)

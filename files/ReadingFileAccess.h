@@ -30,3 +30,12 @@ bool IsReadOnlyFile(const std::string& path);
 //          leaves either the old file or the new one, never a part of one. A
 //          new file gets the usual permissions (0666 less the umask).
 std::string WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Two files written together, both or neither: the first is written whole
+// (and durable) under TemporaryNameBeside(path, ending), a fresh short name in
+// the same folder ending in `ending`; once the second is in place,
+// MoveIntoPlace renames the first over `path` (an old file's permissions
+// kept). MoveIntoPlace returns "" or the system's reason, and removes
+// `written` when it fails.
+std::string TemporaryNameBeside(const std::string& path, std::string_view ending);
+std::string MoveIntoPlace(const std::string& written, const std::string& path);
