@@ -101,8 +101,13 @@ std::string ParseZone(std::string_view s, ChartRecord& chart)
 {
     std::size_t pos = 0;
     char sign = 0;
-    if (!s.empty() && (s[0] == '+' || s[0] == '-'))
+    constexpr std::string_view MinusSign = "\xE2\x88\x92";  // U+2212, as the program writes "UTC\u22125:00"
+    if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
         sign = s[pos++];
+    } else if (s.substr(0, MinusSign.size()) == MinusSign) {
+        sign = '-';
+        pos = MinusSign.size();
+    }
     int hours = 0, minutes = 0;
     bool ok = Digits(s, pos, 2, hours);
     if (ok && pos < s.size())

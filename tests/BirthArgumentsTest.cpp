@@ -92,7 +92,9 @@ TEST(BirthArgumentsTest, SignedZonesKeepTheirDirection)
         const char* zone;
         int ahead;
     } cases[] = {{"3:42W", "+1:00", -1}, {"3:42W", "-1:00", 1}, {"77:13E", "-5:30", 1},
-                 {"77:13E", "+5:30", -1}, {"77:13E", "5:30", 0}, {"3:42W", "1", 0}};
+                 {"77:13E", "+5:30", -1}, {"77:13E", "5:30", 0}, {"3:42W", "1", 0},
+                 // U+2212 MINUS SIGN, as the program writes "UTC\u22125:00"
+                 {"77:13E", "\xE2\x88\x92" "5:00", 1}, {"3:42W", "\xE2\x88\x92" "0:30", 1}};
     for (const auto& c : cases) {
         const BirthParse p = ParseBirth(Fields("1975-07-01", "12:00", c.longitude, "40:25N", c.zone));
         ASSERT_TRUE(p.ok) << p.error;
