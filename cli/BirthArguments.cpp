@@ -1,5 +1,7 @@
 #include "cli/BirthArguments.h"
 
+#include "base/Utf8Text.h"
+
 #include "core/JulianDay.h"
 
 #include <cctype>
@@ -41,7 +43,7 @@ std::string Quote(std::string_view s)
     constexpr std::size_t shown = 40;
     if (s.size() <= shown)
         return "\"" + std::string(s) + "\"";
-    return "\"" + std::string(s.substr(0, shown)) + "...\"";
+    return "\"" + std::string(Utf8Prefix(s, shown)) + "...\"";
 }
 
 std::string ParseDate(std::string_view s, ChartRecord& chart)

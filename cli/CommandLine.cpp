@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "base/Utf8Text.h"
+
 #include "core/ReadingFile.h"
 
 #include <cctype>
@@ -96,7 +98,7 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
         const bool isFlag = option == "--dst" || option == "--json" || option == "--no-passage" || option == "--help" ||
                             option == "-h" || option == "--version";
         if (!takesValue && !isFlag)
-            return fail("unknown option \"" + option.substr(0, 40) + "\"; see --help");
+            return fail("unknown option \"" + std::string(Utf8Prefix(option, 40)) + "\"; see --help");
         if (isFlag && inlineValue)
             return fail(option + " takes no value");
 
@@ -131,7 +133,7 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
     }
 
     if (command.savePath && NamesOnlyAFolder(*command.savePath))
-        return fail("--save needs a file name: \"" + command.savePath->substr(0, 60) + "\" names only a folder");
+        return fail("--save needs a file name: \"" + std::string(Utf8Prefix(*command.savePath, 60)) + "\" names only a folder");
     if (command.picturePath && (batch || places))
         return fail("--picture goes with one reading or --open");
     if (command.picturePath) {

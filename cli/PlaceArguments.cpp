@@ -1,5 +1,7 @@
 #include "cli/PlaceArguments.h"
 
+#include "base/Utf8Text.h"
+
 #include "cli/ReadingOutput.h"
 #include "core/MansionPassage.h"
 #include "places/PlaceFill.h"
@@ -48,7 +50,7 @@ PlaceBirth ResolvePlaceBirth(const std::string& place, const std::string& date, 
     }
     const QList<Place> found = FindPlacesFor(QString::fromStdString(place));
     if (found.isEmpty()) {
-        result.error = "place \"" + place.substr(0, 60) + "\" is not in the place list; give --longitude, --latitude and --zone";
+        result.error = "place \"" + std::string(Utf8Prefix(place, 60)) + "\" is not in the place list; give --longitude, --latitude and --zone";
         return result;
     }
     const Place& best = found.first();

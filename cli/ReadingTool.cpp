@@ -2,6 +2,7 @@
 
 #include "base/ProgramVersion.h"
 #include "base/UniqueFd.h"
+#include "base/Utf8Text.h"
 
 #include "cli/CommandLine.h"
 #include "cli/CsvReader.h"
@@ -135,7 +136,7 @@ int RunPlaces(const ReadingCommand& command, std::ostream& out, std::ostream& er
 {
     const std::vector<std::string> lines = ListPlaces(command.placeQuery, command.json);
     if (lines.empty())
-        return Refuse(err, "no place matches \"" + command.placeQuery.substr(0, 60) + "\"");
+        return Refuse(err, "no place matches \"" + std::string(Utf8Prefix(command.placeQuery, 60)) + "\"");
     for (const std::string& line : lines)
         out << line << '\n';
     return Finish(ToolSuccess, out, err);
@@ -339,7 +340,7 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
             continue;
         }
         if (fields[6] != "0" && fields[6] != "1") {
-            run.Failure(line, name, "dst \"" + fields[6].substr(0, 40) + "\" must be 0 or 1");
+            run.Failure(line, name, "dst \"" + std::string(Utf8Prefix(fields[6], 40)) + "\" must be 0 or 1");
             continue;
         }
         BirthParse birth = ParseBirth({fields[1], fields[2], fields[3], fields[4], fields[5], fields[6] == "1"});
