@@ -200,6 +200,16 @@ private slots:
             QCOMPARE(QString::fromLocal8Bit(first.readLine()).trimmed(),
                      file.isEmpty() ? QStringLiteral("raise") : QStringLiteral("open ") + file);
         }
+        // A name that is not UTF-8 reaches the running copy byte for byte
+        // (given through the shell: QProcess would recode it).
+        QProcess latin1;
+        latin1.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$1\" \"$2\" \"$(printf '/tmp/\\351t\\351.qmz')\""),
+                                                 probe, lock, socket});
+        QVERIFY(latin1.waitForFinished(10000));
+        QCOMPARE(latin1.readAllStandardOutput(), QByteArray("running\nhanded\n"));
+        while (!first.canReadLine())
+            QVERIFY(first.waitForReadyRead(10000));
+        QCOMPARE(first.readLine(), QByteArray("open /tmp/\xE9t\xE9.qmz\n"));
         first.closeWriteChannel();
         QVERIFY(first.waitForFinished(10000));
 
