@@ -31,8 +31,8 @@ const char* ReadingToolUsage()
            "  --latitude    degrees 0-90 and minutes, then N or S, e.g. 28:36N\n"
            "  --zone        time-zone offset, H or H:MM (two-digit minutes), 0:00 to\n"
            "                14:59; +1:00 is ahead of universal time and -5:00 behind it\n"
-           "                (ISO 8601); unsigned, its direction follows the longitude\n"
-           "                (East ahead of UT, West behind it)\n"
+           "                (ISO 8601; the minus sign U+2212 is taken as -); unsigned, its\n"
+           "                direction follows the longitude (East ahead of UT, West behind it)\n"
            "  --dst         summer time was in force\n"
            "  --place       instead of --longitude, --latitude, --zone and --dst: the best\n"
            "                match of the offline place list (GeoNames), its coordinates\n"
@@ -41,9 +41,11 @@ const char* ReadingToolUsage()
            "  --places      list the places that match, best first\n"
            "  --name        the person's name, echoed in the output\n"
            "  --save        also save the reading to a file, as the program's Save does\n"
-           "                (.qmz is added when the name does not end in it)\n"
+           "                (.qmz is added when the name does not end in it); a name that\n"
+           "                is only a folder (\".\", \"dir/\") is refused\n"
            "  --picture     also write the mansion wheel as a PNG picture, or the whole\n"
-           "                reading on one page as a PDF document, by the name's ending\n"
+           "                reading on one page as a PDF document, by the name's ending;\n"
+           "                with --save, both are written or neither\n"
            "  --open        show the reading saved in a .qmz file\n"
            "  --batch       read CSV with the header name,date,time,longitude,latitude,zone,dst\n"
            "                (dst 0 or 1), or name,date,time,place, and write\n"
@@ -66,7 +68,8 @@ const char* ReadingToolUsage()
            "Exit status: 0 success; 1 some batch rows failed, or the batch input failed\n"
            "after some rows; 2 refused input (arguments, birth data, a file that is not\n"
            "a reading, a batch input that cannot be read); 3 output failed (standard\n"
-           "output or the --save file could not be written).\n";
+           "output, the --save or the --picture file could not be written; a file set\n"
+           "read-only is not replaced).\n";
 }
 
 CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
