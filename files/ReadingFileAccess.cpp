@@ -130,16 +130,15 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
     // A fresh name beside the target (same file system, so the rename is atomic).
     std::random_device random;
     std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    UniqueFd file;
+    for (int attempt = 0; attempt < 100 && !file.valid(); ++attempt) {
         temporary = TemporaryNameFor(path, random);
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
+        file.reset(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (!file.valid() && errno != EEXIST)
             return Reason(errno);
     }
-    if (fd < 0)
+    if (!file.valid())
         return Reason(EEXIST);
-    UniqueFd file(fd);
 
     // An existing file keeps its permissions.
     struct stat old {};
