@@ -259,6 +259,12 @@ private slots:
     void idleConnectionsDoNotShutOutASecondStart()
     {
         QFETCH(int, files);
+#ifdef __SANITIZE_ADDRESS__
+        // The sanitizers check a pointer by writing it to a pipe of their own;
+        // out of descriptors, that fails and they report a fault that is not there.
+        if (files < 64)
+            QSKIP("the sanitizers need descriptors of their own");
+#endif
         const QString lock = dir.filePath(QStringLiteral("i.lock"));
         const QString socket = dir.filePath(QStringLiteral("i.socket"));
         QProcess first;
