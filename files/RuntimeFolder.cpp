@@ -35,7 +35,7 @@ std::vector<std::string> RuntimeFolderCandidates(const std::string& program)
 {
     std::vector<std::string> candidates{Environment("XDG_RUNTIME_DIR")};
     std::string cache = Environment("XDG_CACHE_HOME");
-    if (cache.empty() || cache[0] != '/') {  // unset, or relative: ignored, as the specification says
+    if (cache.empty() || cache[0] != '/') {  // unset, or relative: ignored, as the XDG base directory rules have it
         const std::string home = Environment("HOME");
         cache = home.empty() ? std::string() : home + "/.cache";
     }
