@@ -105,3 +105,13 @@ std::string SanitizeUtf8(std::string_view bytes)
     AppendSanitizedUtf8(out, bytes);
     return out;
 }
+
+std::string_view Utf8Prefix(std::string_view text, std::size_t limit)
+{
+    if (text.size() <= limit)
+        return text;
+    std::size_t cut = limit;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;  // a continuation byte: the character began before the cut
+    return text.substr(0, cut);
+}

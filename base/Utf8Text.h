@@ -32,3 +32,7 @@ void AppendCsvText(std::string& out, std::string_view bytes);
 // follows on screen) each become "?", so that a message or a name quoting the
 // user's input stays one line of plain text that shows what it holds.
 std::string OneLineText(std::string_view bytes);
+
+// The first `limit` bytes of `text` or fewer, cut where a character starts,
+// never inside a UTF-8 sequence, so that a shortened quote stays text.
+std::string_view Utf8Prefix(std::string_view text, std::size_t limit);

@@ -1,6 +1,7 @@
 #include "cli/BirthArguments.h"
 
 #include "base/TextBasics.h"
+#include "base/Utf8Text.h"
 #include "core/CivilCalendar.h"
 
 
@@ -41,7 +42,7 @@ std::string Quote(std::string_view s)
     constexpr std::size_t shown = 40;
     if (s.size() <= shown)
         return "\"" + std::string(s) + "\"";
-    return "\"" + std::string(s.substr(0, shown)) + "...\"";
+    return "\"" + std::string(Utf8Prefix(s, shown)) + "...\"";
 }
 
 std::string ParseDate(std::string_view s, ChartRecord& chart)
@@ -101,8 +102,13 @@ std::string ParseZone(std::string_view s, ChartRecord& chart)
 {
     std::size_t pos = 0;
     char sign = 0;
-    if (!s.empty() && (s[0] == '+' || s[0] == '-'))
+    constexpr std::string_view MinusSign = "\xE2\x88\x92";  // U+2212, as the program writes "UTC\u22125:00"
+    if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
         sign = s[pos++];
+    } else if (s.substr(0, MinusSign.size()) == MinusSign) {
+        sign = '-';
+        pos = MinusSign.size();
+    }
     int hours = 0, minutes = 0;
     bool ok = Digits(s, pos, 2, hours);
     if (ok && pos < s.size())

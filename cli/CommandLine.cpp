@@ -1,6 +1,8 @@
 #include "cli/CommandLine.h"
 
 #include "base/TextBasics.h"
+#include "base/Utf8Text.h"
+#include "core/ReadingFile.h"
 
 #include <cctype>
 #include <set>
@@ -39,8 +41,8 @@ const ToolOption Options[] = {
     {"--zone", "", true, Asks::Birth, [](ReadingCommand& c, std::string&& v) { c.birth.zone = std::move(v); },
      "time-zone offset, H or H:MM (two-digit minutes), 0:00 to\n"
      "14:59; +1:00 is ahead of universal time and -5:00 behind it\n"
-     "(ISO 8601); unsigned, its direction follows the longitude\n"
-     "(East ahead of UT, West behind it)"},
+     "(ISO 8601; the minus sign U+2212 is taken as -); unsigned, its\n"
+     "direction follows the longitude (East ahead of UT, West behind it)"},
     {"--dst", "", false, Asks::Birth, [](ReadingCommand& c, std::string&&) { c.birth.dst = true; },
      "summer time was in force"},
     {"--place", "", true, Asks::Birth, [](ReadingCommand& c, std::string&& v) { c.place = std::move(v); },
@@ -54,10 +56,12 @@ const ToolOption Options[] = {
      "the person's name, echoed in the output"},
     {"--save", "", true, Asks::Birth, [](ReadingCommand& c, std::string&& v) { c.savePath = std::move(v); },
      "also save the reading to a file, as the program's Save does\n"
-     "(.qmz is added when the name does not end in it)"},
+     "(.qmz is added when the name does not end in it); a name that\n"
+     "is only a folder (\".\", \"dir/\") is refused"},
     {"--picture", "", true, Asks::Nothing, [](ReadingCommand& c, std::string&& v) { c.picturePath = std::move(v); },
      "also write the mansion wheel as a PNG picture, or the whole\n"
-     "reading on one page as a PDF document, by the name's ending"},
+     "reading on one page as a PDF document, by the name's ending;\n"
+     "with --save, both are written or neither"},
     {"--open", "", true, Asks::Open, [](ReadingCommand& c, std::string&& v) { c.path = std::move(v); },
      "show the reading saved in a .qmz file"},
     {"--batch", "", true, Asks::Batch, [](ReadingCommand& c, std::string&& v) { c.path = std::move(v); },
@@ -136,7 +140,8 @@ const std::string& ReadingToolUsage()
         "Exit status: 0 success; 1 some batch rows failed, or the batch input failed\n"
         "after some rows; 2 refused input (arguments, birth data, a file that is not\n"
         "a reading, a batch input that cannot be read); 3 output failed (standard\n"
-        "output or the --save file could not be written).\n";
+        "output, the --save or the --picture file could not be written; a file set\n"
+        "read-only is not replaced).\n";
     return usage;
 }
 
@@ -164,7 +169,7 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
 
         const ToolOption* option = FindOption(name);
         if (option == nullptr)
-            return fail("unknown option \"" + name.substr(0, 40) + "\"; see --help");
+            return fail("unknown option \"" + std::string(Utf8Prefix(name, 40)) + "\"; see --help");
         if (!option->takesValue && inlineValue)
             return fail(name + " takes no value");
 
@@ -190,6 +195,8 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
         }
     }
 
+    if (command.savePath && NamesOnlyAFolder(*command.savePath))
+        return fail("--save needs a file name: \"" + std::string(Utf8Prefix(*command.savePath, 60)) + "\" names only a folder");
     if (command.picturePath && (batch || places))
         return fail("--picture goes with one reading or --open");
     if (command.picturePath) {

@@ -37,15 +37,22 @@ FdInBuf::int_type FdInBuf::underflow()
 
 std::streamsize FdInBuf::xsgetn(char* to, std::streamsize count)
 {
-    // What is buffered first, then one read straight into the caller's memory.
+    // What is buffered first, then reads straight into the caller's memory
+    // until the count is reached or the input ends: a pipe hands over what
+    // it has, and a short read is not the end (std::istream::read relies on it).
     std::streamsize done = 0;
     if (gptr() < egptr()) {
         done = std::min<std::streamsize>(count, egptr() - gptr());
         std::memcpy(to, gptr(), static_cast<std::size_t>(done));
         gbump(static_cast<int>(done));
-        return done;
     }
-    return count > 0 ? ReadSome(to, static_cast<std::size_t>(count)) : 0;
+    while (done < count) {
+        const std::streamsize got = ReadSome(to + done, static_cast<std::size_t>(count - done));
+        if (got == 0)
+            break;  // the end
+        done += got;
+    }
+    return done;
 }
 
 FdOutBuf::FdOutBuf(int fd) : fd_(fd), buffer_(64 * 1024)

@@ -12,7 +12,8 @@
 // FdInBuf — reads a descriptor
 // Notes: a read error throws std::system_error whose what() is the system's
 //        reason ("Is a directory"); a descriptor left non-blocking by
-//        someone else is waited on rather than taken for the end.
+//        someone else is waited on rather than taken for the end. sgetn()
+//        (and so std::istream::read) returns less than asked only at the end.
 class FdInBuf : public std::streambuf {
 public:
     explicit FdInBuf(int fd) : fd_(fd), buffer_(64 * 1024) {}

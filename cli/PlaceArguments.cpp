@@ -1,5 +1,7 @@
 #include "cli/PlaceArguments.h"
 
+#include "base/Utf8Text.h"
+
 #include "cli/ReadingOutput.h"
 #include "core/MansionPassage.h"
 #include "places/PlaceFill.h"
@@ -46,7 +48,7 @@ PlaceBirth ResolvePlaceBirth(const std::string& place, const std::string& date, 
         result.error = when.error;
         return result;
     }
-    const PlaceSearch search = FindPlaces(QString::fromStdString(place.substr(0, 200)));
+    const PlaceSearch search = FindPlaces(QString::fromStdString(std::string(Utf8Prefix(place, 200))));
     if (search.status != PlaceSearch::Status::Found) {
         result.error = Utf8(SearchMessage(search));
         if (search.status == PlaceSearch::Status::NoMatch)
@@ -86,7 +88,7 @@ PlaceBirth ResolvePlaceBirth(const std::string& place, const std::string& date, 
 PlaceListing ListPlaces(const std::string& query, bool json)
 {
     PlaceListing listing;
-    const PlaceSearch search = FindPlaces(QString::fromStdString(query.substr(0, 200)));
+    const PlaceSearch search = FindPlaces(QString::fromStdString(std::string(Utf8Prefix(query, 200))));
     if (search.status != PlaceSearch::Status::Found)
         listing.error = Utf8(SearchMessage(search));
     std::vector<std::string>& lines = listing.lines;

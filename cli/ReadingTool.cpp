@@ -2,6 +2,7 @@
 
 #include "base/ProgramVersion.h"
 #include "base/UniqueFd.h"
+#include "base/Utf8Text.h"
 
 #include "cli/CommandLine.h"
 #include "cli/CsvReader.h"
@@ -67,15 +68,21 @@ void WriteReading(std::ostream& out, const MansionReading& reading, const std::o
     WriteReadingText(out, reading, name, passage);
 }
 
-// --picture: the wheel as PNG, or the whole reading as PDF, written whole.
-int WritePicture(const std::string& path, const MansionReading& reading, const std::optional<std::string>& name,
-                 const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage, std::ostream& err)
+int PictureFailed(const std::string& path, const std::string& problem, std::ostream& err)
 {
-    const std::string problem = WriteReadingPicture(path, reading, name.value_or(std::string()), birth, passage);
-    if (problem.empty())
-        return ToolSuccess;
     err << ToolName << ": " << OneLineText("the picture was not written to " + path + ": " + problem) << '\n';
     return ToolOutputFailed;
+}
+
+// --picture: the wheel as PNG, or the whole reading as PDF, written whole to
+// `written` (`path` itself, or a name beside it that takes its place later).
+int WritePicture(const std::string& path, const std::string& written, const MansionReading& reading,
+                 const std::optional<std::string>& name, const std::optional<ChartRecord>& birth,
+                 const std::optional<MansionPassage>& passage, std::ostream& err)
+{
+    const std::string problem = IsReadOnlyFile(path) ? path + " is read-only"
+                                                     : WriteReadingPicture(written, reading, name.value_or(std::string()), birth, passage);
+    return problem.empty() ? ToolSuccess : PictureFailed(path, problem, err);
 }
 
 int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& err)
@@ -92,18 +99,33 @@ int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& er
     const std::optional<MansionPassage> passage =
         command.passage ? std::optional<MansionPassage>(FindMansionPassage(birth.chart)) : std::nullopt;
     const MansionReading reading = ReadingForChart(birth.chart);
+    // --picture and --save are written together or not at all: with both, the
+    // picture is drawn beside its place first and takes it once the reading
+    // is saved.
+    std::string drawn;  // where the picture is drawn
     if (command.picturePath) {
-        if (const int status = WritePicture(*command.picturePath, reading, command.name, birth.chart, passage, err))
+        const std::string& target = *command.picturePath;
+        drawn = command.savePath ? TemporaryNameBeside(target, target.substr(target.size() - 4)) : target;
+        if (const int status = WritePicture(target, drawn, reading, command.name, birth.chart, passage, err))
             return status;
     }
     if (command.savePath) {
         // The bytes the program's Save writes, under the name it would use.
         const std::string path = WithReadingFileExtension(*command.savePath);
         const std::optional<std::string> bytes = ReadingFileBytes(reading.position);
-        const std::string problem = bytes ? WriteFileAtomically(path, *bytes) : "the position cannot be kept";
+        // A file set read-only is the user's word that it stays as it is.
+        const std::string problem = !bytes                 ? std::string("the position cannot be kept")
+                                    : IsReadOnlyFile(path) ? path + " is read-only"
+                                                           : WriteFileAtomically(path, *bytes);
         if (!problem.empty()) {
+            if (command.picturePath)
+                ::unlink(drawn.c_str());
             err << ToolName << ": " << OneLineText("the reading was not saved to " + path + ": " + problem) << '\n';
             return ToolOutputFailed;
+        }
+        if (command.picturePath) {
+            if (const std::string moved = MoveIntoPlace(drawn, *command.picturePath); !moved.empty())
+                return PictureFailed(*command.picturePath, moved, err);
         }
     }
     WriteReading(out, reading, command.name, command.json, command.place ? &place : nullptr, passage ? &*passage : nullptr);
@@ -143,7 +165,8 @@ int RunOpen(const ReadingCommand& command, std::ostream& out, std::ostream& err)
     if (reading.status != PositionTextStatus::WellFormed)
         return Refuse(err, path + " is not a saved reading: its first line is not a Moon position");
     if (command.picturePath) {
-        if (const int status = WritePicture(*command.picturePath, reading, std::nullopt, std::nullopt, std::nullopt, err))
+        if (const int status = WritePicture(*command.picturePath, *command.picturePath, reading, std::nullopt, std::nullopt,
+                                            std::nullopt, err))
             return status;
     }
     WriteReading(out, reading, std::nullopt, command.json);
@@ -321,7 +344,7 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
             continue;
         }
         if (fields[6] != "0" && fields[6] != "1") {
-            run.Failure(line, name, "dst \"" + fields[6].substr(0, 40) + "\" must be 0 or 1");
+            run.Failure(line, name, "dst \"" + std::string(Utf8Prefix(fields[6], 40)) + "\" must be 0 or 1");
             continue;
         }
         BirthParse birth = ParseBirth({fields[1], fields[2], fields[3], fields[4], fields[5], fields[6] == "1"});

@@ -20,6 +20,13 @@ std::string WithFileExtension(std::string_view path, std::string_view extension)
     return name += extension;
 }
 
+bool NamesOnlyAFolder(std::string_view path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    const std::string_view last = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    return last.empty() || last == "." || last == "..";
+}
+
 std::string WithReadingFileExtension(std::string_view path)
 {
     return WithFileExtension(path, ReadingFileExtension);

@@ -20,6 +20,11 @@ bool HasReadingFileExtension(std::string_view path);
 // dots the name holds ("Dr. Smith" -> "Dr. Smith.qmz", "Smith." -> "Smith.qmz").
 std::string WithFileExtension(std::string_view path, std::string_view extension);
 
+// NamesOnlyAFolder — whether `path` has no file name of its own: it is empty,
+// or its last part (after the last "/") is empty, "." or "..". Such a name
+// would be saved as a hidden ".qmz" in that folder, never what was meant.
+bool NamesOnlyAFolder(std::string_view path);
+
 // WithReadingFileExtension — the name a reading is saved under.
 std::string WithReadingFileExtension(std::string_view path);
 

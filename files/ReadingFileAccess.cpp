@@ -31,11 +31,11 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
-// A fresh name for the new file, beside `path` and short whatever the
+// A fresh name for a new file, beside `path` and short whatever the
 // target's length: "." + the target's name cut to 32 bytes (at a character's
-// start) + "." + 6 random letters or digits + ".tmp". Hidden, so a file
+// start) + "." + 6 random letters or digits + `ending`. Hidden, so a file
 // manager does not show it while it is written.
-std::string TemporaryNameFor(const std::string& path, std::random_device& random)
+std::string TemporaryNameFor(const std::string& path, std::random_device& random, std::string_view ending = ".tmp")
 {
     constexpr std::size_t Kept = 32;
     constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
@@ -51,7 +51,7 @@ std::string TemporaryNameFor(const std::string& path, std::random_device& random
     std::string temporary = folder + "." + name + ".";
     for (int i = 0; i < 6; ++i)
         temporary += Letters[random() % (sizeof Letters - 1)];
-    return temporary + ".tmp";
+    return temporary.append(ending);
 }
 
 std::string FolderOf(const std::string& path)
@@ -95,21 +95,50 @@ ReadingFileText ReadReadingFile(const std::string& path)
     return ReadingFileFromBytes(bytes);
 }
 
+std::string TemporaryNameBeside(const std::string& path, std::string_view ending)
+{
+    std::random_device random;
+    return TemporaryNameFor(path, random, ending);
+}
+
+std::string MoveIntoPlace(const std::string& written, const std::string& path)
+{
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        ::chmod(written.c_str(), old.st_mode & 07777);
+    if (::rename(written.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(written.c_str());
+        return Reason(error);
+    }
+    UniqueFd folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0)
+        ::fsync(folder.get());
+    return {};
+}
+
+bool IsReadOnlyFile(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return false;
+    return (info.st_mode & 0222) == 0 || (::access(path.c_str(), W_OK) != 0 && errno == EACCES);
+}
+
 std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
 {
     // A fresh name beside the target (same file system, so the rename is atomic).
     std::random_device random;
     std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    UniqueFd file;
+    for (int attempt = 0; attempt < 100 && !file.valid(); ++attempt) {
         temporary = TemporaryNameFor(path, random);
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
+        file.reset(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (!file.valid() && errno != EEXIST)
             return Reason(errno);
     }
-    if (fd < 0)
+    if (!file.valid())
         return Reason(EEXIST);
-    UniqueFd file(fd);
 
     // An existing file keeps its permissions.
     struct stat old {};

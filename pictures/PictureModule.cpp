@@ -5,6 +5,7 @@
 #include "base/ProgramVersion.h"
 #include "base/TextBasics.h"
 #include "files/ReadingFileAccess.h"
+#include "files/RuntimeFolder.h"
 #include "pictures/ReadingSheet.h"
 
 #include <QGuiApplication>
@@ -19,6 +20,12 @@ void EnsureGuiApplication()
         return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt wants a runtime folder of the user's alone; without one (cron, a
+    // plain ssh login) it warns and makes one in /tmp. The program's own
+    // private folder serves, found as the program finds it.
+    const std::string runtime = PrivateFolder(RuntimeFolderCandidates("qamarel"));
+    if (!runtime.empty())
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
     static int argc = 1;
     static char name[] = "qamarel-reading";
     static char* argv[] = {name, nullptr};

@@ -1,5 +1,7 @@
 #include "shell/HandOver.h"
 
+#include "ui/FileNameText.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -216,7 +218,7 @@ void HandOverServer::Serve(UniqueFd fd)
         // waits for the user, and the second start must not wait for it. A
         // peer gone already is no reason not to act on what it asked.
         SendAll(connection->fd.get(), Ok, QDeadlineTimer(0));
-        const QString path = open ? QString::fromUtf8(request.mid(Open.size())) : QString();
+        const QString path = open ? FileNameText(request.mid(Open.size())) : QString();  // the name's own bytes
         QMetaObject::invokeMethod(
             this,
             [this, path] {
@@ -238,7 +240,7 @@ bool HandToRunningCopy(const QString& socketPath, const QString& readingFile, in
     sockaddr_un address{};
     if (socketPath.isEmpty() || !SocketAddress(socketPath, address))
         return false;
-    const QByteArray request = (readingFile.isEmpty() ? Raise : Open + readingFile.toUtf8()) + '\n';
+    const QByteArray request = (readingFile.isEmpty() ? Raise : Open + FileNameBytes(readingFile)) + '\n';
     const QDeadlineTimer deadline(timeoutMs);
     for (;;) {
         switch (TryOnce(address, request, deadline)) {

@@ -1,5 +1,7 @@
 #include "shell/SingleInstance.h"
 
+#include "files/RuntimeFolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -48,38 +50,29 @@ bool SingleInstance::IsAnotherRunning()
 
 QString PrivateFolder(const QStringList& candidates)
 {
-    for (const QString& folder : candidates) {
-        if (folder.isEmpty())
-            continue;
 #ifdef QAMAREL_ADVISORY_LOCKS
-        const QByteArray name = QFile::encodeName(folder);
-        if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
-            continue;
-        struct stat info {};
-        if (::lstat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() &&
-            (info.st_mode & 077) == 0)
-            return folder;
+    std::vector<std::string> names;
+    for (const QString& folder : candidates)
+        names.push_back(QFile::encodeName(folder).toStdString());
+    return QFile::decodeName(QByteArray::fromStdString(PrivateFolder(names)));
 #else
-        if (QDir().mkpath(folder))
+    for (const QString& folder : candidates)
+        if (!folder.isEmpty() && QDir().mkpath(folder))
             return folder;
-#endif
-    }
     return {};
+#endif
 }
 
 QString ProgramRuntimeFolder()
 {
-    const QString program = QCoreApplication::applicationName();
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    QStringList candidates{qEnvironmentVariable("XDG_RUNTIME_DIR")};
-    if (!cache.isEmpty()) {
-        QDir().mkpath(cache);  // ~/.cache itself may not exist yet on a fresh account
-        candidates << QDir(cache).filePath(program);
-    }
 #ifdef QAMAREL_ADVISORY_LOCKS
-    candidates << QDir(QDir::tempPath()).filePath(QStringLiteral("%1-%2").arg(program).arg(::geteuid()));
+    const std::vector<std::string> candidates =
+        RuntimeFolderCandidates(QFile::encodeName(QCoreApplication::applicationName()).toStdString());
+    return QFile::decodeName(QByteArray::fromStdString(PrivateFolder(candidates)));
+#else
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return PrivateFolder({qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir(cache).filePath(QCoreApplication::applicationName())});
 #endif
-    return PrivateFolder(candidates);
 }
 
 QString LockPathIn(const QString& folder)

@@ -32,15 +32,13 @@ private:
     std::unique_ptr<QLockFile> fallback_;  // elsewhere
 };
 
-// PrivateFolder — the first of `candidates` that is a folder of this user's
-// alone: owned by the user, no access for anyone else, not a symbolic link.
-// A candidate that does not exist is made (mode 0700) when its parent exists.
-// Returns "" when none is.
+// PrivateFolder — files/RuntimeFolder.h's, for Qt's file names.
 QString PrivateFolder(const QStringList& candidates);
 
 // The per-user folder of the lock and of the hand-over to a running copy: the
 // runtime folder, else a folder of the program's own under the cache folder,
-// else one under the temporary folder, whichever is the user's alone first.
+// else one under the temporary folder, whichever is the user's alone first
+// (RuntimeFolderCandidates in files/RuntimeFolder.h).
 QString ProgramRuntimeFolder();
 
 // The lock file in the runtime folder `folder` ("" when there is none).

@@ -4,6 +4,7 @@
 #include "windows/frmMain.h"
 #include "shell/FirstExposeQuit.h"
 #include "shell/HandOver.h"
+#include "ui/FileNameText.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramIcon.h"
 #include "shell/SingleInstance.h"
@@ -17,6 +18,21 @@
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QTranslator>
+
+namespace {
+
+// The argument `decoded` as the system gave it, bytes and all: Qt's arguments
+// turn the bytes of a name that is not UTF-8 into U+FFFD, and the file could
+// not be found under that name.
+QString FileArgument(int argc, char** argv, const QString& decoded)
+{
+    for (int i = 1; i < argc; ++i)
+        if (QString::fromLocal8Bit(argv[i]) == decoded)
+            return FileNameText(QByteArray(argv[i]));
+    return decoded;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -49,7 +65,8 @@ int main(int argc, char** argv)
     // not answer) it says so before anything else, and the running window
     // comes to the front.
     const QStringList files = arguments.positionalArguments();
-    const QString reading = files.isEmpty() ? QString() : QFileInfo(files.constFirst()).absoluteFilePath();
+    const QString reading =
+        files.isEmpty() ? QString() : QFileInfo(FileArgument(argc, argv, files.constFirst())).absoluteFilePath();
     const QString runtime = ProgramRuntimeFolder();
     const QString handOverSocket = HandOverSocketIn(runtime);
     SingleInstance instance(LockPathIn(runtime));

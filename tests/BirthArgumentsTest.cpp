@@ -1,5 +1,7 @@
 #include "cli/BirthArguments.h"
 
+#include "base/Utf8Text.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -92,11 +94,26 @@ TEST(BirthArgumentsTest, SignedZonesKeepTheirDirection)
         const char* zone;
         int ahead;
     } cases[] = {{"3:42W", "+1:00", -1}, {"3:42W", "-1:00", 1}, {"77:13E", "-5:30", 1},
-                 {"77:13E", "+5:30", -1}, {"77:13E", "5:30", 0}, {"3:42W", "1", 0}};
+                 {"77:13E", "+5:30", -1}, {"77:13E", "5:30", 0}, {"3:42W", "1", 0},
+                 // U+2212 MINUS SIGN, as the program writes "UTC\u22125:00"
+                 {"77:13E", "\xE2\x88\x92" "5:00", 1}, {"3:42W", "\xE2\x88\x92" "0:30", 1}};
     for (const auto& c : cases) {
         const BirthParse p = ParseBirth(Fields("1975-07-01", "12:00", c.longitude, "40:25N", c.zone));
         ASSERT_TRUE(p.ok) << p.error;
         EXPECT_EQ(p.chart.ZoneAhead, c.ahead) << c.longitude << " " << c.zone;
+    }
+}
+
+// A quote cut short in a message is cut between characters: the message
+// stays well-formed UTF-8 wherever the cut falls.
+TEST(BirthArgumentsTest, ShortenedQuotesKeepWholeCharacters)
+{
+    for (std::size_t ascii = 36; ascii <= 40; ++ascii) {
+        const std::string zone = std::string(ascii, '1') + "\xD9\x82\xE2\x88\x92\xF0\x9F\x8C\x99" + std::string(20, '2');
+        const BirthParse p = ParseBirth({"2000-01-01", "12:00", "0:00W", "0:00N", zone, false});
+        ASSERT_FALSE(p.ok);
+        EXPECT_EQ(SanitizeUtf8(p.error), p.error) << ascii;
+        EXPECT_NE(p.error.find("...\""), std::string::npos) << p.error;
     }
 }
 

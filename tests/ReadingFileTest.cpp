@@ -76,6 +76,18 @@ TEST_F(ReadingFileTest, BytesOfAReading)
     EXPECT_EQ(bytes->find_first_of("\r\n"), bytes->size() - 2);
 }
 
+TEST_F(ReadingFileTest, NamesThatAreOnlyAFolder)
+{
+    const struct {
+        const char* path;
+        bool folder;
+    } cases[] = {{"", true},      {".", true},        {"..", true},     {"dir/", true},   {"/", true},
+                 {"dir/.", true}, {"dir/..", true},   {"a", false},     {".a", false},    {"..a", false},
+                 {"dir/a", false}, {"dir/.qmz", false}, {"a.", false}, {"/x/y..", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(NamesOnlyAFolder(c.path), c.folder) << '"' << c.path << '"';
+}
+
 TEST_F(ReadingFileTest, ExtensionIsLowerCaseQmz)
 {
     EXPECT_TRUE(HasReadingFileExtension("/home/a/reading.qmz"));

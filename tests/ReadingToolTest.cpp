@@ -523,6 +523,69 @@ TEST_F(ReadingToolFileTest, SavesTheBytesOfTheProgramsSave)
                                ": No such file or directory\n");
     EXPECT_EQ(missing.out, "");
     EXPECT_EQ(Tool({"--open", "x.qmz", "--save", "y"}).status, ToolRefused);
+
+    // A name that is only a folder is refused before anything is computed or
+    // written; no hidden ".qmz" appears.
+    for (const std::string& folder : {std::string("."), std::string(), dir_.string() + "/", dir_.string() + "/..",
+                                      dir_.string() + "/."}) {
+        const ToolRun run = Tool(With(J2000, {"--save", folder}));
+        EXPECT_EQ(run.status, ToolRefused) << folder;
+        EXPECT_EQ(run.err, "qamarel-reading: --save needs a file name: \"" + folder + "\" names only a folder\n");
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_FALSE(fs::exists(dir_ / ".qmz"));
+    EXPECT_FALSE(fs::exists(".qmz"));
+}
+
+// A reading or a picture set read-only is refused, not replaced (status 3).
+TEST_F(ReadingToolFileTest, ReadOnlyTargetsAreRefused)
+{
+    const std::string reading = Write("kept.qmz", "old\r\n");
+    const std::string picture = Write("kept.png", "old picture");
+    for (const std::string& path : {reading, picture})
+        fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const ToolRun save = Tool(With(J2000, {"--save", reading}));
+    EXPECT_EQ(save.status, ToolOutputFailed);
+    EXPECT_EQ(save.err, "qamarel-reading: the reading was not saved to " + reading + ": " + reading + " is read-only\n");
+    const ToolRun png = Tool(With(J2000, {"--picture", picture}));
+    EXPECT_EQ(png.status, ToolOutputFailed);
+    EXPECT_EQ(png.err, "qamarel-reading: the picture was not written to " + picture + ": " + picture + " is read-only\n");
+    std::ifstream kept(reading, std::ios::binary), keptPicture(picture, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "old\r\n");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(keptPicture), {}), "old picture");
+}
+
+// --picture and --save are written together or not at all, and nothing is
+// left beside them.
+TEST_F(ReadingToolFileTest, PictureAndSaveAreWrittenTogether)
+{
+    const auto FileText = [](const fs::path& path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    const auto Entries = [this] { return std::distance(fs::directory_iterator(dir_), fs::directory_iterator()); };
+    const std::string picture = Write("wheel.png", "old picture");
+
+    // The save fails after the picture is drawn: the old picture stays.
+    const ToolRun saveFails = Tool(With(J2000, {"--picture", picture, "--save", (dir_ / "no" / "r").string()}));
+    EXPECT_EQ(saveFails.status, ToolOutputFailed);
+    EXPECT_EQ(saveFails.err, "qamarel-reading: the reading was not saved to " + (dir_ / "no" / "r.qmz").string() +
+                                 ": No such file or directory\n");
+    EXPECT_EQ(FileText(picture), "old picture");
+    EXPECT_EQ(Entries(), 1);
+
+    // The picture cannot be written: the reading is not saved.
+    const ToolRun pictureFails = Tool(With(J2000, {"--picture", (dir_ / "no" / "w.png").string(), "--save", (dir_ / "r").string()}));
+    EXPECT_EQ(pictureFails.status, ToolOutputFailed);
+    EXPECT_FALSE(fs::exists(dir_ / "r.qmz"));
+    EXPECT_EQ(Entries(), 1);
+
+    // Both can: both are written.
+    const ToolRun both = Tool(With(J2000, {"--picture", picture, "--save", (dir_ / "r").string()}));
+    EXPECT_EQ(both.status, ToolSuccess) << both.err;
+    EXPECT_EQ(FileText(picture).substr(0, 8), "\x89PNG\r\n\x1A\n");
+    EXPECT_EQ(FileText(dir_ / "r.qmz"), "\x8E\x96\x7D\x8F\x94\x84\x7D\x91\x92\x7F\x7D\xA9\xC6\xBF\r\n");
+    EXPECT_EQ(Entries(), 2);
 }
 
 TEST_F(ReadingToolFileTest, PicturesAndThePassage)

@@ -80,4 +80,16 @@ else
     echo "note: strace cannot trace here; the order of a save's syncs is not checked"
 fi
 
+# Without a runtime folder (cron, a plain ssh login), --picture says nothing
+# and makes no folder in the temporary folder: the program's private folder
+# serves as Qt's.
+mkdir -p "$work/home" "$work/tmp"
+run "picture without a runtime folder" 0 "" \
+    env -u XDG_RUNTIME_DIR -u XDG_CACHE_HOME -u QT_QPA_PLATFORM HOME="$work/home" TMPDIR="$work/tmp" \
+    "$tool" "${birth[@]}" --picture "$work/wheel.png" >/dev/null
+expect "picture without a runtime folder: written" "PNG" "$(head -c 4 "$work/wheel.png" | tail -c 3)"
+expect "picture without a runtime folder: the program's folder" "$work/home/.cache/qamarel" \
+    "$(ls -d "$work/home/.cache/"* 2>/dev/null)"
+expect "picture without a runtime folder: nothing in the temporary folder" "" "$(ls "$work/tmp")"
+
 exit $fail

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -54,6 +55,12 @@ QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fi
         const QString chosen = Run(parent, title, filter, QFileDialog::AcceptSave, start);
         if (chosen.isEmpty())
             return {};  // cancelled
+        if (NamesOnlyAFolder(QFile::encodeName(chosen).toStdString())) {
+            start = chosen;
+            Messages::Show(parent, Tr("%1 is a folder.\nPlease choose another name.").arg(QDir::toNativeSeparators(chosen)),
+                           Messages::Icon::Error);
+            continue;
+        }
         const QString path = QString::fromStdString(WithFileExtension(chosen.toStdString(), suffix.toStdString()));
         start = path;
         const QFileInfo file(path);
@@ -67,8 +74,12 @@ QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fi
             Messages::Show(parent, Tr("%1 is a folder.\nPlease choose another name.").arg(shown), Messages::Icon::Error);
             continue;
         }
-        if (file.exists() && Messages::Show(parent, Tr("%1 already exists.\nDo you want to replace it?").arg(shown),
-                                            Messages::Icon::Warning, Messages::Buttons::YesNo) != Messages::Answer::Yes)
+        // A file set read-only is replaced only when the user says so, as a file manager asks.
+        const bool readOnly = file.exists() && (!file.isWritable() || !(file.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)));
+        const QString question = readOnly ? Tr("%1 is read-only.\nDo you want to replace it?")
+                                          : Tr("%1 already exists.\nDo you want to replace it?");
+        if (file.exists() && Messages::Show(parent, question.arg(shown), Messages::Icon::Warning,
+                                            Messages::Buttons::YesNo) != Messages::Answer::Yes)
             continue;
         return path;
     }

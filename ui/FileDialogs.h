@@ -12,7 +12,8 @@ namespace FileDialogs {
 
 // Save: the name chosen always ends in "." + `suffix` (added when it does not,
 // whatever other dots it holds). The question before replacing a file is
-// asked about that final name, and a folder that does not exist is said at
+// asked about that final name (saying so when the file is set read-only), and
+// a folder that does not exist, or a name that is only a folder, is said at
 // once; either way the dialog comes back so the user can choose again.
 QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suffix);
 // Open: the file must exist.

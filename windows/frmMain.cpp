@@ -5,6 +5,7 @@
 #include "core/modEphemeris.h"
 #include "core/ReadingFile.h"
 #include "files/ReadingFileAccess.h"
+#include "ui/FileNameText.h"
 #include "ui/BoxLengthLimit.h"
 #include "ui/FileDialogs.h"
 #include "ui/LocationLookup.h"
@@ -493,7 +494,7 @@ bool frmMain::OpenReadingFile(const QString& path)
     // A file that cannot be read, or whose first line is not a position text, is
     // refused: no earlier reading is shown as if it were the file's.
     const ReadingFileText file = HasReadingFileExtension(path.toStdString())
-                                     ? ReadReadingFile(QFile::encodeName(path).toStdString())
+                                     ? ReadReadingFile(FileNameBytes(path).toStdString())
                                      : ReadingFileText{};
     if (file.status != ReadingFileStatus::Read || !IsWellFormedPositionText(file.text)) {
         Messages::Show(this, tr("Please Check The File."), Messages::Icon::Error);

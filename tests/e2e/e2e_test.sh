@@ -220,4 +220,15 @@ result=$("$xwin" wait frmArabicLunarMansionResult) || die "the reading handed ov
 focus "$("$xwin" wait frmExit)"; xdotool key alt+x
 wait_end "$asking"; check "program ends after the question" "0" "$status"
 
+# 8. A reading whose name is not UTF-8 (Latin-1 "été") opens from the
+#    command line, as the reading tool opens it.
+latin1="$work/$(printf '\351t\351').qmz"
+cp "$work/reading.qmz" "$latin1"
+start "$latin1"; eighth=$started
+result=$("$xwin" wait frmArabicLunarMansionResult) || die "a reading whose name is not UTF-8 did not open"
+check "no message for a name that is not UTF-8" "" "$(xdotool search --onlyvisible --name '^Qamarel$' 2>/dev/null)"
+"$xwin" close "$result"
+focus "$("$xwin" wait frmExit)"; xdotool key alt+x
+wait_end "$eighth"; check "program ends after a name that is not UTF-8" "0" "$status"
+
 exit $fail

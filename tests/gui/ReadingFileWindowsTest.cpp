@@ -1,10 +1,13 @@
 // Saving a reading from the result window and opening it from the main window.
 #include "WindowTestSupport.h"
 
+#include "base/UniqueFd.h"
+#include "core/ReadingFile.h"
 #include "core/modArabicLunarMansionInformation.h"
 #include "core/ReadingState.h"
 #include "windows/frmMain.h"
 #include "ui/FileDialogs.h"
+#include "ui/FileNameText.h"
 #include "shell/WindowTurns.h"
 
 #include <QAction>
@@ -14,7 +17,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 
@@ -153,6 +158,68 @@ private slots:
                                                     .arg(QDir::toNativeSeparators(Path("no-such-folder/reading.qmz")))});
         QCOMPARE(dialogs, 2);
         QVERIFY(QFileInfo::exists(Path("elsewhere.qmz")));
+
+        // A name that is only a folder is said to be one, and the dialog comes
+        // back: no hidden ".qmz" is written in it.
+        messages->shown.clear();
+        const QStringList folders{dir.path() + QStringLiteral("/"), dir.path() + QStringLiteral("/."),
+                                  dir.path() + QStringLiteral("/sub/..")};
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+        Save(folders + QStringList{Path("named")});
+        QStringList said;
+        for (const QString& folder : folders)
+            said << QDir::toNativeSeparators(folder) + QStringLiteral(" is a folder.\nPlease choose another name.");
+        QCOMPARE(messages->texts(), said);
+        QCOMPARE(dialogs, 4);
+        QVERIFY(QFileInfo::exists(Path("named.qmz")));
+        QVERIFY(!QFileInfo::exists(Path(".qmz")));
+    }
+
+    // A file set read-only is replaced only when the user says so, to a
+    // question that says it is read-only.
+    void readOnlyFileIsReplacedOnlyWhenAsked()
+    {
+        ShowReading("19\xC2\xB0 27' 45\" Lib");
+        const QString path = Path("read-only.qmz");
+        const QByteArray kept("\x8D\x7D\x8D\x84\x7D\x8D\x7F\x7D\x9E\xCF\xC6\r\n");
+        WriteFile(path, kept);
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        const QStringList asked{QDir::toNativeSeparators(path) + QStringLiteral(" is read-only.\nDo you want to replace it?")};
+        messages->answer = Messages::Answer::No;
+        Save({path, QString()});
+        QCOMPARE(messages->texts(), asked);
+        QCOMPARE(FileBytes(path), kept);
+        messages->shown.clear();
+        messages->answer = Messages::Answer::Yes;
+        Save({path});
+        QCOMPARE(messages->texts(), asked);
+        QCOMPARE(FileBytes(path), QByteArray("\x8E\x96\x7D\x8F\x94\x84\x7D\x91\x92\x7F\x7D\xA9\xC6\xBF\r\n"));
+    }
+
+    // A name that is not UTF-8 (Latin-1 "été", a stray byte) opens as any other.
+    void readingWhoseNameIsNotUtf8Opens()
+    {
+        const QByteArray folder = QFile::encodeName(dir.path());
+        for (const QByteArray& name : {QByteArray("\xE9t\xE9.qmz"), QByteArray("a\xFF\xC3.qmz"), QByteArray("\xED\xA0\x80.qmz")}) {
+            const QByteArray path = folder + '/' + name;
+            const std::string bytes = ReadingFileBytes("19\xC2\xB0 27' 45\" Lib").value();
+            {
+                const UniqueFd file(::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644));
+                QVERIFY(file.valid());
+                QCOMPARE(::write(file.get(), bytes.data(), bytes.size()), ssize_t(bytes.size()));
+            }
+            QCOMPARE(FileNameBytes(FileNameText(path)), path);  // both ways without loss
+            DeleteAllWindows();
+            turns.ShowMainWindow();
+            turns.OpenReadingFile(FileNameText(path));
+            QVERIFY2(OpenWindow("frmArabicLunarMansionResult"), path.constData());
+            QCOMPARE(ShownFields().first().toStdString(),
+                     std::string(modArabicLunarMansionInformation::MansionRowFor(16)[LunarMansionName]));
+            QVERIFY(messages->shown.empty());
+        }
+        // UTF-8 names are the plain text they hold.
+        QCOMPARE(FileNameText("/home/\xD8\xB9\xD9\x84\xD9\x8A/r.qmz"), QStringLiteral("/home/\u0639\u0644\u064A/r.qmz"));
+        QCOMPARE(FileNameBytes(QStringLiteral("/home/\u0639\u0644\u064A/r.qmz")), QByteArray("/home/\xD8\xB9\xD9\x84\xD9\x8A/r.qmz"));
     }
 
     // One shifted byte per character, the degree sign left out, then CR LF.

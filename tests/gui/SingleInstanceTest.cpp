@@ -222,6 +222,16 @@ private slots:
             QCOMPARE(QString::fromLocal8Bit(first.readLine()).trimmed(),
                      file.isEmpty() ? QStringLiteral("raise") : QStringLiteral("open ") + file);
         }
+        // A name that is not UTF-8 reaches the running copy byte for byte
+        // (given through the shell: QProcess would recode it).
+        QProcess latin1;
+        latin1.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$1\" \"$2\" \"$(printf '/tmp/\\351t\\351.qmz')\""),
+                                                 probe, lock, socket});
+        QVERIFY(latin1.waitForFinished(10000));
+        QCOMPARE(latin1.readAllStandardOutput(), QByteArray("running\nhanded\n"));
+        while (!first.canReadLine())
+            QVERIFY(first.waitForReadyRead(10000));
+        QCOMPARE(first.readLine(), QByteArray("open /tmp/\xE9t\xE9.qmz\n"));
         first.closeWriteChannel();
         QVERIFY(first.waitForFinished(10000));
 
@@ -271,6 +281,12 @@ private slots:
     void idleConnectionsDoNotShutOutASecondStart()
     {
         QFETCH(int, files);
+#ifdef __SANITIZE_ADDRESS__
+        // The sanitizers check a pointer by writing it to a pipe of their own;
+        // out of descriptors, that fails and they report a fault that is not there.
+        if (files < 64)
+            QSKIP("the sanitizers need descriptors of their own");
+#endif
         const QString lock = dir.filePath(QStringLiteral("i.lock"));
         const QString socket = dir.filePath(QStringLiteral("i.socket"));
         QProcess first;

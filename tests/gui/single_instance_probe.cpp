@@ -7,6 +7,7 @@
 //   single_instance_probe LOCK [SOCKET [FILE]]
 #include "shell/HandOver.h"
 #include "shell/SingleInstance.h"
+#include "ui/FileNameText.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -20,7 +21,7 @@ int main(int argc, char** argv)
     if (argc < 2)
         return 2;
     const QString socket = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    const QString file = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+    const QString file = argc > 3 ? FileNameText(QByteArray(argv[3])) : QString();
     SingleInstance instance(QString::fromLocal8Bit(argv[1]));
     if (instance.IsAnotherRunning()) {
         std::puts("running");
@@ -34,7 +35,7 @@ int main(int argc, char** argv)
         std::fflush(stdout);
     });
     QObject::connect(&server, &HandOverServer::readingFileReceived, [](const QString& path) {
-        std::printf("open %s\n", path.toLocal8Bit().constData());
+        std::printf("open %s\n", FileNameBytes(path).constData());
         std::fflush(stdout);
     });
     if (!socket.isEmpty() && !server.Listen(socket))
