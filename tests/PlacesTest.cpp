@@ -208,6 +208,10 @@ const Typed Queries[] = {
     {"Santiago, Spain", "", "", "Santiago de Compostela", "ES", "58", ""},
     {"San Jose, CA", "", "", "San Jose", "US", "CA", ""},
     {"San José, Costa Rica", "", "", "San José", "CR", "08", ""},
+    // Parts in City and the boxes together.
+    {"Springfield, IL", "", "USA", "Springfield", "US", "IL", ""},
+    {"Springfield, USA", "Massachusetts", "", "Springfield", "US", "MA", ""},
+    {"London, , UK", "", "", "London", "GB", "ENG", ""},
 };
 
 TEST(PlacesTest, TypedPlacesFindThePlaceMeant)
