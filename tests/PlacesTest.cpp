@@ -349,6 +349,12 @@ const ZoneCase Zones[] = {
     // Summer time under the liberation: on, though an hour.
     {"Paris, France", "Europe/Paris", {1944, 10, 1}, {12, 0}, true, 7200, true, 3600, "1", "0", true,
      "Paris, France: UTC+2 on 1 October 1944 at 12:00 (WEMT, summer time)"},
+    // Summer time of the standard offset's size, which Qt does not flag: the
+    // database's own flag says it, and the boxes hold the whole offset.
+    {"Paris, France", "Europe/Paris", {1945, 1, 15}, {12, 0}, true, 3600, true, 0, "1", "0", false,
+     "Paris, France: UTC+1 on 15 January 1945 at 12:00 (WEST, summer time: the zone boxes hold all of UTC+1, DST unticked)"},
+    {"Buenos Aires, Argentina", "America/Argentina/Buenos_Aires", {1999, 12, 1}, {12, 0}, false, -10800, true, 0, "3", "0", false,
+     "Buenos Aires, Argentina: UTC\u22123 on 1 December 1999 at 12:00 (summer time: the zone boxes hold all of UTC\u22123, DST unticked)"},
     {"Springfield, Illinois", "America/Chicago", {1969, 6, 1}, {12, 0}, false, -18000, true, 3600, "6", "0", true,
      "Springfield, Illinois: UTC\u22125 on 1 June 1969 at 12:00 (Central Daylight Time)"},
     // Local mean time, +0:19:32: the nearest minute is 0:20, not 0:19.
