@@ -61,8 +61,10 @@ constexpr OtherName Others[] = {
     {4140963, "Washington"},     {1277333, "Bangalore"}, {498817, "Leningrad"},
 };
 
-// Capitals of the countries in the list, by GeoNames id (PPLC in geonames.org's
-// cities15000.txt; Mauritania's is under the list's limit).
+// Capitals of the countries in the list, by GeoNames id: the capital that
+// geonames.org's countryInfo.txt names for each country, or where that place
+// is not in the list (East Jerusalem, Melekeok, Plymouth) the seat of
+// government; Mauritania's, Nouakchott, is missing from the list itself.
 constexpr std::uint32_t Capitals[] = {
     3041563, 292968, 1138958,  // Andorra la Vella AD; Abu Dhabi Island and Internal Islands City AE; Kabul AF
     3576022, 3573374, 3183875,  // St John's AG; The Valley AI; Tirana AL
@@ -139,9 +141,9 @@ constexpr std::uint32_t Capitals[] = {
     964137, 909137, 890299,  // Pretoria ZA; Lusaka ZM; Harare ZW
 };
 
-// Seats of US states (Pierre and Montpelier are under the list's limit),
-// Canadian provinces and territories and Australian states and territories,
-// by GeoNames id (PPLA in geonames.org's cities15000.txt).
+// Seats of government of US states (Pierre and Montpelier are under the
+// list's 15,000 people), Canadian provinces and territories and Australian
+// states and territories, by GeoNames id (GeoNames feature code PPLA).
 constexpr std::uint32_t StateSeats[] = {
     4076784, 5554072, 5308655,  // Montgomery AL; Juneau AK; Phoenix AZ
     4119403, 5389489, 5419384,  // Little Rock AR; Sacramento CA; Denver CO

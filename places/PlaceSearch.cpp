@@ -602,26 +602,29 @@ QString ShortName(const Place& place)
 PlaceSearch FindPlaces(const QString& city, const QString& state, const QString& country)
 {
     PlaceSearch search;
-    QString cityText = city.trimmed(), stateText = state.trimmed(), countryText = country.trimmed();
-    bool eitherOne = false;  // "City, X": X is a state or a country
-    if (cityText.contains(QLatin1Char(','))) {
-        const QStringList parts = cityText.split(QLatin1Char(','));
-        cityText = parts.value(0).trimmed();
-        if (parts.size() == 2) {
-            stateText = countryText = parts[1].trimmed();
-            eitherOne = true;
-        } else {
-            stateText = parts.value(1).trimmed();
-            countryText = parts.mid(2).join(QLatin1Char(',')).trimmed();
-        }
+    // What was typed besides the city: each a state, a country, or with two
+    // parts in City ("Paris, TX") either one. The boxes add to the parts.
+    enum class Names { State, Country, Either };
+    struct Hint {
+        Names names;
+        QString text;
+    };
+    std::vector<Hint> hints;
+    const QStringList parts = city.split(QLatin1Char(','));
+    const QString cityText = parts.front().trimmed();
+    if (parts.size() == 2)
+        hints.push_back({Names::Either, parts[1].trimmed()});
+    if (parts.size() > 2) {
+        hints.push_back({Names::State, parts[1].trimmed()});
+        hints.push_back({Names::Country, parts.mid(2).join(QLatin1Char(',')).trimmed()});
     }
+    hints.push_back({Names::State, state.trimmed()});
+    hints.push_back({Names::Country, country.trimmed()});
+    hints.erase(std::remove_if(hints.begin(), hints.end(), [](const Hint& h) { return SearchKey(h.text).isEmpty(); }),
+                hints.end());
     QStringList typed{cityText};
-    if (eitherOne)
-        typed << stateText;
-    else
-        for (const QString& part : {stateText, countryText})
-            if (!part.isEmpty())
-                typed << part;
+    for (const Hint& h : hints)
+        typed << h.text;
     search.typed = typed.join(QStringLiteral(", "));
 
     const PlaceList& list = ThePlaceList();
@@ -630,18 +633,22 @@ PlaceSearch FindPlaces(const QString& city, const QString& state, const QString&
         search.problem = list.problem;
         return search;
     }
-    const QString key = SearchKey(cityText), stateKey = SearchKey(stateText), countryKey = SearchKey(countryText);
+    const QString key = SearchKey(cityText);
     if (key.isEmpty())
         return search;
-    const std::vector<bool> states = stateKey.isEmpty() ? std::vector<bool>() : TypedStates(list, stateKey);
-    const std::vector<bool> countries = countryKey.isEmpty() ? std::vector<bool>() : TypedCountries(list, countryKey);
-    const bool anyTyped = !stateKey.isEmpty() || !countryKey.isEmpty();
+    // How many of the hints each place matches.
+    const bool anyTyped = !hints.empty();
     std::vector<int> typedMatches(list.entries.size());
-    for (std::size_t i = 0; i < list.entries.size(); ++i) {
-        const Entry& e = list.entries[i];
-        const bool inState = !states.empty() && states[static_cast<std::size_t>(e.state)];
-        const bool inCountry = !countries.empty() && countries[static_cast<std::size_t>(e.country)];
-        typedMatches[i] = eitherOne ? int(inState || inCountry) : int(inState) + int(inCountry);
+    for (const Hint& h : hints) {
+        const QString hintKey = SearchKey(h.text);
+        const std::vector<bool> states = h.names == Names::Country ? std::vector<bool>() : TypedStates(list, hintKey);
+        const std::vector<bool> countries = h.names == Names::State ? std::vector<bool>() : TypedCountries(list, hintKey);
+        for (std::size_t i = 0; i < list.entries.size(); ++i) {
+            const Entry& e = list.entries[i];
+            const bool inState = !states.empty() && states[static_cast<std::size_t>(e.state)];
+            const bool inCountry = !countries.empty() && countries[static_cast<std::size_t>(e.country)];
+            typedMatches[i] += int(inState || inCountry);
+        }
     }
 
     // The best name of each place that holds the typed words.

@@ -49,7 +49,7 @@ struct PlaceSearch {
 // FindPlaces — the places whose name holds the typed city as whole words
 //              (accents, letter case and punctuation aside), best first
 // Inputs:  city     the city, or "City, State, Country" / "City, Country"
-//                   (then `state` and `country` must be empty)
+//                   (the boxes' state and country count as well)
 //          state    a state's name, another name of it, its GeoNames admin
 //                   code ("TX", "ENG") or postal abbreviation ("ON", "NSW");
 //                   may be empty
@@ -66,6 +66,7 @@ struct PlaceSearch {
 //          2) A typed state or country that none of the places named like the
 //             city lies in gives NoMatch, never a place elsewhere.
 //          3) With two parts in `city` the second is a state or a country.
+//             Each typed state or country a place lies in ranks it up.
 //          4) The list (and its names in other languages, from libgeonames'
 //             catalogues) is read on the first search and kept: some 0.3 s.
 PlaceSearch FindPlaces(const QString& city, const QString& state = {}, const QString& country = {});

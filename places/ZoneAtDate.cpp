@@ -1,5 +1,7 @@
 #include "places/ZoneAtDate.h"
 
+#include <QFile>
+#include <QHash>
 #include <QLocale>
 #include <QStringList>
 #include <QTimeZone>
@@ -16,6 +18,82 @@ struct Stretch {
     qint64 start;
     QTimeZone::OffsetData data;
 };
+
+// The daylight-saving flags of a zone's stretches as its TZif file holds them.
+// Qt 6.4 derives its own flag from the offsets, and so loses it where summer
+// time kept the standard offset's size (Paris's WEST in the winter of 1944-45,
+// Buenos Aires 1999-2000).
+// Source: RFC 8536, "The Time Zone Information Format (TZif)", sections 3.1-3.2.
+struct ZoneFlags {
+    std::vector<qint64> changes;  // UTC seconds, rising
+    std::vector<bool> flagged;    // of the stretch that each change begins
+    bool first = false;           // before the first change
+};
+
+ZoneFlags ReadZoneFlags(const QByteArray& zone)
+{
+    ZoneFlags flags;
+    const QString folder = qEnvironmentVariableIsSet("TZDIR") ? qEnvironmentVariable("TZDIR")
+                                                               : QStringLiteral("/usr/share/zoneinfo");
+    if (zone.contains("..") || zone.startsWith('/'))
+        return flags;
+    QFile file(folder + QLatin1Char('/') + QString::fromUtf8(zone));
+    if (!file.open(QIODevice::ReadOnly))
+        return flags;
+    const QByteArray data = file.read(1 << 20);  // the largest zone file is some 4 KiB
+    auto number = [&](qsizetype at, int bytes) -> qint64 {
+        if (at < 0 || at + bytes > data.size())
+            return -1;
+        quint64 v = 0;
+        for (int i = 0; i < bytes; ++i)
+            v = v << 8 | static_cast<quint8>(data[at + i]);
+        return bytes == 8 ? static_cast<qint64>(v) : static_cast<qint64>(static_cast<qint32>(static_cast<quint32>(v)));
+    };
+    auto counts = [&](qsizetype at, qint64 c[6]) {
+        for (int i = 0; i < 6; ++i)
+            c[i] = number(at + 20 + 4 * i, 4);  // isut, isstd, leap, time, type, char
+    };
+    if (!data.startsWith("TZif") || data.size() < 44)
+        return flags;
+    qint64 c[6];
+    counts(0, c);
+    qsizetype at = 44;
+    int timeSize = 4;
+    if (data[4] >= '2') {  // skip the 32-bit block to the 64-bit one
+        at += c[3] * 4 + c[3] + c[4] * 6 + c[5] + c[2] * 8 + c[1] + c[0];
+        if (number(at, 4) < 0 || data.mid(at, 4) != "TZif")
+            return flags;
+        counts(at, c);
+        at += 44;
+        timeSize = 8;
+    }
+    const qint64 times = c[3], types = c[4];
+    if (times < 0 || types <= 0 || at + times * (timeSize + 1) + types * 6 > data.size())
+        return flags;
+    auto isDst = [&](qint64 type) { return type >= 0 && type < types && data[at + times * (timeSize + 1) + type * 6 + 4] != 0; };
+    for (qint64 i = 0; i < times; ++i) {
+        flags.changes.push_back(number(at + i * timeSize, timeSize));
+        flags.flagged.push_back(isDst(static_cast<quint8>(data[at + times * timeSize + i])));
+    }
+    flags.first = isDst(0);
+    return flags;
+}
+
+// The database's daylight-saving flag at a UTC instant; Qt's own after the
+// file's last change (where the zone's rule string takes over) or without a file.
+bool DaylightFlag(const QTimeZone& tz, const QByteArray& zone, const QDateTime& instant)
+{
+    static QHash<QByteArray, ZoneFlags> read;  // one file a zone, read once
+    auto it = read.find(zone);
+    if (it == read.end())
+        it = read.insert(zone, ReadZoneFlags(zone));
+    const ZoneFlags& flags = *it;
+    const qint64 utc = instant.toSecsSinceEpoch();
+    if (flags.changes.empty() || utc >= flags.changes.back())
+        return tz.isDaylightTime(instant);
+    const auto next = std::upper_bound(flags.changes.begin(), flags.changes.end(), utc);
+    return next == flags.changes.begin() ? flags.first : flags.flagged[static_cast<std::size_t>(next - flags.changes.begin() - 1)];
+}
 
 }  // namespace
 
@@ -76,14 +154,14 @@ ZoneAtDate ZoneAt(const QByteArray& zone, const QDate& date, const QTime& time)
     // database does not flag: Moscow's 1919 summer time was 2:00 ahead of its
     // mean time, Dublin's winter time is 1:00 behind its standard time.
     const QDateTime instant = data.atUtc.isValid() ? data.atUtc : from;
-    const bool flagged = tz.isDaylightTime(instant);
+    const bool flagged = DaylightFlag(tz, zone, instant);
     if (flagged) {
         QDateTime before = instant;
         for (int step = 0; step < 64; ++step) {  // bound: no zone has so many flagged changes in a row
             const QTimeZone::OffsetData previous = tz.previousTransition(before);
             if (!previous.atUtc.isValid())
                 break;
-            if (!tz.isDaylightTime(previous.atUtc)) {
+            if (!DaylightFlag(tz, zone, previous.atUtc)) {
                 at.standardSeconds = previous.offsetFromUtc;
                 at.daylightSeconds = at.offsetSeconds - at.standardSeconds;
                 break;
@@ -153,6 +231,9 @@ QStringList KindOfTime(const ZoneAtDate& at)
         // The DST box holds one hour: the zone boxes carry the whole offset.
         words << QStringLiteral("summer time of %1: the zone boxes hold all of %2, DST unticked")
                      .arg(HoursAndMinutes(at.daylightSeconds), OffsetText(at.offsetSeconds));
+    else if (at.summerTime && at.daylightSeconds == 0)
+        // Summer time the size of which the database does not give: kept whole.
+        words << QStringLiteral("summer time: the zone boxes hold all of %1, DST unticked").arg(OffsetText(at.offsetSeconds));
     else if (at.summerTime && !words.join(QLatin1Char(' ')).contains(QLatin1String("Summer")) &&
              !words.join(QLatin1Char(' ')).contains(QLatin1String("Daylight")))
         words << QStringLiteral("summer time");

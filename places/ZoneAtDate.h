@@ -19,7 +19,7 @@ struct ZoneAtDate {
     int offsetSeconds = 0;      // total offset from universal time, East positive
     int standardSeconds = 0;    // its standard part
     int daylightSeconds = 0;    // its summer-time part (0 when none; negative for winter time)
-    bool summerTime = false;    // the database flags daylight-saving time and it is ahead of standard time
+    bool summerTime = false;    // the database flags daylight-saving time, and it is not behind standard time
     bool localMeanTime = false; // before the place kept standard time: an offset in seconds, or "LMT"
     QString abbreviation;       // the database's, e.g. "CDT", "CEMT"; "+01" where it has none
     QString zoneName;           // e.g. "Central Daylight Time", where it agrees with the abbreviation

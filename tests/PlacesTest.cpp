@@ -208,6 +208,10 @@ const Typed Queries[] = {
     {"Santiago, Spain", "", "", "Santiago de Compostela", "ES", "58", ""},
     {"San Jose, CA", "", "", "San Jose", "US", "CA", ""},
     {"San José, Costa Rica", "", "", "San José", "CR", "08", ""},
+    // Parts in City and the boxes together.
+    {"Springfield, IL", "", "USA", "Springfield", "US", "IL", ""},
+    {"Springfield, USA", "Massachusetts", "", "Springfield", "US", "MA", ""},
+    {"London, , UK", "", "", "London", "GB", "ENG", ""},
 };
 
 TEST(PlacesTest, TypedPlacesFindThePlaceMeant)
@@ -278,13 +282,17 @@ TEST(PlacesTest, CityMatchesWholeWordsOnly)
 
 TEST(PlacesTest, NamesAsShown)
 {
-    const Place mumbai = FindPlaces(QStringLiteral("Bombay")).places.first();
+    const QList<Place> bombay = FindPlaces(QStringLiteral("Bombay")).places;
+    const QList<Place> texas = FindPlaces(QStringLiteral("Paris, TX")).places;
+    const QList<Place> france = FindPlaces(QStringLiteral("Paris")).places;
+    ASSERT_FALSE(bombay.isEmpty() || texas.isEmpty() || france.isEmpty());
+    const Place& mumbai = bombay.first();
     EXPECT_EQ(ShownName(mumbai), QStringLiteral("Mumbai (Bombay)"));
     EXPECT_EQ(FullName(mumbai), QStringLiteral("Mumbai, Maharashtra, India"));
-    const Place paris = FindPlaces(QStringLiteral("Paris, TX")).places.first();
+    const Place& paris = texas.first();
     EXPECT_EQ(FullName(paris), QStringLiteral("Paris, Texas, United States of America"));
     EXPECT_EQ(ShortName(paris), QStringLiteral("Paris, Texas"));
-    EXPECT_EQ(ShortName(FindPlaces(QStringLiteral("Paris")).places.first()), QStringLiteral("Paris, France"));
+    EXPECT_EQ(ShortName(france.first()), QStringLiteral("Paris, France"));
 }
 
 // Where the place list cannot be loaded, that is said, never "no place".
@@ -341,6 +349,12 @@ const ZoneCase Zones[] = {
     // Summer time under the liberation: on, though an hour.
     {"Paris, France", "Europe/Paris", {1944, 10, 1}, {12, 0}, true, 7200, true, 3600, "1", "0", true,
      "Paris, France: UTC+2 on 1 October 1944 at 12:00 (WEMT, summer time)"},
+    // Summer time of the standard offset's size, which Qt does not flag: the
+    // database's own flag says it, and the boxes hold the whole offset.
+    {"Paris, France", "Europe/Paris", {1945, 1, 15}, {12, 0}, true, 3600, true, 0, "1", "0", false,
+     "Paris, France: UTC+1 on 15 January 1945 at 12:00 (WEST, summer time: the zone boxes hold all of UTC+1, DST unticked)"},
+    {"Buenos Aires, Argentina", "America/Argentina/Buenos_Aires", {1999, 12, 1}, {12, 0}, false, -10800, true, 0, "3", "0", false,
+     "Buenos Aires, Argentina: UTC\u22123 on 1 December 1999 at 12:00 (summer time: the zone boxes hold all of UTC\u22123, DST unticked)"},
     {"Springfield, Illinois", "America/Chicago", {1969, 6, 1}, {12, 0}, false, -18000, true, 3600, "6", "0", true,
      "Springfield, Illinois: UTC\u22125 on 1 June 1969 at 12:00 (Central Daylight Time)"},
     // Local mean time, +0:19:32: the nearest minute is 0:20, not 0:19.
@@ -366,6 +380,39 @@ TEST(PlacesTest, ZoneWordsAndBoxesAgree)
         EXPECT_EQ(fill.zoneMinutes.toStdString(), z.zoneMinutes);
         EXPECT_EQ(fill.dst, z.dst);
         EXPECT_EQ(fill.description.toStdString(), z.words);
+    }
+}
+
+// The minutes on either side of a change of the clocks: the last minute
+// before, the first and last minutes that did not exist or happened twice,
+// and the first minute after.
+TEST(PlacesTest, ChangesOfTheClocksToTheMinute)
+{
+    using Kind = ZoneAtDate::LocalTime;
+    const struct {
+        const char* zone;
+        QDate date;
+        QTime time;
+        Kind kind;
+        int offsetMinutes;
+    } cases[] = {
+        // Paris, 30 March 1986: 02:00 CET became 03:00 CEST.
+        {"Europe/Paris", {1986, 3, 30}, {1, 59}, Kind::Normal, 60},
+        {"Europe/Paris", {1986, 3, 30}, {2, 0}, Kind::Skipped, 60},
+        {"Europe/Paris", {1986, 3, 30}, {2, 59}, Kind::Skipped, 60},
+        {"Europe/Paris", {1986, 3, 30}, {3, 0}, Kind::Normal, 120},
+        // New York, 2 November 2008: 02:00 EDT became 01:00 EST.
+        {"America/New_York", {2008, 11, 2}, {0, 59}, Kind::Normal, -240},
+        {"America/New_York", {2008, 11, 2}, {1, 0}, Kind::Repeated, -240},
+        {"America/New_York", {2008, 11, 2}, {1, 59}, Kind::Repeated, -240},
+        {"America/New_York", {2008, 11, 2}, {2, 0}, Kind::Normal, -300},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.zone) + " " + c.date.toString(Qt::ISODate).toStdString() + " " +
+                     c.time.toString(QStringLiteral("HH:mm")).toStdString());
+        const ZoneAtDate at = ZoneAt(c.zone, c.date, c.time);
+        EXPECT_EQ(at.localTime, c.kind);
+        EXPECT_EQ(at.offsetSeconds, c.offsetMinutes * 60);
     }
 }
 
