@@ -317,6 +317,10 @@ void frmMain::BuildMenus()
     file->setObjectName(QStringLiteral("mnuFile"));
     mnuCalculate = file->addAction(tr("&Calculate"));
     mnuCalculate->setObjectName(QStringLiteral("mnuCalculate"));
+    QAction* mnuCalendar = file->addAction(tr("Mansion Ca&lendar\u2026"));
+    mnuCalendar->setObjectName(QStringLiteral("mnuCalendar"));
+    mnuCalendar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    connect(mnuCalendar, &QAction::triggered, this, &frmMain::calendarRequested);
     AddHelpMenu(this);
 }
 
