@@ -1,6 +1,7 @@
 #include "windows/frmMansionCalendar.h"
 
 #include "base/QtStdText.h"
+#include "calendar/StaysCalendar.h"
 #include "core/CivilCalendar.h"
 #include "core/modArabicLunarMansionInformation.h"
 #include "files/ReadingFileAccess.h"
@@ -10,6 +11,7 @@
 #include "ui/MessageBox.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
@@ -126,6 +128,8 @@ void frmMansionCalendar::BuildControls()
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* exportPdf = file->addAction(tr("Export as P&DF\u2026"));
     exportPdf->setObjectName(QStringLiteral("mnuExportPdf"));
+    QAction* exportCalendar = file->addAction(tr("Export to &Calendar\u2026"));
+    exportCalendar->setObjectName(QStringLiteral("mnuExportCalendar"));
     file->addSeparator();
     QAction* closeAction = file->addAction(tr("&Close"));
     closeAction->setObjectName(QStringLiteral("mnuClose"));
@@ -142,6 +146,7 @@ void frmMansionCalendar::BuildControls()
     connect(txtHinders, &QLineEdit::textChanged, this, &frmMansionCalendar::Refill);
     connect(tblStays, &QTableWidget::cellActivated, this, [this](int row, int) { OpenRow(row); });
     connect(exportPdf, &QAction::triggered, this, &frmMansionCalendar::mnuExportPdf_Click);
+    connect(exportCalendar, &QAction::triggered, this, &frmMansionCalendar::mnuExportCalendar_Click);
     connect(closeAction, &QAction::triggered, this, &QWidget::close);
 }
 
@@ -287,6 +292,21 @@ void frmMansionCalendar::mnuExportPdf_Click()
         return;  // cancelled
     const QByteArray pdf = CalendarPdf(Sheet());
     const std::string problem = WriteFileAtomically(QFile::encodeName(path).toStdString(), pdf.toStdString());
+    if (!problem.empty())
+        Messages::Show(this, tr("The calendar was not exported to %1.\n%2").arg(QDir::toNativeSeparators(path),
+                                                                                QString::fromLocal8Bit(problem)),
+                       Messages::Icon::Error);
+}
+
+void frmMansionCalendar::mnuExportCalendar_Click()
+{
+    const QString path = FileDialogs::GetSaveFileName(this, tr("Export to Calendar"), tr("iCalendar (*.ics)"),
+                                                      QStringLiteral("ics"));
+    if (path.isEmpty())
+        return;  // cancelled
+    // The stays shown: the month, with the favours filter if one is typed.
+    const std::string text = StaysCalendarText(shown_, static_cast<long>(QDateTime::currentSecsSinceEpoch() / 60));
+    const std::string problem = WriteFileAtomically(QFile::encodeName(path).toStdString(), text);
     if (!problem.empty())
         Messages::Show(this, tr("The calendar was not exported to %1.\n%2").arg(QDir::toNativeSeparators(path),
                                                                                 QString::fromLocal8Bit(problem)),
