@@ -1,7 +1,19 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+
+// One character of UTF-8: its code point and the number of bytes it takes.
+struct Utf8Char {
+    char32_t codePoint = 0;
+    std::size_t length = 0;  // 0: the bytes at that place start no well-formed character
+};
+
+// DecodeUtf8At — the character that starts at byte `i` of `text`
+// Notes: well-formed as Unicode defines it (RFC 3629): no overlong forms, no
+//        surrogates, nothing beyond U+10FFFF, no sequence cut short by the end.
+Utf8Char DecodeUtf8At(std::string_view text, std::size_t i);
 
 // Valid UTF-8 for any bytes: each byte that does not start or continue a valid
 // sequence becomes U+FFFD, so that what the tool prints is always well-formed

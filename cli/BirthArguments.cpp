@@ -1,8 +1,8 @@
 #include "cli/BirthArguments.h"
 
+#include "base/TextBasics.h"
 #include "core/CivilCalendar.h"
 
-#include <cctype>
 
 namespace {
 
@@ -11,7 +11,7 @@ bool Digits(std::string_view s, std::size_t& pos, std::size_t maxDigits, int& va
 {
     std::size_t count = 0;
     value = 0;
-    while (pos < s.size() && std::isdigit(static_cast<unsigned char>(s[pos])) != 0) {
+    while (pos < s.size() && IsAsciiDigit(s[pos])) {
         if (++count > maxDigits)
             return false;
         value = 10 * value + (s[pos] - '0');

@@ -1,68 +1,143 @@
 #include "cli/CommandLine.h"
 
+#include "base/TextBasics.h"
+
 #include <cctype>
 #include <set>
+#include <string_view>
 
-const char* ReadingToolUsage()
+namespace {
+
+// What an option asks for: the birth data of one reading, or one of the other modes.
+enum class Asks { Nothing, Birth, Places, Open, Batch, Help, Version };
+
+// One option of the tool: its name, whether it takes a value, what it sets,
+// and its lines in --help (the first beside the name, the rest under it; none
+// for the options --help explains in its paragraphs).
+struct ToolOption {
+    std::string_view name;
+    std::string_view alias;
+    bool takesValue;
+    Asks asks;
+    void (*apply)(ReadingCommand& command, std::string&& value);
+    std::string_view help;
+};
+
+// The one list of the tool's options: parsing and --help both read it.
+const ToolOption Options[] = {
+    {"--date", "", true, Asks::Birth, [](ReadingCommand& c, std::string&& v) { c.birth.date = std::move(v); },
+     "birth date, 1901-01-01 to 2050-12-31, always with two-digit\n"
+     "month and day"},
+    {"--time", "", true, Asks::Birth, [](ReadingCommand& c, std::string&& v) { c.birth.time = std::move(v); },
+     "local clock time of birth, H:MM or HH:MM, or with :SS (seconds\n"
+     "unused); minutes and seconds always have two digits"},
+    {"--longitude", "", true, Asks::Birth,
+     [](ReadingCommand& c, std::string&& v) { c.birth.longitude = std::move(v); },
+     "degrees 0-180 and minutes, then E or W, e.g. 77:13E"},
+    {"--latitude", "", true, Asks::Birth, [](ReadingCommand& c, std::string&& v) { c.birth.latitude = std::move(v); },
+     "degrees 0-90 and minutes, then N or S, e.g. 28:36N"},
+    {"--zone", "", true, Asks::Birth, [](ReadingCommand& c, std::string&& v) { c.birth.zone = std::move(v); },
+     "time-zone offset, H or H:MM (two-digit minutes), 0:00 to\n"
+     "14:59; +1:00 is ahead of universal time and -5:00 behind it\n"
+     "(ISO 8601); unsigned, its direction follows the longitude\n"
+     "(East ahead of UT, West behind it)"},
+    {"--dst", "", false, Asks::Birth, [](ReadingCommand& c, std::string&&) { c.birth.dst = true; },
+     "summer time was in force"},
+    {"--place", "", true, Asks::Birth, [](ReadingCommand& c, std::string&& v) { c.place = std::move(v); },
+     "instead of --longitude, --latitude, --zone and --dst: the best\n"
+     "match of the offline place list (GeoNames), its coordinates\n"
+     "and its time zone's offset at the birth date and time, from the\n"
+     "system's time-zone database; the output says what was used"},
+    {"--places", "", true, Asks::Places, [](ReadingCommand& c, std::string&& v) { c.placeQuery = std::move(v); },
+     "list the places that match, best first"},
+    {"--name", "", true, Asks::Birth, [](ReadingCommand& c, std::string&& v) { c.name = std::move(v); },
+     "the person's name, echoed in the output"},
+    {"--save", "", true, Asks::Birth, [](ReadingCommand& c, std::string&& v) { c.savePath = std::move(v); },
+     "also save the reading to a file, as the program's Save does\n"
+     "(.qmz is added when the name does not end in it)"},
+    {"--picture", "", true, Asks::Nothing, [](ReadingCommand& c, std::string&& v) { c.picturePath = std::move(v); },
+     "also write the mansion wheel as a PNG picture, or the whole\n"
+     "reading on one page as a PDF document, by the name's ending"},
+    {"--open", "", true, Asks::Open, [](ReadingCommand& c, std::string&& v) { c.path = std::move(v); },
+     "show the reading saved in a .qmz file"},
+    {"--batch", "", true, Asks::Batch, [](ReadingCommand& c, std::string&& v) { c.path = std::move(v); },
+     "read CSV with the header name,date,time,longitude,latitude,zone,dst\n"
+     "(dst 0 or 1), or name,date,time,place, and write\n"
+     "name,position,mansion,lunar_mansion_name,entered,left,error,place"},
+    {"--json", "", false, Asks::Nothing, [](ReadingCommand& c, std::string&&) { c.json = true; },
+     "JSON instead of text (one object per line with --batch)"},
+    {"--no-passage", "", false, Asks::Nothing, [](ReadingCommand& c, std::string&&) { c.passage = false; }, ""},
+    {"--help", "-h", false, Asks::Help, [](ReadingCommand&, std::string&&) {}, ""},
+    {"--version", "", false, Asks::Version, [](ReadingCommand&, std::string&&) {}, ""},
+};
+
+const ToolOption* FindOption(std::string_view name)
 {
-    return "Usage:\n"
-           "  qamarel-reading --date YYYY-MM-DD --time HH:MM --longitude D:MM(E|W)\n"
-           "                  --latitude D:MM(N|S) --zone H:MM [--dst] [--name TEXT] [--json]\n"
-           "                  [--save FILE.qmz] [--picture FILE.png|FILE.pdf]\n"
-           "  qamarel-reading --date YYYY-MM-DD --time HH:MM --place \"CITY[, STATE][, COUNTRY]\"\n"
-           "                  [--name TEXT] [--json] [--save FILE.qmz]\n"
-           "  qamarel-reading --places QUERY [--json]\n"
-           "  qamarel-reading --open FILE.qmz [--json] [--picture FILE.png|FILE.pdf]\n"
-           "  qamarel-reading --batch FILE.csv|- [--json] [--no-passage]\n"
-           "  qamarel-reading --help | --version\n"
-           "\n"
-           "Gives the Arabic lunar mansion reading of a birth: the Moon's sidereal\n"
-           "position, its mansion (1 to 28) and the mansion's ten texts.\n"
-           "\n"
-           "  --date        birth date, 1901-01-01 to 2050-12-31, always with two-digit\n"
-           "                month and day\n"
-           "  --time        local clock time of birth, H:MM or HH:MM, or with :SS (seconds\n"
-           "                unused); minutes and seconds always have two digits\n"
-           "  --longitude   degrees 0-180 and minutes, then E or W, e.g. 77:13E\n"
-           "  --latitude    degrees 0-90 and minutes, then N or S, e.g. 28:36N\n"
-           "  --zone        time-zone offset, H or H:MM (two-digit minutes), 0:00 to\n"
-           "                14:59; +1:00 is ahead of universal time and -5:00 behind it\n"
-           "                (ISO 8601); unsigned, its direction follows the longitude\n"
-           "                (East ahead of UT, West behind it)\n"
-           "  --dst         summer time was in force\n"
-           "  --place       instead of --longitude, --latitude, --zone and --dst: the best\n"
-           "                match of the offline place list (GeoNames), its coordinates\n"
-           "                and its time zone's offset at the birth date and time, from the\n"
-           "                system's time-zone database; the output says what was used\n"
-           "  --places      list the places that match, best first\n"
-           "  --name        the person's name, echoed in the output\n"
-           "  --save        also save the reading to a file, as the program's Save does\n"
-           "                (.qmz is added when the name does not end in it)\n"
-           "  --picture     also write the mansion wheel as a PNG picture, or the whole\n"
-           "                reading on one page as a PDF document, by the name's ending\n"
-           "  --open        show the reading saved in a .qmz file\n"
-           "  --batch       read CSV with the header name,date,time,longitude,latitude,zone,dst\n"
-           "                (dst 0 or 1), or name,date,time,place, and write\n"
-           "                name,position,mansion,lunar_mansion_name,entered,left,error\n"
-           "  --json        JSON instead of text (one object per line with --batch)\n"
-           "\n"
-           "A reading from birth data also gives the Moon's passage through its mansion:\n"
-           "when it entered and when it left, to the minute, as ISO 8601 local times\n"
-           "with the birth's offset (text: two last lines; JSON: \"passage\"; CSV: the\n"
-           "entered and left columns). A reading opened from a file has none.\n"
-           "--no-passage leaves it out: a batch then runs some seven times faster\n"
-           "(its columns stay, empty).\n"
-           "\n"
-           "In CSV output, a field that a spreadsheet would run as a formula (it begins\n"
-           "with =, +, -, @, a tab or a carriage return) is quoted and begins with an\n"
-           "apostrophe. A row over 64 KiB is skipped and reported. A quoted field that\n"
-           "is never closed is reported on its row, and the lines after that row are\n"
-           "read again as rows of their own.\n"
-           "\n"
-           "Exit status: 0 success; 1 some batch rows failed, or the batch input failed\n"
-           "after some rows; 2 refused input (arguments, birth data, a file that is not\n"
-           "a reading, a batch input that cannot be read); 3 output failed (standard\n"
-           "output or the --save file could not be written).\n";
+    for (const ToolOption& option : Options)
+        if (option.name == name || (!option.alias.empty() && option.alias == name))
+            return &option;
+    return nullptr;
+}
+
+// The options' lines of --help: the name in a column of 14, the text beside
+// it, its further lines under the text.
+std::string OptionList()
+{
+    std::string list;
+    for (const ToolOption& option : Options) {
+        if (option.help.empty())
+            continue;
+        std::string_view help = option.help;
+        std::string line = "  " + std::string(option.name);
+        line.resize(16, ' ');
+        for (std::size_t end; (end = help.find('\n')) != std::string_view::npos; help.remove_prefix(end + 1)) {
+            list += line + std::string(help.substr(0, end)) + "\n";
+            line.assign(16, ' ');
+        }
+        list += line + std::string(help) + "\n";
+    }
+    return list;
+}
+
+}  // namespace
+
+const std::string& ReadingToolUsage()
+{
+    static const std::string usage =
+        "Usage:\n"
+        "  qamarel-reading --date YYYY-MM-DD --time HH:MM --longitude D:MM(E|W)\n"
+        "                  --latitude D:MM(N|S) --zone H:MM [--dst] [--name TEXT] [--json]\n"
+        "                  [--save FILE.qmz] [--picture FILE.png|FILE.pdf]\n"
+        "  qamarel-reading --date YYYY-MM-DD --time HH:MM --place \"CITY[, STATE][, COUNTRY]\"\n"
+        "                  [--name TEXT] [--json] [--save FILE.qmz]\n"
+        "  qamarel-reading --places QUERY [--json]\n"
+        "  qamarel-reading --open FILE.qmz [--json] [--picture FILE.png|FILE.pdf]\n"
+        "  qamarel-reading --batch FILE.csv|- [--json] [--no-passage]\n"
+        "  qamarel-reading --help | --version\n"
+        "\n"
+        "Gives the Arabic lunar mansion reading of a birth: the Moon's sidereal\n"
+        "position, its mansion (1 to 28) and the mansion's ten texts.\n"
+        "\n" +
+        OptionList() +
+        "\n"
+        "A reading from birth data also gives the Moon's passage through its mansion:\n"
+        "when it entered and when it left, to the minute, as ISO 8601 local times\n"
+        "with the birth's offset (text: two last lines; JSON: \"passage\"; CSV: the\n"
+        "entered and left columns). A reading opened from a file has none.\n"
+        "--no-passage leaves it out: a batch then runs some seven times faster\n"
+        "(its columns stay, empty).\n"
+        "\n"
+        "In CSV output, a field that a spreadsheet would run as a formula (it begins\n"
+        "with =, +, -, @, a tab or a carriage return) is quoted and begins with an\n"
+        "apostrophe. A row over 64 KiB is skipped and reported. A quoted field that\n"
+        "is never closed is reported on its row, and the lines after that row are\n"
+        "read again as rows of their own.\n"
+        "\n"
+        "Exit status: 0 success; 1 some batch rows failed, or the batch input failed\n"
+        "after some rows; 2 refused input (arguments, birth data, a file that is not\n"
+        "a reading, a batch input that cannot be read); 3 output failed (standard\n"
+        "output or the --save file could not be written).\n";
+    return usage;
 }
 
 CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
@@ -78,63 +153,47 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
     };
 
     for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string option = args[i];
+        std::string name = args[i];
         std::optional<std::string> inlineValue;
-        if (const std::size_t eq = option.find('='); option.rfind("--", 0) == 0 && eq != std::string::npos) {
-            inlineValue = option.substr(eq + 1);
-            option.resize(eq);
+        if (const std::size_t eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            inlineValue = name.substr(eq + 1);
+            name.resize(eq);
         }
-        if (!seen.insert(option).second)
-            return fail(option + " is given more than once");
+        if (!seen.insert(name).second)
+            return fail(name + " is given more than once");
 
-        const bool takesValue = option == "--date" || option == "--time" || option == "--longitude" ||
-                                option == "--latitude" || option == "--zone" || option == "--name" ||
-                                option == "--open" || option == "--batch" || option == "--save" ||
-                                option == "--place" || option == "--places" || option == "--picture";
-        const bool isFlag = option == "--dst" || option == "--json" || option == "--no-passage" || option == "--help" ||
-                            option == "-h" || option == "--version";
-        if (!takesValue && !isFlag)
-            return fail("unknown option \"" + option.substr(0, 40) + "\"; see --help");
-        if (isFlag && inlineValue)
-            return fail(option + " takes no value");
+        const ToolOption* option = FindOption(name);
+        if (option == nullptr)
+            return fail("unknown option \"" + name.substr(0, 40) + "\"; see --help");
+        if (!option->takesValue && inlineValue)
+            return fail(name + " takes no value");
 
         std::string value;
-        if (takesValue) {
+        if (option->takesValue) {
             if (inlineValue) {
                 value = *inlineValue;
             } else if (i + 1 < args.size()) {
                 value = args[++i];
             } else {
-                return fail(option + " needs a value");
+                return fail(name + " needs a value");
             }
         }
-
-        if (option == "--date") { command.birth.date = value; single = true; }
-        else if (option == "--time") { command.birth.time = value; single = true; }
-        else if (option == "--longitude") { command.birth.longitude = value; single = true; }
-        else if (option == "--latitude") { command.birth.latitude = value; single = true; }
-        else if (option == "--zone") { command.birth.zone = value; single = true; }
-        else if (option == "--dst") { command.birth.dst = true; single = true; }
-        else if (option == "--name") { command.name = value; single = true; }
-        else if (option == "--save") { command.savePath = value; single = true; }
-        else if (option == "--place") { command.place = value; single = true; }
-        else if (option == "--places") { command.placeQuery = value; places = true; }
-        else if (option == "--picture") { command.picturePath = value; }
-        else if (option == "--open") { command.path = value; open = true; }
-        else if (option == "--batch") { command.path = value; batch = true; }
-        else if (option == "--json") { command.json = true; }
-        else if (option == "--no-passage") { command.passage = false; }
-        else if (option == "--help" || option == "-h") { help = true; }
-        else if (option == "--version") { version = true; }
+        option->apply(command, std::move(value));
+        switch (option->asks) {
+        case Asks::Nothing: break;
+        case Asks::Birth: single = true; break;
+        case Asks::Places: places = true; break;
+        case Asks::Open: open = true; break;
+        case Asks::Batch: batch = true; break;
+        case Asks::Help: help = true; break;
+        case Asks::Version: version = true; break;
+        }
     }
 
     if (command.picturePath && (batch || places))
         return fail("--picture goes with one reading or --open");
     if (command.picturePath) {
-        std::string ending = command.picturePath->size() >= 4 ? command.picturePath->substr(command.picturePath->size() - 4) : "";
-        for (char& c : ending)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (ending != ".png" && ending != ".pdf")
+        if (!EndsWithIgnoringCase(*command.picturePath, ".png") && !EndsWithIgnoringCase(*command.picturePath, ".pdf"))
             return fail("--picture takes a name ending in .png (the wheel) or .pdf (the reading)");
     }
     if (help) {

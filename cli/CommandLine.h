@@ -33,4 +33,4 @@ struct CommandLineParse {
 CommandLineParse ParseCommandLine(const std::vector<std::string>& args);
 
 // The text of --help.
-const char* ReadingToolUsage();
+const std::string& ReadingToolUsage();

@@ -7,9 +7,10 @@ std::string WriteReadingPicture(const std::string& path, const MansionReading& r
                                 const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage)
 {
     std::string problem;
-    const auto write = reinterpret_cast<WritePictureFunction>(LoadCompanionSymbol(PicturesModule, WritePictureSymbol, problem));
-    if (!write)
+    const ModuleHeader* header = LoadCompanionModule(PicturesModule, PicturesModuleKind, PicturesModuleLayout,
+                                                     sizeof(PicturesModuleEntry), problem);
+    if (!header)
         return problem;
-    write({path, reading, name, birth, passage}, problem);
+    reinterpret_cast<const PicturesModuleEntry*>(header)->writePicture({path, reading, name, birth, passage}, problem);
     return problem;
 }

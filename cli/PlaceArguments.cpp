@@ -15,12 +15,12 @@ std::string Utf8(const QString& text)
 
 std::string PlaceName(const Place& p)
 {
-    return Utf8(p.name) + (p.state.isEmpty() ? "" : ", " + Utf8(p.state)) + ", " + Utf8(p.country);
+    return Utf8(FullName(p)) + (p.matchedName.isEmpty() ? "" : " (" + Utf8(p.matchedName) + ")");
 }
 
 std::string PlaceJsonFields(const Place& p)
 {
-    return "\"name\":" + JsonString(Utf8(p.name)) + ",\"state\":" + JsonString(Utf8(p.state)) +
+    return "\"name\":" + JsonString(Utf8(p.name)) + (p.matchedName.isEmpty() ? "" : ",\"matchedName\":" + JsonString(Utf8(p.matchedName))) + ",\"state\":" + JsonString(Utf8(p.state)) +
            ",\"country\":" + JsonString(Utf8(p.country)) + ",\"latitude\":" + JsonString(Utf8(AngleText(p.latitude, true))) +
            ",\"longitude\":" + JsonString(Utf8(AngleText(p.longitude, false))) + ",\"zone\":" + JsonString(p.zone.toStdString());
 }
@@ -46,12 +46,14 @@ PlaceBirth ResolvePlaceBirth(const std::string& place, const std::string& date, 
         result.error = when.error;
         return result;
     }
-    const QList<Place> found = FindPlacesFor(QString::fromStdString(place));
-    if (found.isEmpty()) {
-        result.error = "place \"" + place.substr(0, 60) + "\" is not in the place list; give --longitude, --latitude and --zone";
+    const PlaceSearch search = FindPlaces(QString::fromStdString(place.substr(0, 200)));
+    if (search.status != PlaceSearch::Status::Found) {
+        result.error = Utf8(SearchMessage(search));
+        if (search.status == PlaceSearch::Status::NoMatch)
+            result.error += " Give --longitude, --latitude and --zone for a place not in the list.";
         return result;
     }
-    const Place& best = found.first();
+    const Place& best = search.places.first();
     const QDate day(when.chart.BirthYear, when.chart.BirthMonth, when.chart.BirthDay);
     const QTime clock(when.chart.BirthHour, when.chart.BirthMinute);
     const PlaceFill fill = FillForPlace(best, day, clock);
@@ -64,28 +66,33 @@ PlaceBirth ResolvePlaceBirth(const std::string& place, const std::string& date, 
     char longitude[16], latitude[16];
     std::snprintf(longitude, sizeof longitude, "%d:%02d%c", fill.longitudeDegrees, fill.longitudeMinutes, fill.east ? 'E' : 'W');
     std::snprintf(latitude, sizeof latitude, "%d:%02d%c", fill.latitudeDegrees, fill.latitudeMinutes, fill.north ? 'N' : 'S');
-    const int zone = fill.dst ? fill.zoneAt.offsetSeconds - 3600 : fill.zoneAt.offsetSeconds;
+    const int zone = RoundedOffsetSeconds(fill.dst ? fill.zoneAt.offsetSeconds - 3600 : fill.zoneAt.offsetSeconds);
     result.birth = ParseBirth({date, time, longitude, latitude, zone == 0 ? "0:00" : IsoZoneOffset(zone / 60), fill.dst});
     if (!result.birth.ok) {
         result.error = result.birth.error;
         return result;
     }
     result.ok = true;
+    result.name = Utf8(FullName(best));
     result.text = "Place: " + PlaceName(best) + " (" + Utf8(AngleText(best.latitude, true)) + " " +
                   Utf8(AngleText(best.longitude, false)) + ")\nTime zone: " + Utf8(fill.description) + "\n";
-    result.json = "{" + PlaceJsonFields(best) + ",\"offset\":" + JsonString(IsoZoneOffset(fill.zoneAt.offsetSeconds / 60)) +
-                  ",\"summerTime\":" + (fill.zoneAt.daylightSeconds != 0 ? "true" : "false") +
+    result.json = "{" + PlaceJsonFields(best) + ",\"offset\":" + JsonString(IsoZoneOffset(RoundedOffsetSeconds(fill.zoneAt.offsetSeconds) / 60)) +
+                  ",\"summerTime\":" + (fill.zoneAt.summerTime ? "true" : "false") +
                   ",\"localTime\":\"" + LocalTimeName(fill.zoneAt.localTime) + "\",\"used\":" +
                   JsonString(Utf8(fill.description)) + "}";
     return result;
 }
 
-std::vector<std::string> ListPlaces(const std::string& query, bool json)
+PlaceListing ListPlaces(const std::string& query, bool json)
 {
-    std::vector<std::string> lines;
-    for (const Place& p : FindPlacesFor(QString::fromStdString(query)))
+    PlaceListing listing;
+    const PlaceSearch search = FindPlaces(QString::fromStdString(query.substr(0, 200)));
+    if (search.status != PlaceSearch::Status::Found)
+        listing.error = Utf8(SearchMessage(search));
+    std::vector<std::string>& lines = listing.lines;
+    for (const Place& p : search.places)
         lines.push_back(json ? "{" + PlaceJsonFields(p) + ",\"population\":" + std::to_string(p.population) + "}"
                              : PlaceName(p) + "\t" + Utf8(AngleText(p.latitude, true)) + " " +
                                    Utf8(AngleText(p.longitude, false)) + "\t" + p.zone.toStdString());
-    return lines;
+    return listing;
 }

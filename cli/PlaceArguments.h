@@ -14,12 +14,19 @@ struct PlaceBirth {
     BirthParse birth;    // the chart, when ok
     std::string text;    // "Place: ..." and "Time zone: ..." lines for text output
     std::string json;    // a "place" object for JSON output
+    std::string name;    // "Paris, Texas, United States of America", for the batch's place column
 };
 
 // ResolvePlaceBirth — `place` is "City[, State][, Country]"; date and time as
-// for the other birth data.
+// for the other birth data. A place that is not in the list is refused with
+// the finder's message and its near names.
 PlaceBirth ResolvePlaceBirth(const std::string& place, const std::string& date, const std::string& time);
 
 // ListPlaces — every match, best first: one line of text each, or one JSON
-// object each.
-std::vector<std::string> ListPlaces(const std::string& query, bool json);
+// object each; none, with `error` saying why (the near names, or the place
+// list that could not be loaded), when nothing matches.
+struct PlaceListing {
+    std::vector<std::string> lines;
+    std::string error;
+};
+PlaceListing ListPlaces(const std::string& query, bool json);

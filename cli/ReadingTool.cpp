@@ -1,6 +1,7 @@
 #include "cli/ReadingTool.h"
 
 #include "base/ProgramVersion.h"
+#include "base/UniqueFd.h"
 
 #include "cli/CommandLine.h"
 #include "cli/CsvReader.h"
@@ -111,10 +112,10 @@ int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& er
 
 int RunPlaces(const ReadingCommand& command, std::ostream& out, std::ostream& err)
 {
-    const std::vector<std::string> lines = ListPlaces(command.placeQuery, command.json);
-    if (lines.empty())
-        return Refuse(err, "no place matches \"" + command.placeQuery.substr(0, 60) + "\"");
-    for (const std::string& line : lines)
+    const PlaceListing listing = ListPlaces(command.placeQuery, command.json);
+    if (listing.lines.empty())
+        return Refuse(err, listing.error);
+    for (const std::string& line : listing.lines)
         out << line << '\n';
     return Finish(ToolSuccess, out, err);
 }
@@ -159,7 +160,7 @@ public:
     std::size_t rows() const { return rows_; }
 
     void Reading(std::size_t line, const std::string& name, const MansionReading& reading, const MansionPassage* passage,
-                 std::string_view place = {})
+                 std::string_view place = {}, const std::string& placeName = {})
     {
         row_.clear();
         if (json_) {
@@ -181,6 +182,8 @@ public:
             } else {
                 row_ += ",,";
             }
+            row_ += ',';  // no error
+            AppendCsvField(row_, placeName);
         }
         Write();
     }
@@ -197,6 +200,7 @@ public:
             AppendCsvField(row_, name);
             row_ += ",,,,,,";
             AppendCsvField(row_, error);
+            row_ += ',';
         }
         Write();
     }
@@ -231,28 +235,18 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
     std::optional<FdInBuf> fileBuffer;
     std::istream file(nullptr);
     std::istream* in = &stdIn;
-    int fd = -1;
+    UniqueFd fd;  // the batch file, closed on every return
     if (command.path != "-") {
-        fd = ::open(command.path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
-        if (fd < 0)
+        fd.reset(::open(command.path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC));
+        if (!fd.valid())
             return Refuse(err, input + " cannot be read: " + std::strerror(errno));
         struct stat info {};
-        if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-            ::close(fd);
+        if (::fstat(fd.get(), &info) == 0 && S_ISDIR(info.st_mode))
             return Refuse(err, input + " is a folder");
-        }
-        fileBuffer.emplace(fd);
+        fileBuffer.emplace(fd.get());
         file.rdbuf(&*fileBuffer);
         in = &file;
     }
-    struct CloseOnReturn {
-        int fd;
-        ~CloseOnReturn()
-        {
-            if (fd >= 0)
-                ::close(fd);
-        }
-    } closeOnReturn{fd};
 
     // The passage of a row's birth, unless it was left out.
     MansionPassage passage;
@@ -286,7 +280,7 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
     const std::size_t fieldCount = byPlace ? BatchPlaceFieldCount : BatchFieldCount;
 
     if (!command.json)
-        out << "name,position,mansion,lunar_mansion_name,entered,left,error\n";
+        out << "name,position,mansion,lunar_mansion_name,entered,left,error,place\n";
     BatchRun run(out, err, command.json);
     for (; run.written();) {
         const CsvReader::Status status = reader.Next(fields, line);
@@ -322,7 +316,8 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
             if (!place.ok)
                 run.Failure(line, name, place.error);
             else
-                run.Reading(line, name, ReadingForChart(place.birth.chart), Passage(place.birth.chart), place.json);
+                run.Reading(line, name, ReadingForChart(place.birth.chart), Passage(place.birth.chart), place.json,
+                            place.name);
             continue;
         }
         if (fields[6] != "0" && fields[6] != "1") {

@@ -1,5 +1,7 @@
 #include "core/BirthForm.h"
 
+#include "base/TextBasics.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -11,16 +13,6 @@ bool IsBlank(std::string_view text)
 {
     return text.find_first_not_of(' ') == std::string_view::npos;
 }
-
-std::string_view TrimSpaces(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The sign a zone box was written with: '-', '+' or 0.
 char ZoneSign(std::string_view text)
@@ -75,13 +67,13 @@ std::optional<double> RoundedDecimal(std::string_view text)
     if (!text.empty() && (text[0] == '-' || text[0] == '+'))
         ++pos;
     const std::size_t wholeStart = pos;
-    while (pos < text.size() && IsDigit(text[pos]))
+    while (pos < text.size() && IsAsciiDigit(text[pos]))
         ++pos;
     const std::size_t wholeDigits = pos - wholeStart;
     std::size_t fractionDigits = 0;
     if (pos < text.size() && text[pos] == '.') {
         ++pos;
-        while (pos < text.size() && IsDigit(text[pos])) {
+        while (pos < text.size() && IsAsciiDigit(text[pos])) {
             ++pos;
             ++fractionDigits;
         }

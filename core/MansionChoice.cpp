@@ -1,5 +1,7 @@
 #include "core/MansionChoice.h"
 
+#include "base/TextBasics.h"
+
 #include "core/SignPosition.h"
 
 #include <array>
@@ -32,17 +34,16 @@ constexpr std::array<SignBounds, 12> MansionBoundaryTable{{
     {2, {Minutes(4, 17), Minutes(17, 8), 0}, {26, 27, 0}, 28},  // Pis
 }};
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The number formed by the digits at the start of `token`, if any and if it
 // fits a signed 16-bit value.
 bool LeadingNumber(std::string_view token, std::int16_t& value)
 {
-    if (token.empty() || !IsDigit(token.front()))
+    if (token.empty() || !IsAsciiDigit(token.front()))
         return false;
     int n = 0;
     for (const char c : token) {
-        if (!IsDigit(c))
+        if (!IsAsciiDigit(c))
             break;
         n = 10 * n + (c - '0');
         if (n > 32767)
@@ -57,7 +58,7 @@ bool Number(std::string_view text, std::size_t& pos, int max, int& value)
 {
     value = 0;
     std::size_t digits = 0;
-    while (pos < text.size() && IsDigit(text[pos]) && digits < 3) {
+    while (pos < text.size() && IsAsciiDigit(text[pos]) && digits < 3) {
         value = 10 * value + (text[pos] - '0');
         ++pos;
         ++digits;

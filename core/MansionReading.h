@@ -12,7 +12,7 @@ struct MansionReading {
     PositionTextStatus status = PositionTextStatus::Malformed;  // if Malformed, ignore the rest
     std::string position;  // UTF-8 position text
     int mansion = 0;       // 1..28
-    MansionRow texts;      // the ten texts of the mansion (constant data)
+    MansionRecord texts;   // the ten texts of the mansion (constant data)
 };
 
 // ReadingForChart — compute a reading from birth data

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstddef>
-#include <string>
 #include <string_view>
 
 // The ten texts of one mansion, in the order the result window shows them.
@@ -29,13 +28,13 @@ inline constexpr std::array<std::string_view, MansionFieldCount> MansionFieldCap
 };
 inline constexpr int MansionCount = 28;
 
-// The ten texts of a mansion as the constant table holds them.
-using MansionRow = std::array<std::string_view, MansionFieldCount>;
-
-// The ten texts of the current reading, as the result window shows them.
+// The ten texts of one mansion: a row of the constant table, and the current
+// reading's mansion, which is always one of those rows. The texts are views
+// of the table's constant text; a field set by hand must hold text that lives
+// as long (a literal, or another row's field).
 struct MansionRecord {
-    std::array<std::string, MansionFieldCount> fields;
+    std::array<std::string_view, MansionFieldCount> fields;
 
-    std::string& operator[](std::size_t i) { return fields[i]; }
-    const std::string& operator[](std::size_t i) const { return fields[i]; }
+    constexpr std::string_view& operator[](std::size_t i) { return fields[i]; }
+    constexpr std::string_view operator[](std::size_t i) const { return fields[i]; }
 };

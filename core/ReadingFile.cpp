@@ -1,20 +1,19 @@
 #include "core/ReadingFile.h"
 
+#include "base/TextBasics.h"
 #include "core/ReadingTextCodec.h"
 #include "core/SingleByteText.h"
 
-
 bool HasReadingFileExtension(std::string_view path)
 {
-    return path.size() >= ReadingFileExtension.size() &&
-           path.substr(path.size() - ReadingFileExtension.size()) == ReadingFileExtension;
+    return EndsWith(path, ReadingFileExtension);
 }
 
 std::string WithFileExtension(std::string_view path, std::string_view extension)
 {
     std::string name(path);
     const std::string dotted = "." + std::string(extension);
-    if (name.size() >= dotted.size() && name.compare(name.size() - dotted.size(), dotted.size(), dotted) == 0)
+    if (EndsWith(name, dotted))
         return name;
     if (name.empty() || name.back() != '.')
         name += '.';

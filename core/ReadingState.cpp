@@ -9,8 +9,7 @@ PositionTextStatus ChooseCurrentMansion(ReadingState& state, std::string_view te
     if (choice.status != PositionTextStatus::WellFormed)
         return choice.status;
     state.sign = sign;
-    state.currentMansion[LunarMansionName] =
-        std::string(modArabicLunarMansionInformation::MansionRowFor(choice.mansion)[LunarMansionName]);
+    state.currentMansion[LunarMansionName] = modArabicLunarMansionInformation::MansionRowFor(choice.mansion)[LunarMansionName];
     modArabicLunarMansionInformation::FillCurrentMansion(state.currentMansion);
     return choice.status;
 }

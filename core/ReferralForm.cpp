@@ -1,13 +1,5 @@
 #include "core/ReferralForm.h"
 
-std::string TrimBlanks(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
 ReferralCheck CheckReferral(const Referral& r)
 {
     auto missing = [](const std::string& value, std::string_view placeholder) {

@@ -13,9 +13,6 @@ inline constexpr std::string_view FriendNamePlaceholder = "Friend's Name";
 inline constexpr std::string_view FriendEmailPlaceholder = "Friend's Email Address";
 inline constexpr std::string_view MessagePlaceholder = "Your Message";
 
-// Leading and trailing blanks removed (blanks only, as the form always has).
-std::string TrimBlanks(std::string_view text);
-
 // The checks, in the order they run; the first that fails is reported.
 enum class ReferralCheck {
     Ready,

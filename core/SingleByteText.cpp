@@ -1,5 +1,7 @@
 #include "core/SingleByteText.h"
 
+#include "base/Utf8Text.h"
+
 #include <array>
 #include <cstdint>
 
@@ -51,36 +53,14 @@ std::optional<std::string> Utf8ToSingleByte(std::string_view utf8)
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        char32_t cp = 0;
-        std::size_t length = 0;
-        if (lead < 0x80) {
-            cp = lead;
-            length = 1;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            cp = lead & 0x1Fu;
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            cp = lead & 0x0Fu;
-            length = 3;
-        } else {
-            return std::nullopt;  // four-byte sequences hold nothing the set has
-        }
-        if (i + length > utf8.size())
-            return std::nullopt;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto cont = static_cast<unsigned char>(utf8[i + k]);
-            if ((cont & 0xC0) != 0x80)
-                return std::nullopt;
-            cp = (cp << 6) | (cont & 0x3Fu);
-        }
-        if ((length == 3 && cp < 0x800) || (cp >= 0xD800 && cp <= 0xDFFF))
-            return std::nullopt;  // overlong form or surrogate
-        const std::optional<unsigned char> byte = ByteOfCodePoint(cp);
+        const Utf8Char c = DecodeUtf8At(utf8, i);
+        if (c.length == 0)
+            return std::nullopt;  // not well-formed UTF-8
+        const std::optional<unsigned char> byte = ByteOfCodePoint(c.codePoint);
         if (!byte)
-            return std::nullopt;
+            return std::nullopt;  // a character the set has no byte for
         out += static_cast<char>(*byte);
-        i += length;
+        i += c.length;
     }
     return out;
 }

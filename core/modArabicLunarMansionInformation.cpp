@@ -6,7 +6,7 @@ namespace {
 
 // Rows in zodiac order. The texts are the program's reference data and are
 // shown as they stand, double spaces included; list items are joined by CR LF.
-constexpr std::array<MansionRow, MansionCount> Table{{
+constexpr std::array<MansionRecord, MansionCount> Table{{
     // 0
     {{"Alnath",
       "Al Sharatain", "The Two Signs",
@@ -313,7 +313,7 @@ constexpr std::array<MansionRow, MansionCount> Table{{
 
 }  // namespace
 
-const std::array<MansionRow, MansionCount>& MansionTable()
+const std::array<MansionRecord, MansionCount>& MansionTable()
 {
     return Table;
 }
@@ -321,20 +321,20 @@ const std::array<MansionRow, MansionCount>& MansionTable()
 int FillCurrentMansion(MansionRecord& current)
 {
     for (int r = 0; r < MansionCount; ++r) {
-        const MansionRow& row = Table[static_cast<std::size_t>(r)];
+        const MansionRecord& row = Table[static_cast<std::size_t>(r)];
         if (current[LunarMansionName] == row[LunarMansionName]) {
-            for (std::size_t i = LunarMansionName + 1; i < MansionFieldCount; ++i)
-                current[i] = std::string(row[i]);
+            current = row;  // the name too: the record then holds only the table's text
             return r;
         }
     }
     return -1;
 }
 
-MansionRow MansionRowFor(int mansion)
+const MansionRecord& MansionRowFor(int mansion)
 {
+    static constexpr MansionRecord none{};
     if (mansion < 1 || mansion > MansionCount)
-        return {};
+        return none;
     return Table[static_cast<std::size_t>(mansion - 1)];
 }
 

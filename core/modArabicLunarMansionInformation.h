@@ -9,7 +9,7 @@
 namespace modArabicLunarMansionInformation {
 
 // The constant table; row r is mansion r + 1, from 0° of sidereal Aries.
-const std::array<MansionRow, MansionCount>& MansionTable();
+const std::array<MansionRecord, MansionCount>& MansionTable();
 
 // FillCurrentMansion — look up the Latin name in field 0 and copy the other nine texts
 // Inputs:  current  field 0 holds the name; compared whole and case-sensitive, untrimmed
@@ -18,6 +18,6 @@ const std::array<MansionRow, MansionCount>& MansionTable();
 int FillCurrentMansion(MansionRecord& current);
 
 // The texts of mansion `mansion` (1..28); ten empty texts for any other number.
-MansionRow MansionRowFor(int mansion);
+const MansionRecord& MansionRowFor(int mansion);
 
 }  // namespace modArabicLunarMansionInformation

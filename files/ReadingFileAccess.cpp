@@ -1,5 +1,7 @@
 #include "files/ReadingFileAccess.h"
 
+#include "base/UniqueFd.h"
+
 #include <cerrno>
 #include <cstring>
 #include <random>
@@ -9,29 +11,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    int get() const { return fd_; }
-    int release()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
-
-private:
-    int fd_;
-};
 
 std::string Reason(int error)
 {
@@ -52,6 +31,29 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
+// A fresh name for the new file, beside `path` and short whatever the
+// target's length: "." + the target's name cut to 32 bytes (at a character's
+// start) + "." + 6 random letters or digits + ".tmp". Hidden, so a file
+// manager does not show it while it is written.
+std::string TemporaryNameFor(const std::string& path, std::random_device& random)
+{
+    constexpr std::size_t Kept = 32;
+    constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const std::size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (name.size() > Kept) {
+        std::size_t cut = Kept;
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+            --cut;  // not inside a UTF-8 character
+        name.resize(cut);
+    }
+    std::string temporary = folder + "." + name + ".";
+    for (int i = 0; i < 6; ++i)
+        temporary += Letters[random() % (sizeof Letters - 1)];
+    return temporary + ".tmp";
+}
+
 std::string FolderOf(const std::string& path)
 {
     const std::size_t slash = path.find_last_of('/');
@@ -66,7 +68,7 @@ ReadingFileText ReadReadingFile(const std::string& path)
 {
     // O_NONBLOCK: opening a fifo for reading returns at once instead of waiting
     // for a writer; the type is then checked on what was opened, not on the name.
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.get() < 0)
         return {errno == ENOENT || errno == ENOTDIR || errno == ENXIO ? ReadingFileStatus::NotAFile
                                                                         : ReadingFileStatus::CannotRead,
@@ -100,14 +102,14 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = path + ".tmp" + std::to_string(random() % 1000000);
+        temporary = TemporaryNameFor(path, random);
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             return Reason(errno);
     }
     if (fd < 0)
         return Reason(EEXIST);
-    Descriptor file(fd);
+    UniqueFd file(fd);
 
     // An existing file keeps its permissions.
     struct stat old {};
@@ -117,7 +119,7 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
     int error = 0;
     if (!WriteAll(file.get(), bytes) || ::fsync(file.get()) != 0)
         error = errno;
-    if (::close(file.release()) != 0 && error == 0)
+    if (file.reset() != 0 && error == 0)
         error = errno;
     if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0)
         error = errno;
@@ -126,7 +128,7 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
         return Reason(error);
     }
     // The rename itself is made durable with the folder.
-    Descriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() >= 0)
         ::fsync(folder.get());
     return {};

@@ -18,7 +18,9 @@ ReadingFileText ReadReadingFile(const std::string& path);
 
 // WriteFileAtomically — put `bytes` in place of `path`, whole or not at all
 // Returns: "" when written, else the system's reason (one line, for the user)
-// Notes:   written to a new file beside the target, flushed to the disk, then
+// Notes:   written to a new file beside the target (under a short name of
+//          its own, so that a target of the longest name the folder allows
+//          is written as well), flushed to the disk, then
 //          renamed over it, so a failure, a crash or a power cut at any moment
 //          leaves either the old file or the new one, never a part of one. A
 //          new file gets the usual permissions (0666 less the umask).

@@ -1,9 +1,12 @@
 #include "pictures/CompanionModules.h"
 
+#include "base/ProgramVersion.h"
+
 #include <dlfcn.h>
 #include <unistd.h>
 
 #include <climits>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -21,7 +24,8 @@ std::string ExecutableFolder()
 
 }  // namespace
 
-void* LoadCompanionSymbol(const std::string& library, const char* symbol, std::string& problem)
+const ModuleHeader* LoadCompanionModule(const std::string& library, const char* kind, std::uint32_t layout,
+                                        std::uint32_t size, std::string& problem)
 {
     const std::string folder = ExecutableFolder();
     // Installed: the library folder as seen from the program folder; built:
@@ -32,14 +36,26 @@ void* LoadCompanionSymbol(const std::string& library, const char* symbol, std::s
     for (const std::string& path : candidates) {
         if (::access(path.c_str(), R_OK) != 0)
             continue;
+        // Kept loaded for the rest of the run: what it returns points into it.
         void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (!handle) {
             errors = ::dlerror();
             continue;
         }
-        if (void* found = ::dlsym(handle, symbol))
-            return found;
-        errors = library + " has no " + symbol;
+        const auto entry = reinterpret_cast<ModuleEntryFunction>(::dlsym(handle, ModuleEntrySymbol));
+        const ModuleHeader* header = entry ? entry() : nullptr;
+        if (!header) {
+            errors = library + " is not a module of this program";
+        } else if (std::strcmp(header->kind, kind) != 0) {
+            errors = library + " is a " + header->kind + " module, not a " + kind + " module";
+        } else if (std::strcmp(header->programVersion, QAMAREL_VERSION) != 0) {
+            errors = library + " is from Qamarel " + header->programVersion + ", not from this Qamarel " QAMAREL_VERSION;
+        } else if (header->layout != layout || header->size < size) {
+            errors = library + " does not have the layout this Qamarel " QAMAREL_VERSION " expects";
+        } else {
+            return header;
+        }
+        ::dlclose(handle);
     }
     problem = errors.empty() ? library + " is not installed" : errors;
     return nullptr;

@@ -1,14 +1,33 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
-// Parts of the program that only some runs need (printing, the reading
-// tool's pictures) are modules of their own, loaded when first used, so that
-// every other start carries none of their libraries. They are looked for
-// beside the executable's folder: `modules/` in the build tree, the
-// program's library folder when installed.
+// A part of a program that only some runs need (printing, which brings Qt
+// Print Support; the reading tool's pictures, which bring Qt GUI) is a module of its own, loaded when first used, so that
+// every other run carries none of its libraries. Modules are looked for
+// beside the executable's folder: `modules/` in the build tree, the program's
+// library folder when installed.
+//
+// A module exports one C function, QamarelModuleEntry, that returns its
+// entry: a struct that begins with this header. The loader checks the header
+// before anything else is called, so that a module of another kind, of an
+// older layout or of another build of the program is refused with a reason
+// instead of being called with the wrong types.
+struct ModuleHeader {
+    const char* kind;            // "pictures"
+    std::uint32_t layout;        // the entry struct's layout number, raised when it changes
+    std::uint32_t size;          // sizeof the entry struct in the module's build
+    const char* programVersion;  // QAMAREL_VERSION of the module's build
+};
 
-// LoadCompanionSymbol — `symbol` of the module `library` (a file name such
-// as "libqamarel-printing.so"), loading it on first use
-// Returns: the symbol, or nullptr with `problem` set (one line)
-void* LoadCompanionSymbol(const std::string& library, const char* symbol, std::string& problem);
+inline constexpr const char* ModuleEntrySymbol = "QamarelModuleEntry";
+using ModuleEntryFunction = const ModuleHeader* (*)();
+
+// LoadCompanionModule — the checked entry of the module `library` (a file name
+// such as "libqamarel-pictures.so"), loading it on first use
+// Returns: the entry, or nullptr with `problem` set (one line) when the module
+//          is missing, cannot be loaded, or is not of `kind`, `layout`, at
+//          least `size` bytes and this program's version
+const ModuleHeader* LoadCompanionModule(const std::string& library, const char* kind, std::uint32_t layout,
+                                        std::uint32_t size, std::string& problem);

@@ -2,21 +2,14 @@
 // it brings Qt GUI, which no other run of the tool needs.
 #include "pictures/PictureModule.h"
 
+#include "base/ProgramVersion.h"
+#include "base/TextBasics.h"
 #include "files/ReadingFileAccess.h"
 #include "pictures/ReadingSheet.h"
 
 #include <QGuiApplication>
 
-#include <algorithm>
-#include <cctype>
-
 namespace {
-
-bool EndsWith(std::string text, const std::string& ending)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
-}
 
 // Text needs Qt's font database, which needs a GUI application: one is made
 // on the offscreen platform the first time a picture is drawn.
@@ -32,11 +25,9 @@ void EnsureGuiApplication()
     static QGuiApplication application(argc, argv);
 }
 
-}  // namespace
-
-extern "C" Q_DECL_EXPORT void QamarelWriteReadingPicture(const PictureRequest& request, std::string& problem)
+void WriteReadingPicture(const PictureRequest& request, std::string& problem)
 {
-    const bool png = EndsWith(request.path, ".png"), pdf = EndsWith(request.path, ".pdf");
+    const bool png = EndsWithIgnoringCase(request.path, ".png"), pdf = EndsWithIgnoringCase(request.path, ".pdf");
     if (!png && !pdf) {
         problem = "the name must end in .png (the wheel) or .pdf (the reading)";
         return;
@@ -50,4 +41,17 @@ extern "C" Q_DECL_EXPORT void QamarelWriteReadingPicture(const PictureRequest& r
         return;
     }
     problem = WriteFileAtomically(request.path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+const PicturesModuleEntry Entry{
+    {PicturesModuleKind, PicturesModuleLayout, sizeof(PicturesModuleEntry), QAMAREL_VERSION},
+    WriteReadingPicture,
+};
+
+}  // namespace
+
+// The module's one export (see CompanionModules.h).
+extern "C" Q_DECL_EXPORT const ModuleHeader* QamarelModuleEntry()
+{
+    return &Entry.header;
 }

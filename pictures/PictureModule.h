@@ -3,19 +3,17 @@
 #include "core/ChartRecord.h"
 #include "core/MansionPassage.h"
 #include "core/MansionReading.h"
+#include "pictures/CompanionModules.h"
 
 #include <optional>
 #include <string>
 
-class QWidget;
-struct ReadingSheet;
-
-// The entry points of the modules loaded when first needed (see
-// CompanionModules.h): their file names, symbols and signatures.
-
-// libqamarel-pictures.so: the reading tool's --picture.
+// The reading tool's --picture: the module libqamarel-pictures.so, loaded
+// when first needed (see CompanionModules.h), and its entry.
 inline constexpr const char* PicturesModule = "libqamarel-pictures.so";
-inline constexpr const char* WritePictureSymbol = "QamarelWriteReadingPicture";
+inline constexpr const char* PicturesModuleKind = "pictures";
+inline constexpr std::uint32_t PicturesModuleLayout = 1;
+
 struct PictureRequest {
     std::string path;  // ending in .png (the wheel) or .pdf (the page)
     MansionReading reading;
@@ -23,12 +21,9 @@ struct PictureRequest {
     std::optional<ChartRecord> birth;
     std::optional<MansionPassage> passage;
 };
-// Writes the picture whole; `problem` stays "" when written, else says why not.
-using WritePictureFunction = void (*)(const PictureRequest& request, std::string& problem);
 
-// libqamarel-printing.so: the result window's Print.
-inline constexpr const char* PrintingModule = "libqamarel-printing.so";
-inline constexpr const char* PrintSymbol = "QamarelPrintReading";
-// Asks for a printer and prints; false (with a reason) when printing failed,
-// true when printed or cancelled.
-using PrintFunction = bool (*)(QWidget* parent, const ReadingSheet& sheet, std::string& problem);
+struct PicturesModuleEntry {
+    ModuleHeader header;  // first, so that the loader's check sees it
+    // Writes the picture whole; `problem` stays "" when written, else says why not.
+    void (*writePicture)(const PictureRequest& request, std::string& problem);
+};

@@ -56,7 +56,7 @@ QString BirthDataText(const ChartRecord& c)
         .arg(zone);
 }
 
-ReadingSheet SheetForReading(const std::string& position, const MansionRow& texts, const std::string& name,
+ReadingSheet SheetForReading(const std::string& position, const MansionRecord& texts, const std::string& name,
                              const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage)
 {
     ReadingSheet sheet;
@@ -80,15 +80,6 @@ ReadingSheet SheetForReading(const std::string& position, const MansionRow& text
         }
     }
     return sheet;
-}
-
-ReadingSheet SheetForReading(const std::string& position, const MansionRecord& texts, const std::string& name,
-                             const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage)
-{
-    MansionRow row;
-    for (std::size_t i = 0; i < MansionFieldCount; ++i)
-        row[i] = texts[i];
-    return SheetForReading(position, row, name, birth, passage);
 }
 
 QString SheetTitle(const ReadingSheet& sheet)

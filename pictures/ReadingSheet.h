@@ -29,8 +29,6 @@ struct ReadingSheet {
 
 // SheetForReading — the page of a reading
 // Inputs:  birth and passage only for a reading computed from birth data
-ReadingSheet SheetForReading(const std::string& position, const MansionRow& texts, const std::string& name,
-                             const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage);
 ReadingSheet SheetForReading(const std::string& position, const MansionRecord& texts, const std::string& name,
                              const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage);
 

@@ -1,7 +1,5 @@
 #include "pictures/SheetPrinting.h"
 
-#include "pictures/PictureModule.h"
-
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -19,8 +17,7 @@ bool PrintReadingSheet(QPrinter& printer, const ReadingSheet& sheet)
     return painter.end();
 }
 
-// The printing module's entry point (see PictureModule.h).
-extern "C" Q_DECL_EXPORT bool QamarelPrintReading(QWidget* parent, const ReadingSheet& sheet, std::string& problem)
+bool PrintReadingWithDialog(QWidget* parent, const ReadingSheet& sheet, std::string& problem)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(SheetTitle(sheet));

@@ -23,13 +23,13 @@ void FillCoordinates(const Place& place, PlaceFill& fill)
     fill.north = place.latitude >= 0;
 }
 
-void FillZone(const QByteArray& zone, const QDate& date, const QTime& time, PlaceFill& fill)
+void FillZone(const QByteArray& zone, const QString& place, const QDate& date, const QTime& time, PlaceFill& fill)
 {
     fill.zoneAt = ZoneAt(zone, date, time);
-    fill.description = DescribeZoneAt(zone, date, time, fill.zoneAt);
+    fill.description = DescribeZoneAt(place, zone, date, time, fill.zoneAt);
     const ZoneAtDate& at = fill.zoneAt;
-    fill.dst = at.daylightSeconds == 3600;
-    const int boxes = fill.dst ? at.offsetSeconds - 3600 : at.offsetSeconds;
+    fill.dst = at.summerTime && at.daylightSeconds == 3600;
+    const int boxes = RoundedOffsetSeconds(fill.dst ? at.offsetSeconds - 3600 : at.offsetSeconds);
     const int minutes = std::abs(boxes) / 60;
     // A typing user writes the size only; the direction then follows the
     // hemisphere. Where the clocks disagree with it the boxes carry a sign.
@@ -44,7 +44,7 @@ PlaceFill FillForPlace(const Place& place, const QDate& date, const QTime& time)
 {
     PlaceFill fill;
     FillCoordinates(place, fill);
-    FillZone(place.zone, date, time, fill);
+    FillZone(place.zone, ShortName(place), date, time, fill);
     return fill;
 }
 

@@ -14,7 +14,8 @@ struct PlaceFill {
     int latitudeDegrees = 0, latitudeMinutes = 0;
     bool north = true;
     // The zone boxes and the summer-time tick: the standard offset and DST when
-    // exactly one hour of summer time was in force, else the whole offset. A
+    // exactly one hour of summer time was in force, else the whole offset
+    // (winter time, double summer time), to the nearest minute. A
     // sign only when the clocks and the hemisphere disagree, in the boxes'
     // convention: "-" ahead of universal time, "+" behind it.
     QString zoneHours, zoneMinutes;
@@ -27,8 +28,9 @@ struct PlaceFill {
 void FillCoordinates(const Place& place, PlaceFill& fill);
 
 // The zone boxes, summer time and description for the place's zone at a date;
-// `fill.east` (the longitude's hemisphere) decides whether the boxes need a sign.
-void FillZone(const QByteArray& zone, const QDate& date, const QTime& time, PlaceFill& fill);
+// `fill.east` (the longitude's hemisphere) decides whether the boxes need a
+// sign; `place` names the place in the description.
+void FillZone(const QByteArray& zone, const QString& place, const QDate& date, const QTime& time, PlaceFill& fill);
 
 PlaceFill FillForPlace(const Place& place, const QDate& date, const QTime& time);
 

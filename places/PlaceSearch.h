@@ -4,28 +4,73 @@
 #include <QList>
 #include <QString>
 
+#include <cstdint>
+
 // A town or city of the offline place list (GeoNames, every place of 15,000
 // people or more), with its coordinates and its IANA time zone.
 struct Place {
-    QString name;
+    std::uint32_t id = 0;  // GeoNames id
+    QString name;          // the list's name, e.g. "Mumbai"
     QString state;
+    QString stateCode;     // GeoNames admin1 code, e.g. "TX", "ENG", "08"
     QString country;
-    QString countryCode;  // ISO 3166, e.g. "GB"
-    double latitude = 0;  // degrees, North positive
-    double longitude = 0; // degrees, East positive
-    QByteArray zone;      // IANA name, e.g. "Europe/Madrid"
+    QString countryCode;   // ISO 3166, e.g. "GB"
+    double latitude = 0;   // degrees, North positive
+    double longitude = 0;  // degrees, East positive
+    QByteArray zone;       // IANA name, e.g. "Europe/Madrid"
     quint32 population = 0;
+    QString matchedName;   // the other name that was typed, e.g. "Bombay"; empty for the list's name
 };
 
-// FindPlaces — the places one of whose name's words begins with `city`
-//              (accents and letter case aside), best first
-// Notes: a place whose state or country matches the typed one (either holds
-//        the other, letter case aside; a country also by its code) ranks
-//        first, both matching before one; then an exact name; then the larger
-//        population. The place data is read on the first search, not before,
-//        and kept.
-QList<Place> FindPlaces(const QString& city, const QString& state = {}, const QString& country = {});
+// "Mumbai (Bombay)": the list's name, and the other name that matched.
+QString ShownName(const Place& place);
 
-// FindPlacesFor — the same for one text "City[, State][, Country]" (with two
-// parts, the second is matched as a state or a country)
-QList<Place> FindPlacesFor(const QString& query);
+// "Paris, Texas, United States of America": name, state and country.
+QString FullName(const Place& place);
+
+// "London, England", "Paris, France": the list's name with the state where
+// people name states (United States, Canada, Australia, United Kingdom), else
+// the country.
+QString ShortName(const Place& place);
+
+struct PlaceSearch {
+    enum class Status {
+        Found,            // `places` holds the matches, best first
+        NoMatch,          // nothing matches; `suggestions` holds up to 3 near names
+        ListUnavailable,  // libgeonames is missing or cannot be loaded; `problem` says why
+    };
+    Status status = Status::NoMatch;
+    QList<Place> places;
+    QList<Place> suggestions;
+    QString problem;
+    QString typed;  // what was searched, as typed ("Lodnon", "London, Texas")
+};
+
+// FindPlaces — the places whose name holds the typed city as whole words
+//              (accents, letter case and punctuation aside), best first
+// Inputs:  city     the city, or "City, State, Country" / "City, Country"
+//                   (then `state` and `country` must be empty)
+//          state    a state's name, another name of it, its GeoNames admin
+//                   code ("TX", "ENG") or postal abbreviation ("ON", "NSW");
+//                   may be empty
+//          country  a country's name, another name of it, its ISO 3166
+//                   alpha-2 or alpha-3 code, "UK", "USA" or "UAE"; may be empty
+// Returns: Found, NoMatch (with suggestions by edit distance) or ListUnavailable.
+// Notes:   1) Ranking: places in the typed state and country first (both
+//             before one); then the list's name or another name equal to the
+//             city, before one that starts with it, before one holding it as
+//             later words; then capitals, then seats of states, then
+//             population, where a capital counts a hundred times its people
+//             and a seat ten times (Hamilton, Bermuda, 902 people, comes after
+//             Hamilton, Ontario; Springfield, Illinois before Springfield, Missouri).
+//          2) A typed state or country that none of the places named like the
+//             city lies in gives NoMatch, never a place elsewhere.
+//          3) With two parts in `city` the second is a state or a country.
+//          4) The list (and its names in other languages, from libgeonames'
+//             catalogues) is read on the first search and kept: some 0.3 s.
+PlaceSearch FindPlaces(const QString& city, const QString& state = {}, const QString& country = {});
+
+// "No place called Lodnon. Did you mean London, England?", or for an
+// unavailable list "The place list (libgeonames) could not be loaded: …";
+// empty when places were found.
+QString SearchMessage(const PlaceSearch& search);

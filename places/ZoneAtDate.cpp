@@ -2,8 +2,10 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <QStringList>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <vector>
@@ -70,32 +72,111 @@ ZoneAtDate ZoneAt(const QByteArray& zone, const QDate& date, const QTime& time)
     at.standardSeconds = data.standardTimeOffset;
     at.daylightSeconds = data.daylightTimeOffset;
     at.otherOffsetSeconds = stretches[other].data.offsetFromUtc;
+    // The database's own flag for the stretch; the size of a summer (or
+    // winter) time is measured from the last stretch before it that the
+    // database does not flag: Moscow's 1919 summer time was 2:00 ahead of its
+    // mean time, Dublin's winter time is 1:00 behind its standard time.
+    const QDateTime instant = data.atUtc.isValid() ? data.atUtc : from;
+    const bool flagged = tz.isDaylightTime(instant);
+    if (flagged) {
+        QDateTime before = instant;
+        for (int step = 0; step < 64; ++step) {  // bound: no zone has so many flagged changes in a row
+            const QTimeZone::OffsetData previous = tz.previousTransition(before);
+            if (!previous.atUtc.isValid())
+                break;
+            if (!tz.isDaylightTime(previous.atUtc)) {
+                at.standardSeconds = previous.offsetFromUtc;
+                at.daylightSeconds = at.offsetSeconds - at.standardSeconds;
+                break;
+            }
+            before = previous.atUtc;
+        }
+    }
+    at.summerTime = flagged && at.daylightSeconds >= 0;
+    at.abbreviation = data.abbreviation;
+    at.localMeanTime = !at.summerTime && (at.offsetSeconds % 60 != 0 || at.abbreviation == QLatin1String("LMT"));
+    // Qt's long names come from today's zones; one is used only where its
+    // initials are the database's abbreviation for that time.
+    const QString name = tz.displayName(instant, QTimeZone::LongName, QLocale(QLocale::English));
+    QString initials;
+    for (const QString& word : name.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        initials += word.front();
+    if (!at.abbreviation.isEmpty() && initials == at.abbreviation)
+        at.zoneName = name;
     return at;
+}
+
+int RoundedOffsetSeconds(int offsetSeconds)
+{
+    const int minutes = (std::abs(offsetSeconds) + 30) / 60;
+    return (offsetSeconds < 0 ? -minutes : minutes) * 60;
 }
 
 QString OffsetText(int offsetSeconds)
 {
-    const int minutes = std::abs(offsetSeconds) / 60;
-    return QStringLiteral("UTC%1%2:%3")
-        .arg(offsetSeconds < 0 ? QStringLiteral("\u2212") : QStringLiteral("+"))
-        .arg(minutes / 60)
-        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    const int seconds = std::abs(offsetSeconds);
+    QString text = QStringLiteral("UTC%1%2").arg(offsetSeconds < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")).arg(seconds / 3600);
+    if (seconds % 3600 != 0)
+        text += QStringLiteral(":%1").arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'));
+    if (seconds % 60 != 0)
+        text += QStringLiteral(":%1").arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return text;
 }
 
-QString DescribeZoneAt(const QByteArray& zone, const QDate& date, const QTime& time, const ZoneAtDate& at)
+namespace {
+
+// "1:00", "0:20": a length of time in hours and minutes.
+QString HoursAndMinutes(int seconds)
+{
+    const int minutes = (std::abs(seconds) + 30) / 60;
+    return QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+// What kind of time it was, for the brackets after the offset.
+QStringList KindOfTime(const ZoneAtDate& at)
+{
+    QStringList words;
+    const bool lettered = !at.abbreviation.isEmpty() && std::all_of(at.abbreviation.cbegin(), at.abbreviation.cend(),
+                                                                     [](QChar c) { return c.isLetter(); });
+    if (at.localMeanTime) {
+        words << QStringLiteral("local mean time");
+        if (lettered && at.abbreviation != QLatin1String("LMT"))
+            words << at.abbreviation;
+        return words;
+    }
+    if (!at.zoneName.isEmpty())
+        words << at.zoneName;
+    else if (lettered)
+        words << at.abbreviation;
+    if (at.daylightSeconds < 0)
+        words << QStringLiteral("winter time, %1 behind standard time").arg(HoursAndMinutes(at.daylightSeconds));
+    else if (at.summerTime && at.daylightSeconds > 0 && at.daylightSeconds != 3600)
+        // The DST box holds one hour: the zone boxes carry the whole offset.
+        words << QStringLiteral("summer time of %1: the zone boxes hold all of %2, DST unticked")
+                     .arg(HoursAndMinutes(at.daylightSeconds), OffsetText(at.offsetSeconds));
+    else if (at.summerTime && !words.join(QLatin1Char(' ')).contains(QLatin1String("Summer")) &&
+             !words.join(QLatin1Char(' ')).contains(QLatin1String("Daylight")))
+        words << QStringLiteral("summer time");
+    return words;
+}
+
+}  // namespace
+
+QString DescribeZoneAt(const QString& place, const QByteArray& zone, const QDate& date, const QTime& time,
+                       const ZoneAtDate& at)
 {
     const QLocale english(QLocale::English);
-    const QString when = QStringLiteral("%1 on %2 at %3")
-                             .arg(QString::fromUtf8(zone), english.toString(date, QStringLiteral("d MMMM yyyy")),
-                                  time.toString(QStringLiteral("HH:mm")));
+    const QString who = place.isEmpty() ? QString::fromUtf8(zone) : place;
+    const QString when = QStringLiteral("on %1 at %2").arg(english.toString(date, QStringLiteral("d MMMM yyyy")),
+                                                          time.toString(QStringLiteral("HH:mm")));
     if (!at.known)
-        return QStringLiteral("%1: the time zone is not known on this computer").arg(when);
-    QString kind;
-    if (at.daylightSeconds == 3600)
-        kind = QStringLiteral(" (summer time)");
-    else if (at.daylightSeconds != 0)
-        kind = QStringLiteral(" (summer time, %1 ahead of standard time)").arg(OffsetText(at.daylightSeconds).mid(4));
-    QString text = QStringLiteral("%1: %2%3").arg(when, OffsetText(at.offsetSeconds), kind);
+        return QStringLiteral("%1 %2: the time zone %3 is not known on this computer").arg(who, when, QString::fromUtf8(zone));
+    const QStringList kind = KindOfTime(at);
+    QString text = QStringLiteral("%1: %2 %3").arg(who, OffsetText(at.offsetSeconds), when);
+    if (!kind.isEmpty())
+        text += QStringLiteral(" (%1)").arg(kind.join(QStringLiteral(", ")));
+    if (RoundedOffsetSeconds(at.offsetSeconds) != at.offsetSeconds)
+        text += QStringLiteral(", taken as %1").arg(OffsetText(RoundedOffsetSeconds(at.offsetSeconds)));
     if (at.localTime == ZoneAtDate::LocalTime::Skipped)
         text += QStringLiteral(". That time did not exist there: the clocks moved forward from %1 to %2. "
                                "It is taken as the time before the change.")

@@ -20,7 +20,11 @@ struct ZoneAtDate {
     bool known = false;         // the zone is in the database
     int offsetSeconds = 0;      // total offset from universal time, East positive
     int standardSeconds = 0;    // its standard part
-    int daylightSeconds = 0;    // its summer-time part (0 when none)
+    int daylightSeconds = 0;    // its summer-time part (0 when none; negative for winter time)
+    bool summerTime = false;    // the database flags daylight-saving time and it is ahead of standard time
+    bool localMeanTime = false; // before the place kept standard time: an offset in seconds, or "LMT"
+    QString abbreviation;       // the database's, e.g. "CDT", "CEMT"; "+01" where it has none
+    QString zoneName;           // e.g. "Central Daylight Time", where it agrees with the abbreviation
     LocalTime localTime = LocalTime::Normal;
     int otherOffsetSeconds = 0; // Skipped/Repeated: the offset after the change
 };
@@ -42,10 +46,17 @@ struct ZoneOffsetChange {
 //          then each change up to `toUtcSeconds`; empty for a zone not in the database
 std::vector<ZoneOffsetChange> ZoneChangesOver(const QByteArray& zone, qint64 fromUtcSeconds, qint64 toUtcSeconds);
 
-// "UTC+5:45", "UTC−4:00", "UTC+0:00": an offset as people write it.
+// "UTC+5:45", "UTC−5", "UTC+0", "UTC+0:19:32": an offset as people write it.
 QString OffsetText(int offsetSeconds);
 
-// What was used, in words, e.g. "Europe/Madrid on 1 July 1975 at 12:00:
-// UTC+2:00 (summer time)", with a sentence for a time that did not exist or
-// happened twice.
-QString DescribeZoneAt(const QByteArray& zone, const QDate& date, const QTime& time, const ZoneAtDate& at);
+// The offset to the nearest whole minute, halves away from zero (a local
+// mean time of +0:19:32 is +0:20), in seconds.
+int RoundedOffsetSeconds(int offsetSeconds);
+
+// What was used, in words, e.g. "Springfield, Illinois: UTC−5 on 1 June 1969
+// at 12:00 (Central Daylight Time)"; `place` is the place's name, or the
+// zone's when empty. Winter time, local mean time, and summer time of more
+// than the one hour the form's DST box holds are said, and a time that did
+// not exist or happened twice gets a sentence.
+QString DescribeZoneAt(const QString& place, const QByteArray& zone, const QDate& date, const QTime& time,
+                       const ZoneAtDate& at);

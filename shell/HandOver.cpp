@@ -1,11 +1,12 @@
 #include "shell/HandOver.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QSocketNotifier>
-
-#include <memory>
+#include <QThread>
+#include <QTimer>
 
 #if defined(Q_OS_UNIX)
 #include <cerrno>
@@ -22,6 +23,7 @@
 namespace {
 
 constexpr int LineLimit = 64 * 1024;  // a path, with room to spare
+constexpr int RetryPauseMs = 50;      // between two tries of a second start
 const QByteArray Raise = "raise";
 const QByteArray Open = "open ";
 const QByteArray Ok = "ok\n";
@@ -38,15 +40,63 @@ bool SocketAddress(const QString& path, sockaddr_un& address)
     return true;
 }
 
-// Waits until `fd` is ready for `events`, at most `timeoutMs`.
-bool Ready(int fd, short events, int timeoutMs)
+// Waits until `fd` is ready for `events`, at most until `deadline`.
+bool Ready(int fd, short events, const QDeadlineTimer& deadline)
 {
     pollfd wait{fd, events, 0};
     int result;
     do
-        result = ::poll(&wait, 1, timeoutMs);
+        result = ::poll(&wait, 1, static_cast<int>(deadline.remainingTime()));
     while (result < 0 && errno == EINTR);
     return result > 0;
+}
+
+// Sends all of `bytes` on a non-blocking socket by `deadline`. MSG_NOSIGNAL: a
+// peer gone away is an error here, never a signal that ends the process.
+bool SendAll(int fd, const QByteArray& bytes, const QDeadlineTimer& deadline)
+{
+    for (qsizetype sent = 0; sent < bytes.size();) {
+        const ssize_t put = ::send(fd, bytes.constData() + sent, static_cast<std::size_t>(bytes.size() - sent), MSG_NOSIGNAL);
+        if (put > 0)
+            sent += put;
+        else if (put < 0 && errno == EINTR)
+            continue;
+        else if (put < 0 && errno == EAGAIN && Ready(fd, POLLOUT, deadline))
+            continue;
+        else
+            return false;
+    }
+    return true;
+}
+
+enum class Exchange { Answered, Unanswered, Failed };
+
+// One connection of a second start: connect, send the line, read the answer.
+Exchange TryOnce(const sockaddr_un& address, const QByteArray& request, const QDeadlineTimer& deadline)
+{
+    // Non-blocking, so that a copy whose queue is full cannot hold the start in connect().
+    const UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (!fd.valid())
+        return Exchange::Failed;
+    if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        if (errno == EAGAIN)
+            return Exchange::Unanswered;  // the queue is full: try again
+        if (errno != EINPROGRESS || !Ready(fd.get(), POLLOUT, deadline))
+            return Exchange::Failed;  // nobody listens
+    }
+    if (!SendAll(fd.get(), request, deadline))
+        return Exchange::Unanswered;
+    QByteArray answer;
+    while (!answer.contains('\n') && answer.size() < Ok.size() && Ready(fd.get(), POLLIN, deadline)) {
+        char buffer[16];
+        const ssize_t got = ::recv(fd.get(), buffer, sizeof buffer, 0);
+        if (got < 0 && (errno == EINTR || errno == EAGAIN))
+            continue;
+        if (got <= 0)
+            break;
+        answer.append(buffer, static_cast<int>(got));
+    }
+    return answer == Ok ? Exchange::Answered : Exchange::Unanswered;
 }
 #endif
 
@@ -55,10 +105,8 @@ bool Ready(int fd, short events, int timeoutMs)
 HandOverServer::~HandOverServer()
 {
 #ifdef QAMAREL_LOCAL_SOCKETS
-    if (listening_ >= 0) {
-        ::close(listening_);
+    if (listening_.valid())
         ::unlink(QFile::encodeName(path_).constData());
-    }
 #endif
 }
 
@@ -68,20 +116,18 @@ bool HandOverServer::Listen(const QString& socketPath)
     sockaddr_un address{};
     if (socketPath.isEmpty() || !SocketAddress(socketPath, address))
         return false;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (fd < 0)
+    UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (!fd.valid())
         return false;
     ::unlink(address.sun_path);  // a crashed copy's socket
     const mode_t previous = ::umask(0077);  // born owner-only
-    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    const bool bound = ::bind(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     ::umask(previous);
-    if (!bound || ::listen(fd, 8) != 0) {
-        ::close(fd);
+    if (!bound || ::listen(fd.get(), 8) != 0)
         return false;
-    }
-    listening_ = fd;
+    listening_ = std::move(fd);
     path_ = socketPath;
-    notifier_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    notifier_ = new QSocketNotifier(listening_.get(), QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &HandOverServer::Accept);
     return true;
 #else
@@ -94,50 +140,82 @@ void HandOverServer::Accept()
 {
 #ifdef QAMAREL_LOCAL_SOCKETS
     for (;;) {
-        const int connection = ::accept4(listening_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-        if (connection < 0)
-            return;
+        UniqueFd connection(::accept4(listening_.get(), nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK));
+        if (!connection.valid()) {
+            if (errno == EINTR || errno == ECONNABORTED)
+                continue;
+            if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+                // Out of descriptors: the waiting connection stays queued and
+                // would wake the notifier at once, again and again. Pause.
+                notifier_->setEnabled(false);
+                QTimer::singleShot(AcceptPauseMs, this, [this] { notifier_->setEnabled(true); });
+            }
+            return;  // EAGAIN: none left
+        }
+        if (open_ >= ConnectionLimit)
+            continue;  // too many at once: closed unanswered
         // Only the user's own programs hand over.
         ucred peer{};
         socklen_t size = sizeof peer;
-        if (::getsockopt(connection, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 || peer.uid != ::geteuid()) {
-            ::close(connection);
+        if (::getsockopt(connection.get(), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 || peer.uid != ::geteuid())
             continue;
-        }
-        Serve(connection);
+        Serve(std::move(connection));
     }
 #endif
 }
 
-void HandOverServer::Serve(int connection)
+#ifdef QAMAREL_LOCAL_SOCKETS
+namespace {
+
+// One connection being served: its descriptor, the line so far, and the
+// notifier and deadline timer that are its children.
+class HandOverConnection : public QObject {
+public:
+    HandOverConnection(UniqueFd fd, QObject* parent) : QObject(parent), fd(std::move(fd)) {}
+    UniqueFd fd;
+    QByteArray line;
+};
+
+}  // namespace
+#endif
+
+void HandOverServer::Serve(UniqueFd fd)
 {
 #ifdef QAMAREL_LOCAL_SOCKETS
-    auto* readable = new QSocketNotifier(connection, QSocketNotifier::Read, this);
-    auto line = std::make_shared<QByteArray>();
-    connect(readable, &QSocketNotifier::activated, this, [this, readable, connection, line] {
+    auto* connection = new HandOverConnection(std::move(fd), this);
+    ++open_;
+    connect(connection, &QObject::destroyed, this, [this] { --open_; });
+    auto* readable = new QSocketNotifier(connection->fd.get(), QSocketNotifier::Read, connection);
+    // A peer that never ends its line is dropped, unanswered.
+    auto* deadline = new QTimer(connection);
+    deadline->setSingleShot(true);
+    connect(deadline, &QTimer::timeout, connection, [readable, connection] {
+        readable->setEnabled(false);
+        connection->deleteLater();
+    });
+    deadline->start(ConnectionDeadlineMs);
+    connect(readable, &QSocketNotifier::activated, connection, [this, readable, connection] {
         char buffer[4096];
-        const ssize_t got = ::read(connection, buffer, sizeof buffer);
+        const ssize_t got = ::recv(connection->fd.get(), buffer, sizeof buffer, 0);
         if (got < 0 && (errno == EAGAIN || errno == EINTR))
             return;
+        QByteArray& line = connection->line;
         if (got > 0)
-            line->append(buffer, static_cast<int>(got));
-        const qsizetype end = line->indexOf('\n');
-        if (end < 0 && got > 0 && line->size() <= LineLimit)
+            line.append(buffer, static_cast<int>(got));
+        const qsizetype end = line.indexOf('\n');
+        if (end < 0 && got > 0 && line.size() <= LineLimit)
             return;  // more to come
         readable->setEnabled(false);
-        readable->deleteLater();
-        const QByteArray request = end < 0 ? QByteArray() : line->left(end);
+        connection->deleteLater();  // closes the connection
+        const QByteArray request = end < 0 ? QByteArray() : line.left(end);
         const bool raise = request == Raise;
         const bool open = request.startsWith(Open) && request.size() > Open.size();
-        // Answer first, then act: the reading may bring up a message box that
-        // waits for the user, and the second start must not wait for it.
-        if (raise || open) {
-            // A lost answer only makes the second start say it is running: nothing to do about it here.
-            [[maybe_unused]] const ssize_t answered = ::write(connection, Ok.constData(), static_cast<std::size_t>(Ok.size()));
-        }
-        ::close(connection);
         if (!raise && !open)
             return;  // not one of ours
+        // Answer first, then act: the reading may bring up a message box that
+        // waits for the user, and the second start must not wait for it. A
+        // peer gone already is no reason not to act on what it asked.
+        SendAll(connection->fd.get(), Ok, QDeadlineTimer(0));
         const QString path = open ? QString::fromUtf8(request.mid(Open.size())) : QString();
         QMetaObject::invokeMethod(
             this,
@@ -150,7 +228,7 @@ void HandOverServer::Serve(int connection)
             Qt::QueuedConnection);
     });
 #else
-    Q_UNUSED(connection);
+    Q_UNUSED(fd);
 #endif
 }
 
@@ -160,26 +238,18 @@ bool HandToRunningCopy(const QString& socketPath, const QString& readingFile, in
     sockaddr_un address{};
     if (socketPath.isEmpty() || !SocketAddress(socketPath, address))
         return false;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return false;
     const QByteArray request = (readingFile.isEmpty() ? Raise : Open + readingFile.toUtf8()) + '\n';
-    bool ok = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    for (qsizetype sent = 0; ok && sent < request.size();) {
-        const ssize_t put = ::send(fd, request.constData() + sent, static_cast<std::size_t>(request.size() - sent), MSG_NOSIGNAL);
-        ok = put > 0 || (put < 0 && errno == EINTR);
-        sent += put > 0 ? put : 0;
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        switch (TryOnce(address, request, deadline)) {
+        case Exchange::Answered: return true;
+        case Exchange::Failed: return false;
+        case Exchange::Unanswered: break;
+        }
+        if (deadline.remainingTime() <= RetryPauseMs)
+            return false;
+        QThread::msleep(RetryPauseMs);
     }
-    QByteArray answer;
-    while (ok && !answer.contains('\n') && Ready(fd, POLLIN, timeoutMs)) {
-        char buffer[16];
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got <= 0)
-            break;
-        answer.append(buffer, static_cast<int>(got));
-    }
-    ::close(fd);
-    return ok && answer == Ok;
 #else
     Q_UNUSED(socketPath);
     Q_UNUSED(readingFile);

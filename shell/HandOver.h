@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/UniqueFd.h"
+
 #include <QObject>
 #include <QString>
 
@@ -15,10 +17,19 @@ class QSocketNotifier;
 // a megabyte and a half of libraries to every start for this one line.)
 
 // HandOverServer — the running copy's side
+// Notes: a peer that leaves before the answer costs nothing (no SIGPIPE). A
+//        connection has ConnectionDeadlineMs to send its line and at most
+//        ConnectionLimit are open at once: past it, a new one is closed at
+//        once. When the process is out of descriptors, accepting pauses for
+//        AcceptPauseMs rather than spinning.
 class HandOverServer : public QObject {
     Q_OBJECT
 
 public:
+    static constexpr int ConnectionDeadlineMs = 2000;
+    static constexpr int ConnectionLimit = 16;
+    static constexpr int AcceptPauseMs = 250;
+
     explicit HandOverServer(QObject* parent = nullptr) : QObject(parent) {}
     ~HandOverServer() override;
 
@@ -32,16 +43,20 @@ signals:
 
 private:
     void Accept();
-    void Serve(int connection);
+    void Serve(UniqueFd connection);
 
-    int listening_ = -1;
+    UniqueFd listening_;
     QString path_;
     QSocketNotifier* notifier_ = nullptr;
+    int open_ = 0;  // connections being served
 };
 
 // HandToRunningCopy — the second start's side
 // Inputs:  readingFile  an absolute path, or "" to bring the running window up
+//          timeoutMs    the whole exchange, connecting included
 // Returns: whether the running copy took it (false: no answer within the time)
+// Notes:   a connection refused for the moment (a full queue, or closed unanswered
+//          by a busy copy) is tried again until the time is up.
 bool HandToRunningCopy(const QString& socketPath, const QString& readingFile, int timeoutMs = 5000);
 
 // The socket beside the lock, in the private runtime folder `folder` ("" when there is none).

@@ -17,13 +17,8 @@
 
 SingleInstance::SingleInstance(const QString& lockPath) : path_(lockPath) {}
 
-SingleInstance::~SingleInstance()
-{
-#ifdef QAMAREL_ADVISORY_LOCKS
-    if (fd_ >= 0)
-        ::close(fd_);  // releases the lock; the file stays, harmless
-#endif
-}
+// Closing the locked file releases the lock; the file stays, harmless.
+SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::IsAnotherRunning()
 {
@@ -33,15 +28,14 @@ bool SingleInstance::IsAnotherRunning()
     // flock: held by an open file, released by the system when the holder
     // ends. O_NOFOLLOW: a link planted in the lock's place is not followed.
     const QByteArray name = QFile::encodeName(path_);
-    fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
-    if (fd_ < 0)
+    fd_.reset(::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600));
+    if (!fd_.valid())
         return false;
     struct stat info {};
-    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode) || ::flock(fd_, LOCK_EX | LOCK_NB) == 0)
+    if (::fstat(fd_.get(), &info) != 0 || !S_ISREG(info.st_mode) || ::flock(fd_.get(), LOCK_EX | LOCK_NB) == 0)
         return false;
     const bool held = errno == EWOULDBLOCK;
-    ::close(fd_);
-    fd_ = -1;
+    fd_.reset();
     return held;
 #else
     fallback_ = std::make_unique<QLockFile>(path_);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/UniqueFd.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -26,7 +28,7 @@ public:
 
 private:
     QString path_;
-    int fd_ = -1;                       // the locked file, where the system has advisory locks
+    UniqueFd fd_;                       // the locked file, where the system has advisory locks
     std::unique_ptr<QLockFile> fallback_;  // elsewhere
 };
 

@@ -5,10 +5,17 @@
 #include "core/UpdateReminderRule.h"
 #include "ui/WebLinks.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include <cerrno>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -16,6 +23,30 @@ namespace {
 QString Latin1(const std::string& bytes)
 {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("UpdateReminder", text);
+}
+
+// Why the settings file at `path` and its lock are not to be touched, or "".
+// lstat: a link is seen as a link, never followed to what it names.
+QString SettingsProblem(const QString& path, const QString& lockPath)
+{
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) == 0) {
+        if (S_ISLNK(info.st_mode))
+            return Tr("%1 is a symbolic link").arg(path);
+        if (!S_ISREG(info.st_mode) || info.st_size > SettingsFileLimit)
+            return Tr("%1 is not a small regular file").arg(path);
+    }
+    // The lock is read by whoever finds it taken: a pipe would never answer,
+    // and a lock of another user's is not ours to break.
+    if (::lstat(QFile::encodeName(lockPath).constData(), &info) == 0 &&
+        (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid()))
+        return Tr("its lock %1 is not a regular file of this user's").arg(lockPath);
+    return {};
 }
 
 }  // namespace
@@ -43,9 +74,19 @@ void RemindOfUpdate(QSettings& settings, const QDate& today, QWidget* parent)
 
 void RemindOfUpdate(const QString& path, const QDate& today, QWidget* parent)
 {
-    const QFileInfo file(path);
-    if (file.exists() && (!file.isFile() || file.size() > SettingsFileLimit))
+    const QString lockPath = path + QStringLiteral(".lock");  // the lock QSettings takes to write
+    QString problem = SettingsProblem(path, lockPath);
+    if (problem.isEmpty()) {
+        // QSettings would wait for the lock without end: it is tried here first, for a while.
+        QLockFile lock(lockPath);
+        if (!lock.tryLock(SettingsLockWaitMs))
+            problem = lock.error() == QLockFile::LockFailedError ? Tr("its lock %1 is held by another program").arg(lockPath)
+                                                                  : Tr("its lock %1 cannot be made").arg(lockPath);
+    }
+    if (!problem.isEmpty()) {
+        qWarning("%s", qPrintable(Tr("%1: the settings are not kept: %2").arg(QCoreApplication::applicationName(), problem)));
         return;
+    }
     QSettings settings(path, QSettings::IniFormat);
     RemindOfUpdate(settings, today, parent);
 }

@@ -14,10 +14,14 @@ void RemindOfUpdate(QSettings& settings, const QDate& today, QWidget* parent = n
 
 // The same with the per-user settings file at `path`, which is read only when
 // it is a regular file of at most SettingsFileLimit bytes (or does not exist
-// yet). Anything else (a pipe that would never answer, a device, a huge
-// file) counts as a setting that cannot be read: no reminder, nothing written.
+// yet). Anything else (a symbolic link, whose target would be replaced; a
+// pipe that would never answer, a device, a huge file) counts as a setting
+// that cannot be kept: no reminder, nothing written, and a line on standard
+// error says why. So it is when the lock beside it ("path.lock") is no
+// regular file of the user's own, or is still held after SettingsLockWaitMs.
 void RemindOfUpdate(const QString& path, const QDate& today, QWidget* parent = nullptr);
 inline constexpr qint64 SettingsFileLimit = 64 * 1024;
+inline constexpr int SettingsLockWaitMs = 1000;
 
 // The per-user settings file of the program named `program`: "program.ini" in
 // the user's configuration folder.

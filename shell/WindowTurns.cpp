@@ -12,6 +12,86 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QTimeZone>
+#include <QEvent>
+
+#include <utility>
+
+// A reading handed over while a modal dialog is open, kept by the shell (a
+// dialog on the stack would take a call queued on it with it when it goes).
+// It is opened once no modal dialog is open and the dialog's own event loop has
+// returned to the code that opened it, so that code never finds its window
+// replaced under it.
+class ReadingAfterDialogs : public QObject {
+public:
+    explicit ReadingAfterDialogs(WindowTurns& turns) : turns_(turns) {}
+
+    void Keep(const QString& path, QWidget* dialog)
+    {
+        path_ = path;
+        Watch(dialog);
+    }
+    // A later reading was opened at once: the earlier one is not shown after it.
+    void Forget() { path_.clear(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == watched_ && event->type() == QEvent::Hide)
+            Closed();
+        return false;
+    }
+
+private:
+    void Watch(QWidget* dialog)
+    {
+        if (watched_ == dialog)
+            return;
+        Unwatch();
+        watched_ = dialog;
+        dialog->installEventFilter(this);
+        destroyed_ = connect(dialog, &QObject::destroyed, this, [this] { Closed(); });
+    }
+
+    void Unwatch()
+    {
+        if (watched_)
+            watched_->removeEventFilter(this);
+        disconnect(destroyed_);
+        watched_ = nullptr;
+    }
+
+    void Closed()
+    {
+        Unwatch();
+        // The dialog is hidden inside its own event loop, which ends with its
+        // current pass: before a call posted from a posted call runs (posted
+        // calls posted while posted calls run wait for the next pass).
+        QMetaObject::invokeMethod(
+            this, [this] { QMetaObject::invokeMethod(this, [this] { AfterDialog(); }, Qt::QueuedConnection); },
+            Qt::QueuedConnection);
+    }
+
+    void AfterDialog()
+    {
+        if (path_.isEmpty() || watched_)
+            return;
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            Watch(dialog);  // another one is still open, or opened meanwhile
+            return;
+        }
+        const QString path = std::exchange(path_, QString());
+        turns_.OpenReadingFile(path);
+    }
+
+    WindowTurns& turns_;
+    QString path_;
+    QPointer<QWidget> watched_;
+    QMetaObject::Connection destroyed_;
+};
+
+WindowTurns::WindowTurns(ReadingState& state) : state_(state), waiting_(std::make_unique<ReadingAfterDialogs>(*this)) {}
+
+WindowTurns::~WindowTurns() = default;
 
 frmMain* WindowTurns::CreateMainWindow()
 {
@@ -70,13 +150,12 @@ void WindowTurns::RaiseCurrentWindow()
 
 void WindowTurns::OpenReadingFile(const QString& path)
 {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        // A picker, a message or a file dialog is open: the reading follows it.
-        QObject::connect(dialog, &QDialog::finished, dialog, [this, path] { OpenReadingFile(path); },
-                         Qt::QueuedConnection);
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+        waiting_->Keep(path, dialog);
         RaiseCurrentWindow();
         return;
     }
+    waiting_->Forget();
     // The open form opens it itself; over a reading, or the exit window, a
     // fresh form that is never shown does, as at a start with a file.
     auto* form = qobject_cast<frmMain*>(current_.data());

@@ -4,9 +4,12 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 struct ReadingState;
 class frmMain;
 class frmArabicLunarMansionResult;
+class ReadingAfterDialogs;
 
 // The main window and the result window take turns: exactly one of them is
 // open. Each is created anew when its turn comes, so the main window always
@@ -16,7 +19,10 @@ class frmArabicLunarMansionResult;
 // that no window knows another.
 class WindowTurns {
 public:
-    explicit WindowTurns(ReadingState& state) : state_(state) {}
+    explicit WindowTurns(ReadingState& state);
+    ~WindowTurns();
+    WindowTurns(const WindowTurns&) = delete;
+    WindowTurns& operator=(const WindowTurns&) = delete;
 
     ReadingState& state() { return state_; }
 
@@ -36,7 +42,10 @@ public:
     void RaiseCurrentWindow();
     // A second start handed over a reading file: it is shown as Open shows it,
     // in place of the open window (a file that is no reading is said, and the
-    // open window stays). Over an open dialog, it waits until the dialog closes.
+    // open window stays). While any modal dialog is open (a finder, a
+    // message, a file dialog, the start-up question), it waits here until the
+    // last one has closed; one waits at a time, and a later one takes the
+    // place of one not yet shown.
     void OpenReadingFile(const QString& path);
 
     // The Mansion Calendar, in the clocks of `zone` (a place's; the system's
@@ -52,4 +61,5 @@ private:
     QPointer<QWidget> current_;  // the main or result window that is open
     QPointer<QWidget> exit_;     // the exit window, while it is up
     QPointer<QWidget> calendar_; // the Mansion Calendar, while it is open
+    std::unique_ptr<ReadingAfterDialogs> waiting_;  // a reading handed over under a dialog
 };

@@ -1,6 +1,7 @@
 #include "shell/frmExit.h"
 
 #include "base/QtStdText.h"
+#include "base/TextBasics.h"
 #include "ui/MessageBox.h"
 #include "shell/QuitApplication.h"
 #include "core/ReferralForm.h"
@@ -52,25 +53,25 @@ frmExit::frmExit(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStays
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
 
-    Label1 = new QLabel(ProgramCaption, this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont title = Label1->font();
+    programTitle = new QLabel(ProgramCaption, this);
+    programTitle->setObjectName(QStringLiteral("Label1"));
+    QFont title = programTitle->font();
     title.setBold(true);
     title.setPointSize(title.pointSize() + 2);
-    Label1->setFont(title);
+    programTitle->setFont(title);
     const int k = static_cast<int>(QRandomGenerator::global()->bounded(4));
-    Label2 = new QLabel(tr(SupportMessages[k]), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setWordWrap(true);
+    supportMessage = new QLabel(tr(SupportMessages[k]), this);
+    supportMessage->setObjectName(QStringLiteral("Label2"));
+    supportMessage->setWordWrap(true);
 
-    auto* Frame6 = new QGroupBox(tr("More From Us"), this);
-    Frame6->setObjectName(QStringLiteral("Frame6"));
-    Label3 = new QLabel(tr("Discover the publisher's other astrology and divination programs."), Frame6);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setWordWrap(true);
-    lblGoToHome = MakeLinkLabel(tr("Browse our software"), QStringLiteral("lblGoToHome"), Frame6);
-    auto* more = new QVBoxLayout(Frame6);
-    more->addWidget(Label3);
+    auto* otherProgramsFrame = new QGroupBox(tr("More From Us"), this);
+    otherProgramsFrame->setObjectName(QStringLiteral("Frame6"));
+    otherProgramsNote = new QLabel(tr("Discover the publisher's other astrology and divination programs."), otherProgramsFrame);
+    otherProgramsNote->setObjectName(QStringLiteral("Label3"));
+    otherProgramsNote->setWordWrap(true);
+    lblGoToHome = MakeLinkLabel(tr("Browse our software"), QStringLiteral("lblGoToHome"), otherProgramsFrame);
+    auto* more = new QVBoxLayout(otherProgramsFrame);
+    more->addWidget(otherProgramsNote);
     more->addWidget(lblGoToHome);
 
     auto* Frame2 = new QGroupBox(tr("Refer A Friend"), this);
@@ -104,9 +105,9 @@ frmExit::frmExit(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStays
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
     auto* page = new QVBoxLayout(this);
-    page->addWidget(Label1);
-    page->addWidget(Label2);
-    page->addWidget(Frame6);
+    page->addWidget(programTitle);
+    page->addWidget(supportMessage);
+    page->addWidget(otherProgramsFrame);
     page->addWidget(Frame2);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(Check1);
@@ -154,7 +155,7 @@ bool frmExit::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = static_cast<QWidget*>(watched);
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        const QString trimmed = QString::fromStdString(TrimBlanks(BoxText(box).toStdString()));
+        const QString trimmed = ToQString(TrimSpaces(ToStdString(BoxText(box))));
         if (event->type() == QEvent::FocusIn && trimmed == Placeholder(box))
             SetBoxText(box, QString());
         else if (event->type() == QEvent::FocusOut && trimmed.isEmpty())
@@ -170,7 +171,7 @@ bool frmExit::eventFilter(QObject* watched, QEvent* event)
 
 void frmExit::cmdSubmit_Click()
 {
-    auto value = [this](QWidget* box) { return TrimBlanks(BoxText(box).toStdString()); };
+    auto value = [this](QWidget* box) { return std::string(TrimSpaces(ToStdString(BoxText(box)))); };
     const Referral referral{value(txtName), value(txtEmail), value(txtMessage), value(txtFriendName),
                             value(txtFriendEmail)};
     const ReferralCheck check = CheckReferral(referral);

@@ -34,9 +34,9 @@ private:
     void SetBoxText(QWidget* box, const QString& text);
     QString Placeholder(QWidget* box) const;
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
+    QLabel* programTitle;  // objectName "Label1"
+    QLabel* supportMessage;  // objectName "Label2"
+    QLabel* otherProgramsNote;  // objectName "Label3"
     QLabel* lblGoToHome;
     QLineEdit* txtName;
     QLineEdit* txtEmail;

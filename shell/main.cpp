@@ -13,8 +13,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPointer>
 #include <QRandomGenerator>
+#include <QTranslator>
 
 int main(int argc, char** argv)
 {
@@ -25,6 +27,11 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(QAMAREL_VERSION));
     QApplication::setWindowIcon(ProgramIcon());
     QApplication::setDesktopFileName(QStringLiteral("example.qamarel.Qamarel"));
+    // The user's language, when the program carries a translation into it
+    // (translations/); English, the texts' own language, otherwise.
+    QTranslator translation;
+    if (translation.load(QLocale(), QStringLiteral("qamarel"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QApplication::installTranslator(&translation);
     // The program ends through its exit window, never because a window closed
     // during a turn between the main and the result window.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -54,10 +61,8 @@ int main(int argc, char** argv)
         return 0;
     }
 
-#ifdef QAMAREL_UPDATE_REMINDER
-    RemindOfUpdate(UpdateReminderSettingsPath(name), QDate::currentDate());
-#endif
-
+    // Listening starts before the start-up question: a reading handed over
+    // while it is asked waits and opens after it.
     ReadingState state;
     WindowTurns turns(state);
     HandOverServer handOver;
@@ -65,6 +70,11 @@ int main(int argc, char** argv)
     QObject::connect(&handOver, &HandOverServer::readingFileReceived,
                      [&turns](const QString& path) { turns.OpenReadingFile(path); });
     handOver.Listen(handOverSocket);
+
+#ifdef QAMAREL_UPDATE_REMINDER
+    RemindOfUpdate(UpdateReminderSettingsPath(name), QDate::currentDate());
+#endif
+
     QPointer<frmMain> main = turns.CreateMainWindow();
     main->ChoosePromotionLabel(static_cast<int>(QRandomGenerator::global()->bounded(1, 7)));
     // A reading named on the command line (a double-click on a .qmz file) is

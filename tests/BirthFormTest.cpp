@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 // A form that passes every check: 12 April 1992, 0:00, 0°00' W, 51°28' N, zone 0:00.
@@ -138,6 +140,39 @@ TEST(BirthFormTest, TextThatIsNoNumberStoresNothing)
         EXPECT_EQ(*r.failed, c.box);
         EXPECT_EQ(r.chart.LongitudeDegrees, 77);
         EXPECT_EQ(r.chart.BirthYear, 1950);
+    }
+}
+
+// A zone box's sign gives the direction in the picker's convention ("-"
+// ahead of universal time, "+" behind), from either box when only one is
+// signed; signs that disagree are refused; unsigned boxes leave it to the
+// longitude. The size is always the absolute value.
+TEST(BirthFormTest, ZoneSignsGiveTheDirection)
+{
+    const struct {
+        const char *hours, *minutes;
+        BirthFormCheck check;
+        int ahead, size;  // ZoneAhead, and minutes of the zone's size
+    } cases[] = {
+        {"-1", "0", BirthFormCheck::Passed, -1, 60},        {"+5", "0", BirthFormCheck::Passed, 1, 300},
+        {"-3", "-30", BirthFormCheck::Passed, -1, 210},     {"+9", "+30", BirthFormCheck::Passed, 1, 570},
+        {"0", "-30", BirthFormCheck::Passed, -1, 30},       {"0", "+30", BirthFormCheck::Passed, 1, 30},
+        {" -5", "30", BirthFormCheck::Passed, -1, 330},     {"3", "-30", BirthFormCheck::Passed, -1, 210},
+        {"5", "45", BirthFormCheck::Passed, 0, 345},        {"-5", "+30", BirthFormCheck::ZoneSignsDisagree, 0, 0},
+        {"+3", "-30", BirthFormCheck::ZoneSignsDisagree, 0, 0},
+    };
+    for (const auto& c : cases) {
+        BirthFormValues f = Filled();
+        f.zoneHours = c.hours;
+        f.zoneMinutes = c.minutes;
+        SCOPED_TRACE(std::string(c.hours) + " " + c.minutes);
+        EXPECT_EQ(ValidateBirthData(f), c.check);
+        if (c.check != BirthFormCheck::Passed)
+            continue;
+        const ChartInputsResult r = ChartInputsFromForm(f, ChartRecord{});
+        ASSERT_FALSE(r.failed.has_value());
+        EXPECT_EQ(r.chart.ZoneAhead, c.ahead);
+        EXPECT_EQ(60 * r.chart.ZoneHours + r.chart.ZoneMinutes, c.size);
     }
 }
 

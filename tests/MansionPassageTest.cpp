@@ -2,6 +2,7 @@
 
 #include "ChartFixture.h"
 #include "core/MansionReading.h"
+#include "core/modEphemeris.h"
 
 #include <gtest/gtest.h>
 
@@ -18,10 +19,14 @@ int MansionAtMinute(ChartRecord chart, const LocalMinute& t)
     return ReadingForChart(chart).mansion;
 }
 
+// Minutes from a to b, counted one by one up to three days; a b before a or
+// more than three days on gives the bound, which fails every stay's check.
 long MinutesBetween(const LocalMinute& a, const LocalMinute& b)
 {
+    constexpr long Bound = 3 * 1440;
     long n = 0;
-    for (LocalMinute t = a; !(t.SameDay(b) && t.hour == b.hour && t.minute == b.minute); t = LocalMinuteShifted(t, 1))
+    for (LocalMinute t = a; n < Bound && !(t.SameDay(b) && t.hour == b.hour && t.minute == b.minute);
+         t = LocalMinuteShifted(t, 1))
         ++n;
     return n;
 }
@@ -42,6 +47,7 @@ TEST(MansionPassageTest, BracketsTheBirthByTheNeighbouringMansions)
         {"near perigee, fastest", MakeChart(2011, 3, 19, 12, 0, 0, 0, 'W', 0, 0), 12, 11, 13, 20 * 60, 22 * 60},
         {"near apogee, slowest", MakeChart(2011, 3, 5, 12, 0, 0, 0, 'W', 0, 0), 26, 25, 27, 25 * 60, 27 * 60},
         {"just past 0° Aries", MakeChart(2011, 3, 8, 6, 0, 0, 0, 'W', 0, 0), 1, 28, 2, 20 * 60, 26 * 60},
+        {"mansion 28, next is 1", MakeChart(2011, 3, 7, 12, 0, 0, 0, 'W', 0, 0), 28, 27, 1, 20 * 60, 26 * 60},
         {"India, zone 5:30 with summer time", MakeChart(1943, 6, 1, 12, 0, 88, 22, 'E', 5, 30, true), 0, 0, 0, 20 * 60, 26 * 60},
     };
     for (const auto& c : cases) {
@@ -71,8 +77,9 @@ TEST(MansionPassageTest, BracketsTheBirthByTheNeighbouringMansions)
 TEST(MansionPassageTest, AgreesWithAPlainSearch)
 {
     auto plain = [](const ChartRecord& chart, const LocalMinute& birth, int mansion, int direction) {
+        // A mansion lasts at most 27 hours: 30 steps of an hour are enough.
         long inside = 0, outside = direction * 60;
-        while (MansionAtMinute(chart, LocalMinuteShifted(birth, outside)) == mansion) {
+        for (int hours = 1; hours < 30 && MansionAtMinute(chart, LocalMinuteShifted(birth, outside)) == mansion; ++hours) {
             inside = outside;
             outside += direction * 60;
         }
@@ -126,6 +133,65 @@ TEST(MansionPassageTest, InWordsForTheBirthDay)
     p.entered = {1987, 3, 20, 23, 0};
     EXPECT_EQ(DescribePassage(p, {1987, 3, 21, 12, 0}),
               "On 21 March 1987 the Moon left this mansion at 22:40 for mansion 17, Alchil.");
+}
+
+// Offsets as ISO 8601 writes them: the sign once, in front, for every size.
+TEST(MansionPassageTest, ZoneOffsetsBothSidesWithMinutes)
+{
+    const struct {
+        int minutes;
+        const char* iso;
+    } cases[] = {{0, "+00:00"},    {60, "+01:00"},   {345, "+05:45"},  {390, "+06:30"}, {-30, "-00:30"},
+                 {-210, "-03:30"}, {-570, "-09:30"}, {-240, "-04:00"}, {-720, "-12:00"}, {840, "+14:00"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(IsoZoneOffset(c.minutes), c.iso) << c.minutes;
+
+    // Zones behind universal time with half hours, from the birth data:
+    // Newfoundland (52°43'W, 3:30, and 2:30 in summer) and the Marquesas
+    // (139°30'W, 9:30).
+    const struct {
+        const char* what;
+        ChartRecord birth;
+        int offset;
+        const char* suffix;
+    } births[] = {
+        {"St. John's", MakeChart(1985, 1, 15, 9, 0, 52, 43, 'W', 3, 30), -210, "-03:30"},
+        {"St. John's, summer time", MakeChart(1985, 7, 15, 9, 0, 52, 43, 'W', 3, 30, true), -150, "-02:30"},
+        {"Marquesas", MakeChart(1990, 5, 2, 18, 45, 139, 30, 'W', 9, 30), -570, "-09:30"},
+        {"Kathmandu", MakeChart(1995, 11, 3, 7, 13, 85, 19, 'E', 5, 45), 345, "+05:45"},
+    };
+    for (const auto& b : births) {
+        SCOPED_TRACE(b.what);
+        const MansionPassage p = FindMansionPassage(b.birth);
+        EXPECT_EQ(p.zoneOffsetMinutes, b.offset);
+        const std::string entered = IsoLocalTime(p.entered, p.zoneOffsetMinutes);
+        EXPECT_EQ(entered.substr(entered.size() - 6), b.suffix);
+    }
+}
+
+// The day's path runs from the Moon at 00:00 to the Moon at 24:00 of the
+// birth day, local time, as the engine gives them for those clock times.
+TEST(MansionPassageTest, DayPathIsTheBirthDaysMidnights)
+{
+    for (const ChartRecord& birth : {MakeChart(2000, 1, 1, 12, 0, 0, 0, 'W', 0, 0),
+                                     MakeChart(1987, 3, 21, 17, 42, 77, 13, 'E', 5, 30),
+                                     MakeChart(1960, 12, 31, 23, 59, 74, 0, 'W', 5, 0)}) {
+        SCOPED_TRACE(IsoLocalTime({birth.BirthYear, birth.BirthMonth, birth.BirthDay, birth.BirthHour, birth.BirthMinute}, 0));
+        auto moonAt = [&](const LocalMinute& t) {
+            ChartRecord chart = birth;
+            chart.BirthYear = static_cast<std::int16_t>(t.year);
+            chart.BirthMonth = static_cast<std::int16_t>(t.month);
+            chart.BirthDay = static_cast<std::int16_t>(t.day);
+            chart.BirthHour = static_cast<std::int16_t>(t.hour);
+            chart.BirthMinute = static_cast<std::int16_t>(t.minute);
+            modEphemeris::ComputeMoonPosition(chart);
+            return chart.MoonLongitude;
+        };
+        const LocalMinute midnight{birth.BirthYear, birth.BirthMonth, birth.BirthDay, 0, 0};
+        const MansionPassage p = FindMansionPassage(birth);
+        EXPECT_NEAR(p.dayStartLongitude, moonAt(midnight), 1e-9);
+        EXPECT_NEAR(p.dayEndLongitude, moonAt(LocalMinuteShifted(midnight, 1440)), 1e-9);
+    }
 }
 
 }  // namespace

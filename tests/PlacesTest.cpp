@@ -1,6 +1,7 @@
-// The place finder's answers for births whose clocks history remembers:
-// the place, its offset that day (from the time-zone database), the form's
-// boxes, and a reading equal to the one typed by hand for the same
+// The place finder's answers: the place a person means by what they type,
+// the near names when nothing matches; and for births whose clocks history
+// remembers, the offset that day (from the time-zone database), the form's
+// boxes and words, and a reading equal to the one typed by hand for the same
 // universal time.
 #include "core/modEphemeris.h"
 #include "places/PlaceFill.h"
@@ -9,6 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QStringList>
+
+#include <iterator>
 
 namespace {
 
@@ -82,7 +86,7 @@ TEST(PlacesTest, HistoricalOffsetsFillTheFormForTheRightInstant)
 {
     for (const HistoricalBirth& b : Births) {
         SCOPED_TRACE(std::string(b.city) + " " + b.date.toString(Qt::ISODate).toStdString());
-        const QList<Place> found = FindPlaces(QString::fromUtf8(b.city), QString::fromUtf8(b.state), QString::fromUtf8(b.country));
+        const QList<Place> found = FindPlaces(QString::fromUtf8(b.city), QString::fromUtf8(b.state), QString::fromUtf8(b.country)).places;
         ASSERT_FALSE(found.isEmpty());
         const Place& place = found.first();
         EXPECT_EQ(place.zone, QByteArray(b.zone));
@@ -103,6 +107,292 @@ TEST(PlacesTest, HistoricalOffsetsFillTheFormForTheRightInstant)
     }
 }
 
+// What people type, and the place they mean: the first of the list.
+struct Typed {
+    const char* city;
+    const char* state;
+    const char* country;
+    const char* name;         // the list's name of the place meant
+    const char* countryCode;
+    const char* stateCode;    // GeoNames admin1
+    const char* matchedName;  // the other name shown beside it, or ""
+};
+
+const Typed Queries[] = {
+    // Country and state codes and short forms: whole codes, never letters
+    // inside another name ("us" in "Australia").
+    {"Paris, TX", "", "", "Paris", "US", "TX", ""},
+    {"Paris", "TX", "", "Paris", "US", "TX", ""},
+    {"Melbourne, US", "", "", "Melbourne", "US", "FL", ""},
+    {"Melbourne", "", "US", "Melbourne", "US", "FL", ""},
+    {"Melbourne, Australia", "", "", "Melbourne", "AU", "07", ""},
+    {"Melbourne, VIC", "", "", "Melbourne", "AU", "07", ""},
+    {"Athens, GA", "", "", "Athens", "US", "GA", ""},
+    {"Rome, GA", "", "", "Rome", "US", "GA", ""},
+    {"Columbus, GA", "", "", "Columbus", "US", "GA", ""},
+    {"Portland, ME", "", "", "Portland", "US", "ME", ""},
+    {"Alexandria, VA", "", "", "Alexandria", "US", "VA", ""},
+    {"Moscow, USA", "", "", "Moscow", "US", "ID", ""},
+    {"Moscow", "ID", "USA", "Moscow", "US", "ID", ""},
+    {"Washington, DC, USA", "", "", "Washington D.C.", "US", "DC", ""},
+    {"Washington, D.C.", "", "", "Washington D.C.", "US", "DC", ""},
+    {"London, ON", "", "", "London", "CA", "08", ""},
+    {"London", "Ontario", "Canada", "London", "CA", "08", ""},
+    {"London, UK", "", "", "London", "GB", "ENG", ""},
+    {"London", "", "GBR", "London", "GB", "ENG", ""},
+    {"London", "", "United Kingdom", "London", "GB", "ENG", ""},
+    {"Chatham", "Kent", "United Kingdom", "Chatham", "GB", "ENG", ""},  // a county: the country decides
+    {"Vancouver, BC", "", "", "Vancouver", "CA", "02", ""},
+    {"Vancouver, WA", "", "", "Vancouver", "US", "WA", ""},
+    {"Newcastle, NSW", "", "", "Newcastle", "AU", "02", ""},
+    {"Perth, WA", "", "", "Perth", "AU", "08", ""},
+    {"Perth, Scotland", "", "", "Perth", "GB", "SCT", ""},
+    {"Dubai, UAE", "", "", "Dubai", "AE", "03", ""},
+    {"Berlin, DE", "", "", "Berlin", "DE", "16", ""},
+    {"Berlin", "", "DEU", "Berlin", "DE", "16", ""},
+    {"Springfield, IL", "", "", "Springfield", "US", "IL", ""},
+    {"Springfield, MA", "", "", "Springfield", "US", "MA", ""},
+    {"Birmingham, AL", "", "", "Birmingham", "US", "AL", ""},
+    {"Manchester, NH", "", "", "Manchester", "US", "NH", ""},
+    {"Halifax, NS", "", "", "Halifax", "CA", "07", ""},
+    {"Saint Louis, MO", "", "", "St Louis", "US", "MO", ""},
+    {"St. Louis", "", "", "St Louis", "US", "MO", ""},
+    // Other names: the catalogues' languages, and former and English names.
+    {"Mecca", "", "", "Makkah al Mukarramah", "SA", "14", "Mecca"},
+    {"München", "", "", "Munich", "DE", "02", "München"},
+    {"Munchen", "", "", "Munich", "DE", "02", "München"},
+    {"Calcutta", "", "", "Kolkata", "IN", "28", "Calcutta"},
+    {"Bombay", "", "", "Mumbai", "IN", "16", "Bombay"},
+    {"Madras", "", "", "Chennai", "IN", "25", "Madras"},
+    {"Kiev", "", "", "Kyiv", "UA", "12", "Kiev"},
+    {"Lisboa", "", "", "Lisbon", "PT", "14", "Lisboa"},
+    {"Peking", "", "", "Beijing", "CN", "22", "Peking"},
+    {"Saigon", "", "", "Ho Chi Minh City", "VN", "20", "Saigon"},
+    {"Rangoon", "", "", "Yangon", "MM", "17", "Rangoon"},
+    {"Constantinople", "", "", "Istanbul", "TR", "34", "Constantinople"},
+    {"Roma", "", "", "Rome", "IT", "07", "Roma"},
+    {"Wien", "", "", "Vienna", "AT", "09", "Wien"},
+    {"Köln", "", "", "Cologne", "DE", "07", "Köln"},
+    {"Firenze", "", "", "Florence", "IT", "16", "Firenze"},
+    {"Den Haag", "", "", "The Hague", "NL", "11", "Den Haag"},
+    {"Praha", "", "", "Prague", "CZ", "52", "Praha"},
+    {"Москва", "", "", "Moscow", "RU", "48", "Москва"},
+    {"Leningrad", "", "", "Saint Petersburg", "RU", "66", "Leningrad"},
+    {"Bangalore", "", "", "Bengaluru", "IN", "19", "Bangalore"},
+    {"Sao Paulo", "", "", "São Paulo", "BR", "27", ""},
+    {"Mumbai", "Maharashtra", "India", "Mumbai", "IN", "16", ""},
+    {"Munich", "Bayern", "Deutschland", "Munich", "DE", "02", ""},
+    // Capitals and seats of states before larger or exact namesakes.
+    {"Washington", "", "", "Washington D.C.", "US", "DC", ""},
+    {"Santiago", "", "", "Santiago", "CL", "12", ""},
+    {"Springfield", "", "", "Springfield", "US", "IL", ""},
+    {"Columbus", "", "", "Columbus", "US", "OH", ""},
+    {"Kingston", "", "", "Kingston", "JM", "17", ""},
+    {"Paris", "", "", "Paris", "FR", "11", ""},
+    {"Athens", "", "", "Athens", "GR", "ESYE31", ""},
+    {"Moscow", "", "", "Moscow", "RU", "48", ""},
+    {"Birmingham", "", "", "Birmingham", "GB", "ENG", ""},
+    {"Alexandria", "", "", "Alexandria", "EG", "06", ""},
+    {"York", "", "", "York", "GB", "ENG", ""},
+    {"New York", "", "", "New York", "US", "NY", ""},
+    {"San Juan", "", "", "San Juan", "PR", "127", ""},  // the capital before a larger San Juan, Argentina
+    {"Dover", "", "", "Dover", "US", "DE", ""},         // a state's seat before a larger Dover, England
+    {"Victoria", "", "", "Victoria", "CA", "02", ""},    // a province's seat before the capital of 23,000
+    {"Hamilton", "", "", "Hamilton", "CA", "08", ""},    // not the capital of 902 people
+    // "City, Country" in the one box.
+    {"Paris, France", "", "", "Paris", "FR", "11", ""},
+    {"Sydney, Australia", "", "", "Sydney", "AU", "02", ""},
+    {"Frankfurt, Germany", "", "", "Frankfurt am Main", "DE", "05", ""},
+    {"Cordoba, Argentina", "", "", "Córdoba", "AR", "05", ""},
+    {"Córdoba, Spain", "", "", "Córdoba", "ES", "51", ""},
+    {"Santiago, Spain", "", "", "Santiago de Compostela", "ES", "58", ""},
+    {"San Jose, CA", "", "", "San Jose", "US", "CA", ""},
+    {"San José, Costa Rica", "", "", "San José", "CR", "08", ""},
+};
+
+TEST(PlacesTest, TypedPlacesFindThePlaceMeant)
+{
+    static_assert(std::size(Queries) >= 60);
+    for (const Typed& q : Queries) {
+        SCOPED_TRACE(std::string(q.city) + " | " + q.state + " | " + q.country);
+        const PlaceSearch search = FindPlaces(QString::fromUtf8(q.city), QString::fromUtf8(q.state), QString::fromUtf8(q.country));
+        ASSERT_EQ(search.status, PlaceSearch::Status::Found) << SearchMessage(search).toStdString();
+        const Place& p = search.places.first();
+        EXPECT_EQ(p.name.toStdString(), q.name);
+        EXPECT_EQ(p.countryCode.toStdString(), q.countryCode);
+        EXPECT_EQ(p.stateCode.toStdString(), q.stateCode);
+        EXPECT_EQ(p.matchedName.toStdString(), q.matchedName);
+    }
+}
+
+// A misspelling, a place the list lacks, or a typed state or country that
+// none of the places of that name lie in: no place, the nearest names instead.
+TEST(PlacesTest, NothingMatchesSaysSoWithTheNearestNames)
+{
+    const struct {
+        const char* city;
+        const char* state;
+        const char* country;
+        const char* message;
+        const char* first;  // the first suggestion's list name, or ""
+    } cases[] = {
+        {"Lodnon", "", "", "No place called Lodnon. Did you mean London, England; London, Ontario or Lodz (Lodzo), Poland?", "London"},
+        {"Pariss", "", "", "No place called Pariss. Did you mean Paris, France; Paris, Texas or Bari (Baris), Italy?", "Paris"},
+        {"Mosow", "", "", "No place called Mosow. Did you mean Moscow, Russia; Moscow, Idaho or Mosul, Iraq?", "Moscow"},
+        {"London, Texas", "", "", "No place called London, Texas. Did you mean London, England; London, Ontario or Ondo, Nigeria?", "London"},
+        {"Paris", "Ontario", "", "No place called Paris, Ontario. Did you mean Paris, France; Paris, Texas or Barrie (Baris), Ontario?", "Paris"},
+        {"Melbourne", "", "Austria", "No place called Melbourne, Austria. Did you mean Melbourne, Victoria; Melbourne, Florida or Cleburne, Texas?", "Melbourne"},
+        {"Springfield, XX", "", "", "No place called Springfield, XX. Did you mean Springfield, Missouri; Springfield, Massachusetts or Springfield, Illinois?", "Springfield"},
+        {"Xqzzyville", "", "", "No place called Xqzzyville.", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.city);
+        const PlaceSearch search = FindPlaces(QString::fromUtf8(c.city), QString::fromUtf8(c.state), QString::fromUtf8(c.country));
+        EXPECT_EQ(search.status, PlaceSearch::Status::NoMatch);
+        EXPECT_TRUE(search.places.isEmpty());
+        EXPECT_LE(search.suggestions.size(), 3);
+        EXPECT_EQ(SearchMessage(search).toStdString(), c.message);
+        EXPECT_EQ(search.suggestions.isEmpty() ? std::string() : search.suggestions.first().name.toStdString(), c.first);
+    }
+}
+
+TEST(PlacesTest, CityMatchesWholeWordsOnly)
+{
+    auto names = [](const char* city) {
+        QStringList found;
+        for (const Place& p : FindPlaces(QString::fromUtf8(city)).places)
+            found << p.name;
+        return found;
+    };
+    // A word inside a name, after the names that equal or begin with it.
+    const QStringList york = names("York");
+    EXPECT_TRUE(york.contains(QStringLiteral("New York")));
+    EXPECT_LT(york.indexOf(QStringLiteral("York")), york.indexOf(QStringLiteral("New York")));
+    // Not the beginning of a word: "Wien" is not "Wiener Neustadt", "Lond" not London.
+    EXPECT_FALSE(names("Wien").contains(QStringLiteral("Wiener Neustadt")));
+    EXPECT_EQ(FindPlaces(QStringLiteral("Lond")).status, PlaceSearch::Status::NoMatch);
+    // A country code never matches letters inside a country's name.
+    for (const Place& p : FindPlaces(QStringLiteral("Melbourne"), {}, QStringLiteral("US")).places.mid(0, 2))
+        EXPECT_EQ(p.countryCode, QStringLiteral("US"));
+}
+
+TEST(PlacesTest, NamesAsShown)
+{
+    const Place mumbai = FindPlaces(QStringLiteral("Bombay")).places.first();
+    EXPECT_EQ(ShownName(mumbai), QStringLiteral("Mumbai (Bombay)"));
+    EXPECT_EQ(FullName(mumbai), QStringLiteral("Mumbai, Maharashtra, India"));
+    const Place paris = FindPlaces(QStringLiteral("Paris, TX")).places.first();
+    EXPECT_EQ(FullName(paris), QStringLiteral("Paris, Texas, United States of America"));
+    EXPECT_EQ(ShortName(paris), QStringLiteral("Paris, Texas"));
+    EXPECT_EQ(ShortName(FindPlaces(QStringLiteral("Paris")).places.first()), QStringLiteral("Paris, France"));
+}
+
+// Where the place list cannot be loaded, that is said, never "no place".
+// Runs as PlacesTestWithoutPlaceList, with a broken libgeonames first in the
+// library path.
+TEST(PlacesTest, PlaceListUnavailable)
+{
+    const PlaceSearch search = FindPlaces(QStringLiteral("London"));
+    if (search.status != PlaceSearch::Status::ListUnavailable)
+        GTEST_SKIP() << "the place list loads here";
+    EXPECT_TRUE(search.places.isEmpty());
+    EXPECT_TRUE(search.suggestions.isEmpty());
+    const QString message = SearchMessage(search);
+    EXPECT_TRUE(message.startsWith(QStringLiteral("The place list (libgeonames) could not be loaded: "))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("Cannot load library geonames"))) << message.toStdString();  // Qt's reason
+}
+
+// The zone at a date in the database's own terms: negative summer time is
+// winter time, double summer time is said as the boxes hold it, a local mean
+// time is rounded to the nearest minute.
+struct ZoneCase {
+    const char* label;
+    const char* zone;
+    QDate date;
+    QTime time;
+    bool east;
+    int offsetSeconds;
+    bool summerTime;
+    int daylightSeconds;
+    const char* zoneHours;
+    const char* zoneMinutes;
+    bool dst;
+    const char* words;  // the whole description
+};
+
+const ZoneCase Zones[] = {
+    {"Dublin, Ireland", "Europe/Dublin", {2000, 1, 15}, {12, 0}, false, 0, false, -3600, "0", "0", false,
+     "Dublin, Ireland: UTC+0 on 15 January 2000 at 12:00 (Greenwich Mean Time, winter time, 1:00 behind standard time)"},
+    {"Dublin, Ireland", "Europe/Dublin", {2000, 7, 15}, {12, 0}, false, 3600, false, 0, "-1", "0", false,
+     "Dublin, Ireland: UTC+1 on 15 July 2000 at 12:00 (Irish Standard Time)"},
+    {"Windhoek, Namibia", "Africa/Windhoek", {1994, 7, 1}, {12, 0}, true, 3600, false, -3600, "1", "0", false,
+     "Windhoek, Namibia: UTC+1 on 1 July 1994 at 12:00 (WAT, winter time, 1:00 behind standard time)"},
+    {"Casablanca, Morocco", "Africa/Casablanca", {2020, 5, 1}, {12, 0}, false, 0, false, -3600, "0", "0", false,
+     "Casablanca, Morocco: UTC+0 on 1 May 2020 at 12:00 (winter time, 1:00 behind standard time)"},
+    {"Casablanca, Morocco", "Africa/Casablanca", {2020, 7, 1}, {12, 0}, false, 3600, false, 0, "-1", "0", false,
+     "Casablanca, Morocco: UTC+1 on 1 July 2020 at 12:00"},
+    // Double summer time: the whole offset in the boxes, and the words say so.
+    {"Berlin, Germany", "Europe/Berlin", {1945, 6, 1}, {12, 0}, true, 10800, true, 7200, "3", "0", false,
+     "Berlin, Germany: UTC+3 on 1 June 1945 at 12:00 (CEMT, summer time of 2:00: the zone boxes hold all of UTC+3, DST unticked)"},
+    // Moscow's 1919 summer time: two hours ahead of its mean time.
+    {"Moscow, Russia", "Europe/Moscow", {1919, 6, 15}, {12, 0}, true, 16279, true, 7200, "4", "31", false,
+     "Moscow, Russia: UTC+4:31:19 on 15 June 1919 at 12:00 (MDST, summer time of 2:00: the zone boxes hold all of "
+     "UTC+4:31:19, DST unticked), taken as UTC+4:31"},
+    // Summer time under the liberation: on, though an hour.
+    {"Paris, France", "Europe/Paris", {1944, 10, 1}, {12, 0}, true, 7200, true, 3600, "1", "0", true,
+     "Paris, France: UTC+2 on 1 October 1944 at 12:00 (WEMT, summer time)"},
+    {"Springfield, Illinois", "America/Chicago", {1969, 6, 1}, {12, 0}, false, -18000, true, 3600, "6", "0", true,
+     "Springfield, Illinois: UTC\u22125 on 1 June 1969 at 12:00 (Central Daylight Time)"},
+    // Local mean time, +0:19:32: the nearest minute is 0:20, not 0:19.
+    {"Amsterdam, Netherlands", "Europe/Amsterdam", {1901, 1, 1}, {12, 0}, true, 1172, false, 0, "0", "20", false,
+     "Amsterdam, Netherlands: UTC+0:19:32 on 1 January 1901 at 12:00 (local mean time, AMT), taken as UTC+0:20"},
+    // Local mean time West of Greenwich: −4:56:02 is −4:56.
+    {"New York, New York", "America/New_York", {1883, 1, 1}, {12, 0}, false, -17762, false, 0, "4", "56", false,
+     "New York, New York: UTC\u22124:56:02 on 1 January 1883 at 12:00 (local mean time), taken as UTC\u22124:56"},
+};
+
+TEST(PlacesTest, ZoneWordsAndBoxesAgree)
+{
+    for (const ZoneCase& z : Zones) {
+        SCOPED_TRACE(std::string(z.zone) + " " + z.date.toString(Qt::ISODate).toStdString());
+        PlaceFill fill;
+        fill.east = z.east;
+        FillZone(z.zone, QString::fromUtf8(z.label), z.date, z.time, fill);
+        EXPECT_TRUE(fill.zoneAt.known);
+        EXPECT_EQ(fill.zoneAt.offsetSeconds, z.offsetSeconds);
+        EXPECT_EQ(fill.zoneAt.summerTime, z.summerTime);
+        EXPECT_EQ(fill.zoneAt.daylightSeconds, z.daylightSeconds);
+        EXPECT_EQ(fill.zoneHours.toStdString(), z.zoneHours);
+        EXPECT_EQ(fill.zoneMinutes.toStdString(), z.zoneMinutes);
+        EXPECT_EQ(fill.dst, z.dst);
+        EXPECT_EQ(fill.description.toStdString(), z.words);
+    }
+}
+
+TEST(PlacesTest, OffsetsAsPeopleWriteThem)
+{
+    const struct {
+        int seconds;
+        const char* text;
+        int rounded;
+    } cases[] = {
+        {0, "UTC+0", 0},
+        {-18000, "UTC\u22125", -18000},
+        {20700, "UTC+5:45", 20700},
+        {-34200, "UTC\u22129:30", -34200},
+        {1172, "UTC+0:19:32", 1200},    // Amsterdam's mean time: up to 0:20
+        {1169, "UTC+0:19:29", 1140},    // down to 0:19
+        {-17762, "UTC\u22124:56:02", -17760},
+        {30, "UTC+0:00:30", 60},        // a half minute away from zero
+        {-30, "UTC\u22120:00:30", -60},
+        {29, "UTC+0:00:29", 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(OffsetText(c.seconds).toStdString(), c.text) << c.seconds;
+        EXPECT_EQ(RoundedOffsetSeconds(c.seconds), c.rounded) << c.seconds;
+    }
+}
+
 TEST(PlacesTest, ZonesOutsideThePlaceList)
 {
     // Chatham Islands: 13:45 ahead in the southern summer of 2000.
@@ -111,6 +401,7 @@ TEST(PlacesTest, ZonesOutsideThePlaceList)
     EXPECT_EQ(at.offsetSeconds, (13 * 60 + 45) * 60);
     EXPECT_EQ(at.daylightSeconds, 3600);
     EXPECT_EQ(OffsetText(at.offsetSeconds), QStringLiteral("UTC+13:45"));
+    EXPECT_TRUE(at.summerTime);
     EXPECT_FALSE(ZoneAt("Nowhere/Atlantis", {2000, 1, 1}, {12, 0}).known);
 }
 

@@ -5,11 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <map>
 
 namespace fs = std::filesystem;
 
@@ -46,6 +50,18 @@ protected:
         return path;
     }
 
+    // Every name in the folder with its bytes ("<folder>" for a folder).
+    std::map<std::string, std::string> Contents() const
+    {
+        std::map<std::string, std::string> contents;
+        for (const fs::directory_entry& entry : fs::directory_iterator(dir_)) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            contents[entry.path().filename().string()] =
+                entry.is_directory() ? "<folder>" : std::string(std::istreambuf_iterator<char>(in), {});
+        }
+        return contents;
+    }
+
     fs::path dir_;
 };
 
@@ -67,6 +83,15 @@ TEST_F(ReadingFileTest, ExtensionIsLowerCaseQmz)
     EXPECT_FALSE(HasReadingFileExtension("reading.QMZ"));
     EXPECT_FALSE(HasReadingFileExtension("reading.qmz.txt"));
     EXPECT_FALSE(HasReadingFileExtension("mz"));
+
+    // The name a reading is saved under: ".qmz" added once, never twice.
+    const struct {
+        const char *chosen, *saved;
+    } names[] = {{"reading", "reading.qmz"},         {"reading.", "reading.qmz"},
+                 {"reading.qmz", "reading.qmz"},     {"/home/a b/r.qmz", "/home/a b/r.qmz"},
+                 {"r.qmz.txt", "r.qmz.txt.qmz"},     {"/tmp/r", "/tmp/r.qmz"}};
+    for (const auto& n : names)
+        EXPECT_EQ(WithReadingFileExtension(n.chosen), n.saved) << n.chosen;
 }
 
 TEST_F(ReadingFileTest, RefusesTextTheFileCannotHold)
@@ -101,9 +126,31 @@ TEST_F(ReadingFileTest, SaveOpenSaveKeepsReadingAndBytes)
             const MansionReading reopened = ReadingForPositionText(opened.text);
             ASSERT_EQ(reopened.status, PositionTextStatus::WellFormed) << text;
             EXPECT_EQ(reopened.mansion, original.mansion) << text;
-            EXPECT_EQ(reopened.texts, original.texts) << text;
+            EXPECT_EQ(reopened.texts.fields, original.texts.fields) << text;
             EXPECT_EQ(ReadingFileBytes(opened.text).value(), saved) << text;
         }
+}
+
+// Names up to the file system's longest (255 bytes) are written whole, in
+// place, with nothing left beside them; so are names of two-byte characters.
+TEST_F(ReadingFileTest, LongestNamesAreWritten)
+{
+    const std::string arabic = "\xD9\x82";  // one letter, two bytes
+    std::string wide;
+    while (wide.size() < 246)
+        wide += arabic;
+    for (const std::string& name : {std::string(242, 'a') + ".qmz", std::string(246, 'b') + ".qmz",
+                                    std::string(251, 'c') + ".qmz", wide + ".qmz"}) {
+        SCOPED_TRACE(name.size());
+        const fs::path path = dir_ / name;
+        ASSERT_EQ(WriteFileAtomically(path.string(), "first\r\n"), "");
+        ASSERT_EQ(WriteFileAtomically(path.string(), "second\r\n"), "");  // in place of the first
+        std::ifstream in(path, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(bytes, "second\r\n");
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+        fs::remove(path);
+    }
 }
 
 TEST_F(ReadingFileTest, ReadsOnlyABoundedFirstLine)
@@ -117,8 +164,12 @@ TEST_F(ReadingFileTest, ReadsOnlyABoundedFirstLine)
     // No line end within the bound: not a reading, whatever follows.
     EXPECT_EQ(ReadFile(Write("long.qmz", std::string(ReadingFileLineLimit + 1, '\x8E'))).status,
               ReadingFileStatus::LineTooLong);
-    // A whole file within the bound without a line end is its own first line.
+    // A whole file within the bound without a line end is its own first line,
+    // up to the bound itself.
     EXPECT_EQ(ReadFile(Write("short.qmz", "\x8E\x96")).text, "19");
+    const ReadingFileText atLimit = ReadFile(Write("limit.qmz", std::string(ReadingFileLineLimit, '\x8E')));
+    EXPECT_EQ(atLimit.status, ReadingFileStatus::Read);
+    EXPECT_EQ(atLimit.text, std::string(ReadingFileLineLimit, '1'));
 }
 
 TEST_F(ReadingFileTest, EmptyFilesGiveEmptyText)
@@ -147,6 +198,61 @@ TEST_F(ReadingFileTest, UnreadableFile)
     const fs::path path = Write("locked.qmz", "\x8E\x96\r\n");
     fs::permissions(path, fs::perms::none);
     EXPECT_EQ(ReadFile(path).status, ReadingFileStatus::CannotRead);
+}
+
+// A save that fails says why and leaves the folder as it was: the old file
+// whole, and nothing beside it.
+TEST_F(ReadingFileTest, FailedSaveLeavesTheFolderAsItWas)
+{
+    Write("kept.qmz", "\x8E\x96\r\n");
+    fs::create_directory(dir_ / "folder.qmz");
+    const auto before = Contents();
+
+    // Written and synced, then the rename fails: a folder has the name.
+    EXPECT_EQ(WriteFileAtomically((dir_ / "folder.qmz").string(), "\x8E\x96\r\n"), "Is a directory");
+    EXPECT_EQ(Contents(), before);
+
+    // The write itself fails half-way: a file-size limit of 4 bytes (EFBIG,
+    // its signal ignored while it lasts).
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit small = old;
+    small.rlim_cur = 4;
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string problem = WriteFileAtomically((dir_ / "kept.qmz").string(), std::string(64, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(problem, "File too large");
+    EXPECT_EQ(Contents(), before);
+}
+
+// A file saved over keeps its permissions (a private reading stays private);
+// a new one gets 0666 less the umask.
+TEST_F(ReadingFileTest, SavedOverFileKeepsItsMode)
+{
+    auto modeOf = [](const fs::path& path) {
+        struct stat info {};
+        return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+    };
+    for (const mode_t mode : {0600, 0640, 0604, 0400, 0664}) {
+        const fs::path path = Write("private.qmz", "old");
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        EXPECT_EQ(WriteFileAtomically(path.string(), "new"), "");
+        EXPECT_EQ(modeOf(path), mode) << std::oct << mode;
+        EXPECT_EQ(Contents()["private.qmz"], "new");
+        fs::remove(path);
+    }
+    for (const mode_t mask : {022, 077, 002}) {
+        const mode_t previous = ::umask(mask);
+        const fs::path path = dir_ / "new.qmz";
+        const std::string problem = WriteFileAtomically(path.string(), "new");
+        ::umask(previous);
+        EXPECT_EQ(problem, "");
+        EXPECT_EQ(modeOf(path), 0666 & ~mask) << std::oct << mask;
+        fs::remove(path);
+    }
+    EXPECT_EQ(Contents().size(), 0u);  // no temporary file left behind
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -50,6 +52,19 @@ TEST(ReadingOutputTest, JsonStringsEscapeWhatMustBeEscaped)
     EXPECT_EQ(JsonString("a\\b\r\n\t\x01"), "\"a\\\\b\\r\\n\\t\\u0001\"");
     EXPECT_EQ(JsonString(std::string("nul\0", 4)), "\"nul\\u0000\"");
     EXPECT_EQ(JsonString("\xFF"), "\"\xEF\xBF\xBD\"");
+
+    // Every control byte is escaped, as \u00XX or by its own short form:
+    // none reaches the JSON as it is.
+    const std::map<int, std::string> shortForms{{'\b', "\\b"}, {'\f', "\\f"}, {'\n', "\\n"}, {'\r', "\\r"}, {'\t', "\\t"}};
+    for (int c = 0; c < 0x20; ++c) {
+        const std::string json = JsonString("a" + std::string(1, static_cast<char>(c)) + "b");
+        char unicode[16];
+        std::snprintf(unicode, sizeof unicode, "\"a\\u%04x", c);
+        const auto form = shortForms.find(c);
+        EXPECT_TRUE(json == unicode + std::string("b\"") ||
+                    (form != shortForms.end() && json == "\"a" + form->second + "b\""))
+            << "byte " << c << ": " << json;
+    }
 }
 
 MansionReading Reading()

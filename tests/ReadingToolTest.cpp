@@ -141,17 +141,17 @@ TEST(ReadingToolTest, PlaceGivesTheRightInstant)
         const char* longitude;
         const char* used;
     } cases[] = {
-        {"London, England", "1969-01-15", "12:00", "1969-01-15", "11:00", "0:08W", "UTC+1:00"},
-        {"Berlin, Germany", "1945-06-01", "12:00", "1945-06-01", "09:00", "13:25E", "UTC+3:00"},
-        {"Kolkata, India", "1943-06-01", "12:00", "1943-06-01", "05:30", "88:22E", "UTC+6:30 (summer time)"},
+        {"London, England", "1969-01-15", "12:00", "1969-01-15", "11:00", "0:08W", "London, England: UTC+1 on 15 January 1969 at 12:00 (BST)"},
+        {"Berlin, Germany", "1945-06-01", "12:00", "1945-06-01", "09:00", "13:25E", "UTC+3 on 1 June 1945 at 12:00 (CEMT, summer time of 2:00: the zone boxes hold all of UTC+3, DST unticked)"},
+        {"Kolkata, India", "1943-06-01", "12:00", "1943-06-01", "05:30", "88:22E", "UTC+6:30 on 1 June 1943 at 12:00 (summer time)"},
         {"Kathmandu, Nepal", "1990-01-01", "12:00", "1990-01-01", "06:15", "85:19E", "UTC+5:45"},
-        {"Madrid, Spain", "1975-07-01", "12:00", "1975-07-01", "10:00", "3:42W", "UTC+2:00 (summer time)"},
-        {"New York, United States", "1950-07-01", "12:00", "1950-07-01", "16:00", "74:00W", "UTC\u22124:00"},
-        {"Beirut, Lebanon", "1987-03-21", "12:00", "1987-03-21", "10:00", "35:30E", "UTC+2:00"},
+        {"Madrid, Spain", "1975-07-01", "12:00", "1975-07-01", "10:00", "3:42W", "UTC+2 on 1 July 1975 at 12:00 (Central European Summer Time)"},
+        {"New York, United States", "1950-07-01", "12:00", "1950-07-01", "16:00", "74:00W", "UTC\u22124 on 1 July 1950 at 12:00 (Eastern Daylight Time)"},
+        {"Beirut, Lebanon", "1987-03-21", "12:00", "1987-03-21", "10:00", "35:30E", "UTC+2 on 21 March 1987"},
         {"Paris, France", "1986-03-30", "02:30", "1986-03-30", "01:30", "2:21E", "did not exist"},
         {"New York", "2008-11-02", "01:30", "2008-11-02", "05:30", "74:00W", "happened twice"},
-        {"Chatham, Ontario", "2000-01-01", "12:00", "2000-01-01", "17:00", "82:11W", "America/Toronto"},
-        {"Chatham, United Kingdom", "2000-01-01", "12:00", "2000-01-01", "12:00", "0:32E", "Europe/London"},
+        {"Chatham, Ontario", "2000-01-01", "12:00", "2000-01-01", "17:00", "82:11W", "Chatham, Ontario: UTC\u22125"},
+        {"Chatham, United Kingdom", "2000-01-01", "12:00", "2000-01-01", "12:00", "0:32E", "Chatham, England: UTC+0"},
     };
     for (const auto& c : cases) {
         const ToolRun byPlace = Tool({"--date", c.date, "--time", c.time, "--place", c.place});
@@ -174,6 +174,40 @@ TEST(ReadingToolTest, PlaceGivesTheRightInstant)
         << json.out;
 }
 
+// What people type as --place: the place they mean, said in the output, and
+// near names where there is none.
+TEST(ReadingToolTest, TypedPlacesAndNearNames)
+{
+    const struct {
+        const char* place;
+        const char* used;  // the output's "Place:" line
+    } cases[] = {
+        {"Paris, TX", "Place: Paris, Texas, United States of America (33\xC2\xB0" "40\xE2\x80\xB2N 95\xC2\xB0" "33\xE2\x80\xB2W)\n"},
+        {"Washington, DC, USA", "Place: Washington D.C., District of Columbia, United States of America ("},
+        {"Melbourne, US", "Place: Melbourne, Florida, United States of America ("},
+        {"Bombay", "Place: Mumbai, Maharashtra, India (Bombay) ("},
+        {"Calcutta", "Place: Kolkata, State of West Bengal, India (Calcutta) ("},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = Tool({"--date", "1969-06-01", "--time", "12:00", "--place", c.place});
+        EXPECT_EQ(run.status, ToolSuccess) << c.place << ": " << run.err;
+        EXPECT_NE(run.out.find(c.used), std::string::npos) << run.out;
+    }
+    const ToolRun springfield = Tool({"--date", "1969-06-01", "--time", "12:00", "--place", "Springfield, IL"});
+    EXPECT_NE(springfield.out.find("Time zone: Springfield, Illinois: UTC\u22125 on 1 June 1969 at 12:00 (Central Daylight Time)\n"),
+              std::string::npos) << springfield.out;
+    const ToolRun misspelt = Tool({"--date", "1969-06-01", "--time", "12:00", "--place", "Lodnon"});
+    EXPECT_EQ(misspelt.status, ToolRefused);
+    EXPECT_EQ(misspelt.err, "qamarel-reading: No place called Lodnon. Did you mean London, England; London, Ontario or "
+                            "Lodz (Lodzo), Poland? Give --longitude, --latitude and --zone for a place not in the list.\n");
+    // Winter time is not summer time; the JSON says which place.
+    const ToolRun dublin = Tool({"--date", "2000-01-15", "--time", "12:00", "--place", "Dublin, Ireland", "--json"});
+    EXPECT_NE(dublin.out.find("\"offset\":\"+00:00\",\"summerTime\":false,"), std::string::npos) << dublin.out;
+    EXPECT_NE(dublin.out.find("winter time, 1:00 behind standard time"), std::string::npos) << dublin.out;
+    const ToolRun amsterdam = Tool({"--date", "1901-01-01", "--time", "12:00", "--place", "Amsterdam", "--json"});
+    EXPECT_NE(amsterdam.out.find("\"offset\":\"+00:20\",\"summerTime\":false,"), std::string::npos) << amsterdam.out;
+}
+
 TEST(ReadingToolTest, PlacesAndTheirRefusals)
 {
     const ToolRun list = Tool({"--places", "Chatham"});
@@ -184,9 +218,11 @@ TEST(ReadingToolTest, PlacesAndTheirRefusals)
         std::vector<std::string> args;
         std::string message;
     } refusals[] = {
-        {{"--places", "Xqzzyville"}, "qamarel-reading: no place matches \"Xqzzyville\"\n"},
+        {{"--places", "Xqzzyville"}, "qamarel-reading: No place called Xqzzyville.\n"},
+        {{"--places", "Lodnon"}, "qamarel-reading: No place called Lodnon. Did you mean London, England; London, Ontario or Lodz (Lodzo), Poland?\n"},
+        {{"--places", "London, Texas"}, "qamarel-reading: No place called London, Texas. Did you mean London, England; London, Ontario or Ondo, Nigeria?\n"},
         {{"--date", "2000-01-01", "--time", "12:00", "--place", "Xqzzyville"},
-         "qamarel-reading: place \"Xqzzyville\" is not in the place list; give --longitude, --latitude and --zone\n"},
+         "qamarel-reading: No place called Xqzzyville. Give --longitude, --latitude and --zone for a place not in the list.\n"},
         {{"--date", "2000-01-01", "--time", "12:00", "--place", "Paris", "--zone", "1:00"},
          "qamarel-reading: give either --place or --zone, not both\n"},
         {{"--date", "2000-1-01", "--time", "12:00", "--place", "Paris"},
@@ -202,7 +238,9 @@ TEST(ReadingToolTest, PlacesAndTheirRefusals)
     const ToolRun single = Tool({"--date", "1975-07-01", "--time", "12:00", "--place", "Madrid, Spain"});
     const std::string position = single.out.substr(single.out.find("Position: ") + 10, single.out.find('\n', single.out.find("Position: ")) - single.out.find("Position: ") - 10);
     EXPECT_NE(batch.out.find("A,\"" + position.substr(0, position.find('"')) ), std::string::npos) << batch.out;
-    EXPECT_NE(batch.out.find("B,,,,,,\"place \"\"Xqzzyville\"\" is not in the place list"), std::string::npos) << batch.out;
+    EXPECT_NE(batch.out.find("B,,,,,,\"No place called Xqzzyville. Give --longitude, --latitude and --zone for a place not in the list.\",\n"), std::string::npos) << batch.out;
+    // The place column says which place was used.
+    EXPECT_NE(batch.out.find(",\"Madrid, Spain\"\n"), std::string::npos) << batch.out;
 }
 
 class ReadingToolFileTest : public testing::Test {
@@ -281,14 +319,14 @@ TEST_F(ReadingToolFileTest, BatchGoesOnPastBadRows)
     const ToolRun run = Tool({"--batch", Write("clients.csv", csv)});
     EXPECT_EQ(run.status, ToolSomeRowsFailed);
     EXPECT_EQ(run.out,
-              "name,position,mansion,lunar_mansion_name,entered,left,error\n"
-              "Ada,\"19\xC2\xB0 27' 45\"\" Lib\",16,Azubene or Ahubene,1999-12-31T22:53+00:00,2000-01-02T00:32+00:00,\n"
-              "\"Smith, Jo\",\"19\xC2\xB0 24' 14\"\" Can\",9,Archaam or Arcaph,1992-04-11T13:00+00:00,1992-04-12T10:36+00:00,\n"
-              "Bad,,,,,,\"date \"\"1999-02-29\"\" does not exist\"\n"
-              "Short,,,,,,\"expected 7 fields, found 2\"\n"
-              "Dst,,,,,,\"dst \"\"yes\"\" must be 0 or 1\"\n"
+              "name,position,mansion,lunar_mansion_name,entered,left,error,place\n"
+              "Ada,\"19\xC2\xB0 27' 45\"\" Lib\",16,Azubene or Ahubene,1999-12-31T22:53+00:00,2000-01-02T00:32+00:00,,\n"
+              "\"Smith, Jo\",\"19\xC2\xB0 24' 14\"\" Can\",9,Archaam or Arcaph,1992-04-11T13:00+00:00,1992-04-12T10:36+00:00,,\n"
+              "Bad,,,,,,\"date \"\"1999-02-29\"\" does not exist\",\n"
+              "Short,,,,,,\"expected 7 fields, found 2\",\n"
+              "Dst,,,,,,\"dst \"\"yes\"\" must be 0 or 1\",\n"
               // The same instant as Ada's, in the zone of this row: one hour of summer time.
-              "Kit,\"19\xC2\xB0 27' 45\"\" Lib\",16,Azubene or Ahubene,1999-12-31T23:53+01:00,2000-01-02T01:32+01:00,\n");
+              "Kit,\"19\xC2\xB0 27' 45\"\" Lib\",16,Azubene or Ahubene,1999-12-31T23:53+01:00,2000-01-02T01:32+01:00,,\n");
     EXPECT_EQ(run.err,
               "qamarel-reading: line 4: date \"1999-02-29\" does not exist\n"
               "qamarel-reading: line 6: expected 7 fields, found 2\n"
@@ -418,8 +456,8 @@ TEST_F(ReadingToolFileTest, BatchInputErrorsAreReportedNotCrashed)
     } cases[] = {
         {"", ToolRefused, ""},
         {"name,date,time,longitude,latitude,zone,dst\nA,2000-01-01,12:00,0:00W,51:28N,0:00,0\n", ToolSomeRowsFailed,
-         "name,position,mansion,lunar_mansion_name,entered,left,error\nA,\"19\xC2\xB0 27' 45\"\" Lib\",16,Azubene or Ahubene,"
-         "1999-12-31T22:53+00:00,2000-01-02T00:32+00:00,\n"},
+         "name,position,mansion,lunar_mansion_name,entered,left,error,place\nA,\"19\xC2\xB0 27' 45\"\" Lib\",16,Azubene or Ahubene,"
+         "1999-12-31T22:53+00:00,2000-01-02T00:32+00:00,,\n"},
     };
     for (const auto& c : cases) {
         FailingInput failing(c.good);
@@ -514,8 +552,8 @@ TEST_F(ReadingToolFileTest, PicturesAndThePassage)
     EXPECT_EQ(Tool({"--open", saved, "--json"}).out.find("passage"), std::string::npos);  // a file has none
     const ToolRun quick = Tool({"--batch", "-", "--no-passage"},
                                "name,date,time,longitude,latitude,zone,dst\nA,2000-01-01,12:00,0:00W,51:28N,0:00,0\n");
-    EXPECT_EQ(quick.out, "name,position,mansion,lunar_mansion_name,entered,left,error\n"
-                         "A,\"19\xC2\xB0 27' 45\"\" Lib\",16,Azubene or Ahubene,,,\n");
+    EXPECT_EQ(quick.out, "name,position,mansion,lunar_mansion_name,entered,left,error,place\n"
+                         "A,\"19\xC2\xB0 27' 45\"\" Lib\",16,Azubene or Ahubene,,,,\n");
 }
 
 }  // namespace

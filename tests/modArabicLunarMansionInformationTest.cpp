@@ -1,5 +1,8 @@
 #include "core/modArabicLunarMansionInformation.h"
 
+#include "core/MansionReading.h"
+#include "core/SignPosition.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -43,51 +46,53 @@ TEST(modArabicLunarMansionInformationTest, LastRowKeepsItsDoubleSpaces)
     EXPECT_EQ(current[Angel], "Not Applicable");
 }
 
-TEST(modArabicLunarMansionInformationTest, IrregularTextsStandAsListed)
+// Row 16's favourable text: six items, from the first to the last named.
+TEST(modArabicLunarMansionInformationTest, RowSixteenListsSixFavourableItems)
 {
-    const auto& t = MansionTable();
-    EXPECT_EQ(t[23][ArabicName], "Al Sad Al");
-    EXPECT_EQ(t[23][ArabicName].size(), 9u);
-    EXPECT_EQ(t[23][EnglishMeaning], "The Luckiest of the Su'udLucky");
-    EXPECT_EQ(t[13][LunarMansionName], "Achurethor Arimet or Azimeth or Alhumech or Alcheymech");
-    EXPECT_EQ(t[24][Attributes],
-              "You may attract people who may interfere with your business. You will humble and modest.");
-    EXPECT_EQ(t[16][FavorableCircumstances],
-              "To save and protect sailors at sea\r\nGood time for love between partners\r\n"
-              "To develop and maintain buildings\r\nTo improve friendship\r\n"
-              "To promote love between man and woman\r\nTo help the deceived");
-    EXPECT_EQ(t[26][UnfavorableCircumstances], "General problems\r\nHindrance in buildings\r\nDanger to seamen");
+    const std::string text(MansionTable()[16][FavorableCircumstances]);
+    EXPECT_EQ(ItemCount(text), 6);
+    EXPECT_EQ(text.rfind("To save and protect sailors at sea\r\n", 0), 0u);
+    EXPECT_EQ(text.substr(text.rfind("\r\n") + 2), "To help the deceived");
 }
 
-// The table's regularities: constellations by row, the planetary cycle, the angels.
-TEST(modArabicLunarMansionInformationTest, ColumnsFollowTheirRules)
+// What every row must hold: ten texts, none empty, one line each but the two
+// lists, printable; a Latin name the mansion choice gives for the middle of
+// that row's mansion, which the lookup takes back to the same row; the sign
+// the mansion begins in as its constellation; the planets in their cycle; an
+// angel up to row 23.
+TEST(modArabicLunarMansionInformationTest, EveryRowIsWhole)
 {
-    const char* constellations[] = {"Aries", "Aries", "Aries", "Taurus", "Taurus", "Gemini", "Gemini",
-                                    "Cancer", "Cancer", "Cancer", "Leo", "Leo", "Virgo", "Virgo",
-                                    "Libra", "Libra", "Libra", "Scorpio", "Scorpio", "Sagittarius",
-                                    "Sagittarius", "Capricorn", "Capricorn", "Capricorn", "Aquarius",
-                                    "Aquarius", "Pisces", "Pisces"};
     const char* rulers[] = {"Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn"};
+    const double width = 360.0 / 28;
     std::set<std::string_view> names;
     for (int r = 0; r < MansionCount; ++r) {
-        const MansionRow& row = MansionTable()[static_cast<std::size_t>(r)];
-        EXPECT_EQ(row[Constellation], constellations[r]) << r;
-        EXPECT_EQ(row[PlanetaryRuler], rulers[r % 7]) << r;
-        EXPECT_EQ(row[Angel] == "Not Applicable", r >= 24) << r;
-        names.insert(row[LunarMansionName]);
+        SCOPED_TRACE("row " + std::to_string(r));
+        const MansionRecord& row = MansionTable()[static_cast<std::size_t>(r)];
         for (std::size_t f = 0; f < MansionFieldCount; ++f) {
-            EXPECT_FALSE(row[f].empty()) << r << "/" << f;
-            for (const char c : row[f]) {
-                EXPECT_TRUE((c >= 0x20 && c < 0x7F) || c == '\r' || c == '\n') << r << "/" << f;
-            }
+            EXPECT_FALSE(row[f].empty()) << f;
+            EXPECT_EQ(row[f].find_first_not_of(" "), row[f].empty() ? std::string_view::npos : 0u) << f;
+            for (const char c : row[f])
+                EXPECT_TRUE((c >= 0x20 && c < 0x7F) || c == '\r' || c == '\n') << f;
             if (f != FavorableCircumstances && f != UnfavorableCircumstances) {
-                EXPECT_EQ(row[f].find_first_of("\r\n"), std::string_view::npos) << r << "/" << f;
+                EXPECT_EQ(row[f].find_first_of("\r\n"), std::string_view::npos) << f;
             }
         }
+        const MansionReading middle = ReadingForPositionText(FormatSignPosition((r + 0.5) * width));
+        EXPECT_EQ(middle.mansion, r + 1);
+        EXPECT_EQ(middle.texts[LunarMansionName], row[LunarMansionName]);
+        MansionRecord current;
+        current[LunarMansionName] = row[LunarMansionName];
+        EXPECT_EQ(FillCurrentMansion(current), r);
+
+        const std::string start = FormatSignPosition(r * width + 1.0 / 60);  // its first whole minute
+        EXPECT_EQ(row[Constellation].substr(0, 3), start.substr(start.size() - 3));
+        EXPECT_EQ(row[PlanetaryRuler], rulers[r % 7]);
+        EXPECT_EQ(row[Angel] == "Not Applicable", r >= 24);
         const int favorable = ItemCount(std::string(row[FavorableCircumstances]));
         const int unfavorable = ItemCount(std::string(row[UnfavorableCircumstances]));
-        EXPECT_TRUE(favorable >= 1 && favorable <= 6) << r;
-        EXPECT_TRUE(unfavorable >= 1 && unfavorable <= 3) << r;
+        EXPECT_TRUE(favorable >= 1 && favorable <= 6);
+        EXPECT_TRUE(unfavorable >= 1 && unfavorable <= 3);
+        names.insert(row[LunarMansionName]);
     }
     EXPECT_EQ(names.size(), 28u);  // the lookup key is unique
 }
@@ -106,16 +111,18 @@ TEST(modArabicLunarMansionInformationTest, NearMissesMatchNothing)
     }
 }
 
+// A second lookup leaves nothing of the first: every field is the new row's.
 TEST(modArabicLunarMansionInformationTest, SecondLookupReplacesEveryField)
 {
-    MansionRecord current;
-    current[LunarMansionName] = "Alnath";
-    FillCurrentMansion(current);
-    current[LunarMansionName] = "Alchil";
-    EXPECT_EQ(FillCurrentMansion(current), 16);
-    EXPECT_EQ(current[ArabicName], "Iklil Al Jabhah");
-    EXPECT_EQ(current[UnfavorableCircumstances], "Short temper");
-    EXPECT_EQ(current[Constellation], "Libra");
+    for (int r = 1; r < MansionCount; ++r) {
+        MansionRecord current;
+        current[LunarMansionName] = "Alnath";
+        FillCurrentMansion(current);
+        current[LunarMansionName] = MansionTable()[static_cast<std::size_t>(r)][LunarMansionName];
+        EXPECT_EQ(FillCurrentMansion(current), r);
+        for (std::size_t f = 0; f < MansionFieldCount; ++f)
+            EXPECT_EQ(current[f], MansionTable()[static_cast<std::size_t>(r)][f]) << r << "/" << f;
+    }
 }
 
 TEST(modArabicLunarMansionInformationTest, RowByNumber)

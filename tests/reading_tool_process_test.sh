@@ -55,8 +55,29 @@ run "input unreadable" 2 "qamarel-reading: /proc/self/mem cannot be read: Input/
     "$tool" --batch /proc/self/mem
 run "endless input" 2 "qamarel-reading: /dev/zero: the header line is longer than 65536 bytes; expected name,date,time,longitude,latitude,zone,dst" \
     "$tool" --batch /dev/zero
+# A batch without end into a full disk stops at the first failed write.
+header=name,date,time,longitude,latitude,zone,dst
+row=A,2000-01-01,12:00,0:00W,51:28N,0:00,0
+run "endless batch, full disk" 3 "qamarel-reading: output failed: No space left on device" \
+    sh -c '{ echo "$1"; yes "$2"; } | "$0" --batch - >/dev/full' "$tool" "$header" "$row"
 mkfifo "$work/pipe.qmz"
 run "a pipe named as a reading" 2 "qamarel-reading: $work/pipe.qmz does not exist or is not a regular file" \
     "$tool" --open "$work/pipe.qmz"
+
+# A save is durable in order: the new file synced, renamed over the old one,
+# then its folder synced, so that the rename itself survives a power cut.
+if strace -qq -o /dev/null true 2>/dev/null; then
+    printf 'old' >"$work/kept.qmz"
+    strace -f -y -qq -o "$work/trace" -e trace=fsync,fdatasync,/^rename \
+        "$tool" "${birth[@]}" --save "$work/kept.qmz" >/dev/null
+    expect "traced save status" 0 $?
+    order=$(sed -E 's/^[0-9]+ +//' "$work/trace" | awk -v dir="$work" '
+        /^f(data)?sync\(/ { w = w ($0 ~ "<" dir "/[.]kept[.]qmz[.][^/>]*[.]tmp" ? " sync-new" : $0 ~ "<" dir ">" ? " sync-folder" : " sync-other") }
+        /^rename/ { w = w " rename" }
+        END { print substr(w, 2) }')
+    expect "save: synced, renamed, folder synced" "sync-new rename sync-folder" "$order"
+else
+    echo "note: strace cannot trace here; the order of a save's syncs is not checked"
+fi
 
 exit $fail

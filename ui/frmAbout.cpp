@@ -16,17 +16,17 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setPixmap(ProgramPicture(64));
-    Label2 = new QLabel(ProgramCaption, this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    QFont title = Label2->font();
+    programTitle = new QLabel(ProgramCaption, this);
+    programTitle->setObjectName(QStringLiteral("Label2"));
+    QFont title = programTitle->font();
     title.setBold(true);
-    Label2->setFont(title);
-    Label1 = new QLabel(tr("Qamarel gives a detailed report that includes the positive and negative characteristics "
+    programTitle->setFont(title);
+    programDescription = new QLabel(tr("Qamarel gives a detailed report that includes the positive and negative characteristics "
                            "of people born with the moon in a particular lunar mansion or birth star according to "
                            "Arabic Astrology."),
                         this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setWordWrap(true);
+    programDescription->setObjectName(QStringLiteral("Label1"));
+    programDescription->setWordWrap(true);
     // The place finder's data, as its licence asks.
     lblCredits = new QLabel(tr("Qamarel is free software under the GNU General Public License, version 3 or later. "
                                "Places: GeoNames (geonames.org), CC BY 4.0, through libgeonames. "
@@ -42,8 +42,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(Picture1, 0, 0, 4, 1, Qt::AlignTop);
-    grid->addWidget(Label2, 0, 1);
-    grid->addWidget(Label1, 1, 1);
+    grid->addWidget(programTitle, 0, 1);
+    grid->addWidget(programDescription, 1, 1);
     grid->addWidget(lblCredits, 2, 1);
     grid->addWidget(lblHomePage, 3, 1);
     grid->addWidget(lblCoBrand, 4, 1);

@@ -20,8 +20,8 @@ private slots:
 
 private:
     QLabel* Picture1;
-    QLabel* Label2;
-    QLabel* Label1;
+    QLabel* programTitle;  // objectName "Label2"
+    QLabel* programDescription;  // objectName "Label1"
     QLabel* lblCredits;
     QLabel* lblHomePage;
     QLabel* lblCoBrand;

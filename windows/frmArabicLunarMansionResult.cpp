@@ -2,8 +2,7 @@
 
 #include "base/QtStdText.h"
 #include "windows/ReadingFileSave.h"
-#include "pictures/CompanionModules.h"
-#include "pictures/PictureModule.h"
+#include "pictures/PrintingModule.h"
 #include "files/ReadingFileAccess.h"
 #include "windows/frmMansionWheel.h"
 #include "core/ReadingState.h"
@@ -71,8 +70,8 @@ frmArabicLunarMansionResult::frmArabicLunarMansionResult(const ReadingState& sta
     connect(mnuWheel, &QAction::triggered, this, &frmArabicLunarMansionResult::mnuWheel_Click);
     connect(mnuPrint, &QAction::triggered, this, &frmArabicLunarMansionResult::mnuPrint_Click);
     connect(mnuExportPdf, &QAction::triggered, this, &frmArabicLunarMansionResult::mnuExportPdf_Click);
-    connect(Label61, &QLabel::linkActivated, this, &WebLinks::OpenHomePage);
-    connect(Label1, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(1); });
+    connect(homePageLink, &QLabel::linkActivated, this, &WebLinks::OpenHomePage);
+    connect(coBrandingLink, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(1); });
     connect(lblFullBrand, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(2); });
 }
 
@@ -97,20 +96,20 @@ void frmArabicLunarMansionResult::BuildControls()
         w->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
     };
 
-    Label61 = MakeLinkLabel(tr("Visit us online for more astrology software and readings"),
+    homePageLink = MakeLinkLabel(tr("Visit us online for more astrology software and readings"),
                             QStringLiteral("Label61"), client, ValueGreen);
-    Label61->setAlignment(Qt::AlignCenter);
-    place(Label61, 1567, 0, 5160, 390);
+    homePageLink->setAlignment(Qt::AlignCenter);
+    place(homePageLink, 1567, 0, 5160, 390);
 
-    auto* Frame1 = new QGroupBox(tr("Qamarel Result"), client);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    place(Frame1, 0, 480, 8295, 4815);
+    auto* readingFrame = new QGroupBox(tr("Qamarel Result"), client);
+    readingFrame->setObjectName(QStringLiteral("Frame1"));
+    place(readingFrame, 0, 480, 8295, 4815);
     // The frame drawn as a classic one: a green edge whose top runs through the
     // middle of the title, the title set in from the left on a black ground
     // that parts the line, and the first row clear below. (The style's own
     // frame takes its shades from the background, which on black do not show.)
-    const int titleHeight = Frame1->fontMetrics().height();
-    Frame1->setStyleSheet(QStringLiteral("QGroupBox#Frame1 { border: 1px solid %1; margin-top: %2px; }"
+    const int titleHeight = readingFrame->fontMetrics().height();
+    readingFrame->setStyleSheet(QStringLiteral("QGroupBox#Frame1 { border: 1px solid %1; margin-top: %2px; }"
                                          "QGroupBox#Frame1::title { subcontrol-origin: margin; left: %3px;"
                                          " padding: 0 %4px; color: %5; background-color: %6; }")
                               .arg(FrameGreen.name())
@@ -121,14 +120,14 @@ void frmArabicLunarMansionResult::BuildControls()
 
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {
         const FieldPlace& at = FieldPlaces[i];
-        QLabel* caption = new QLabel(ToQString(MansionFieldCaptions[i]), Frame1);
+        QLabel* caption = new QLabel(ToQString(MansionFieldCaptions[i]), readingFrame);
         caption->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
         Colour(caption, CaptionGreen);  // the frame's style sheet does not pass the client's colours on
         caption->move(Twips(at.captionLeft), Twips(at.captionTop));
         caption->adjustSize();
         caption->setFixedHeight(Twips(LineHeight));
 
-        QLabel* value = new QLabel(Frame1);
+        QLabel* value = new QLabel(readingFrame);
         value->setObjectName(QStringLiteral("lblResult_%1").arg(i));
         value->setTextFormat(Qt::PlainText);
         Colour(value, ValueGreen);
@@ -148,11 +147,11 @@ void frmArabicLunarMansionResult::BuildControls()
     auto* fraFullBrand = new QWidget(client);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     place(fraFullBrand, 0, 5295, 6900, 855);
-    Label1 = MakeLinkLabel(tr("Offer Qamarel to your clients under your own name: ask for co-branded copies"),
+    coBrandingLink = MakeLinkLabel(tr("Offer Qamarel to your clients under your own name: ask for co-branded copies"),
                            QStringLiteral("Label1"), fraFullBrand, ValueGreen);
     lblFullBrand = MakeLinkLabel(tr("Make Qamarel your own: ask for fully branded copies"),
                                  QStringLiteral("lblFullBrand"), fraFullBrand, ValueGreen);
-    place(Label1, 120, 60, 6660, 360);
+    place(coBrandingLink, 120, 60, 6660, 360);
     place(lblFullBrand, 120, 435, 6660, 360);
 
     cmdSave = new QPushButton(tr("&Save"), client);
@@ -194,7 +193,7 @@ void frmArabicLunarMansionResult::ShowReading(const MansionRecord& mansion)
 {
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {
         // List items are joined by CR LF: each item begins a line of its own.
-        QString text = QString::fromStdString(mansion[i]);
+        QString text = ToQString(mansion[i]);
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         lblResult[i]->setText(text);
         if (!lblResult[i]->wordWrap()) {
@@ -239,8 +238,9 @@ void frmArabicLunarMansionResult::mnuPrint_Click()
 {
     // Printing is a module of its own, loaded now: the program starts without it.
     std::string problem;
-    const auto print = reinterpret_cast<PrintFunction>(LoadCompanionSymbol(PrintingModule, PrintSymbol, problem));
-    if (!print || !print(this, Sheet(), problem))
+    const auto* printing = reinterpret_cast<const PrintingModuleEntry*>(LoadCompanionModule(
+        PrintingModule, PrintingModuleKind, PrintingModuleLayout, sizeof(PrintingModuleEntry), problem));
+    if (!printing || !printing->printWithDialog(this, Sheet(), problem))
         Messages::Show(this, tr("The reading was not printed.\n%1").arg(QString::fromStdString(problem)),
                        Messages::Icon::Error);
 }

@@ -53,8 +53,8 @@ private:
 
     std::array<QLabel*, MansionFieldCount> lblCaption{};
     std::array<QLabel*, MansionFieldCount> lblResult{};
-    QLabel* Label61;
-    QLabel* Label1;
+    QLabel* homePageLink;    // objectName "Label61"
+    QLabel* coBrandingLink;  // objectName "Label1"
     QLabel* lblFullBrand;
     QPushButton* cmdSave;
     QPushButton* cmdBack;

@@ -46,27 +46,27 @@ struct CheckMessage {
 
 // What each failed check tells the user; the focus goes to the box concerned.
 constexpr CheckMessage CheckMessages[] = {
-    {BirthFormCheck::NameBlank, "Please Enter Name", Messages::Icon::Error},
-    {BirthFormCheck::ZoneBlank, "Please Enter Hour and Minute of Time Zone", Messages::Icon::Error},
-    {BirthFormCheck::LongitudeDegreesBlank, "Please Enter Degree of Longitude", Messages::Icon::Error},
-    {BirthFormCheck::LongitudeMinutesBlank, "Please Enter Minute of Longitude", Messages::Icon::Error},
-    {BirthFormCheck::LatitudeDegreesBlank, "Please Enter Degree of Latitude", Messages::Icon::Error},
-    {BirthFormCheck::LatitudeMinutesBlank, "Please Enter Minute of Latitude", Messages::Icon::Error},
-    {BirthFormCheck::FebruaryTooLong, "Please Enter Correct Date Or Month!", Messages::Icon::Information},
-    {BirthFormCheck::ThirtyDayMonthTooLong, "Please Enter Correct Date Or Month !", Messages::Icon::Information},
-    {BirthFormCheck::ZoneSignsDisagree, "Please Enter Hour and Minute of Time Zone With The Same Sign", Messages::Icon::Error},
+    {BirthFormCheck::NameBlank, QT_TRANSLATE_NOOP("frmMain", "Please Enter Name"), Messages::Icon::Error},
+    {BirthFormCheck::ZoneBlank, QT_TRANSLATE_NOOP("frmMain", "Please Enter Hour and Minute of Time Zone"), Messages::Icon::Error},
+    {BirthFormCheck::LongitudeDegreesBlank, QT_TRANSLATE_NOOP("frmMain", "Please Enter Degree of Longitude"), Messages::Icon::Error},
+    {BirthFormCheck::LongitudeMinutesBlank, QT_TRANSLATE_NOOP("frmMain", "Please Enter Minute of Longitude"), Messages::Icon::Error},
+    {BirthFormCheck::LatitudeDegreesBlank, QT_TRANSLATE_NOOP("frmMain", "Please Enter Degree of Latitude"), Messages::Icon::Error},
+    {BirthFormCheck::LatitudeMinutesBlank, QT_TRANSLATE_NOOP("frmMain", "Please Enter Minute of Latitude"), Messages::Icon::Error},
+    {BirthFormCheck::FebruaryTooLong, QT_TRANSLATE_NOOP("frmMain", "Please Enter Correct Date Or Month!"), Messages::Icon::Information},
+    {BirthFormCheck::ThirtyDayMonthTooLong, QT_TRANSLATE_NOOP("frmMain", "Please Enter Correct Date Or Month !"), Messages::Icon::Information},
+    {BirthFormCheck::ZoneSignsDisagree, QT_TRANSLATE_NOOP("frmMain", "Please Enter Hour and Minute of Time Zone With The Same Sign"), Messages::Icon::Error},
 };
 
 // What each numeric box holds, in the words of the checks above.
 const char* NumberBoxName(NumberBox box)
 {
     switch (box) {
-    case NumberBox::LongitudeDegrees: return "Degree of Longitude";
-    case NumberBox::LongitudeMinutes: return "Minute of Longitude";
-    case NumberBox::LatitudeDegrees: return "Degree of Latitude";
-    case NumberBox::LatitudeMinutes: return "Minute of Latitude";
-    case NumberBox::ZoneHours: return "Hour of Time Zone";
-    case NumberBox::ZoneMinutes: return "Minute of Time Zone";
+    case NumberBox::LongitudeDegrees: return QT_TRANSLATE_NOOP("frmMain", "Degree of Longitude");
+    case NumberBox::LongitudeMinutes: return QT_TRANSLATE_NOOP("frmMain", "Minute of Longitude");
+    case NumberBox::LatitudeDegrees: return QT_TRANSLATE_NOOP("frmMain", "Degree of Latitude");
+    case NumberBox::LatitudeMinutes: return QT_TRANSLATE_NOOP("frmMain", "Minute of Latitude");
+    case NumberBox::ZoneHours: return QT_TRANSLATE_NOOP("frmMain", "Hour of Time Zone");
+    case NumberBox::ZoneMinutes: return QT_TRANSLATE_NOOP("frmMain", "Minute of Time Zone");
     }
     return "";
 }
@@ -227,9 +227,9 @@ void frmMain::BuildControls()
 
     // Links to the publisher: the banner, and two promotional labels in one
     // place, of which the one in front is seen.
-    Label11 = MakeLinkLabel(tr("Visit us online for more astrology software and readings"),
+    homePageLink = MakeLinkLabel(tr("Visit us online for more astrology software and readings"),
                             QStringLiteral("Label11"), central);
-    Label11->setAlignment(Qt::AlignCenter);
+    homePageLink->setAlignment(Qt::AlignCenter);
     auto* fraFullBrand = new QGroupBox(central);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     lblCobrand = MakeLinkLabel(tr("Offer Qamarel to your clients under your own name and logo: ask for co-branded copies"),
@@ -260,7 +260,7 @@ void frmMain::BuildControls()
     page->addSpacing(6);
     page->addLayout(buttons);
     page->addSpacing(6);
-    page->addWidget(Label11);
+    page->addWidget(homePageLink);
     page->addWidget(fraFullBrand);
 
     // Keyboard order: person, time, longitude, latitude, place, the two
@@ -279,28 +279,28 @@ void frmMain::BuildControls()
         QWidget* control;
         const char* name;
     } spoken[] = {
-        {txtName, "Name"},
-        {cboMonth, "Month of birth"},
-        {cboDate, "Day of birth"},
-        {cboYear, "Year of birth"},
-        {cboHH, "Hour of birth"},
-        {cboMM, "Minute of birth"},
-        {cboSS, "Second of birth"},
-        {txtMCity, "City"},
-        {txtMState, "State"},
-        {txtMCountry, "Country"},
-        {txtLonD, "Longitude degrees"},
-        {txtLonM, "Longitude minutes"},
-        {optLongEast, "Longitude East"},
-        {optLongWest, "Longitude West"},
-        {txtLatD, "Latitude degrees"},
-        {txtLatM, "Latitude minutes"},
-        {optLatNorth, "Latitude North"},
-        {optLatSouth, "Latitude South"},
-        {txtZoneHour, "Time zone hours"},
-        {txtZoneMinute, "Time zone minutes"},
-        {chkDST, "Daylight saving time"},
-        {lblTZHelp, "Time zone help: choose a named zone"},
+        {txtName, QT_TR_NOOP("Name")},
+        {cboMonth, QT_TR_NOOP("Month of birth")},
+        {cboDate, QT_TR_NOOP("Day of birth")},
+        {cboYear, QT_TR_NOOP("Year of birth")},
+        {cboHH, QT_TR_NOOP("Hour of birth")},
+        {cboMM, QT_TR_NOOP("Minute of birth")},
+        {cboSS, QT_TR_NOOP("Second of birth")},
+        {txtMCity, QT_TR_NOOP("City")},
+        {txtMState, QT_TR_NOOP("State")},
+        {txtMCountry, QT_TR_NOOP("Country")},
+        {txtLonD, QT_TR_NOOP("Longitude degrees")},
+        {txtLonM, QT_TR_NOOP("Longitude minutes")},
+        {optLongEast, QT_TR_NOOP("Longitude East")},
+        {optLongWest, QT_TR_NOOP("Longitude West")},
+        {txtLatD, QT_TR_NOOP("Latitude degrees")},
+        {txtLatM, QT_TR_NOOP("Latitude minutes")},
+        {optLatNorth, QT_TR_NOOP("Latitude North")},
+        {optLatSouth, QT_TR_NOOP("Latitude South")},
+        {txtZoneHour, QT_TR_NOOP("Time zone hours")},
+        {txtZoneMinute, QT_TR_NOOP("Time zone minutes")},
+        {chkDST, QT_TR_NOOP("Daylight saving time")},
+        {lblTZHelp, QT_TR_NOOP("Time zone help: choose a named zone")},
     };
     for (const auto& s : spoken)
         s.control->setAccessibleName(tr(s.name));
@@ -331,7 +331,7 @@ void frmMain::WireHandlers()
     connect(lblTZHelp, &QLabel::linkActivated, this, &frmMain::lblTZHelp_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
     connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
-    connect(Label11, &QLabel::linkActivated, this, &WebLinks::OpenHomePage);
+    connect(homePageLink, &QLabel::linkActivated, this, &WebLinks::OpenHomePage);
     connect(lblCobrand, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(1); });
     connect(lblFullBrand, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(2); });
     for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM, txtZoneHour, txtZoneMinute})
@@ -343,6 +343,11 @@ void frmMain::WireHandlers()
     for (QLineEdit* box : {txtZoneHour, txtZoneMinute})
         connect(box, &QLineEdit::textEdited, this, &frmMain::StopFollowingPlaceZone);
     connect(chkDST, &QCheckBox::clicked, this, &frmMain::StopFollowingPlaceZone);
+    // New coordinates or a new place end the link to the chosen place.
+    for (QLineEdit* box : {txtMCity, txtMState, txtMCountry, txtLonD, txtLonM, txtLatD, txtLatM})
+        connect(box, &QLineEdit::textEdited, this, &frmMain::StopFollowingPlaceZone);
+    for (QRadioButton* option : {optLongEast, optLongWest, optLatNorth, optLatSouth})
+        connect(option, &QRadioButton::clicked, this, &frmMain::StopFollowingPlaceZone);
     connect(optLongEast, &QRadioButton::toggled, this, &frmMain::FollowPlaceZone);
 }
 
@@ -507,37 +512,31 @@ bool frmMain::OpenReadingFile(const QString& path)
 
 void frmMain::cmdBrowser_Click()
 {
-    const struct {
-        QLineEdit* box;
-        const char* message;
-    } places[] = {{txtMCity, "Please Enter City"}, {txtMState, "Please Enter State"}, {txtMCountry, "Please Enter Country"}};
-    for (const auto& place : places) {
-        if (place.box->text().isEmpty()) {  // blanks count as filled
-            Messages::Show(this, tr(place.message), Messages::Icon::Information);
-            place.box->setFocus();
-            return;
-        }
+    if (txtMCity->text().isEmpty()) {  // blanks count as filled; State and Country may be left out
+        Messages::Show(this, tr("Please Enter City"), Messages::Icon::Information);
+        txtMCity->setFocus();
+        return;
     }
-    // The offline places first; the map search on the web when none matches,
-    // or when the user asks for it.
-    const QList<Place> found = FindPlaces(txtMCity->text(), txtMState->text(), txtMCountry->text());
-    if (!found.isEmpty()) {
-        frmPlaceFinder finder(found, this);
-        finder.exec();
-        if (finder.outcome() == frmPlaceFinder::Outcome::Cancelled)
-            return;
-        if (finder.outcome() == frmPlaceFinder::Outcome::Chosen) {
-            UsePlace(finder.chosenPlace());
-            return;
-        }
+    // The offline places; the finder says when none matches, with the
+    // nearest names, and offers the map search on the web.
+    const PlaceSearch search = FindPlaces(txtMCity->text(), txtMState->text(), txtMCountry->text());
+    frmPlaceFinder finder(search, this);
+    finder.exec();
+    if (finder.outcome() == frmPlaceFinder::Outcome::Chosen) {
+        UsePlace(finder.chosenPlace());
+    } else if (finder.outcome() == frmPlaceFinder::Outcome::SearchTheWeb) {
+        const std::string query = LocationQuery(Text(txtMCity), Text(txtMState), Text(txtMCountry));
+        LocationLookup().FindLocation(QString::fromStdString(query), WebLinks::HomePage());
     }
-    const std::string query = LocationQuery(Text(txtMCity), Text(txtMState), Text(txtMCountry));
-    LocationLookup().FindLocation(QString::fromStdString(query), WebLinks::HomePage());
 }
 
 void frmMain::UsePlace(const Place& place)
 {
     followedZone_.clear();  // the hemisphere set below must not follow an earlier place
+    // The form shows which place it is (which Springfield).
+    txtMCity->setText(place.name);
+    txtMState->setText(place.state);
+    txtMCountry->setText(place.country);
     PlaceFill fill;
     FillCoordinates(place, fill);
     txtLonD->setText(QString::number(fill.longitudeDegrees));
@@ -547,7 +546,9 @@ void frmMain::UsePlace(const Place& place)
     txtLatM->setText(QString::number(fill.latitudeMinutes));
     (fill.north ? optLatNorth : optLatSouth)->setChecked(true);
     followedZone_ = place.zone;
+    followedPlace_ = ShortName(place);
     FollowPlaceZone();
+    cmdCalculate->setFocus();
 }
 
 void frmMain::FollowPlaceZone()
@@ -561,7 +562,7 @@ void frmMain::FollowPlaceZone()
     const QTime time(cboHH->currentIndex(), cboMM->currentIndex());
     PlaceFill fill;
     fill.east = optLongEast->isChecked();  // an unsigned zone's direction follows it
-    FillZone(followedZone_, date, time, fill);
+    FillZone(followedZone_, followedPlace_, date, time, fill);
     txtZoneHour->setText(fill.zoneHours);
     txtZoneMinute->setText(fill.zoneMinutes);
     chkDST->setChecked(fill.dst);

@@ -84,6 +84,7 @@ private:
     ReadingState& state_;
     bool closingForTurn_ = false;
     QByteArray followedZone_;  // the chosen place's time zone, while the zone follows it
+    QString followedPlace_;    // its name in the zone's sentence, e.g. "Springfield, Illinois"
     QLabel* lblPlaceZone;
 
     QLineEdit* txtName;
@@ -114,7 +115,7 @@ private:
     QLabel* lblTZHelp;
     QPushButton* cmdCalculate;
     QPushButton* cmdOpen;
-    QLabel* Label11;
+    QLabel* homePageLink;  // objectName "Label11"
     QLabel* lblCobrand;
     QLabel* lblFullBrand;
     QStackedLayout* promotionStrip_;

@@ -11,7 +11,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-frmPlaceFinder::frmPlaceFinder(const QList<Place>& places, QWidget* parent) : QDialog(parent), places_(places)
+frmPlaceFinder::frmPlaceFinder(const PlaceSearch& search, QWidget* parent)
+    : QDialog(parent), places_(search.status == PlaceSearch::Status::Found ? search.places : search.suggestions)
 {
     SetUpProgramWindow(this, "frmPlaceFinder");
     setModal(true);
@@ -20,6 +21,12 @@ frmPlaceFinder::frmPlaceFinder(const QList<Place>& places, QWidget* parent) : QD
                                 "of birth go into the form."),
                              this);
     intro->setWordWrap(true);
+    // Why the list holds no match: near names, or no place list at all.
+    lblMessage = new QLabel(SearchMessage(search), this);
+    lblMessage->setObjectName(QStringLiteral("lblMessage"));
+    lblMessage->setWordWrap(true);
+    lblMessage->setVisible(search.status != PlaceSearch::Status::Found);
+    intro->setVisible(!places_.isEmpty());
 
     lstPlaces = new QTableWidget(static_cast<int>(places_.size()), 6, this);
     lstPlaces->setObjectName(QStringLiteral("lstPlaces"));
@@ -33,7 +40,7 @@ frmPlaceFinder::frmPlaceFinder(const QList<Place>& places, QWidget* parent) : QD
     lstPlaces->setTabKeyNavigation(false);
     for (int row = 0; row < places_.size(); ++row) {
         const Place& p = places_[row];
-        const QString cells[] = {p.name, p.state, p.country, AngleText(p.latitude, true), AngleText(p.longitude, false),
+        const QString cells[] = {ShownName(p), p.state, p.country, AngleText(p.latitude, true), AngleText(p.longitude, false),
                                  QString::fromUtf8(p.zone)};
         for (int column = 0; column < 6; ++column)
             lstPlaces->setItem(row, column, new QTableWidgetItem(cells[column]));
@@ -60,15 +67,22 @@ frmPlaceFinder::frmPlaceFinder(const QList<Place>& places, QWidget* parent) : QD
     buttons->addWidget(cmdChoose);
     buttons->addWidget(cmdCancel);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblMessage);
     layout->addWidget(intro);
     layout->addWidget(lstPlaces);
+    lstPlaces->setVisible(!places_.isEmpty());
     layout->addLayout(buttons);
 
     connect(lstPlaces, &QTableWidget::cellDoubleClicked, this, &frmPlaceFinder::lstPlaces_DblClick);
     connect(cmdChoose, &QPushButton::clicked, this, &frmPlaceFinder::lstPlaces_DblClick);
     connect(cmdWeb, &QPushButton::clicked, this, &frmPlaceFinder::cmdWeb_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    lstPlaces->setFocus();
+    if (places_.isEmpty()) {
+        cmdChoose->setEnabled(false);
+        cmdWeb->setFocus();
+    } else {
+        lstPlaces->setFocus();
+    }
 }
 
 bool frmPlaceFinder::eventFilter(QObject* watched, QEvent* event)

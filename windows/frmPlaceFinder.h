@@ -4,20 +4,23 @@
 
 #include <QDialog>
 
+class QLabel;
 class QPushButton;
 class QTableWidget;
 
-// frmPlaceFinder — the places that match the typed city, best first: name,
-// state, country, latitude and longitude in degrees and minutes, and the time
-// zone. Arrows and Enter, or a double-click, choose one; Escape and Cancel
-// choose nothing; "Search the web instead" asks for the map search.
+// frmPlaceFinder — the places that match the typed city, best first: name
+// (with the other name that matched), state, country, latitude and longitude
+// in degrees and minutes, and the time zone. When nothing matches it says so
+// and lists the nearest names instead; when the place list cannot be loaded
+// it says that. Arrows and Enter, or a double-click, choose one; Escape and
+// Cancel choose nothing; "Search the web instead" asks for the map search.
 class frmPlaceFinder : public QDialog {
     Q_OBJECT
 
 public:
     enum class Outcome { Cancelled, Chosen, SearchTheWeb };
 
-    explicit frmPlaceFinder(const QList<Place>& places, QWidget* parent = nullptr);
+    explicit frmPlaceFinder(const PlaceSearch& search, QWidget* parent = nullptr);
 
     Outcome outcome() const { return outcome_; }
     const Place& chosenPlace() const { return places_.at(chosen_); }
@@ -31,6 +34,7 @@ protected:
 
 private:
     QList<Place> places_;
+    QLabel* lblMessage;
     QTableWidget* lstPlaces;
     QPushButton* cmdChoose;
     QPushButton* cmdWeb;

@@ -197,4 +197,27 @@ focus "$("$xwin" wait frmExit)"; xdotool key alt+x
 "$xwin" gone frmExit && for _ in $(seq 200); do kill -0 "$opened" 2>/dev/null || break; sleep 0.05; done
 check "opened copy ends" "ended" "$(kill -0 "$opened" 2>/dev/null && echo running || echo ended)"
 
+# 7. A reading handed over while the start-up question is asked (the last
+#    question lies long ago) waits for the answer, then opens.
+python3 - "$XDG_CONFIG_HOME/qamarel.ini" <<'EOF'
+import sys
+path = sys.argv[1]
+key = "%A1%D2%CF%BE%D1%C6%CC%CB="  # "Duration", shifted and escaped
+long_ago = "".join(chr(ord(c) + 93) for c in "2000-01-01")  # shifted as the program keeps it
+lines = open(path, encoding="utf-8").read().splitlines()
+open(path, "w", encoding="utf-8").write("\n".join(key + long_ago if l.startswith(key) else l for l in lines) + "\n")
+EOF
+start; asking=$started
+question=$(message)
+check "the start-up question is asked, before the form" "1 0" "$([ -n "$question" ] && echo 1) $("$xwin" count frmMain)"
+start "$work/reading.qmz"; handing=$started
+wait_end "$handing"; check "a start during the question hands over and ends" "0" "$status"
+check "nothing opens over the question" "0" "$("$xwin" count frmArabicLunarMansionResult)"
+focus "$question"; xdotool key Escape                             # No
+result=$("$xwin" wait frmArabicLunarMansionResult) || die "the reading handed over during the question was lost"
+"$xwin" gone frmMain || fail=1
+"$xwin" close "$result"
+focus "$("$xwin" wait frmExit)"; xdotool key alt+x
+wait_end "$asking"; check "program ends after the question" "0" "$status"
+
 exit $fail

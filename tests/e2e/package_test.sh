@@ -39,8 +39,8 @@ picture=$(mktemp -d)
 /usr/bin/qamarel-reading --date 2000-01-01 --time 12:00 --longitude 0:00W --latitude 51:28N --zone 0:00 \
     --picture "$picture/wheel.png" >/dev/null 2>&1
 check "the tool's picture module" "PNG" "$(head -c 4 "$picture/wheel.png" 2>/dev/null | tail -c 3)"
-check "the printing module" "yes" "$([ -f /usr/lib/qamarel/modules/libqamarel-printing.so ] && echo yes)"
 rm -rf "$picture"
+check "the printing module" "yes" "$([ -f /usr/lib/qamarel/modules/libqamarel-printing.so ] && echo yes)"
 check "program's libraries resolve" "" "$(ldd /usr/bin/qamarel | grep 'not found')"
 check "MIME database knows reading files" "yes" "$(grep -q 'application/x-qamarel-reading' /usr/share/mime/globs2 && echo yes)"
 

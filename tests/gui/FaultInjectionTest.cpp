@@ -12,10 +12,19 @@
 #include "shell/UpdateReminder.h"
 #include "shell/WindowTurns.h"
 
+#include <QDeadlineTimer>
+#include <QLockFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QThread>
 
+#include <atomic>
+#include <memory>
+#include <thread>
+
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,11 +37,16 @@ class FaultInjectionTest : public QObject {
 
     // A folder this process cannot write: by its permissions, or for root
     // (whom permissions do not stop) a read-only file system mounted on it.
+    // Mounting changes the machine: only in the run of the system tests,
+    // which sets QAMAREL_MOUNT_TESTS.
+    static bool MayMount() { return qEnvironmentVariableIntValue("QAMAREL_MOUNT_TESTS") == 1; }
     bool MakeUnwritable(const QString& folder, const char* mountOptions)
     {
         QDir().mkpath(folder);
         if (::geteuid() != 0)
             return ::chmod(QFile::encodeName(folder).constData(), 0555) == 0;
+        if (!MayMount())
+            return false;
         return QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
                                                            QStringLiteral("-o"), QString::fromLatin1(mountOptions),
                                                            QStringLiteral("tmpfs"), folder}) == 0;
@@ -45,14 +59,104 @@ class FaultInjectionTest : public QObject {
             ::chmod(QFile::encodeName(folder).constData(), 0755);
     }
 
+    // Runs the start-up reminder on the settings at `path` in a thread of its
+    // own: whether it returned within 5 s. One caught reading the pipe
+    // `unblock` is let go by opening the pipe's other end.
+    static bool RemindReturns(const QString& path, const QString& unblock = {})
+    {
+        auto done = std::make_shared<std::atomic<bool>>(false);
+        std::thread reminder([path, done] {
+            RemindOfUpdate(path, QDate(2026, 12, 7));
+            *done = true;
+        });
+        const QDeadlineTimer deadline(5000);
+        while (!*done && !deadline.hasExpired())
+            QThread::msleep(10);
+        const bool returned = *done;
+        if (!returned && !unblock.isEmpty())
+            ::close(::open(QFile::encodeName(unblock).constData(), O_WRONLY | O_NONBLOCK));
+        if (returned)
+            reminder.join();
+        else
+            reminder.detach();  // hung for good: left to the end of the process
+        return returned;
+    }
+
+    static void ExpectNotKept(const QString& why)
+    {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^\\S+: the settings are not kept: ") + why + QLatin1Char('$')));
+    }
+
 private slots:
     void initTestCase() { QVERIFY(dir.isValid()); }
+
+    // A settings file that is a link is not written through: what it names
+    // (here, a file of someone else's) stays as it was.
+    void settingsLinkIsNotFollowed()
+    {
+        const QString target = dir.filePath(QStringLiteral("someone-elses.ini"));
+        WriteFile(target, "[Settings]\nkept=1\n");
+        QCOMPARE(::chmod(QFile::encodeName(target).constData(), 0600), 0);
+        const QString link = dir.filePath(QStringLiteral("link.ini"));
+        QVERIFY(QFile::link(target, link));
+        MessageRecorder messages;
+        ExpectNotKept(QRegularExpression::escape(link) + QStringLiteral(" is a symbolic link"));
+        QVERIFY(RemindReturns(link));
+        QCOMPARE(FileBytes(target), QByteArray("[Settings]\nkept=1\n"));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(messages.shown.empty());
+    }
+
+    // A lock beside the settings that is a pipe, a folder or a file of another
+    // user's is left alone: the start goes on at once, keeping no settings.
+    void settingsLockThatIsNoFileOfTheUsers_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << "pipe";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("another user's file") << "foreign";
+    }
+
+    void settingsLockThatIsNoFileOfTheUsers()
+    {
+        QFETCH(QString, kind);
+        const QString settings = dir.filePath(kind + QStringLiteral(".ini"));
+        const QString lock = settings + QStringLiteral(".lock");
+        const QByteArray lockName = QFile::encodeName(lock);
+        if (kind == QLatin1String("pipe")) {
+            QCOMPARE(::mkfifo(lockName.constData(), 0600), 0);
+        } else if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkdir(lock));
+        } else {
+            if (::geteuid() != 0)
+                QSKIP("only root can make a file of another user's");
+            WriteFile(lock, "1\nqamarel\nhost\n");
+            QCOMPARE(::chown(lockName.constData(), 65534, 65534), 0);
+        }
+        ExpectNotKept(QStringLiteral("its lock ") + QRegularExpression::escape(lock) +
+                      QStringLiteral(" is not a regular file of this user's"));
+        QVERIFY(RemindReturns(settings, kind == QLatin1String("pipe") ? lock : QString()));
+        QVERIFY(!QFile::exists(settings));
+        QVERIFY(QFileInfo::exists(lock));
+    }
+
+    // A lock some other program holds is waited for 1 s at most.
+    void settingsLockHeldIsWaitedForASecondAtMost()
+    {
+        const QString settings = dir.filePath(QStringLiteral("held.ini"));
+        QLockFile held(settings + QStringLiteral(".lock"));
+        QVERIFY(held.tryLock(0));
+        ExpectNotKept(QStringLiteral("its lock ") + QRegularExpression::escape(settings) +
+                      QStringLiteral("\\.lock is held by another program"));
+        QVERIFY(RemindReturns(settings));
+        QVERIFY(!QFile::exists(settings));
+    }
 
     void saveIntoAFolderWithoutWritePermission()
     {
         const QString folder = dir.filePath(QStringLiteral("locked"));
         if (!MakeUnwritable(folder, "ro,size=64k"))
-            QSKIP("cannot make a folder unwritable here");
+            QSKIP("cannot make a folder unwritable here (as root: a system test, it mounts)");
         const QString problem = SaveReadingFile(folder + QStringLiteral("/r.qmz"), position);
         Release(folder);
         QVERIFY2(!problem.isEmpty(), "a failed save must say so");
@@ -63,14 +167,16 @@ private slots:
     {
         const QString folder = dir.filePath(QStringLiteral("full"));
         if (::geteuid() != 0 || !MakeUnwritable(folder, "size=4k"))
-            QSKIP("needs root to mount a small file system");
+            QSKIP("needs root to mount a small file system, in the system tests");
         WriteFile(folder + QStringLiteral("/r.qmz"), oldBytes);
         WriteFile(folder + QStringLiteral("/filler"), QByteArray(8192, 'x'));  // fills the rest
         const QString problem = SaveReadingFile(folder + QStringLiteral("/r.qmz"), position);
         const QByteArray kept = FileBytes(folder + QStringLiteral("/r.qmz"));
+        const QStringList left = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
         Release(folder);
         QVERIFY2(!problem.isEmpty(), "a failed save must say so");
         QCOMPARE(kept, oldBytes);
+        QCOMPARE(left, QStringList({QStringLiteral("filler"), QStringLiteral("r.qmz")}));  // no part of a file left
     }
 
     // A save killed at any moment leaves a whole file, old or new.
@@ -131,8 +237,10 @@ private slots:
         }
         const QDateTime hugeWritten = QFileInfo(huge).lastModified();
         MessageRecorder messages;
-        for (const QString& path : {fifo, huge})
+        for (const QString& path : {fifo, huge}) {
+            ExpectNotKept(QRegularExpression::escape(path) + QStringLiteral(" is not a small regular file"));
             RemindOfUpdate(path, QDate(2026, 12, 7));  // returns at once
+        }
         QVERIFY(messages.shown.empty());
         QCOMPARE(QFileInfo(huge).lastModified(), hugeWritten);
         QCOMPARE(QFileInfo(huge).size(), SettingsFileLimit + 1);

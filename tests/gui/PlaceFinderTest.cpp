@@ -7,6 +7,7 @@
 #include "windows/frmMain.h"
 #include "shell/WindowTurns.h"
 #include "ui/WebLinks.h"
+#include "places/PlaceSearch.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -56,7 +57,23 @@ class PlaceFinderTest : public QObject {
         Control<QPushButton>(main, "cmdBrowser")->click();
     }
 
+    // The same by keyboard: the place typed into City alone, the button pressed with Space.
+    template <typename Act>
+    void FindByKeyboard(frmMain* main, const QString& typed, Act act)
+    {
+        Type(main, "txtMCity", typed);
+        QTimer::singleShot(0, this, [act] {
+            QWidget* finder = QApplication::activeModalWidget();
+            QVERIFY(finder && finder->objectName() == QLatin1String("frmPlaceFinder"));
+            const std::unique_ptr<QWidget, void (*)(QWidget*)> closer(finder, [](QWidget* w) { w->close(); });
+            act(finder, Control<QTableWidget>(finder, "lstPlaces"));
+        });
+        QTest::keyClick(Control<QPushButton>(main, "cmdBrowser"), Qt::Key_Space);
+    }
+
     QString Box(frmMain* main, const char* name) { return Control<QLineEdit>(main, name)->text(); }
+
+    QString PlaceZone(frmMain* main) { return Control<QLabel>(main, "lblPlaceZone")->text(); }
 
     std::string Calculate(frmMain* main)
     {
@@ -89,20 +106,21 @@ private slots:
         QTest::addColumn<int>("offsetMinutes");
         QTest::addColumn<QString>("used");
         auto at = [](int y, int m, int d, int h, int min) { return QDateTime(QDate(y, m, d), QTime(h, min)); };
-        QTest::newRow("London 1969") << "London" << "England" << "UK" << at(1969, 1, 15, 12, 0) << "-1 0" << 60 << "UTC+1:00";
-        QTest::newRow("Berlin 1945") << "Berlin" << "Berlin" << "Germany" << at(1945, 6, 1, 12, 0) << "3 0" << 180 << "UTC+3:00";
+        QTest::newRow("London 1969") << "London" << "England" << "UK" << at(1969, 1, 15, 12, 0) << "-1 0" << 60 << "London, England: UTC+1 on 15 January 1969 at 12:00 (BST)";
+        QTest::newRow("Berlin 1945") << "Berlin" << "Berlin" << "Germany" << at(1945, 6, 1, 12, 0) << "3 0" << 180
+                                     << "Berlin, Germany: UTC+3 on 1 June 1945 at 12:00 (CEMT, summer time of 2:00: the zone boxes hold all of UTC+3, DST unticked)";
         QTest::newRow("Kolkata 1943") << "Kolkata" << "West Bengal" << "India" << at(1943, 6, 1, 12, 0) << "5 30 DST" << 390 << "UTC+6:30";
         QTest::newRow("Kathmandu 1990") << "Kathmandu" << "Bagmati" << "Nepal" << at(1990, 1, 1, 12, 0) << "5 45" << 345 << "UTC+5:45";
         QTest::newRow("Madrid 1975") << "Madrid" << "Madrid" << "Spain" << at(1975, 7, 1, 12, 0) << "-1 0 DST" << 120
-                                     << "Europe/Madrid on 1 July 1975 at 12:00: UTC+2:00 (summer time)";
-        QTest::newRow("New York 1950") << "New York" << "New York" << "USA" << at(1950, 7, 1, 12, 0) << "5 0 DST" << -240 << "UTC\u22124:00";
-        QTest::newRow("Beirut 1987") << "Beirut" << "Beirut" << "Lebanon" << at(1987, 3, 21, 12, 0) << "2 0" << 120 << "UTC+2:00";
+                                     << "Madrid, Spain: UTC+2 on 1 July 1975 at 12:00 (Central European Summer Time)";
+        QTest::newRow("New York 1950") << "New York" << "New York" << "USA" << at(1950, 7, 1, 12, 0) << "5 0 DST" << -240 << "UTC\u22124 on 1 July 1950";
+        QTest::newRow("Beirut 1987") << "Beirut" << "Beirut" << "Lebanon" << at(1987, 3, 21, 12, 0) << "2 0" << 120 << "UTC+2 on 21 March 1987";
         QTest::newRow("Paris 1986, no such time") << "Paris" << "Ile" << "France" << at(1986, 3, 30, 2, 30) << "1 0" << 60
                                                   << "That time did not exist there";
         QTest::newRow("New York 2008, twice") << "New York" << "NY" << "United States" << at(2008, 11, 2, 1, 30) << "5 0 DST"
                                               << -240 << "That time happened twice there";
-        QTest::newRow("Chatham, Ontario") << "Chatham" << "Ontario" << "Canada" << at(2000, 1, 1, 12, 0) << "5 0" << -300 << "America/Toronto";
-        QTest::newRow("Chatham, England") << "Chatham" << "Kent" << "United Kingdom" << at(2000, 1, 1, 12, 0) << "0 0" << 0 << "Europe/London";
+        QTest::newRow("Chatham, Ontario") << "Chatham" << "Ontario" << "Canada" << at(2000, 1, 1, 12, 0) << "5 0" << -300 << "Chatham, Ontario: UTC\u22125";
+        QTest::newRow("Chatham, England") << "Chatham" << "Kent" << "United Kingdom" << at(2000, 1, 1, 12, 0) << "0 0" << 0 << "Chatham, England: UTC+0";
     }
 
     void choosingAPlaceGivesTheRightInstant()
@@ -162,7 +180,130 @@ private slots:
         QVERIFY(Control<QLabel>(main, "lblPlaceZone")->isHidden());
     }
 
-    void webSearchWhenAskedOrWhenNothingMatches()
+    // What people type into City alone, chosen by keyboard: the form shows
+    // which place it is, the focus waits on the reading's button.
+    void typedPlacesByKeyboard_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("firstRow");  // the list's first row as shown
+        QTest::addColumn<QStringList>("place");  // City, State and Country after choosing
+        QTest::addColumn<QString>("words");      // the zone's sentence
+        QTest::newRow("state code") << "Springfield, IL" << "Springfield"
+                                    << QStringList{"Springfield", "Illinois", "United States of America"}
+                                    << "Springfield, Illinois: UTC\u22125 on 1 June 1969 at 12:00 (Central Daylight Time)";
+        QTest::newRow("postal code") << "Paris, TX" << "Paris" << QStringList{"Paris", "Texas", "United States of America"}
+                                     << "Paris, Texas: UTC\u22125 on 1 June 1969 at 12:00 (Central Daylight Time)";
+        QTest::newRow("former name") << "Bombay" << "Mumbai (Bombay)" << QStringList{"Mumbai", "Maharashtra", "India"}
+                                     << "Mumbai, India: UTC+5:30 on 1 June 1969 at 12:00 (India Standard Time)";
+        QTest::newRow("city, country") << "Washington, DC, USA" << "Washington D.C."
+                                       << QStringList{"Washington D.C.", "District of Columbia", "United States of America"}
+                                       << "Washington D.C., District of Columbia: UTC\u22124 on 1 June 1969 at 12:00 (Eastern Daylight Time)";
+    }
+
+    void typedPlacesByKeyboard()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, firstRow);
+        QFETCH(QStringList, place);
+        QFETCH(QString, words);
+        frmMain* main = FreshForm(QDateTime(QDate(1969, 6, 1), QTime(12, 0)));
+        FindByKeyboard(main, typed, [firstRow](QWidget*, QTableWidget* list) {
+            QCOMPARE(list->item(0, 0)->text(), firstRow);
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE((QStringList{Box(main, "txtMCity"), Box(main, "txtMState"), Box(main, "txtMCountry")}), place);
+        QCOMPARE(PlaceZone(main), words);
+        QCOMPARE(main->focusWidget(), Control<QPushButton>(main, "cmdCalculate"));
+        QVERIFY(messages->shown.empty());
+    }
+
+    // A misspelling: the finder says so and lists the nearest names to choose.
+    void misspellingOffersTheNearestNames()
+    {
+        frmMain* main = FreshForm(QDateTime(QDate(1969, 6, 1), QTime(12, 0)));
+        FindByKeyboard(main, QStringLiteral("Lodnon"), [](QWidget* finder, QTableWidget* list) {
+            QCOMPARE(Control<QLabel>(finder, "lblMessage")->text(),
+                     QStringLiteral("No place called Lodnon. Did you mean London, England; London, Ontario or Lodz (Lodzo), Poland?"));
+            QVERIFY(Control<QLabel>(finder, "lblMessage")->isVisibleTo(finder));
+            QCOMPARE(list->rowCount(), 3);
+            QCOMPARE(list->item(1, 1)->text(), QStringLiteral("Ontario"));
+            QTest::keyClick(list, Qt::Key_Down);  // London, Ontario
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        QCOMPARE((QStringList{Box(main, "txtMCity"), Box(main, "txtMState"), Box(main, "txtMCountry")}),
+                 (QStringList{"London", "Ontario", "Canada"}));
+        QCOMPARE(Box(main, "txtZoneHour"), QStringLiteral("5"));
+        QVERIFY(Control<QCheckBox>(main, "chkDST")->isChecked());
+        QVERIFY(opened.isEmpty());  // no web search unless asked
+    }
+
+    // A typed state that none of the places of that name lie in: no place
+    // elsewhere, and a message.
+    void stateThatMatchesNothing()
+    {
+        frmMain* main = FreshForm(QDateTime(QDate(1969, 6, 1), QTime(12, 0)));
+        Find(main, QStringLiteral("London"), QStringLiteral("Texas"), QString(), [](QWidget* finder, QTableWidget* list) {
+            QCOMPARE(Control<QLabel>(finder, "lblMessage")->text(),
+                     QStringLiteral("No place called London, Texas. Did you mean London, England; London, Ontario or Ondo, Nigeria?"));
+            QCOMPARE(list->rowCount(), 3);
+            QTest::keyClick(list, Qt::Key_Escape);
+        });
+        QVERIFY(Box(main, "txtLonD").isEmpty());
+        QCOMPARE(Box(main, "txtMState"), QStringLiteral("Texas"));  // as typed: nothing was chosen
+    }
+
+    // New coordinates or a new city end the link to the chosen place.
+    void editingThePlaceEndsTheLink_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("city") << "txtMCity";
+        QTest::newRow("state") << "txtMState";
+        QTest::newRow("longitude minutes") << "txtLonM";
+        QTest::newRow("latitude degrees") << "txtLatD";
+    }
+
+    void editingThePlaceEndsTheLink()
+    {
+        QFETCH(QString, box);
+        frmMain* main = FreshForm(QDateTime(QDate(1975, 7, 1), QTime(12, 0)));
+        FindByKeyboard(main, QStringLiteral("Madrid, Spain"), [](QWidget*, QTableWidget* list) { QTest::keyClick(list, Qt::Key_Return); });
+        QVERIFY(Control<QLabel>(main, "lblPlaceZone")->isVisibleTo(main));
+        Type(main, qPrintable(box), QStringLiteral("1"));
+        QVERIFY(Control<QLabel>(main, "lblPlaceZone")->isHidden());
+        Choose(main, "cboMonth", QStringLiteral("January"));  // the zone no longer follows the date
+        QVERIFY(Control<QCheckBox>(main, "chkDST")->isChecked());
+        QCOMPARE(Box(main, "txtZoneHour"), QStringLiteral("-1"));
+    }
+
+    void hemisphereClickEndsTheLink()
+    {
+        frmMain* main = FreshForm(QDateTime(QDate(1975, 7, 1), QTime(12, 0)));
+        FindByKeyboard(main, QStringLiteral("Madrid, Spain"), [](QWidget*, QTableWidget* list) { QTest::keyClick(list, Qt::Key_Return); });
+        Control<QRadioButton>(main, "optLat_1")->click();
+        QVERIFY(Control<QLabel>(main, "lblPlaceZone")->isHidden());
+    }
+
+    // Run as PlaceFinderTestWithoutPlaceList, with a broken libgeonames first
+    // in the library path: the finder says the list could not be loaded.
+    void placeListUnavailable()
+    {
+        if (FindPlaces(QStringLiteral("London")).status != PlaceSearch::Status::ListUnavailable)
+            QSKIP("the place list loads here");
+        frmMain* main = FreshForm(QDateTime(QDate(1969, 6, 1), QTime(12, 0)));
+        FindByKeyboard(main, QStringLiteral("London"), [](QWidget* finder, QTableWidget* list) {
+            const QString message = Control<QLabel>(finder, "lblMessage")->text();
+            QVERIFY2(message.startsWith(QStringLiteral("The place list (libgeonames) could not be loaded: ")), qPrintable(message));
+            QVERIFY2(message.contains(QStringLiteral("Cannot load library geonames")), qPrintable(message));
+            QVERIFY(!message.contains(QStringLiteral("No place called")));
+            QVERIFY(list->isHidden());
+            Control<QPushButton>(finder, "cmdWeb")->click();
+        });
+        QCOMPARE(opened.size(), 1);  // the web search, when asked
+        QVERIFY(Box(main, "txtLonD").isEmpty());
+    }
+
+    void webSearchOnlyWhenAsked()
     {
         frmMain* main = FreshForm(QDateTime(QDate(1975, 7, 1), QTime(12, 0)));
         Find(main, QStringLiteral("Madrid"), QStringLiteral("Madrid"), QStringLiteral("Spain"),
@@ -175,8 +316,15 @@ private slots:
         QCOMPARE(opened.size(), 1);
         QVERIFY(Box(main, "txtLonD").isEmpty());
 
-        Control<QLineEdit>(main, "txtMCity")->setText(QStringLiteral("Xqzzyville"));
-        Control<QPushButton>(main, "cmdBrowser")->click();  // no finder: straight to the web
+        // Nothing matches: the finder says so, and the web only when asked.
+        Find(main, QStringLiteral("Xqzzyville"), QString(), QString(), [](QWidget* finder, QTableWidget* list) {
+            QCOMPARE(Control<QLabel>(finder, "lblMessage")->text(), QStringLiteral("No place called Xqzzyville."));
+            QVERIFY(list->isHidden());
+            QVERIFY(!Control<QPushButton>(finder, "cmdChoose")->isEnabled());
+        });
+        QCOMPARE(opened.size(), 1);
+        Find(main, QStringLiteral("Xqzzyville"), QString(), QString(),
+             [](QWidget* finder, QTableWidget*) { QTest::keyClick(Control<QPushButton>(finder, "cmdWeb"), Qt::Key_Space); });
         QCOMPARE(opened.size(), 2);
         QVERIFY(opened[1].toString().contains(QStringLiteral("Xqzzyville")));
     }

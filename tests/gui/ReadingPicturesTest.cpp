@@ -15,11 +15,16 @@
 #include "../ChartFixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <vector>
 
 class ReadingPicturesTest : public QObject {
     Q_OBJECT
@@ -56,7 +61,7 @@ class ReadingPicturesTest : public QObject {
         QVERIFY2(text.contains(QStringLiteral("19\u00B0 27' 45\" Lib")), qPrintable(text.left(300)));
         QVERIFY(text.contains(QStringLiteral("mansion 16")));
         for (std::size_t i = 0; i < MansionFieldCount; ++i) {
-            const std::string& field = state.currentMansion[i];
+            const std::string field(state.currentMansion[i]);
             QVERIFY2(text.contains(QString::fromStdString(field).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified()),
                      field.c_str());
         }
@@ -100,6 +105,104 @@ private slots:
         // 0° Aries on the left, the zodiac counter-clockwise: 90° (Cancer) below the centre.
         QCOMPARE(WheelPoint(square, 0, 1).toPoint(), QPoint(0, 300));
         QCOMPARE(WheelPoint(square, 90, 1).toPoint(), QPoint(300, 600));
+    }
+
+    // The wheel drawn in colours of its own kind each (lines red, texts green,
+    // the path magenta), looked at pixel by pixel: the 28 mansion boundaries
+    // and the 12 sign boundaries where the longitudes put them, each label
+    // between its two boundaries, and the day's path where the Moon went,
+    // also across 0° Aries.
+    void wheelBoundariesLabelsAndPath()
+    {
+        const WheelColours colours{QColor(0, 0, 0),     QColor(255, 0, 0),     QColor(0, 255, 255), QColor(0, 255, 0),
+                                   QColor(0, 0, 255),   QColor(255, 255, 255), QColor(255, 0, 255)};
+        const QRectF square(0, 0, 800, 800);
+        const double width = 360.0 / 28;
+        auto isLine = [](QColor c) { return c.red() >= 128 && c.green() < 100 && c.blue() < 128; };
+        auto isText = [](QColor c) { return c.green() >= 128 && c.red() < 100; };
+        auto isPath = [](QColor c) { return c.red() >= 128 && c.blue() >= 128 && c.green() < 100; };
+
+        const struct {
+            const char* what;
+            double from, to;
+            std::vector<double> on, off;  // longitudes on the path's circle
+        } days[] = {
+            {"across 0\u00B0 Aries", 355, 8, {356, 359, 0, 3, 7}, {350, 20, 90, 180, 270}},
+            {"within Cancer", 100, 113, {101, 106.5, 112}, {95, 118, 180, 253.5, 280}},
+        };
+        for (const auto& day : days) {
+            WheelReading wheel;
+            wheel.mansion = 1;
+            wheel.moonLongitude = 200;  // its mark lies inside the rings looked at
+            wheel.dayFrom = day.from;
+            wheel.dayTo = day.to;
+            QImage image(800, 800, QImage::Format_RGB32);
+            {
+                QPainter painter(&image);
+                DrawMansionWheel(painter, square, wheel, colours);
+            }
+            // Whether a pixel of the kind lies within a pixel of where a longitude and radius fall.
+            auto near = [&](double longitude, double radius, auto kind) {
+                const QPoint at = WheelPoint(square, longitude, radius).toPoint();
+                for (int dx = -1; dx <= 1; ++dx)
+                    for (int dy = -1; dy <= 1; ++dy)
+                        if (kind(image.pixelColor(at + QPoint(dx, dy))))
+                            return true;
+                return false;
+            };
+            // Pixels of the kind in the mansions' ring between two longitudes.
+            auto count = [&](double from, double to, auto kind) {
+                int n = 0;
+                for (double a = from; a <= to; a += 0.1)
+                    for (double radius = 0.56; radius <= 0.82; radius += 0.005)
+                        n += kind(image.pixelColor(WheelPoint(square, a, radius).toPoint()));
+                return n;
+            };
+            for (int k = 0; k < 28; ++k) {
+                const double boundary = k * width;
+                for (const double radius : {0.56, 0.70, 0.83})
+                    QVERIFY2(near(boundary, radius, isLine), qPrintable(QStringLiteral("boundary %1 at radius %2").arg(k).arg(radius)));
+                for (const double between : {boundary + width / 4, boundary + 3 * width / 4})
+                    QVERIFY2(!near(between, 0.70, isLine), qPrintable(QStringLiteral("a line at %1\u00B0").arg(between)));
+                QVERIFY2(count(boundary + width / 2 - 1, boundary + width / 2 + 1, isText) > 20,
+                         qPrintable(QStringLiteral("no label in mansion %1").arg(k + 1)));
+                QVERIFY2(count(boundary - 1, boundary + 1, isText) == 0,
+                         qPrintable(QStringLiteral("a label on boundary %1").arg(k)));
+            }
+            for (int s = 0; s < 12; ++s) {
+                QVERIFY2(near(30.0 * s, 0.93, isLine), qPrintable(QStringLiteral("sign boundary %1").arg(s)));
+                QVERIFY2(!near(30.0 * s + 7.5, 0.93, isLine), qPrintable(QStringLiteral("a line in sign %1").arg(s)));
+            }
+            for (const double at : day.on)
+                QVERIFY2(near(at, Wheel::PathRadius, isPath), qPrintable(QStringLiteral("%1: no path at %2").arg(day.what).arg(at)));
+            for (const double at : day.off)
+                QVERIFY2(!near(at, Wheel::PathRadius, isPath), qPrintable(QStringLiteral("%1: a path at %2").arg(day.what).arg(at)));
+        }
+    }
+
+    // The zone on the page: its size with two-digit minutes, and its
+    // direction in words for a zone that has one.
+    void birthDataGivesTheZonesDirection()
+    {
+        const struct {
+            int hours, minutes, ahead;
+            const char* zone;
+        } cases[] = {
+            {5, 30, -1, "time zone 5:30 ahead of universal time"},
+            {3, 30, 1, "time zone 3:30 behind universal time"},
+            {9, 5, 1, "time zone 9:05 behind universal time"},
+            {0, 45, -1, "time zone 0:45 ahead of universal time"},
+            {1, 0, 0, "time zone 1:00"},
+        };
+        for (const auto& c : cases) {
+            ChartRecord birth = MakeChart(1987, 3, 21, 6, 12, 77, 13, 'E', c.hours, c.minutes);
+            birth.ZoneAhead = std::int16_t(c.ahead);
+            QCOMPARE(BirthDataText(birth),
+                     QStringLiteral("Born on 21 March 1987 at 06:12, 77\u00B013\u2032E 51\u00B028\u2032N, ") + QLatin1String(c.zone));
+        }
+        ChartRecord summer = MakeChart(1987, 7, 1, 0, 0, 3, 42, 'W', 1, 0, true);
+        summer.ZoneAhead = -1;
+        QVERIFY(BirthDataText(summer).endsWith(QStringLiteral("time zone 1:00 ahead of universal time, summer time")));
     }
 
     void pdfHoldsTheReadingAsText()
@@ -155,6 +258,29 @@ private slots:
         const QString opened = PdfText(path + QStringLiteral(".pdf"));
         ExpectTheReading(opened, false);
         QVERIFY(!opened.contains(QStringLiteral("Born on")));
+    }
+
+    // Print in the result window loads the printing module and asks for a
+    // printer; cancelled there, nothing is printed and nothing is said.
+    void printFromTheResultWindowAsksForAPrinter()
+    {
+        ComputeJ2000();
+        QWidget* result = turns.ShowResultWindow();
+        bool asked = false;
+        QTimer closer;
+        closer.setInterval(20);
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                asked = dialog->inherits("QPrintDialog") || dialog->inherits("QAbstractPrintDialog");
+                dialog->reject();
+            }
+        });
+        closer.start();
+        QTimer::singleShot(20000, &closer, &QTimer::stop);  // a bound, should the dialog never come
+        Control<QAction>(result, "mnuPrint")->trigger();
+        closer.stop();
+        QVERIFY(asked);
+        QVERIFY2(messages->shown.empty(), messages->shown.empty() ? "" : qPrintable(messages->shown[0].text));
     }
 
     void failedExportIsSaid()

@@ -140,9 +140,9 @@ private slots:
         QTest::addColumn<QString>("country");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
+        // Only the city is needed: the place finder takes State and Country as optional.
         QTest::newRow("all empty") << "" << "" << "" << "Please Enter City" << "txtMCity";
-        QTest::newRow("no state") << "Pune" << "" << "India" << "Please Enter State" << "txtMState";
-        QTest::newRow("no country") << "Pune" << "Maharashtra" << "" << "Please Enter Country" << "txtMCountry";
+        QTest::newRow("state and country given") << "" << "Maharashtra" << "India" << "Please Enter City" << "txtMCity";
     }
 
     void lookupAsksForThePlaceInOrder()

@@ -1,21 +1,116 @@
 // The single-instance rule across real processes.
+#include "base/UniqueFd.h"
+#include "shell/HandOver.h"
 #include "shell/SingleInstance.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <future>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+namespace {
+
+// A raw connection to the hand-over socket at `path` (not waiting when the
+// queue is full: then it owns nothing).
+UniqueFd ConnectTo(const QString& path)
+{
+    UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+    if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+        fd.reset();
+    return fd;
+}
+
+// The processor time process `pid` has used so far, in clock ticks.
+qint64 CpuTicks(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    // After the command's closing parenthesis: state is field 3, utime 14, stime 15.
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return fields.size() > 12 ? fields[11].toLongLong() + fields[12].toLongLong() : -1;
+}
+
+}  // namespace
 
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
     QString probe;
+
+    // Starts a copy that takes hand-overs at `socket`, with at most `files`
+    // descriptors when given.
+    bool StartTaking(QProcess& first, const QString& lock, const QString& socket, rlim_t files = 0)
+    {
+        if (files > 0)
+            first.setChildProcessModifier([files] {
+                const rlimit limit{files, files};
+                ::setrlimit(RLIMIT_NOFILE, &limit);
+            });
+        first.start(probe, {lock, socket});
+        if (!first.waitForStarted(10000) || !first.waitForReadyRead(10000))
+            return false;
+        return QString::fromLatin1(first.readLine()).trimmed() == QStringLiteral("first");
+    }
+
+    // A real second start handing over `file`: what it printed.
+    QString HandOver(const QString& lock, const QString& socket, const QString& file)
+    {
+        QProcess second;
+        second.start(probe, {lock, socket, file});
+        if (!second.waitForFinished(10000))
+            return QStringLiteral("<no answer>");
+        return QString::fromLocal8Bit(second.readAllStandardOutput());
+    }
+
+    // The next line the first copy printed (a hand-over it took).
+    static QString NextLine(QProcess& first)
+    {
+        for (int i = 0; i < 20 && !first.canReadLine(); ++i)
+            first.waitForReadyRead(500);
+        return QString::fromLocal8Bit(first.readLine()).trimmed();
+    }
+
+    // A socket at `path`, listening (a running copy that never accepts) or
+    // connected to it; -1 when it cannot be made.
+    static int LocalSocket(const QString& path, bool listen)
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        std::memcpy(address.sun_path, name.constData(), std::min<std::size_t>(name.size(), sizeof address.sun_path - 1));
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const auto* at = reinterpret_cast<const sockaddr*>(&address);
+        if (fd >= 0 && (listen ? ::bind(fd, at, sizeof address) == 0 && ::listen(fd, 4) == 0 : ::connect(fd, at, sizeof address) == 0))
+            return fd;
+        if (fd >= 0)
+            ::close(fd);
+        return -1;
+    }
 
     // Starts a copy and returns its first line of output ("first" or "running").
     QString Start(QProcess& process, const QString& lock)
@@ -140,12 +235,195 @@ private slots:
         QVERIFY(quiet.waitForFinished(10000));
     }
 
+    // A second start that leaves before the answer (given up, killed) leaves
+    // the running copy running; what it asked for is still done.
+    void peerLeavingBeforeTheAnswerIsHarmless()
+    {
+        const QString lock = dir.filePath(QStringLiteral("p.lock"));
+        const QString socket = dir.filePath(QStringLiteral("p.socket"));
+        QProcess first;
+        QVERIFY(StartTaking(first, lock, socket));
+        for (int i = 0; i < 3; ++i) {
+            UniqueFd peer = ConnectTo(socket);
+            QVERIFY(peer.valid());
+            QCOMPARE(::send(peer.get(), "raise\n", 6, MSG_NOSIGNAL), ssize_t(6));
+            peer.reset();  // gone before the answer
+            QCOMPARE(NextLine(first), QStringLiteral("raise"));
+        }
+        QCOMPARE(first.state(), QProcess::Running);
+        QCOMPARE(HandOver(lock, socket, QStringLiteral("/a.qmz")), QStringLiteral("running\nhanded\n"));
+        QCOMPARE(NextLine(first), QStringLiteral("open /a.qmz"));
+        first.closeWriteChannel();
+        QVERIFY(first.waitForFinished(10000));
+        QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+    }
+
+    // 100 connections that send half a line and wait: each is dropped within
+    // the connection deadline, and a real second start still gets through in
+    // its 5 s, with descriptors to spare and with the copy out of descriptors.
+    void idleConnectionsDoNotShutOutASecondStart_data()
+    {
+        QTest::addColumn<int>("files");
+        QTest::newRow("descriptors to spare") << 64;
+        QTest::newRow("out of descriptors") << 20;
+    }
+
+    void idleConnectionsDoNotShutOutASecondStart()
+    {
+        QFETCH(int, files);
+        const QString lock = dir.filePath(QStringLiteral("i.lock"));
+        const QString socket = dir.filePath(QStringLiteral("i.socket"));
+        QProcess first;
+        QVERIFY(StartTaking(first, lock, socket, rlim_t(files)));
+        // Each connection is tried again while the copy's queue is full, so
+        // that the copy takes them; the copy that cannot take more stops them.
+        std::vector<UniqueFd> idle;
+        for (int tries = 0; idle.size() < 100 && tries < 20;) {
+            UniqueFd peer = ConnectTo(socket);
+            if (!peer.valid()) {
+                ++tries;
+                QTest::qWait(10);
+                continue;
+            }
+            tries = 0;
+            ::send(peer.get(), "open /ha", 8, MSG_NOSIGNAL);  // fails when the copy closed it at once
+            idle.push_back(std::move(peer));
+        }
+        QVERIFY(idle.size() > 16);
+        const qint64 cpuBefore = CpuTicks(first.processId());
+        QCOMPARE(HandOver(lock, socket, QStringLiteral("/b.qmz")), QStringLiteral("running\nhanded\n"));
+        QCOMPARE(NextLine(first), QStringLiteral("open /b.qmz"));
+        // Every idle connection is closed, unanswered.
+        for (const UniqueFd& peer : idle) {
+            pollfd wait{peer.get(), POLLIN, 0};
+            QCOMPARE(::poll(&wait, 1, 10000), 1);
+            char byte;
+            QVERIFY(::recv(peer.get(), &byte, 1, 0) <= 0);  // the end, or a reset: no answer
+        }
+        // Out of descriptors, it waited rather than spun: a spinning copy
+        // burns a core for the 2 s the idle connections are kept.
+        QVERIFY2(CpuTicks(first.processId()) - cpuBefore < ::sysconf(_SC_CLK_TCK) / 2, "the copy spun");
+        QCOMPARE(first.state(), QProcess::Running);
+        first.closeWriteChannel();
+        QVERIFY(first.waitForFinished(10000));
+    }
+
     void lockThatCannotBeMadeLetsTheProgramStart()
     {
         QProcess copy;
         QCOMPARE(Start(copy, dir.filePath(QStringLiteral("no-such-folder/c.lock"))), QStringLiteral("first"));
         copy.closeWriteChannel();
         QVERIFY(copy.waitForFinished(10000));
+    }
+    // The runtime folder must be the user's alone: group or others with any
+    // access to an existing folder make it unfit.
+    void runtimeFolderModes_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("0700") << 0700 << true;
+        QTest::newRow("0750") << 0750 << false;
+        QTest::newRow("0755") << 0755 << false;
+        QTest::newRow("0710") << 0710 << false;
+        QTest::newRow("0701") << 0701 << false;
+        QTest::newRow("0770") << 0770 << false;
+    }
+
+    void runtimeFolderModes()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, taken);
+        const QString folder = dir.filePath(QStringLiteral("runtime-%1").arg(QTest::currentDataTag()));
+        QVERIFY(QDir().mkpath(folder));
+        QCOMPARE(::chmod(QFile::encodeName(folder).constData(), mode_t(mode)), 0);
+        QCOMPARE(PrivateFolder({folder}), taken ? folder : QString());
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(folder).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 07777), mode);  // looked at, never changed
+    }
+
+    // A hand-over counts only when the running copy answers "ok": a copy that
+    // takes no connection, or answers anything else, is no hand-over, and the
+    // second start gives up within its time instead of waiting.
+    void unansweredHandOver_data()
+    {
+        QTest::addColumn<QByteArray>("answer");  // "" never accepted
+        QTest::newRow("never accepted") << QByteArray();
+        QTest::newRow("accepted, closed") << QByteArray("-");
+        QTest::newRow("something else") << QByteArray("no\n");
+        QTest::newRow("ok without line end") << QByteArray("ok");
+    }
+
+    void unansweredHandOver()
+    {
+        QFETCH(QByteArray, answer);
+        const QString socket = dir.filePath(QStringLiteral("u.socket"));
+        QFile::remove(socket);
+        const int listening = LocalSocket(socket, true);
+        QVERIFY(listening >= 0);
+        auto handed = std::make_shared<std::promise<bool>>();
+        std::future<bool> result = handed->get_future();
+        std::thread([socket, handed] { handed->set_value(HandToRunningCopy(socket, QStringLiteral("/x.qmz"), 300)); }).detach();
+        if (!answer.isEmpty()) {
+            const int connection = ::accept(listening, nullptr, nullptr);
+            QVERIFY(connection >= 0);
+            if (answer != "-")
+                QCOMPARE(::write(connection, answer.constData(), std::size_t(answer.size())), ssize_t(answer.size()));
+            ::close(connection);
+        }
+        QVERIFY2(result.wait_for(std::chrono::seconds(10)) == std::future_status::ready, "the second start waits on");
+        QVERIFY(!result.get());
+        ::close(listening);
+    }
+
+    // The running copy's side: its socket is the user's alone, it answers
+    // "ok" to a request of its own and says nothing to anything else.
+    void handOverServerAnswersOnlyItsRequests()
+    {
+        const QString socket = dir.filePath(QStringLiteral("s.socket"));
+        HandOverServer server;
+        QVERIFY(server.Listen(socket));
+        struct stat info {};
+        QCOMPARE(::lstat(QFile::encodeName(socket).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 077), 0);
+        QSignalSpy raised(&server, &HandOverServer::raiseRequested);
+        QSignalSpy opened(&server, &HandOverServer::readingFileReceived);
+
+        const struct {
+            QByteArray request, answer;
+            int raises, opens;
+        } cases[] = {
+            {"raise\n", "ok\n", 1, 0},
+            {"open /a b/c.qmz\n", "ok\n", 0, 1},
+            {"bogus\n", "", 0, 0},
+            {"open \n", "", 0, 0},
+            {"raise now\n", "", 0, 0},
+        };
+        for (const auto& c : cases) {
+            raised.clear();
+            opened.clear();
+            const int fd = LocalSocket(socket, false);
+            QVERIFY(fd >= 0);
+            QCOMPARE(::write(fd, c.request.constData(), std::size_t(c.request.size())), ssize_t(c.request.size()));
+            ::fcntl(fd, F_SETFL, O_NONBLOCK);
+            QByteArray answer;
+            bool closed = false;
+            QTRY_VERIFY_WITH_TIMEOUT(([&] {
+                char buffer[16];
+                const ssize_t got = ::read(fd, buffer, sizeof buffer);
+                if (got > 0)
+                    answer.append(buffer, got);
+                closed = got == 0;
+                return closed;
+            }()), 5000);
+            ::close(fd);
+            QCOMPARE(answer, c.answer);
+            QTRY_COMPARE_WITH_TIMEOUT(int(raised.size() + opened.size()), c.raises + c.opens, 2000);
+            QCOMPARE(int(raised.size()), c.raises);
+            QCOMPARE(int(opened.size()), c.opens);
+            if (c.opens)
+                QCOMPARE(opened.at(0).at(0).toString(), QStringLiteral("/a b/c.qmz"));
+        }
     }
 };
 

@@ -1,8 +1,11 @@
 // The result window: its ten fields where the layout puts them, in its colours.
 #include "WindowTestSupport.h"
 
+#include "base/QtStdText.h"
+
 #include "windows/frmArabicLunarMansionResult.h"
 #include "core/ReadingState.h"
+#include "core/SignPosition.h"
 #include "shell/WindowTurns.h"
 
 #include <QAccessible>
@@ -15,6 +18,9 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
+
+#include <utility>
+#include <vector>
 
 class frmArabicLunarMansionResultTest : public QObject {
     Q_OBJECT
@@ -46,7 +52,7 @@ private slots:
         for (int i = 0; i < 10; ++i) {
             QCOMPARE(Caption(i)->text(), QString::fromLatin1(captions[i]));
             QCOMPARE(Value(i)->text(),
-                     QString::fromStdString(state.currentMansion[std::size_t(i)]).replace(QStringLiteral("\r\n"),
+                     ToQString(state.currentMansion[std::size_t(i)]).replace(QStringLiteral("\r\n"),
                                                                                            QStringLiteral("\n")));
         }
         QCOMPARE(Value(0)->text(), QStringLiteral("Alpharg or Phragol Mocaden"));
@@ -55,30 +61,66 @@ private slots:
         QCOMPARE(result->windowTitle(), QStringLiteral("Qamarel v1.15"));
     }
 
+    // The window's frame and buttons where the layout puts them, the first
+    // row and rows 0 to 6 291 twips apart; the three boxes keep their size
+    // and wrap, one-line values are as wide as their text.
     void fieldsStandWhereTheLayoutPutsThem()
     {
-        const struct {
-            int i, captionLeft, captionTop, valueLeft, valueTop, width, height;
-        } places[] = {{0, 120, 240, 2400, 240, 0, 0},          {5, 120, 1695, 2400, 1695, 0, 0},
-                      {6, 120, 1986, 2400, 1986, 5745, 600},   {7, 120, 2685, 2400, 2685, 0, 0},
-                      {8, 120, 3000, 120, 3240, 4005, 1500},   {9, 4200, 3000, 4200, 3240, 4005, 1500}};
-        for (const auto& p : places) {
-            QCOMPARE(Caption(p.i)->pos(), QPoint(Px(p.captionLeft), Px(p.captionTop)));
-            QCOMPARE(Value(p.i)->pos(), QPoint(Px(p.valueLeft), Px(p.valueTop)));
-            if (p.width) {
-                // Boxes keep their size and wrap: what does not fit is cut, nothing scrolls.
-                QCOMPARE(Value(p.i)->size(), QSize(Px(p.width), Px(p.height)));
-                QVERIFY(Value(p.i)->wordWrap());
-            } else {
-                // One-line values are as wide as their text.
-                QCOMPARE(Value(p.i)->width(), Value(p.i)->sizeHint().width());
-                QVERIFY(Value(p.i)->width() > Value(p.i)->fontMetrics().horizontalAdvance(QStringLiteral("Al")));
-            }
-        }
         QCOMPARE(result->centralWidget()->size(), QSize(Px(8295), Px(6165)));
         QCOMPARE(Control<QGroupBox>(result, "Frame1")->geometry(), QRect(Px(0), Px(480), Px(8295), Px(4815)));
         QCOMPARE(Control<QPushButton>(result, "cmdSave")->geometry(), QRect(Px(7260), Px(5350), Px(975), Px(375)));
         QCOMPARE(Control<QPushButton>(result, "cmdBack")->geometry(), QRect(Px(7260), Px(5775), Px(975), Px(375)));
+        QCOMPARE(Caption(0)->pos(), QPoint(Px(120), Px(240)));
+        QCOMPARE(Value(0)->pos(), QPoint(Px(2400), Px(240)));
+        for (int i = 1; i <= 6; ++i)
+            QCOMPARE(Caption(i)->y(), Px(240 + 291 * i));
+        const struct {
+            int i, width, height;
+        } boxes[] = {{6, 5745, 600}, {8, 4005, 1500}, {9, 4005, 1500}};
+        for (const auto& box : boxes) {
+            QCOMPARE(Value(box.i)->size(), QSize(Px(box.width), Px(box.height)));
+            QVERIFY(Value(box.i)->wordWrap());  // what does not fit is cut, nothing scrolls
+        }
+        for (const int i : {0, 1, 2, 3, 4, 5, 7}) {
+            QCOMPARE(Value(i)->width(), Value(i)->sizeHint().width());
+            QVERIFY(Value(i)->width() > Value(i)->fontMetrics().horizontalAdvance(QStringLiteral("Al")));
+        }
+    }
+
+    // For every mansion's texts: each field inside the frame, no two
+    // overlapping, each value beside its caption (rows 0 to 7, top to
+    // bottom) or under it (the two lists, side by side).
+    void fieldsStandClearInsideTheFrame()
+    {
+        for (int k = 1; k <= 28; ++k) {
+            DeleteAllWindows();
+            const std::string position = FormatSignPosition((k - 0.5) * 360.0 / 28);
+            QCOMPARE(ChooseCurrentMansion(state, position), PositionTextStatus::WellFormed);
+            result = turns.ShowResultWindow();
+            const QRect frame = Control<QGroupBox>(result, "Frame1")->rect();
+            std::vector<std::pair<QString, QRect>> fields;
+            for (int i = 0; i < 10; ++i) {
+                fields.emplace_back(QStringLiteral("caption %1").arg(i), Caption(i)->geometry());
+                fields.emplace_back(QStringLiteral("value %1").arg(i), Value(i)->geometry());
+                const QString where = QStringLiteral("mansion %1, field %2").arg(k).arg(i);
+                if (i < 8) {
+                    QVERIFY2(Value(i)->y() == Caption(i)->y() && Value(i)->x() > Caption(i)->geometry().right(), qPrintable(where));
+                    if (i > 0)
+                        QVERIFY2(Caption(i)->y() > Caption(i - 1)->geometry().bottom(), qPrintable(where));
+                } else {
+                    QVERIFY2(Value(i)->x() == Caption(i)->x() && Value(i)->y() > Caption(i)->geometry().bottom(), qPrintable(where));
+                    QVERIFY2(Caption(i)->y() > Value(7)->geometry().bottom(), qPrintable(where));
+                }
+            }
+            QCOMPARE(Caption(8)->y(), Caption(9)->y());
+            for (std::size_t a = 0; a < fields.size(); ++a) {
+                QVERIFY2(frame.contains(fields[a].second),
+                         qPrintable(QStringLiteral("mansion %1: %2 leaves the frame").arg(k).arg(fields[a].first)));
+                for (std::size_t b = a + 1; b < fields.size(); ++b)
+                    QVERIFY2(!fields[a].second.intersects(fields[b].second),
+                             qPrintable(QStringLiteral("mansion %1: %2 overlaps %3").arg(k).arg(fields[a].first, fields[b].first)));
+            }
+        }
     }
 
     void greenOnBlack()

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "pictures/CompanionModules.h"
+
+#include <string>
+
+class QWidget;
+struct ReadingSheet;
+
+// The result window's Print: the module libqamarel-printing.so, loaded when
+// first needed (see CompanionModules.h), so that the program starts without Qt
+// Print Support and the print system's libraries.
+inline constexpr const char* PrintingModule = "libqamarel-printing.so";
+inline constexpr const char* PrintingModuleKind = "printing";
+inline constexpr std::uint32_t PrintingModuleLayout = 1;
+
+struct PrintingModuleEntry {
+    ModuleHeader header;  // first, so that the loader's check sees it
+    // Asks for a printer and prints: PrintReadingWithDialog (SheetPrinting.h).
+    bool (*printWithDialog)(QWidget* parent, const ReadingSheet& sheet, std::string& problem);
+};
