@@ -319,7 +319,7 @@ void frmMain::BuildMenus()
     mnuCalculate->setObjectName(QStringLiteral("mnuCalculate"));
     QAction* mnuCalendar = file->addAction(tr("Mansion Ca&lendar\u2026"));
     mnuCalendar->setObjectName(QStringLiteral("mnuCalendar"));
-    mnuCalendar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    mnuCalendar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));  // Ctrl+K is a line edit's "delete to end of line"
     connect(mnuCalendar, &QAction::triggered, this, &frmMain::calendarRequested);
     AddHelpMenu(this);
 }

@@ -9,6 +9,7 @@
 #include "places/ZoneAtDate.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
+#include "ui/ProgramWidgets.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -55,8 +56,8 @@ QString LineMentioning(int mansion, MansionField field, const QString& word)
 frmMansionCalendar::frmMansionCalendar(const QByteArray& zone, int ownMansion, qint64 nowUtcSeconds, QWidget* parent)
     : QMainWindow(parent), zone_(zone), ownMansion_(ownMansion), now_(nowUtcSeconds)
 {
-    setObjectName(QStringLiteral("frmMansionCalendar"));
-    setWindowTitle(tr("Mansion Calendar"));
+    SetUpProgramWindow(this, "frmMansionCalendar");
+    setWindowTitle(tr("Mansion Calendar") + QStringLiteral(" \u2014 ") + ProgramCaption);
     BuildControls();
 
     // "Now": the stay that holds this minute.

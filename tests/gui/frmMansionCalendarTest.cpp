@@ -141,7 +141,7 @@ private slots:
         QVERIFY(stays->rowCount() >= 27);
     }
 
-    // Ctrl+K on the form opens the calendar through the shell; Enter on a row
+    // Ctrl+L on the form opens the calendar through the shell; Enter on a row
     // shows that moment's reading in the result window, without a name.
     void openedFromTheFormAndOpeningAReading()
     {
@@ -149,7 +149,10 @@ private slots:
         WindowTurns turns(state);
         frmMain* form = turns.ShowMainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(form));
-        QTest::keyClick(form, Qt::Key_K, Qt::ControlModifier);
+        // From the box that has the focus, as a user presses it.
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused != nullptr);
+        QTest::keyClick(focused, Qt::Key_L, Qt::ControlModifier);
         QTRY_VERIFY_WITH_TIMEOUT(OpenWindow("frmMansionCalendar") != nullptr, 5000);
         QWidget* calendar = OpenWindow("frmMansionCalendar");
         QTableWidget* stays = table(calendar);
