@@ -65,7 +65,7 @@ frmMansionCalendar::frmMansionCalendar(const QByteArray& zone, int ownMansion, q
     const ZoneOffsets offsets = OffsetsAround(nowMinute, nowMinute + 1);
     const MansionStays now = FindMansionStays(nowMinute, nowMinute + 1, offsets);
     if (now.status == StaysStatus::Found && !now.stays.empty())
-        lblNow->setText(ToQString(DescribeNow(now.stays.front())) + QStringLiteral("."));
+        lblNow->setText(ToQString(DescribeNow(now.stays.front())));
     else
         lblNow->setText(tr("The calendar covers 1901 to 2050."));
     const LocalMinute local = StayTime{nowMinute, offsets.At(nowMinute)}.Local();
