@@ -8,8 +8,11 @@
 #include "shell/WindowTurns.h"
 #include "windows/frmMain.h"
 #include "windows/frmMansionCalendar.h"
+#include "ui/FileDialogs.h"
 
+#include <QAction>
 #include <QHeaderView>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -139,6 +142,38 @@ private slots:
         QCOMPARE(warning->text(), QStringLiteral("\u26A0 %1 stay(s) shown hinder \u201Cjourney\u201D.").arg(hindering));
         Control<QLineEdit>(&calendar, "txtFavours")->clear();
         QVERIFY(stays->rowCount() >= 27);
+    }
+
+    // File > Export as PDF and Export to Calendar write the month shown (after
+    // the favours filter).
+    void exports()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        MessageRecorder messages;
+        frmMansionCalendar calendar("Australia/Sydney", 14, SydneyEvening);
+        calendar.show();
+        Type(&calendar, "txtFavours", QStringLiteral("travel"));
+        const int rows = table(&calendar)->rowCount();
+        QVERIFY(rows >= 8);
+        QString asked;
+        FileDialogs::SetHandler([&](const QString& title) {
+            asked = title;
+            return dir.filePath(title == QStringLiteral("Export as PDF") ? QStringLiteral("february.pdf")
+                                                                         : QStringLiteral("february.ics"));
+        });
+        calendar.findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();
+        QCOMPARE(asked, QStringLiteral("Export as PDF"));
+        const QByteArray pdf = FileBytes(dir.filePath(QStringLiteral("february.pdf")));
+        QVERIFY(pdf.startsWith("%PDF-"));
+        calendar.findChild<QAction*>(QStringLiteral("mnuExportCalendar"))->trigger();
+        QCOMPARE(asked, QStringLiteral("Export to Calendar"));
+        const QByteArray ics = FileBytes(dir.filePath(QStringLiteral("february.ics")));
+        QVERIFY(ics.startsWith("BEGIN:VCALENDAR\r\n"));
+        QCOMPARE(ics.count("BEGIN:VEVENT\r\n"), rows);
+        QVERIFY(messages.shown.empty());
+
+        FileDialogs::SetHandler({});
     }
 
     // Ctrl+L on the form opens the calendar through the shell; Enter on a row
