@@ -6,6 +6,7 @@
 #include "core/modArabicLunarMansionInformation.h"
 #include "files/ReadingFileAccess.h"
 #include "pictures/CalendarSheet.h"
+#include "pictures/PrintingModule.h"
 #include "places/ZoneAtDate.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
@@ -127,6 +128,9 @@ void frmMansionCalendar::BuildControls()
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* print = file->addAction(tr("&Print\u2026"));
+    print->setObjectName(QStringLiteral("mnuPrint"));
+    print->setShortcut(QKeySequence::Print);
     QAction* exportPdf = file->addAction(tr("Export as P&DF\u2026"));
     exportPdf->setObjectName(QStringLiteral("mnuExportPdf"));
     QAction* exportCalendar = file->addAction(tr("Export to &Calendar\u2026"));
@@ -146,6 +150,7 @@ void frmMansionCalendar::BuildControls()
     connect(txtFavours, &QLineEdit::textChanged, this, &frmMansionCalendar::Refill);
     connect(txtHinders, &QLineEdit::textChanged, this, &frmMansionCalendar::Refill);
     connect(tblStays, &QTableWidget::cellActivated, this, [this](int row, int) { OpenRow(row); });
+    connect(print, &QAction::triggered, this, &frmMansionCalendar::mnuPrint_Click);
     connect(exportPdf, &QAction::triggered, this, &frmMansionCalendar::mnuExportPdf_Click);
     connect(exportCalendar, &QAction::triggered, this, &frmMansionCalendar::mnuExportCalendar_Click);
     connect(closeAction, &QAction::triggered, this, &QWidget::close);
@@ -284,6 +289,17 @@ CalendarSheet frmMansionCalendar::Sheet() const
         sheet.marked << (shown_[static_cast<std::size_t>(r)].mansion == ownMansion_);
     }
     return sheet;
+}
+
+void frmMansionCalendar::mnuPrint_Click()
+{
+    // Printing is a module of its own, loaded now: the program starts without it.
+    std::string problem;
+    const auto* printing = reinterpret_cast<const PrintingModuleEntry*>(LoadCompanionModule(
+        PrintingModule, PrintingModuleKind, PrintingModuleLayout, sizeof(PrintingModuleEntry), problem));
+    if (!printing || !printing->printCalendarWithDialog(this, Sheet(), problem))
+        Messages::Show(this, tr("The calendar was not printed.\n%1").arg(QString::fromStdString(problem)),
+                       Messages::Icon::Error);
 }
 
 void frmMansionCalendar::mnuExportPdf_Click()

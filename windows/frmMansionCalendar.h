@@ -20,7 +20,7 @@ struct CalendarSheet;
 // what it favours; the reading's own mansion marked. "Now" at the top; a
 // filter over what the mansions favour, and a warning over what they hinder.
 // Controls: lblNow, cmdPrevious, cboMonth, spnYear, cmdNext, txtFavours,
-// txtHinders, lblWarning, tblStays; menu mnuExportPdf, mnuExportCalendar, mnuClose.
+// txtHinders, lblWarning, tblStays; menu mnuPrint, mnuExportPdf, mnuExportCalendar, mnuClose.
 class frmMansionCalendar : public QMainWindow {
     Q_OBJECT
 
@@ -47,6 +47,7 @@ private slots:
     void MoveMonths(int months);
     void Refill();
     void OpenRow(int row);
+    void mnuPrint_Click();
     void mnuExportPdf_Click();
     void mnuExportCalendar_Click();
 
