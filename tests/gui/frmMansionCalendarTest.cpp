@@ -144,6 +144,33 @@ private slots:
         QVERIFY(stays->rowCount() >= 27);
     }
 
+    // London's clocks in March 2026: GMT before 01:00 UTC on the 29th, BST
+    // after; each row's clock time is in the mansion by a plain reading at
+    // the offset then in force, and the minute before is not.
+    void clockChangeInTheMonth()
+    {
+        frmMansionCalendar calendar("Europe/London", 0, SydneyEvening);
+        calendar.ShowMonth(2026, 3);
+        QTableWidget* stays = table(&calendar);
+        const QRegularExpression when(QStringLiteral("^(\\d+) (\\w{3}) (\\d\\d):(\\d\\d)$"));
+        int summer = 0;
+        for (int r = 1; r < stays->rowCount(); ++r) {
+            const QRegularExpressionMatch m = when.match(cell(&calendar, r, 0));
+            QVERIFY2(m.hasMatch(), qPrintable(cell(&calendar, r, 0)));
+            const int day = m.captured(1).toInt(), month = m.captured(2) == QStringLiteral("Apr") ? 4 : 3;
+            const int hour = m.captured(3).toInt(), minute = m.captured(4).toInt();
+            // After 01:00 GMT (02:00 BST) on the 29th the clocks are an hour ahead.
+            const int offset = (month == 4 || day > 29 || (day == 29 && hour >= 2)) ? 60 : 0;
+            summer += offset == 60;
+            const int mansion = cell(&calendar, r, 1).toInt();
+            QCOMPARE(ReadingMansion(2026, month, day, hour, minute, offset), mansion);
+            const int before = hour * 60 + minute - 1;
+            if (before >= 0)
+                QCOMPARE(ReadingMansion(2026, month, day, before / 60, before % 60, offset), mansion == 1 ? 28 : mansion - 1);
+        }
+        QVERIFY(summer >= 2);
+    }
+
     // File > Export as PDF and Export to Calendar write the month shown (after
     // the favours filter).
     void exports()
