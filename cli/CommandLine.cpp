@@ -11,7 +11,7 @@
 namespace {
 
 // What an option asks for: the birth data of one reading, or one of the other modes.
-enum class Asks { Nothing, Birth, Places, Open, Batch, Help, Version };
+enum class Asks { Nothing, Birth, Places, Open, Batch, Calendar, Help, Version };
 
 // One option of the tool: its name, whether it takes a value, what it sets,
 // and its lines in --help (the first beside the name, the rest under it; none
@@ -68,6 +68,21 @@ const ToolOption Options[] = {
      "read CSV with the header name,date,time,longitude,latitude,zone,dst\n"
      "(dst 0 or 1), or name,date,time,place, and write\n"
      "name,position,mansion,lunar_mansion_name,entered,left,error,place"},
+    {"--calendar", "", true, Asks::Calendar,
+     [](ReadingCommand& c, std::string&& v) { c.calendarSpan = std::move(v); },
+     "the Moon's stays in the mansions over a month (YYYY-MM) or the\n"
+     "days YYYY-MM-DD..YYYY-MM-DD (at most 10 years, 1901 to 2050):\n"
+     "one stay a line, when it entered and left the mansion; in the\n"
+     "clocks of --zone (with its sign, e.g. +11:00) or of --place\n"
+     "(its zone's changes included), else in universal time"},
+    {"--favours", "", true, Asks::Nothing, [](ReadingCommand& c, std::string&& v) { c.favours = std::move(v); },
+     "with --calendar: only the stays whose mansion favours the word\n"
+     "(\"travel\", \"medicine\"; any case)"},
+    {"--csv", "", false, Asks::Nothing, [](ReadingCommand& c, std::string&&) { c.csv = true; },
+     "with --calendar: CSV instead of text"},
+    {"--ics", "", true, Asks::Nothing, [](ReadingCommand& c, std::string&& v) { c.icsPath = std::move(v); },
+     "with --calendar: write the stays as an iCalendar file (RFC 5545),\n"
+     "one event a stay in UTC, for calendar programs"},
     {"--json", "", false, Asks::Nothing, [](ReadingCommand& c, std::string&&) { c.json = true; },
      "JSON instead of text (one object per line with --batch)"},
     {"--no-passage", "", false, Asks::Nothing, [](ReadingCommand& c, std::string&&) { c.passage = false; }, ""},
@@ -117,6 +132,9 @@ const std::string& ReadingToolUsage()
         "  qamarel-reading --places QUERY [--json]\n"
         "  qamarel-reading --open FILE.qmz [--json] [--picture FILE.png|FILE.pdf]\n"
         "  qamarel-reading --batch FILE.csv|- [--json] [--no-passage]\n"
+        "  qamarel-reading --calendar YYYY-MM|YYYY-MM-DD..YYYY-MM-DD\n"
+        "                  [--zone +H:MM|--place PLACE] [--favours WORD]\n"
+        "                  [--json|--csv|--ics FILE.ics]\n"
         "  qamarel-reading --help | --version\n"
         "\n"
         "Gives the Arabic lunar mansion reading of a birth: the Moon's sidereal\n"
@@ -128,8 +146,15 @@ const std::string& ReadingToolUsage()
         "when it entered and when it left, to the minute, as ISO 8601 local times\n"
         "with the birth's offset (text: two last lines; JSON: \"passage\"; CSV: the\n"
         "entered and left columns). A reading opened from a file has none.\n"
-        "--no-passage leaves it out: a batch then runs some seven times faster\n"
+        "--no-passage leaves it out: a batch then takes about half the time\n"
         "(its columns stay, empty).\n"
+        "\n"
+        "The calendar (--calendar) lists every stay of the Moon in a mansion that\n"
+        "touches the span, in order and without gaps: the minute it entered the\n"
+        "mansion and the minute it entered the next, as ISO 8601 local times, found\n"
+        "as a reading finds the mansion of a minute (HH:MM:00). JSON:\n"
+        "{\"calendar\": [{\"mansion\", \"entered\", \"left\", \"latinName\",\n"
+        "\"arabicName\", \"englishMeaning\"}]}; CSV: the same columns.\n"
         "\n"
         "In CSV output, a field that a spreadsheet would run as a formula (it begins\n"
         "with =, +, -, @, a tab or a carriage return) is quoted and begins with an\n"
@@ -150,7 +175,7 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
     CommandLineParse result;
     ReadingCommand& command = result.command;
     std::set<std::string> seen;
-    bool single = false, open = false, batch = false, places = false, help = false, version = false;
+    bool single = false, open = false, batch = false, places = false, calendar = false, help = false, version = false;
 
     auto fail = [&](std::string error) {
         result.error = std::move(error);
@@ -190,6 +215,7 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
         case Asks::Places: places = true; break;
         case Asks::Open: open = true; break;
         case Asks::Batch: batch = true; break;
+        case Asks::Calendar: calendar = true; break;
         case Asks::Help: help = true; break;
         case Asks::Version: version = true; break;
         }
@@ -197,6 +223,9 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
 
     if (command.savePath && NamesOnlyAFolder(*command.savePath))
         return fail("--save needs a file name: \"" + std::string(Utf8Prefix(*command.savePath, 60)) + "\" names only a folder");
+    for (const char* calendarOnly : {"--favours", "--csv", "--ics"})
+        if (seen.count(calendarOnly) != 0 && !calendar)
+            return fail(std::string(calendarOnly) + " goes with --calendar");
     if (command.picturePath && (batch || places))
         return fail("--picture goes with one reading or --open");
     if (command.picturePath) {
@@ -207,6 +236,16 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
         command.mode = ReadingCommand::Mode::Help;
     } else if (version) {
         command.mode = ReadingCommand::Mode::Version;
+    } else if (calendar) {
+        command.mode = ReadingCommand::Mode::Calendar;
+        for (const char* other : {"--date", "--time", "--longitude", "--latitude", "--dst", "--name", "--save",
+                                  "--picture", "--open", "--batch", "--places", "--no-passage"})
+            if (seen.count(other) != 0)
+                return fail(std::string(other) + " does not go with --calendar");
+        if (seen.count("--zone") != 0 && command.place)
+            return fail("give either --place or --zone, not both");
+        if (command.json + command.csv + command.icsPath.has_value() > 1)
+            return fail("give one of --json, --csv and --ics");
     } else if (single + open + batch + places > 1) {
         return fail("give either the birth data, --open, --batch or --places, not more than one");
     } else if (places) {

@@ -8,7 +8,7 @@
 
 // What the command line asks the tool to do.
 struct ReadingCommand {
-    enum class Mode { Single, Open, Batch, Places, Help, Version };
+    enum class Mode { Single, Open, Batch, Places, Calendar, Help, Version };
     Mode mode = Mode::Single;
     BirthFields birth;                // Single
     std::optional<std::string> name;  // Single
@@ -19,6 +19,10 @@ struct ReadingCommand {
     std::string path;                 // Open, Batch ("-" is standard input)
     bool json = false;
     bool passage = true;  // --no-passage: leave the Moon's passage out (faster batches)
+    std::string calendarSpan;             // Calendar: "YYYY-MM" or "YYYY-MM-DD..YYYY-MM-DD"
+    std::optional<std::string> favours;   // Calendar: only the mansions favouring this word
+    std::optional<std::string> icsPath;   // Calendar: write an iCalendar file instead
+    bool csv = false;                     // Calendar: CSV instead of text
 };
 
 struct CommandLineParse {

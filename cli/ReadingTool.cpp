@@ -4,6 +4,8 @@
 #include "base/UniqueFd.h"
 #include "base/Utf8Text.h"
 
+#include "calendar/StaysCalendar.h"
+#include "cli/CalendarArguments.h"
 #include "cli/CommandLine.h"
 #include "cli/CsvReader.h"
 #include "cli/FdStreams.h"
@@ -16,6 +18,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -357,6 +360,32 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
     return Finish(run.failed() ? ToolSomeRowsFailed : ToolSuccess, out, err);
 }
 
+// The Moon's stays over a month or a span, as text, JSON, CSV or an iCalendar file.
+int RunCalendar(const ReadingCommand& command, std::ostream& out, std::ostream& err)
+{
+    const CalendarRequest request =
+        ReadCalendarRequest(command.calendarSpan, command.birth.zone, command.place.value_or(std::string()));
+    if (!request.ok)
+        return Refuse(err, request.error);
+    const MansionStays found = FindMansionStays(request.fromMinute, request.toMinute, request.zone);
+    if (found.status != StaysStatus::Found)
+        return Refuse(err, "the calendar covers 1901 to 2050");
+    const std::vector<MansionStay> stays =
+        command.favours ? StaysFavouring(found.stays, *command.favours) : found.stays;
+    if (command.icsPath) {
+        const std::string problem = WriteFileAtomically(
+            *command.icsPath, StaysCalendarText(stays, static_cast<long>(std::time(nullptr) / 60)));
+        if (!problem.empty()) {
+            err << ToolName << ": " << OneLineText("the calendar was not written to " + *command.icsPath + ": " + problem)
+                << '\n';
+            return ToolOutputFailed;
+        }
+        return Finish(ToolSuccess, out, err);
+    }
+    out << (command.json ? CalendarJson(stays) : command.csv ? CalendarCsv(stays) : CalendarText(stays));
+    return Finish(ToolSuccess, out, err);
+}
+
 }  // namespace
 
 int RunReadingTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
@@ -377,6 +406,7 @@ int RunReadingTool(const std::vector<std::string>& args, std::istream& in, std::
     case ReadingCommand::Mode::Open: return RunOpen(command, out, err);
     case ReadingCommand::Mode::Batch: return RunBatch(command, in, out, err);
     case ReadingCommand::Mode::Places: return RunPlaces(command, out, err);
+    case ReadingCommand::Mode::Calendar: return RunCalendar(command, out, err);
     }
     return ToolRefused;
 }

@@ -15,8 +15,8 @@ constexpr LocalMinute Epoch{1970, 1, 1, 0, 0};
 
 LocalMinute LocalAt(long utcMinute, int offsetMinutes) { return LocalMinuteShifted(Epoch, utcMinute + offsetMinutes); }
 
-// The reading of an instant: the local clock time with the offset in force as
-// the zone (its own direction), on the meridian of Greenwich.
+}  // namespace
+
 ChartRecord ChartAtInstant(long utcMinute, int offsetMinutes)
 {
     const LocalMinute t = LocalAt(utcMinute, offsetMinutes);
@@ -33,6 +33,8 @@ ChartRecord ChartAtInstant(long utcMinute, int offsetMinutes)
     modEphemeris::ComputeMoonPosition(chart);
     return chart;
 }
+
+namespace {
 
 // Minutes counted from `origin` (UTC minutes).
 class InstantSource final : public MinuteSource {

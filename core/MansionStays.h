@@ -75,6 +75,10 @@ struct MansionStays {
 //          at UTC+11:00 against a walk over every minute (exact)
 MansionStays FindMansionStays(long fromMinute, long toMinute, const ZoneOffsets& zone);
 
+// The reading of an instant, computed: the local clock time with the offset in
+// force as the zone (its own direction), on the meridian of Greenwich.
+ChartRecord ChartAtInstant(long utcMinute, int offsetMinutes);
+
 // The mansion of the reading at one instant, read as FindMansionStays reads it.
 int MansionAtInstant(long utcMinute, int offsetMinutes);
 

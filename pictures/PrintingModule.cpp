@@ -10,6 +10,7 @@ namespace {
 const PrintingModuleEntry Entry{
     {PrintingModuleKind, PrintingModuleLayout, sizeof(PrintingModuleEntry), QAMAREL_VERSION},
     PrintReadingWithDialog,
+    PrintCalendarWithDialog,
 };
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "pictures/SheetPrinting.h"
 
+#include "pictures/CalendarSheet.h"
+
 #include <QPainter>
+#include <QTextDocument>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -25,6 +28,23 @@ bool PrintReadingWithDialog(QWidget* parent, const ReadingSheet& sheet, std::str
     if (dialog.exec() != QDialog::Accepted)
         return true;  // cancelled: nothing to report
     if (PrintReadingSheet(printer, sheet))
+        return true;
+    problem = "the printer could not be written";
+    return false;
+}
+
+bool PrintCalendarWithDialog(QWidget* parent, const CalendarSheet& sheet, std::string& problem)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(sheet.title);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return true;  // cancelled: nothing to report
+    QTextDocument document;
+    document.setHtml(CalendarHtml(sheet));
+    document.print(&printer);
+    if (printer.printerState() != QPrinter::Error)
         return true;
     problem = "the printer could not be written";
     return false;

@@ -16,3 +16,7 @@ bool PrintReadingSheet(QPrinter& printer, const ReadingSheet& sheet);
 // Returns: true when printed or cancelled; false with `problem` set when the
 //          printer could not be written
 bool PrintReadingWithDialog(QWidget* parent, const ReadingSheet& sheet, std::string& problem);
+
+// PrintCalendarWithDialog — the same for the Mansion Calendar's month: its
+// page (CalendarHtml) on the printer's paper, landscape.
+bool PrintCalendarWithDialog(QWidget* parent, const struct CalendarSheet& sheet, std::string& problem);

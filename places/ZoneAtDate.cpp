@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QDateTime>
 #include <QLocale>
 #include <QStringList>
 #include <QTimeZone>
@@ -266,4 +267,20 @@ QString DescribeZoneAt(const QString& place, const QByteArray& zone, const QDate
                                "The first time is taken.")
                     .arg(OffsetText(at.offsetSeconds), OffsetText(at.otherOffsetSeconds));
     return text;
+}
+
+std::vector<ZoneOffsetChange> ZoneChangesOver(const QByteArray& zone, qint64 fromUtcSeconds, qint64 toUtcSeconds)
+{
+    std::vector<ZoneOffsetChange> changes;
+    const QTimeZone tz(zone);
+    if (!tz.isValid())
+        return changes;
+    const QDateTime from = QDateTime::fromSecsSinceEpoch(fromUtcSeconds, Qt::UTC);
+    changes.push_back({fromUtcSeconds, tz.offsetFromUtc(from)});
+    if (tz.hasTransitions()) {
+        for (const QTimeZone::OffsetData& t :
+             tz.transitions(from.addSecs(1), QDateTime::fromSecsSinceEpoch(toUtcSeconds, Qt::UTC)))
+            changes.push_back({t.atUtc.toSecsSinceEpoch(), t.offsetFromUtc});
+    }
+    return changes;
 }

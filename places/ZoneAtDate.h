@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTime>
 
+#include <vector>
+
 // The clocks of a place at a local date and time, from the system's IANA
 // time-zone database with its whole history (summer, double summer and war
 // time, changes of zone).
@@ -32,6 +34,17 @@ struct ZoneAtDate {
 //        offset in force before the change: the clocks still showed that time
 //        in the old reckoning (Skipped), or showed it first (Repeated).
 ZoneAtDate ZoneAt(const QByteArray& zone, const QDate& date, const QTime& time);
+
+// One offset of a zone's clocks and the instant it came into force.
+struct ZoneOffsetChange {
+    qint64 fromUtcSeconds = 0;  // seconds since 1970-01-01 00:00 UTC
+    int offsetSeconds = 0;      // East positive
+};
+
+// ZoneChangesOver — the offsets of a zone over a span of time, in order
+// Returns: the offset in force at `fromUtcSeconds` (stamped with that instant),
+//          then each change up to `toUtcSeconds`; empty for a zone not in the database
+std::vector<ZoneOffsetChange> ZoneChangesOver(const QByteArray& zone, qint64 fromUtcSeconds, qint64 toUtcSeconds);
 
 // "UTC+5:45", "UTC−5", "UTC+0", "UTC+0:19:32": an offset as people write it.
 QString OffsetText(int offsetSeconds);

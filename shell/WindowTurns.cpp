@@ -5,7 +5,13 @@
 #include "windows/frmMain.h"
 #include "shell/frmExit.h"
 
+#include "core/MansionStays.h"
+#include "windows/frmMansionCalendar.h"
+
 #include <QApplication>
+#include <QDateTime>
+#include <QDialog>
+#include <QTimeZone>
 #include <QEvent>
 
 #include <utility>
@@ -92,6 +98,7 @@ frmMain* WindowTurns::CreateMainWindow()
     auto* window = new frmMain(state_);
     QObject::connect(window, &frmMain::readingChosen, window, [this] { ShowResultWindow(); });
     QObject::connect(window, &frmMain::closedByUser, window, [this] { WindowClosedByUser(); });
+    QObject::connect(window, &frmMain::calendarRequested, window, [this, window] { ShowCalendar(window->placeZone()); });
     return window;
 }
 
@@ -113,6 +120,7 @@ frmArabicLunarMansionResult* WindowTurns::ShowResultWindow()
     auto* window = new frmArabicLunarMansionResult(state_);
     QObject::connect(window, &frmArabicLunarMansionResult::backRequested, window, [this] { ShowMainWindow(); });
     QObject::connect(window, &frmArabicLunarMansionResult::closedByUser, window, [this] { WindowClosedByUser(); });
+    QObject::connect(window, &frmArabicLunarMansionResult::calendarRequested, window, [this] { ShowCalendar({}); });
     window->ShowReading(state_.currentMansion);
     window->show();
     current_ = window;
@@ -168,4 +176,38 @@ void WindowTurns::OpenReadingFile(const QString& path)
         form->deleteLater();
     }
     RaiseCurrentWindow();
+}
+
+void WindowTurns::ShowCalendar(const QByteArray& zone)
+{
+    if (!calendar_) {
+        const QByteArray clocks = zone.isEmpty() ? QTimeZone::systemTimeZoneId() : zone;
+        MansionSignState sign;
+        const int own = IsWellFormedPositionText(state_.chart.MoonPositionText)
+                            ? ChooseMansion(state_.chart.MoonPositionText, sign).mansion
+                            : 0;
+        auto* calendar = new frmMansionCalendar(clocks, own, QDateTime::currentSecsSinceEpoch());
+        calendar->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(calendar, &frmMansionCalendar::readingRequested, calendar,
+                         [this](qint64 minute, int offset) { ShowReadingOfMoment(minute, offset); });
+        calendar_ = calendar;
+    }
+    calendar_->show();
+    calendar_->raise();
+    calendar_->activateWindow();
+}
+
+void WindowTurns::ShowReadingOfMoment(qint64 utcMinute, int offsetMinutes)
+{
+    state_.chart = ChartAtInstant(static_cast<long>(utcMinute), offsetMinutes);
+    state_.name.clear();
+    state_.passage = FindMansionPassage(state_.chart);
+    if (ChooseCurrentMansion(state_, state_.chart.MoonPositionText) != PositionTextStatus::WellFormed)
+        return;
+    QPointer<QWidget> before = current_;
+    ShowResultWindow();
+    if (before) {
+        before->hide();  // gives way for the turn, without asking to exit
+        before->deleteLater();
+    }
 }

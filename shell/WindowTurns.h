@@ -48,9 +48,18 @@ public:
     // place of one not yet shown.
     void OpenReadingFile(const QString& path);
 
+    // The Mansion Calendar, in the clocks of `zone` (a place's; the system's
+    // when empty), the current reading's mansion marked. One at a time: a
+    // second request brings it to the front.
+    void ShowCalendar(const QByteArray& zone);
+    // A reading of one moment, without a name, shown in the result window in
+    // place of the open window.
+    void ShowReadingOfMoment(qint64 utcMinute, int offsetMinutes);
+
 private:
     ReadingState& state_;
     QPointer<QWidget> current_;  // the main or result window that is open
     QPointer<QWidget> exit_;     // the exit window, while it is up
+    QPointer<QWidget> calendar_; // the Mansion Calendar, while it is open
     std::unique_ptr<ReadingAfterDialogs> waiting_;  // a reading handed over under a dialog
 };

@@ -405,6 +405,99 @@ private:
     std::size_t room_;
 };
 
+// A month of the Moon's stays: the first and last touch the month's ends,
+// each left is the next entered, in the zone asked for.
+TEST(ReadingToolTest, CalendarOfAMonth)
+{
+    const ToolRun text = Tool({"--calendar", "2026-01", "--zone", "+11:00"});
+    EXPECT_EQ(text.status, ToolSuccess);
+    EXPECT_EQ(text.err, "");
+    // Reference: the minute-by-minute search of the core's tests, 1 Jan 2026 at UTC+11:00.
+    EXPECT_EQ(text.out.rfind("2025-12-31T07:56+11:00  2026-01-01T04:44+11:00  mansion 3  Achaomazon or Athoray  "
+                             "Al Thurayya (The Many Little Ones)\n2026-01-01T04:44+11:00  2026-01-02T01:17+11:00  mansion 4  ",
+                             0),
+              0u)
+        << text.out.substr(0, 300);
+    EXPECT_GE(std::count(text.out.begin(), text.out.end(), '\n'), 31);
+
+    const ToolRun json = Tool({"--calendar", "2026-01", "--zone=+11:00", "--json"});
+    EXPECT_EQ(json.out.rfind("{\"calendar\":[{\"mansion\":3,\"entered\":\"2025-12-31T07:56+11:00\",\"left\":"
+                             "\"2026-01-01T04:44+11:00\",\"latinName\":\"Achaomazon or Athoray\",\"arabicName\":"
+                             "\"Al Thurayya\",\"englishMeaning\":\"The Many Little Ones\"},{\"mansion\":4,",
+                             0),
+              0u)
+        << json.out.substr(0, 300);
+    EXPECT_EQ(json.out.substr(json.out.size() - 4), "}]}\n");
+
+    const ToolRun csv = Tool({"--calendar", "2026-01", "--zone", "+11:00", "--csv"});
+    EXPECT_EQ(csv.out.rfind("mansion,entered,left,latin_name,arabic_name,english_meaning\n"
+                            "3,2025-12-31T07:56+11:00,2026-01-01T04:44+11:00,Achaomazon or Athoray,Al Thurayya,The Many "
+                            "Little Ones\n",
+                            0),
+              0u)
+        << csv.out.substr(0, 300);
+
+    // Only the mansions whose favourable texts mention medicine: 14, 22, 23, 27.
+    const ToolRun medicine = Tool({"--calendar", "2026-01", "--favours", "MEDICINE", "--csv"});
+    std::istringstream rows(medicine.out);
+    std::string row;
+    std::getline(rows, row);
+    int count = 0;
+    while (std::getline(rows, row)) {
+        const std::string mansion = row.substr(0, row.find(','));
+        EXPECT_TRUE(mansion == "14" || mansion == "22" || mansion == "23" || mansion == "27") << row;
+        ++count;
+    }
+    EXPECT_GE(count, 4);
+}
+
+TEST(ReadingToolTest, CalendarRefusalsAreOneLineWithStatusTwo)
+{
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } cases[] = {
+        {{"--calendar", "2026-13"}, "the month 13 in \"2026-13\" is out of range (01 to 12)"},
+        {{"--calendar", "2026-1"}, "--calendar takes YYYY-MM or YYYY-MM-DD..YYYY-MM-DD, not \"2026-1\""},
+        {{"--calendar", "2026-02-29..2026-03-01"}, "2026-02-29 is not a date"},
+        {{"--calendar", "2026-03-01..2026-02-01"}, "the span ends (2026-02-01) before it starts (2026-03-01)"},
+        {{"--calendar", "2020-01-01..2030-01-01"}, "a calendar span is at most 10 years; 2020-01-01..2030-01-01 is longer"},
+        {{"--calendar", "1900-12"}, "the calendar covers 1901 to 2050, not 1900-12"},
+        {{"--calendar", "2040-01-01..2051-01-01"}, "the calendar covers 1901 to 2050, not 2051-01-01"},
+        {{"--calendar", "2026-02", "--zone", "11:00"},
+         "--zone for the calendar is an offset with its sign, e.g. +11:00 or -4:00, not \"11:00\""},
+        {{"--calendar", "2026-02", "--date", "2026-02-01"}, "--date does not go with --calendar"},
+        {{"--calendar", "2026-02", "--json", "--csv"}, "give one of --json, --csv and --ics"},
+        {{"--calendar", "2026-02", "--zone", "+1:00", "--place", "Paris"}, "give either --place or --zone, not both"},
+        {With(J2000, {"--favours", "travel"}), "--favours goes with --calendar"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = Tool(c.args);
+        EXPECT_EQ(run.status, ToolRefused) << c.message;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, std::string("qamarel-reading: ") + c.message + "\n");
+    }
+    // The first and last whole spans the program takes.
+    EXPECT_EQ(Tool({"--calendar", "1901-01-01..1901-01-02", "--zone", "+14:00"}).status, ToolSuccess);
+    EXPECT_EQ(Tool({"--calendar", "2041-01-01..2050-12-31", "--zone", "-12:00"}).status, ToolSuccess);
+}
+
+TEST_F(ReadingToolFileTest, CalendarFileAndItsFailedWrite)
+{
+    const std::string path = (dir_ / "month.ics").string();
+    const ToolRun written = Tool({"--calendar", "2026-02", "--ics", path});
+    EXPECT_EQ(written.status, ToolSuccess);
+    EXPECT_EQ(written.out, "");
+    std::ifstream file(path, std::ios::binary);
+    const std::string ics((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(ics.rfind("BEGIN:VCALENDAR\r\n", 0), 0u) << ics.substr(0, 100);
+    EXPECT_EQ(ics.find("\n", 0), ics.find("\r\n", 0) + 1);
+    const ToolRun failed = Tool({"--calendar", "2026-02", "--ics", (dir_ / "missing" / "month.ics").string()});
+    EXPECT_EQ(failed.status, ToolOutputFailed);
+    EXPECT_EQ(failed.err.rfind("qamarel-reading: the calendar was not written to ", 0), 0u) << failed.err;
+    EXPECT_EQ(std::count(failed.err.begin(), failed.err.end(), '\n'), 1);
+}
+
 TEST_F(ReadingToolFileTest, EveryModeReportsAFailedWrite)
 {
     const std::string reading = Write("r.qmz", ReadingFileBytes("19\xC2\xB0 27' 45\" Lib").value());
@@ -414,6 +507,7 @@ TEST_F(ReadingToolFileTest, EveryModeReportsAFailedWrite)
     const std::vector<std::vector<std::string>> modes = {
         {"--help"}, {"--version"}, J2000, With(J2000, {"--json"}), {"--open", reading},
         {"--batch", "-"}, {"--batch", "-", "--json"},
+        {"--calendar", "2026-02"}, {"--calendar", "2026-02", "--json"}, {"--calendar", "2026-02", "--csv"},
     };
     for (const auto& args : modes) {
         for (const std::size_t room : {std::size_t{0}, std::size_t{20}}) {

@@ -179,6 +179,10 @@ void frmArabicLunarMansionResult::BuildMenus()
     mnuPrint->setShortcut(QKeySequence::Print);
     mnuExportPdf = file->addAction(tr("Export as P&DF\u2026"));
     mnuExportPdf->setObjectName(QStringLiteral("mnuExportPdf"));
+    QAction* mnuCalendar = file->addAction(tr("Mansion Ca&lendar\u2026"));
+    mnuCalendar->setObjectName(QStringLiteral("mnuCalendar"));
+    mnuCalendar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));  // Ctrl+K is a line edit's "delete to end of line"
+    connect(mnuCalendar, &QAction::triggered, this, &frmArabicLunarMansionResult::calendarRequested);
     file->addSeparator()->setObjectName(QStringLiteral("mnuFile2"));
     mnuSave = file->addAction(tr("&Save"));
     mnuSave->setObjectName(QStringLiteral("mnuSave"));

@@ -28,6 +28,8 @@ signals:
     void backRequested();
     // The user closed this window (not a close for a turn).
     void closedByUser();
+    // File > Mansion Calendar: the calendar is wanted.
+    void calendarRequested();
 
 private slots:
     void cmdBack_Click();

@@ -318,6 +318,10 @@ void frmMain::BuildMenus()
     file->setObjectName(QStringLiteral("mnuFile"));
     mnuCalculate = file->addAction(tr("&Calculate"));
     mnuCalculate->setObjectName(QStringLiteral("mnuCalculate"));
+    QAction* mnuCalendar = file->addAction(tr("Mansion Ca&lendar\u2026"));
+    mnuCalendar->setObjectName(QStringLiteral("mnuCalendar"));
+    mnuCalendar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));  // Ctrl+K is a line edit's "delete to end of line"
+    connect(mnuCalendar, &QAction::triggered, this, &frmMain::calendarRequested);
     AddHelpMenu(this);
 }
 

@@ -44,12 +44,18 @@ public:
     // lblCobrand for an odd one (n drawn from 1 to 6 once per run).
     void ChoosePromotionLabel(int n);
 
+    // The IANA zone of the place chosen in the finder, while the zone follows
+    // it; empty otherwise.
+    QByteArray placeZone() const { return followedZone_; }
+
 signals:
     // A reading is chosen and in the state: its result window is wanted. This
     // window closes right after, for the turn.
     void readingChosen();
     // The user closed this window (not a close for a turn).
     void closedByUser();
+    // File > Mansion Calendar: the calendar is wanted, in this form's place.
+    void calendarRequested();
 
 private slots:
     void cmdCalculate_Click();

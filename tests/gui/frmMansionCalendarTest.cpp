@@ -1,0 +1,237 @@
+// The Mansion Calendar, driven by keyboard: months, the "Now" line, the
+// filters, and Enter opening the reading of a moment through the shell.
+#include "WindowTestSupport.h"
+
+#include "../ChartFixture.h"
+#include "core/MansionReading.h"
+#include "core/ReadingState.h"
+#include "shell/WindowTurns.h"
+#include "windows/frmMain.h"
+#include "windows/frmMansionCalendar.h"
+#include "ui/FileDialogs.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QTemporaryDir>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableWidget>
+
+namespace {
+
+// The mansion a plain reading gives for a local clock time at an offset.
+int ReadingMansion(int year, int month, int day, int hour, int minute, int offsetMinutes)
+{
+    const int size = std::abs(offsetMinutes);
+    ChartRecord chart = MakeChart(year, month, day, hour, minute, 0, 0, offsetMinutes > 0 ? 'E' : 'W', size / 60,
+                                  size % 60);
+    return ReadingForChart(chart).mansion;
+}
+
+// 2026-02-16 10:00 UTC: 21:00 in Sydney (summer time, UTC+11:00).
+constexpr qint64 SydneyEvening = 1771236000;
+
+}  // namespace
+
+class frmMansionCalendarTest : public QObject {
+    Q_OBJECT
+
+    QTableWidget* table(QWidget* w) { return Control<QTableWidget>(w, "tblStays"); }
+    QString cell(QWidget* w, int row, int column) { return table(w)->item(row, column)->text(); }
+
+private slots:
+    void cleanup() { DeleteAllWindows(); }
+
+    // "Now": the mansion of the moment and the minute it leaves, in the
+    // place's clocks; the minutes around that one read plainly.
+    void nowLine()
+    {
+        frmMansionCalendar calendar("Australia/Sydney", 14, SydneyEvening);
+        const QString now = Control<QLabel>(&calendar, "lblNow")->text();
+        const QRegularExpression form(QStringLiteral(
+            "^The Moon is in mansion (\\d+), ([^(]+) \\(([^)]+)\\), until (\\d\\d):(\\d\\d) on (\\d+) February \\(UTC\\+11:00\\)$"));
+        const QRegularExpressionMatch m = form.match(now);
+        QVERIFY2(m.hasMatch(), qPrintable(now));
+        const int mansion = m.captured(1).toInt(), hour = m.captured(4).toInt(), minute = m.captured(5).toInt(),
+                  day = m.captured(6).toInt();
+        QCOMPARE(ReadingMansion(2026, 2, 16, 21, 0, 660), mansion);
+        QCOMPARE(ReadingMansion(2026, 2, day, hour, minute, 660), mansion % 28 + 1);
+        const int before = hour * 60 + minute - 1;
+        QCOMPARE(ReadingMansion(2026, 2, before < 0 ? day - 1 : day, (before + 1440) % 1440 / 60, (before + 1440) % 60, 660),
+                 mansion);
+        QCOMPARE(calendar.year(), 2026);
+        QCOMPARE(calendar.month(), 2);
+    }
+
+    // Page Down and Page Up move a month, across the year; arrows move the
+    // row; each row's entry minute is in its mansion and the minute before not.
+    void monthsByKeyboard()
+    {
+        frmMansionCalendar calendar("Australia/Sydney", 14, SydneyEvening);
+        calendar.show();
+        QTableWidget* stays = table(&calendar);
+        stays->setFocus();
+        auto* month = Control<QComboBox>(&calendar, "cboMonth");
+        auto* year = Control<QSpinBox>(&calendar, "spnYear");
+        QCOMPARE(month->currentText(), QStringLiteral("February"));
+        const struct {
+            Qt::Key key;
+            int presses;
+            QString month;
+            int year;
+        } moves[] = {
+            {Qt::Key_PageDown, 1, QStringLiteral("March"), 2026},
+            {Qt::Key_PageUp, 3, QStringLiteral("December"), 2025},
+            {Qt::Key_PageDown, 1, QStringLiteral("January"), 2026},
+        };
+        for (const auto& move : moves) {
+            for (int i = 0; i < move.presses; ++i)
+                QTest::keyClick(stays, move.key);
+            QCOMPARE(month->currentText(), move.month);
+            QCOMPARE(year->value(), move.year);
+            QVERIFY(stays->rowCount() >= 28 && stays->rowCount() <= 34);  // about 1.03 stays a day, and the edges
+        }
+        // January 2026: the first row is the stay holding midnight on the 1st.
+        QCOMPARE(cell(&calendar, 0, 0), QStringLiteral("31 Dec 07:56"));
+        QCOMPARE(cell(&calendar, 1, 0), QStringLiteral("1 Jan 04:44"));
+        QCOMPARE(cell(&calendar, 1, 1), QStringLiteral("4"));
+        QCOMPARE(ReadingMansion(2026, 1, 1, 4, 44, 660), 4);
+        QCOMPARE(ReadingMansion(2026, 1, 1, 4, 43, 660), 3);
+        QCOMPARE(cell(&calendar, 1, 2), QStringLiteral("Aldebaram or Aldelamen"));
+        // The reading's own mansion is marked.
+        for (int r = 0; r < stays->rowCount(); ++r)
+            QCOMPARE(cell(&calendar, r, 1).startsWith(QStringLiteral("\u2605 ")), cell(&calendar, r, 1).endsWith(QStringLiteral(" 14")));
+        QTest::keyClick(stays, Qt::Key_Down);
+        QTest::keyClick(stays, Qt::Key_Down);
+        QCOMPARE(stays->currentRow(), 2);
+
+        QSignalSpy opened(&calendar, &frmMansionCalendar::readingRequested);
+        QTest::keyClick(stays, Qt::Key_Return);
+        QCOMPARE(opened.count(), 1);
+        // 2 Jan 01:17 at UTC+11:00 is 1 Jan 14:17 UTC.
+        QCOMPARE(cell(&calendar, 2, 0), QStringLiteral("2 Jan 01:17"));
+        QCOMPARE(opened.at(0).at(0).toLongLong(), (QDate(2026, 1, 1).startOfDay(Qt::UTC).toSecsSinceEpoch() / 60) + 14 * 60 + 17);
+        QCOMPARE(opened.at(0).at(1).toInt(), 660);
+    }
+
+    void favoursAndHinders()
+    {
+        frmMansionCalendar calendar("Europe/London", 0, SydneyEvening);
+        calendar.show();
+        Type(&calendar, "txtFavours", QStringLiteral("Medicine"));
+        QTableWidget* stays = table(&calendar);
+        QVERIFY(stays->rowCount() >= 3);
+        for (int r = 0; r < stays->rowCount(); ++r) {
+            QVERIFY(QList<QString>({QStringLiteral("14"), QStringLiteral("22"), QStringLiteral("23"), QStringLiteral("27")})
+                        .contains(cell(&calendar, r, 1)));
+            QVERIFY(cell(&calendar, r, 5).contains(QStringLiteral("medicine"), Qt::CaseInsensitive));
+        }
+        auto* warning = Control<QLabel>(&calendar, "lblWarning");
+        QVERIFY(warning->isHidden());
+        Type(&calendar, "txtHinders", QStringLiteral("journey"));
+        int hindering = 0;
+        for (int r = 0; r < stays->rowCount(); ++r) {
+            const bool hinders = cell(&calendar, r, 1) == QStringLiteral("14");  // of 14, 22, 23, 27 only 14 hinders journeys
+            QCOMPARE(cell(&calendar, r, 6), hinders ? QStringLiteral("\u26A0 Hinders journeys by land") : QString());
+            hindering += hinders;
+        }
+        QVERIFY(hindering >= 1);
+        QVERIFY(warning->isVisible());
+        QCOMPARE(warning->text(), QStringLiteral("\u26A0 %1 stay(s) shown hinder \u201Cjourney\u201D.").arg(hindering));
+        Control<QLineEdit>(&calendar, "txtFavours")->clear();
+        QVERIFY(stays->rowCount() >= 27);
+    }
+
+    // London's clocks in March 2026: GMT before 01:00 UTC on the 29th, BST
+    // after; each row's clock time is in the mansion by a plain reading at
+    // the offset then in force, and the minute before is not.
+    void clockChangeInTheMonth()
+    {
+        frmMansionCalendar calendar("Europe/London", 0, SydneyEvening);
+        calendar.ShowMonth(2026, 3);
+        QTableWidget* stays = table(&calendar);
+        const QRegularExpression when(QStringLiteral("^(\\d+) (\\w{3}) (\\d\\d):(\\d\\d)$"));
+        int summer = 0;
+        for (int r = 1; r < stays->rowCount(); ++r) {
+            const QRegularExpressionMatch m = when.match(cell(&calendar, r, 0));
+            QVERIFY2(m.hasMatch(), qPrintable(cell(&calendar, r, 0)));
+            const int day = m.captured(1).toInt(), month = m.captured(2) == QStringLiteral("Apr") ? 4 : 3;
+            const int hour = m.captured(3).toInt(), minute = m.captured(4).toInt();
+            // After 01:00 GMT (02:00 BST) on the 29th the clocks are an hour ahead.
+            const int offset = (month == 4 || day > 29 || (day == 29 && hour >= 2)) ? 60 : 0;
+            summer += offset == 60;
+            const int mansion = cell(&calendar, r, 1).toInt();
+            QCOMPARE(ReadingMansion(2026, month, day, hour, minute, offset), mansion);
+            const int before = hour * 60 + minute - 1;
+            if (before >= 0)
+                QCOMPARE(ReadingMansion(2026, month, day, before / 60, before % 60, offset), mansion == 1 ? 28 : mansion - 1);
+        }
+        QVERIFY(summer >= 2);
+    }
+
+    // File > Export as PDF and Export to Calendar write the month shown (after
+    // the favours filter).
+    void exports()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        MessageRecorder messages;
+        frmMansionCalendar calendar("Australia/Sydney", 14, SydneyEvening);
+        calendar.show();
+        Type(&calendar, "txtFavours", QStringLiteral("travel"));
+        const int rows = table(&calendar)->rowCount();
+        QVERIFY(rows >= 8);
+        QString asked;
+        FileDialogs::SetHandler([&](const QString& title) {
+            asked = title;
+            return dir.filePath(title == QStringLiteral("Export as PDF") ? QStringLiteral("february.pdf")
+                                                                         : QStringLiteral("february.ics"));
+        });
+        calendar.findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();
+        QCOMPARE(asked, QStringLiteral("Export as PDF"));
+        const QByteArray pdf = FileBytes(dir.filePath(QStringLiteral("february.pdf")));
+        QVERIFY(pdf.startsWith("%PDF-"));
+        calendar.findChild<QAction*>(QStringLiteral("mnuExportCalendar"))->trigger();
+        QCOMPARE(asked, QStringLiteral("Export to Calendar"));
+        const QByteArray ics = FileBytes(dir.filePath(QStringLiteral("february.ics")));
+        QVERIFY(ics.startsWith("BEGIN:VCALENDAR\r\n"));
+        QCOMPARE(ics.count("BEGIN:VEVENT\r\n"), rows);
+        QVERIFY(messages.shown.empty());
+
+        FileDialogs::SetHandler({});
+    }
+
+    // Ctrl+L on the form opens the calendar through the shell; Enter on a row
+    // shows that moment's reading in the result window, without a name.
+    void openedFromTheFormAndOpeningAReading()
+    {
+        ReadingState state;
+        WindowTurns turns(state);
+        frmMain* form = turns.ShowMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        // From the box that has the focus, as a user presses it.
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused != nullptr);
+        QTest::keyClick(focused, Qt::Key_L, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(OpenWindow("frmMansionCalendar") != nullptr, 5000);
+        QWidget* calendar = OpenWindow("frmMansionCalendar");
+        QTableWidget* stays = table(calendar);
+        stays->setFocus();
+        QTest::keyClick(stays, Qt::Key_Down);
+        const int row = stays->currentRow();
+        const QString latin = cell(calendar, row, 2);
+        QTest::keyClick(stays, Qt::Key_Enter);
+        QTRY_VERIFY_WITH_TIMEOUT(OpenWindow("frmArabicLunarMansionResult") != nullptr, 5000);
+        QWidget* result = OpenWindow("frmArabicLunarMansionResult");
+        QCOMPARE(Control<QLabel>(result, "lblResult_0")->text(), latin);
+        QVERIFY(state.name.empty());
+        SettleWindows();
+        QCOMPARE(OpenWindowCount("frmMain"), 0);
+        QVERIFY(OpenWindow("frmMansionCalendar") != nullptr);  // the calendar stays open
+    }
+};
+
+QTEST_MAIN(frmMansionCalendarTest)
+#include "frmMansionCalendarTest.moc"

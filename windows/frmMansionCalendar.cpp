@@ -1,0 +1,331 @@
+#include "windows/frmMansionCalendar.h"
+
+#include "base/QtStdText.h"
+#include "calendar/StaysCalendar.h"
+#include "core/CivilCalendar.h"
+#include "core/modArabicLunarMansionInformation.h"
+#include "files/ReadingFileAccess.h"
+#include "pictures/CalendarSheet.h"
+#include "pictures/PrintingModule.h"
+#include "places/ZoneAtDate.h"
+#include "ui/FileDialogs.h"
+#include "ui/MessageBox.h"
+#include "ui/ProgramWidgets.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column { Enters, Number, Latin, Arabic, Meaning, Favours, Warning, ColumnCount };
+
+// "Mon 2 Feb 14:05": the clock time the Moon enters, in the place's clocks.
+QString EnteredText(const StayTime& t)
+{
+    const LocalMinute l = t.Local();
+    return QStringLiteral("%1 %2 %3:%4")
+        .arg(l.day)
+        .arg(ToQString(MonthName(l.month)).left(3))
+        .arg(l.hour, 2, 10, QLatin1Char('0'))
+        .arg(l.minute, 2, 10, QLatin1Char('0'));
+}
+
+// The first line of the mansion's texts of one field that mentions `word`.
+QString LineMentioning(int mansion, MansionField field, const QString& word)
+{
+    const QString text = ToQString(modArabicLunarMansionInformation::MansionRowFor(mansion)[field]);
+    for (const QString& line : text.split(QStringLiteral("\r\n")))
+        if (line.contains(word, Qt::CaseInsensitive))
+            return line;
+    return {};
+}
+
+}  // namespace
+
+frmMansionCalendar::frmMansionCalendar(const QByteArray& zone, int ownMansion, qint64 nowUtcSeconds, QWidget* parent)
+    : QMainWindow(parent), zone_(zone), ownMansion_(ownMansion), now_(nowUtcSeconds)
+{
+    SetUpProgramWindow(this, "frmMansionCalendar");
+    setWindowTitle(tr("Mansion Calendar") + QStringLiteral(" \u2014 ") + ProgramCaption);
+    BuildControls();
+
+    // "Now": the stay that holds this minute.
+    const long nowMinute = static_cast<long>(now_ / 60);
+    const ZoneOffsets offsets = OffsetsAround(nowMinute, nowMinute + 1);
+    const MansionStays now = FindMansionStays(nowMinute, nowMinute + 1, offsets);
+    if (now.status == StaysStatus::Found && !now.stays.empty())
+        lblNow->setText(ToQString(DescribeNow(now.stays.front())));
+    else
+        lblNow->setText(tr("The calendar covers 1901 to 2050."));
+    const LocalMinute local = StayTime{nowMinute, offsets.At(nowMinute)}.Local();
+    ShowMonth(std::clamp(local.year, 1901, 2050), local.month);
+}
+
+void frmMansionCalendar::BuildControls()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    lblNow = new QLabel(central);
+    lblNow->setObjectName(QStringLiteral("lblNow"));
+    lblNow->setWordWrap(true);
+    layout->addWidget(lblNow);
+
+    auto* bar = new QHBoxLayout;
+    cmdPrevious = new QPushButton(tr("&Previous"), central);
+    cmdPrevious->setObjectName(QStringLiteral("cmdPrevious"));
+    cboMonth = new QComboBox(central);
+    cboMonth->setObjectName(QStringLiteral("cboMonth"));
+    for (int m = 1; m <= 12; ++m)
+        cboMonth->addItem(ToQString(MonthName(m)));
+    spnYear = new QSpinBox(central);
+    spnYear->setObjectName(QStringLiteral("spnYear"));
+    spnYear->setRange(1901, 2050);
+    cmdNext = new QPushButton(tr("&Next"), central);
+    cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    txtFavours = new QLineEdit(central);
+    txtFavours->setObjectName(QStringLiteral("txtFavours"));
+    txtFavours->setPlaceholderText(tr("favours\u2026"));
+    txtFavours->setAccessibleName(tr("Only the mansions that favour"));
+    txtHinders = new QLineEdit(central);
+    txtHinders->setObjectName(QStringLiteral("txtHinders"));
+    txtHinders->setPlaceholderText(tr("hinders\u2026"));
+    txtHinders->setAccessibleName(tr("Warn of the mansions that hinder"));
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdPrevious, cboMonth, spnYear, cmdNext, txtFavours, txtHinders})
+        bar->addWidget(w);
+    layout->addLayout(bar);
+
+    lblWarning = new QLabel(central);
+    lblWarning->setObjectName(QStringLiteral("lblWarning"));
+    lblWarning->setStyleSheet(QStringLiteral("color: #9a5b00"));
+    lblWarning->hide();
+    layout->addWidget(lblWarning);
+
+    tblStays = new QTableWidget(0, ColumnCount, central);
+    tblStays->setObjectName(QStringLiteral("tblStays"));
+    tblStays->setHorizontalHeaderLabels({tr("Enters"), tr("No."), tr("Latin Name"), tr("Arabic Name"),
+                                         tr("English Meaning"), tr("Favours"), tr("Warning")});
+    tblStays->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblStays->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblStays->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblStays->verticalHeader()->hide();
+    tblStays->horizontalHeader()->setStretchLastSection(true);
+    tblStays->installEventFilter(this);
+    layout->addWidget(tblStays);
+    setCentralWidget(central);
+    resize(1000, 640);
+
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* print = file->addAction(tr("&Print\u2026"));
+    print->setObjectName(QStringLiteral("mnuPrint"));
+    print->setShortcut(QKeySequence::Print);
+    QAction* exportPdf = file->addAction(tr("Export as P&DF\u2026"));
+    exportPdf->setObjectName(QStringLiteral("mnuExportPdf"));
+    QAction* exportCalendar = file->addAction(tr("Export to &Calendar\u2026"));
+    exportCalendar->setObjectName(QStringLiteral("mnuExportCalendar"));
+    file->addSeparator();
+    QAction* closeAction = file->addAction(tr("&Close"));
+    closeAction->setObjectName(QStringLiteral("mnuClose"));
+    closeAction->setShortcut(QKeySequence::Close);
+
+    connect(cmdPrevious, &QPushButton::clicked, this, [this] { MoveMonths(-1); });
+    connect(cmdNext, &QPushButton::clicked, this, [this] { MoveMonths(1); });
+    connect(cboMonth, &QComboBox::activated, this, [this](int index) { ShowMonth(year_, index + 1); });
+    connect(spnYear, &QSpinBox::valueChanged, this, [this](int year) {
+        if (year != year_)
+            ShowMonth(year, month_);
+    });
+    connect(txtFavours, &QLineEdit::textChanged, this, &frmMansionCalendar::Refill);
+    connect(txtHinders, &QLineEdit::textChanged, this, &frmMansionCalendar::Refill);
+    connect(tblStays, &QTableWidget::cellActivated, this, [this](int row, int) { OpenRow(row); });
+    connect(print, &QAction::triggered, this, &frmMansionCalendar::mnuPrint_Click);
+    connect(exportPdf, &QAction::triggered, this, &frmMansionCalendar::mnuExportPdf_Click);
+    connect(exportCalendar, &QAction::triggered, this, &frmMansionCalendar::mnuExportCalendar_Click);
+    connect(closeAction, &QAction::triggered, this, &QWidget::close);
+}
+
+ZoneOffsets frmMansionCalendar::OffsetsAround(long fromUtcMinute, long toUtcMinute) const
+{
+    // Two days either side: the local month's ends lie within a day of the
+    // same clock times read as universal time.
+    ZoneOffsets offsets;
+    for (const ZoneOffsetChange& c : ZoneChangesOver(zone_, (fromUtcMinute - 2880) * 60LL, (toUtcMinute + 2880) * 60LL))
+        offsets.changes.push_back({static_cast<long>(c.fromUtcSeconds / 60), c.offsetSeconds / 60});
+    if (offsets.changes.empty())
+        offsets = ZoneOffsets::Fixed(0);
+    return offsets;
+}
+
+void frmMansionCalendar::ShowMonth(int year, int month)
+{
+    year_ = year;
+    month_ = month;
+    cboMonth->setCurrentIndex(month - 1);
+    {
+        const QSignalBlocker block(spnYear);
+        spnYear->setValue(year);
+    }
+    const int nextYear = month == 12 ? year + 1 : year, nextMonth = month % 12 + 1;
+    const ZoneOffsets offsets = OffsetsAround(UtcMinuteOf({year, month, 1, 0, 0}, 0),
+                                              UtcMinuteOf({nextYear, nextMonth, 1, 0, 0}, 0));
+    const long from = offsets.UtcOf({year, month, 1, 0, 0});
+    const long to = offsets.UtcOf({nextYear, nextMonth, 1, 0, 0});
+    const MansionStays found = FindMansionStays(from, to, offsets);
+    month_stays_ = found.stays;
+    cmdPrevious->setEnabled(year > 1901 || month > 1);
+    cmdNext->setEnabled(year < 2050 || month < 12);
+    Refill();
+}
+
+void frmMansionCalendar::MoveMonths(int months)
+{
+    int index = year_ * 12 + (month_ - 1) + months;
+    index = std::clamp(index, 1901 * 12, 2050 * 12 + 11);
+    const int row = tblStays->currentRow();
+    ShowMonth(index / 12, index % 12 + 1);
+    if (tblStays->rowCount() > 0)
+        tblStays->setCurrentCell(std::clamp(row, 0, tblStays->rowCount() - 1), 0);
+}
+
+void frmMansionCalendar::Refill()
+{
+    const QString favours = txtFavours->text().trimmed(), hinders = txtHinders->text().trimmed();
+    shown_ = StaysFavouring(month_stays_, ToStdString(favours));
+    tblStays->setRowCount(static_cast<int>(shown_.size()));
+    int hindering = 0;
+    for (int r = 0; r < static_cast<int>(shown_.size()); ++r) {
+        const MansionStay& stay = shown_[static_cast<std::size_t>(r)];
+        const auto row = modArabicLunarMansionInformation::MansionRowFor(stay.mansion);
+        const bool own = stay.mansion == ownMansion_;
+        QString warning;
+        if (!hinders.isEmpty() && MansionHinders(stay.mansion, ToStdString(hinders))) {
+            warning = QStringLiteral("\u26A0 ") + LineMentioning(stay.mansion, UnfavorableCircumstances, hinders);
+            ++hindering;
+        }
+        const QString cells[ColumnCount] = {
+            EnteredText(stay.entered),
+            (own ? QStringLiteral("\u2605 ") : QString()) + QString::number(stay.mansion),
+            ToQString(row[LunarMansionName]),
+            ToQString(row[ArabicName]),
+            ToQString(row[EnglishMeaning]),
+            favours.isEmpty() ? ToQString(FirstFavour(stay.mansion))
+                              : LineMentioning(stay.mansion, FavorableCircumstances, favours),
+            warning,
+        };
+        for (int c = 0; c < ColumnCount; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            if (own) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+                item->setToolTip(tr("The reading's own mansion"));
+            }
+            tblStays->setItem(r, c, item);
+        }
+    }
+    tblStays->resizeColumnsToContents();
+    if (hinders.isEmpty()) {
+        lblWarning->hide();
+    } else {
+        lblWarning->setText(hindering == 0 ? tr("No mansion shown hinders \u201C%1\u201D.").arg(hinders)
+                                           : tr("\u26A0 %n stay(s) shown hinder \u201C%1\u201D.", nullptr, hindering)
+                                                 .arg(hinders));
+        lblWarning->show();
+    }
+    if (tblStays->rowCount() > 0 && tblStays->currentRow() < 0)
+        tblStays->setCurrentCell(0, 0);
+}
+
+void frmMansionCalendar::OpenRow(int row)
+{
+    if (row < 0 || row >= static_cast<int>(shown_.size()))
+        return;
+    const StayTime& t = shown_[static_cast<std::size_t>(row)].entered;
+    emit readingRequested(t.utcMinute, t.offsetMinutes);
+}
+
+bool frmMansionCalendar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == tblStays && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        switch (key->key()) {
+        case Qt::Key_PageUp: MoveMonths(-1); return true;
+        case Qt::Key_PageDown: MoveMonths(1); return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: OpenRow(tblStays->currentRow()); return true;
+        default: break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+CalendarSheet frmMansionCalendar::Sheet() const
+{
+    CalendarSheet sheet;
+    sheet.title = tr("Mansion Calendar \u2014 %1 %2 (%3)")
+                      .arg(ToQString(MonthName(month_)))
+                      .arg(year_)
+                      .arg(QString::fromUtf8(zone_));
+    sheet.now = lblNow->text();
+    for (int c = 0; c < tblStays->columnCount(); ++c)
+        sheet.header << tblStays->horizontalHeaderItem(c)->text();
+    for (int r = 0; r < tblStays->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < tblStays->columnCount(); ++c)
+            cells << tblStays->item(r, c)->text();
+        sheet.rows << cells;
+        sheet.marked << (shown_[static_cast<std::size_t>(r)].mansion == ownMansion_);
+    }
+    return sheet;
+}
+
+void frmMansionCalendar::mnuPrint_Click()
+{
+    // Printing is a module of its own, loaded now: the program starts without it.
+    std::string problem;
+    const auto* printing = reinterpret_cast<const PrintingModuleEntry*>(LoadCompanionModule(
+        PrintingModule, PrintingModuleKind, PrintingModuleLayout, sizeof(PrintingModuleEntry), problem));
+    if (!printing || !printing->printCalendarWithDialog(this, Sheet(), problem))
+        Messages::Show(this, tr("The calendar was not printed.\n%1").arg(QString::fromStdString(problem)),
+                       Messages::Icon::Error);
+}
+
+void frmMansionCalendar::mnuExportPdf_Click()
+{
+    const QString path = FileDialogs::GetSaveFileName(this, tr("Export as PDF"), tr("PDF (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;  // cancelled
+    const QByteArray pdf = CalendarPdf(Sheet());
+    const std::string problem = WriteFileAtomically(QFile::encodeName(path).toStdString(), pdf.toStdString());
+    if (!problem.empty())
+        Messages::Show(this, tr("The calendar was not exported to %1.\n%2").arg(QDir::toNativeSeparators(path),
+                                                                                QString::fromLocal8Bit(problem)),
+                       Messages::Icon::Error);
+}
+
+void frmMansionCalendar::mnuExportCalendar_Click()
+{
+    const QString path = FileDialogs::GetSaveFileName(this, tr("Export to Calendar"), tr("iCalendar (*.ics)"),
+                                                      QStringLiteral("ics"));
+    if (path.isEmpty())
+        return;  // cancelled
+    // The stays shown: the month, with the favours filter if one is typed.
+    const std::string text = StaysCalendarText(shown_, static_cast<long>(QDateTime::currentSecsSinceEpoch() / 60));
+    const std::string problem = WriteFileAtomically(QFile::encodeName(path).toStdString(), text);
+    if (!problem.empty())
+        Messages::Show(this, tr("The calendar was not exported to %1.\n%2").arg(QDir::toNativeSeparators(path),
+                                                                                QString::fromLocal8Bit(problem)),
+                       Messages::Icon::Error);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/MansionStays.h"
+
+#include <QByteArray>
+#include <QMainWindow>
+
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+struct CalendarSheet;
+
+// frmMansionCalendar — the Moon's stays in the mansions a month at a time, in
+// the clocks of a place: when it enters each mansion, the mansion's names and
+// what it favours; the reading's own mansion marked. "Now" at the top; a
+// filter over what the mansions favour, and a warning over what they hinder.
+// Controls: lblNow, cmdPrevious, cboMonth, spnYear, cmdNext, txtFavours,
+// txtHinders, lblWarning, tblStays; menu mnuPrint, mnuExportPdf, mnuExportCalendar, mnuClose.
+class frmMansionCalendar : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // zone: IANA name of the clocks (a place's, or the system's); ownMansion:
+    // the reading's mansion, 1..28, or 0 for none; nowUtcSeconds: the moment of
+    // the "Now" line and of the month first shown.
+    frmMansionCalendar(const QByteArray& zone, int ownMansion, qint64 nowUtcSeconds, QWidget* parent = nullptr);
+
+    void ShowMonth(int year, int month);
+    int year() const { return year_; }
+    int month() const { return month_; }
+    // The stays shown, in order (after the favours filter).
+    const std::vector<MansionStay>& shownStays() const { return shown_; }
+
+signals:
+    // Enter on a row: the reading of the moment the Moon entered that mansion.
+    void readingRequested(qint64 utcMinute, int offsetMinutes);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void MoveMonths(int months);
+    void Refill();
+    void OpenRow(int row);
+    void mnuPrint_Click();
+    void mnuExportPdf_Click();
+    void mnuExportCalendar_Click();
+
+private:
+    void BuildControls();
+    ZoneOffsets OffsetsAround(long fromUtcMinute, long toUtcMinute) const;
+    CalendarSheet Sheet() const;
+
+    QByteArray zone_;
+    int ownMansion_;
+    qint64 now_;
+    int year_ = 0, month_ = 0;
+    std::vector<MansionStay> month_stays_, shown_;
+
+    QLabel* lblNow;
+    QPushButton* cmdPrevious;
+    QComboBox* cboMonth;
+    QSpinBox* spnYear;
+    QPushButton* cmdNext;
+    QLineEdit* txtFavours;
+    QLineEdit* txtHinders;
+    QLabel* lblWarning;
+    QTableWidget* tblStays;
+};
