@@ -1,12 +1,10 @@
 #include "cli/CalendarArguments.h"
 
+#include "calendar/IcsModule.h"
 #include "cli/CsvReader.h"
+#include "cli/PlaceArguments.h"
 #include "cli/ReadingOutput.h"
 #include "core/modArabicLunarMansionInformation.h"
-#include "places/PlaceSearch.h"
-#include "places/ZoneAtDate.h"
-
-#include <QString>
 
 #include <cctype>
 
@@ -74,8 +72,6 @@ bool ReadZone(const std::string& text, int& minutes, std::string& error)
     return true;
 }
 
-std::string Utf8(const QString& text) { return text.toStdString(); }
-
 }  // namespace
 
 CalendarRequest ReadCalendarRequest(const std::string& span, const std::string& zone, const std::string& place)
@@ -108,19 +104,13 @@ CalendarRequest ReadCalendarRequest(const std::string& span, const std::string& 
 
     const long roughFrom = UtcMinuteOf(from, 0), roughTo = UtcMinuteOf(to, 0);
     if (!place.empty()) {
-        const PlaceSearch search = FindPlaces(QString::fromStdString(place.substr(0, 200)));
-        if (search.status != PlaceSearch::Status::Found) {
-            request.error = Utf8(SearchMessage(search));
+        PlaceZone clocks = PlaceZoneOver(place, roughFrom, roughTo);
+        if (!clocks.ok) {
+            request.error = clocks.error;
             return request;
         }
-        const Place& best = search.places.first();
-        for (const ZoneOffsetChange& c : ZoneChangesOver(best.zone, (roughFrom - 2880) * 60LL, (roughTo + 2880) * 60LL))
-            request.zone.changes.push_back({static_cast<long>(c.fromUtcSeconds / 60), RoundedOffsetSeconds(c.offsetSeconds) / 60});
-        if (request.zone.changes.empty()) {
-            request.error = "the time zone " + best.zone.toStdString() + " is not known on this computer";
-            return request;
-        }
-        request.zoneText = best.zone.toStdString();
+        request.zone = std::move(clocks.zone);
+        request.zoneText = std::move(clocks.zoneText);
     } else {
         int minutes = 0;
         if (!zone.empty() && !ReadZone(zone, minutes, request.error))
@@ -176,4 +166,16 @@ std::string CalendarCsv(const std::vector<MansionStay>& stays)
         csv += '\n';
     }
     return csv;
+}
+
+std::string CalendarIcs(const std::vector<MansionStay>& stays, long stampMinute, std::string& problem)
+{
+    static std::string loadProblem;
+    static const auto* const ics = reinterpret_cast<const IcsModuleEntry*>(
+        LoadCompanionModule(IcsModule, IcsModuleKind, IcsModuleLayout, sizeof(IcsModuleEntry), loadProblem));
+    if (!ics) {
+        problem = loadProblem;
+        return {};
+    }
+    return ics->staysCalendarText(stays, stampMinute);
 }

@@ -24,6 +24,11 @@ struct CalendarRequest {
 // longer than 10 years, an unsigned or malformed zone, an unknown place.
 CalendarRequest ReadCalendarRequest(const std::string& span, const std::string& zone, const std::string& place);
 
+// CalendarIcs — the stays as an iCalendar file (calendar/StaysCalendar.h),
+// through the module libqamarel-ics.so; "" with `problem` set when the
+// module cannot be loaded
+std::string CalendarIcs(const std::vector<MansionStay>& stays, long stampMinute, std::string& problem);
+
 // The stays as text (one a line), JSON ({"calendar": [...]}) and CSV (with a header).
 std::string CalendarText(const std::vector<MansionStay>& stays);
 std::string CalendarJson(const std::vector<MansionStay>& stays);

@@ -1,6 +1,6 @@
 #include "cli/PictureOutput.h"
 
-#include "pictures/CompanionModules.h"
+#include "base/CompanionModules.h"
 #include "pictures/PictureModule.h"
 
 std::string WriteReadingPicture(const std::string& path, const MansionReading& reading, const std::string& name,

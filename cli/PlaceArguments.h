@@ -1,9 +1,15 @@
 #pragma once
 
 #include "cli/BirthArguments.h"
+#include "core/MansionStays.h"
 
 #include <string>
 #include <vector>
+
+// The place list for the tool. Its code (the place finder, with Qt Core and
+// libgeonames) is a module loaded at the first call (PlacesModule.h), so a
+// run that names no place starts without it; when the module cannot be
+// loaded, each call fails with the reason.
 
 // A birth place given by name, resolved as the program's place finder does:
 // the best match of the offline place list, its coordinates to the nearest
@@ -30,3 +36,14 @@ struct PlaceListing {
     std::string error;
 };
 PlaceListing ListPlaces(const std::string& query, bool json);
+
+// PlaceZoneOver — the clocks of a place over a span: the best match's zone and
+// every offset in force from `fromUtcMinute` to `toUtcMinute` (UTC minutes
+// since 1970, two days' margin either side), for --calendar --place
+struct PlaceZone {
+    bool ok = false;
+    std::string error;     // one line, when !ok
+    ZoneOffsets zone;
+    std::string zoneText;  // "Australia/Sydney"
+};
+PlaceZone PlaceZoneOver(const std::string& place, long fromUtcMinute, long toUtcMinute);

@@ -1,10 +1,15 @@
-#include "cli/PlaceArguments.h"
+// The tool's place lookup: the module libqamarel-tool-places.so (see
+// PlacesModule.h), the place finder's search and zones behind PlaceArguments.h.
+#include "cli/PlacesModule.h"
 
+#include "base/ProgramVersion.h"
 #include "base/Utf8Text.h"
 
 #include "cli/ReadingOutput.h"
 #include "core/MansionPassage.h"
 #include "places/PlaceFill.h"
+#include "places/PlaceSearch.h"
+#include "places/ZoneAtDate.h"
 
 #include <cstdio>
 
@@ -37,9 +42,8 @@ const char* LocalTimeName(ZoneAtDate::LocalTime kind)
     return "normal";
 }
 
-}  // namespace
 
-PlaceBirth ResolvePlaceBirth(const std::string& place, const std::string& date, const std::string& time)
+PlaceBirth ResolvePlace(const std::string& place, const std::string& date, const std::string& time)
 {
     PlaceBirth result;
     // The date and time first, with their own messages.
@@ -85,7 +89,7 @@ PlaceBirth ResolvePlaceBirth(const std::string& place, const std::string& date, 
     return result;
 }
 
-PlaceListing ListPlaces(const std::string& query, bool json)
+PlaceListing ListMatches(const std::string& query, bool json)
 {
     PlaceListing listing;
     const PlaceSearch search = FindPlaces(QString::fromStdString(std::string(Utf8Prefix(query, 200))));
@@ -97,4 +101,40 @@ PlaceListing ListPlaces(const std::string& query, bool json)
                              : PlaceName(p) + "\t" + Utf8(AngleText(p.latitude, true)) + " " +
                                    Utf8(AngleText(p.longitude, false)) + "\t" + p.zone.toStdString());
     return listing;
+}
+
+PlaceZone ZoneOver(const std::string& place, long fromUtcMinute, long toUtcMinute)
+{
+    PlaceZone result;
+    const PlaceSearch search = FindPlaces(QString::fromStdString(std::string(Utf8Prefix(place, 200))));
+    if (search.status != PlaceSearch::Status::Found) {
+        result.error = Utf8(SearchMessage(search));
+        return result;
+    }
+    const Place& best = search.places.first();
+    for (const ZoneOffsetChange& c :
+         ZoneChangesOver(best.zone, (fromUtcMinute - 2880) * 60LL, (toUtcMinute + 2880) * 60LL))
+        result.zone.changes.push_back({static_cast<long>(c.fromUtcSeconds / 60), RoundedOffsetSeconds(c.offsetSeconds) / 60});
+    if (result.zone.changes.empty()) {
+        result.error = "the time zone " + best.zone.toStdString() + " is not known on this computer";
+        return result;
+    }
+    result.zoneText = best.zone.toStdString();
+    result.ok = true;
+    return result;
+}
+
+const PlacesModuleEntry Entry{
+    {PlacesModuleKind, PlacesModuleLayout, sizeof(PlacesModuleEntry), QAMAREL_VERSION},
+    ResolvePlace,
+    ListMatches,
+    ZoneOver,
+};
+
+}  // namespace
+
+// The module's one export (see base/CompanionModules.h).
+extern "C" Q_DECL_EXPORT const ModuleHeader* QamarelModuleEntry()
+{
+    return &Entry.header;
 }

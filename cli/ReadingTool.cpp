@@ -4,7 +4,6 @@
 #include "base/UniqueFd.h"
 #include "base/Utf8Text.h"
 
-#include "calendar/StaysCalendar.h"
 #include "cli/CalendarArguments.h"
 #include "cli/CommandLine.h"
 #include "cli/CsvReader.h"
@@ -373,8 +372,10 @@ int RunCalendar(const ReadingCommand& command, std::ostream& out, std::ostream& 
     const std::vector<MansionStay> stays =
         command.favours ? StaysFavouring(found.stays, *command.favours) : found.stays;
     if (command.icsPath) {
-        const std::string problem = WriteFileAtomically(
-            *command.icsPath, StaysCalendarText(stays, static_cast<long>(std::time(nullptr) / 60)));
+        std::string problem;
+        const std::string file = CalendarIcs(stays, static_cast<long>(std::time(nullptr) / 60), problem);
+        if (problem.empty())
+            problem = WriteFileAtomically(*command.icsPath, file);
         if (!problem.empty()) {
             err << ToolName << ": " << OneLineText("the calendar was not written to " + *command.icsPath + ": " + problem)
                 << '\n';

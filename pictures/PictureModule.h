@@ -3,7 +3,7 @@
 #include "core/ChartRecord.h"
 #include "core/MansionPassage.h"
 #include "core/MansionReading.h"
-#include "pictures/CompanionModules.h"
+#include "base/CompanionModules.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pictures/CompanionModules.h"
+#include "base/CompanionModules.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "places/ZoneAtDate.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QHash>
-#include <QDateTime>
 #include <QLocale>
 #include <QStringList>
 #include <QTimeZone>

@@ -1,5 +1,5 @@
 #include "base/ProgramVersion.h"
-#include "pictures/CompanionModules.h"
+#include "base/CompanionModules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // A module for the loader's tests: its header is set by the build
 // (TEST_MODULE_KIND, TEST_MODULE_LAYOUT, TEST_MODULE_VERSION).
-#include "pictures/CompanionModules.h"
+#include "base/CompanionModules.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "pictures/CompanionModules.h"
+#include "base/CompanionModules.h"
 
 #include "base/ProgramVersion.h"
 

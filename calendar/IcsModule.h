@@ -1,0 +1,20 @@
+#pragma once
+
+#include "base/CompanionModules.h"
+#include "core/MansionStays.h"
+
+#include <string>
+#include <vector>
+
+// The reading tool's --ics: the module libqamarel-ics.so, loaded when asked
+// for (see CompanionModules.h), so that other runs start without libical and
+// the ICU libraries under it.
+inline constexpr const char* IcsModule = "libqamarel-ics.so";
+inline constexpr const char* IcsModuleKind = "ics";
+inline constexpr std::uint32_t IcsModuleLayout = 1;
+
+struct IcsModuleEntry {
+    ModuleHeader header;  // first, so that the loader's check sees it
+    // StaysCalendarText (StaysCalendar.h).
+    std::string (*staysCalendarText)(const std::vector<MansionStay>& stays, long stampMinute);
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "cli/PlaceArguments.h"
+#include "base/CompanionModules.h"
+
+// The reading tool's place list: the module libqamarel-tool-places.so, loaded
+// at the first --place, --places or --calendar --place (see CompanionModules.h),
+// and its entry. Plain readings start without Qt Core and libgeonames.
+inline constexpr const char* PlacesModule = "libqamarel-tool-places.so";
+inline constexpr const char* PlacesModuleKind = "tool-places";
+inline constexpr std::uint32_t PlacesModuleLayout = 1;
+
+struct PlacesModuleEntry {
+    ModuleHeader header;  // first, so that the loader's check sees it
+    PlaceBirth (*resolvePlaceBirth)(const std::string& place, const std::string& date, const std::string& time);
+    PlaceListing (*listPlaces)(const std::string& query, bool json);
+    PlaceZone (*placeZoneOver)(const std::string& place, long fromUtcMinute, long toUtcMinute);
+};
