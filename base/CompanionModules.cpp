@@ -24,6 +24,27 @@ std::string ExecutableFolder()
 
 }  // namespace
 
+void* LoadSharedLibrary(const std::string& nameOrPath, std::string& problem)
+{
+    void* handle = ::dlopen(nameOrPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        const char* error = ::dlerror();
+        problem = error ? error : nameOrPath + " cannot be loaded";
+    }
+    return handle;
+}
+
+void* FindSharedSymbol(void* library, const char* symbol, std::string& problem)
+{
+    ::dlerror();  // a symbol may be null: only a new error says it is missing
+    void* found = ::dlsym(library, symbol);
+    if (const char* error = ::dlerror(); !found && error)
+        problem = error;
+    else if (!found)
+        problem = std::string(symbol) + " is missing";
+    return found;
+}
+
 const ModuleHeader* LoadCompanionModule(const std::string& library, const char* kind, std::uint32_t layout,
                                         std::uint32_t size, std::string& problem)
 {
@@ -37,12 +58,11 @@ const ModuleHeader* LoadCompanionModule(const std::string& library, const char* 
         if (::access(path.c_str(), R_OK) != 0)
             continue;
         // Kept loaded for the rest of the run: what it returns points into it.
-        void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (!handle) {
-            errors = ::dlerror();
+        void* handle = LoadSharedLibrary(path, errors);
+        if (!handle)
             continue;
-        }
-        const auto entry = reinterpret_cast<ModuleEntryFunction>(::dlsym(handle, ModuleEntrySymbol));
+        std::string missing;
+        const auto entry = reinterpret_cast<ModuleEntryFunction>(FindSharedSymbol(handle, ModuleEntrySymbol, missing));
         const ModuleHeader* header = entry ? entry() : nullptr;
         if (!header) {
             errors = library + " is not a module of this program";

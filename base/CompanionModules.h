@@ -21,6 +21,18 @@ struct ModuleHeader {
     const char* programVersion;  // QAMAREL_VERSION of the module's build
 };
 
+// LoadSharedLibrary — the one way a library is loaded at run time: the
+// system's libraries by name (as "libgeonames.so.0", searched as the dynamic
+// linker searches) and the program's own modules by path. Loaded at once
+// (RTLD_NOW) and kept for the rest of the run.
+// Returns: the handle for FindSharedSymbol, or nullptr with `problem` set
+//          (the dynamic linker's own words)
+void* LoadSharedLibrary(const std::string& nameOrPath, std::string& problem);
+
+// FindSharedSymbol — `symbol` of a library from LoadSharedLibrary; nullptr
+// with `problem` set when it has none.
+void* FindSharedSymbol(void* library, const char* symbol, std::string& problem);
+
 inline constexpr const char* ModuleEntrySymbol = "QamarelModuleEntry";
 using ModuleEntryFunction = const ModuleHeader* (*)();
 

@@ -1,5 +1,6 @@
 #include "places/PlaceSearch.h"
 
+#include "base/CompanionModules.h"
 #include "places/PlaceNameTable.h"
 
 #include <geonames.h>
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
-#include <QLibrary>
 #include <QSet>
 #include <QStringList>
 #include <QtEndian>
@@ -196,15 +196,16 @@ struct Geonames {
 
     bool Load()
     {
-        QLibrary library(QStringLiteral("geonames"), 0);
-        if (!library.load()) {
-            problem = library.errorString();
+        std::string why;
+        void* library = LoadSharedLibrary("libgeonames.so.0", why);
+        if (!library) {
+            problem = QString::fromLocal8Bit(why.c_str());
             return false;
         }
         auto resolve = [&](auto& function, const char* symbol) {
-            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(library.resolve(symbol));
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(FindSharedSymbol(library, symbol, why));
             if (!function && problem.isEmpty())
-                problem = library.errorString();
+                problem = QString::fromLocal8Bit(why.c_str());
             return function != nullptr;
         };
         return resolve(count, "geonames_get_n_cities") && resolve(city, "geonames_get_city") &&
