@@ -18,8 +18,11 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionGroupBox>
 
 namespace {
 
@@ -51,6 +54,62 @@ void Colour(QWidget* widget, const QColor& text)
     palette.setColor(QPalette::WindowText, text);
     widget->setPalette(palette);
 }
+
+// The frame as a classic one: a green edge whose top runs through the middle
+// of the title, the title set in from the left on a black ground that parts
+// the line, and the first row clear below. (The style's own frame takes its
+// shades from the background, which on black do not show.) Everything else is
+// drawn by the application's style; the frame's children keep that style.
+class ClassicFrameStyle : public QProxyStyle {
+public:
+    ClassicFrameStyle(int titleLeft, int titlePadding) : titleLeft_(titleLeft), titlePadding_(titlePadding) {}
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override
+    {
+        if (control != CC_GroupBox)
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        const auto* box = static_cast<const QStyleOptionGroupBox*>(option);
+        const QFontMetrics metrics = widget ? widget->fontMetrics() : option->fontMetrics;
+        const QRect whole = option->rect;
+        const int titleHeight = metrics.height();
+        switch (part) {
+        case SC_GroupBoxLabel:
+            return {whole.left() + titleLeft_ + titlePadding_, whole.top(),
+                    metrics.horizontalAdvance(box->text), titleHeight};
+        case SC_GroupBoxFrame:
+            return whole.adjusted(0, titleHeight / 2, 0, 0);
+        case SC_GroupBoxContents:
+            return whole.adjusted(1, titleHeight, -1, -1);
+        default:
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        }
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override
+    {
+        if (control != CC_GroupBox) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        const auto* box = static_cast<const QStyleOptionGroupBox*>(option);
+        const QRect edge = subControlRect(control, option, SC_GroupBoxFrame, widget);
+        const QRect title = subControlRect(control, option, SC_GroupBoxLabel, widget);
+        painter->save();
+        painter->setPen(FrameGreen);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(edge.adjusted(0, 0, -1, -1));
+        painter->fillRect(title.adjusted(-titlePadding_, 0, titlePadding_, 0), Background);
+        painter->setPen(CaptionGreen);
+        painter->setFont(widget ? widget->font() : painter->font());
+        painter->drawText(title, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, box->text);
+        painter->restore();
+    }
+
+private:
+    int titleLeft_, titlePadding_;
+};
 
 }  // namespace
 
@@ -104,25 +163,17 @@ void frmArabicLunarMansionResult::BuildControls()
     auto* readingFrame = new QGroupBox(tr("Qamarel Result"), client);
     readingFrame->setObjectName(QStringLiteral("Frame1"));
     place(readingFrame, 0, 480, 8295, 4815);
-    // The frame drawn as a classic one: a green edge whose top runs through the
-    // middle of the title, the title set in from the left on a black ground
-    // that parts the line, and the first row clear below. (The style's own
-    // frame takes its shades from the background, which on black do not show.)
-    const int titleHeight = readingFrame->fontMetrics().height();
-    readingFrame->setStyleSheet(QStringLiteral("QGroupBox#Frame1 { border: 1px solid %1; margin-top: %2px; }"
-                                         "QGroupBox#Frame1::title { subcontrol-origin: margin; left: %3px;"
-                                         " padding: 0 %4px; color: %5; background-color: %6; }")
-                              .arg(FrameGreen.name())
-                              .arg(titleHeight / 2)
-                              .arg(Twips(120))
-                              .arg(Twips(45))
-                              .arg(CaptionGreen.name(), Background.name()));
+    // The frame drawn as a classic one by a style of its own (a style sheet
+    // would also reset the children's typeface and is slow to polish).
+    auto* frameStyle = new ClassicFrameStyle(Twips(120), Twips(45));
+    frameStyle->setParent(readingFrame);
+    readingFrame->setStyle(frameStyle);
 
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {
         const FieldPlace& at = FieldPlaces[i];
         QLabel* caption = new QLabel(ToQString(MansionFieldCaptions[i]), readingFrame);
         caption->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
-        Colour(caption, CaptionGreen);  // the frame's style sheet does not pass the client's colours on
+        Colour(caption, CaptionGreen);
         caption->move(Twips(at.captionLeft), Twips(at.captionTop));
         caption->adjustSize();
         caption->setFixedHeight(Twips(LineHeight));

@@ -6,6 +6,7 @@
 #include "windows/frmArabicLunarMansionResult.h"
 #include "core/ReadingState.h"
 #include "core/SignPosition.h"
+#include "ui/ProgramFont.h"
 #include "shell/WindowTurns.h"
 
 #include <QAccessible>
@@ -130,6 +131,25 @@ private slots:
         QCOMPARE(Value(3)->palette().color(QPalette::WindowText), QColor(192, 255, 192));
         const QString family = QFontInfo(Value(0)->font()).family();  // the face really drawn
         QVERIFY2(family == QLatin1String("Verdana") || family == QLatin1String("DejaVu Sans"), qPrintable(family));
+    }
+
+    // Captions, values and the frame's title in the program's typeface and
+    // size, as the rest of the window (the frame's drawing must not reset them).
+    void captionsAndValuesKeepTheProgramTypeface()
+    {
+        QVERIFY(QTest::qWaitForWindowExposed(result));
+        const QFont program = ProgramFont();
+        std::vector<QWidget*> texts{Control<QGroupBox>(result, "Frame1")};
+        for (int i = 0; i < 10; ++i)
+            texts.insert(texts.end(), {Caption(i), Value(i)});
+        for (QWidget* text : texts) {
+            const QFontInfo drawn(text->font());
+            const QString where = text->objectName() + QLatin1String(": ") + drawn.family();
+            QVERIFY2(drawn.family() == QLatin1String("Verdana") || drawn.family() == QLatin1String("DejaVu Sans"),
+                     qPrintable(where));
+            QCOMPARE(text->font().pointSize(), program.pointSize());
+            QCOMPARE(text->font().families(), program.families());
+        }
     }
 
     // The frame's title stands in from the edge, above the first row, on an
