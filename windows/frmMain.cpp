@@ -152,12 +152,12 @@ void frmMain::BuildControls()
     auto* person = new QGridLayout;
     person->addWidget(MakeLabel(tr("Name"), central, txtName), 0, 0);
     person->addWidget(txtName, 0, 1, 1, 3);
-    person->addWidget(MakeLabel(tr("Date of Birth"), central, cboMonth), 1, 0);
+    person->addWidget(MakeLabel(tr("Date of Birth"), central), 1, 0);
     person->addWidget(cboMonth, 1, 1);
     person->addWidget(cboDate, 1, 2);
     person->addWidget(cboYear, 1, 3);
     person->addWidget(MakeLabel(tr("HH:MM:SS"), central), 2, 1, Qt::AlignBottom);
-    person->addWidget(MakeLabel(tr("Time of Birth"), central, cboHH), 3, 0);
+    person->addWidget(MakeLabel(tr("Time of Birth"), central), 3, 0);
     person->addWidget(cboHH, 3, 1);
     person->addWidget(cboMM, 3, 2);
     person->addWidget(cboSS, 3, 3);
@@ -304,6 +304,14 @@ void frmMain::BuildControls()
     };
     for (const auto& s : spoken)
         s.control->setAccessibleName(tr(s.name));
+    // A screen reader on Linux names a list by its label relation and reads
+    // its accessible name as the current entry: each list gets a buddy label
+    // of its own, out of sight, as one visible label stands for three lists.
+    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {
+        QLabel* label = MakeLabel(list->accessibleName(), central, list);
+        label->setObjectName(list->objectName() + QStringLiteral("Label"));
+        label->hide();
+    }
 
     // A form of fixed width, like a dialog; wrapped labels take their height
     // from it, and the window keeps the size its layout asks for.
