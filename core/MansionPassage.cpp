@@ -209,3 +209,11 @@ std::string DescribePassage(const MansionPassage& p, const LocalMinute& birth)
                 Mansion(p.nextMansion);
     return text + ".";
 }
+
+std::string PassageSpanText(const MansionPassage& p)
+{
+    auto end = [](const LocalMinute& t) {
+        return Clock(t) + " on " + std::to_string(t.day) + " " + std::string(MonthName(t.month));
+    };
+    return "from " + end(p.entered) + " to " + end(p.left);
+}

@@ -59,3 +59,7 @@ std::string IsoZoneOffset(int zoneOffsetMinutes);
 // day on 21 March 1987", or the clock time of each change on that day with the
 // mansion before or after it.
 std::string DescribePassage(const MansionPassage& passage, const LocalMinute& birth);
+
+// The passage as one span: "from 22:36 on 15 February to 00:45 on 17 February",
+// each end the clock time and day it carries (the year left out).
+std::string PassageSpanText(const MansionPassage& passage);

@@ -135,6 +135,18 @@ TEST(MansionPassageTest, InWordsForTheBirthDay)
               "On 21 March 1987 the Moon left this mansion at 22:40 for mansion 17, Alchil.");
 }
 
+// The span from entry to leaving, each end with its own day; across a year's end.
+TEST(MansionPassageTest, SpanInWords)
+{
+    MansionPassage p;
+    p.entered = {2026, 2, 15, 22, 36};
+    p.left = {2026, 2, 17, 0, 45};
+    EXPECT_EQ(PassageSpanText(p), "from 22:36 on 15 February to 00:45 on 17 February");
+    p.entered = {1999, 12, 31, 9, 5};
+    p.left = {2000, 1, 1, 23, 59};
+    EXPECT_EQ(PassageSpanText(p), "from 09:05 on 31 December to 23:59 on 1 January");
+}
+
 // Offsets as ISO 8601 writes them: the sign once, in front, for every size.
 TEST(MansionPassageTest, ZoneOffsetsBothSidesWithMinutes)
 {

@@ -6,6 +6,7 @@
 #include "files/ReadingFileAccess.h"
 #include "windows/frmMansionWheel.h"
 #include "core/ReadingState.h"
+#include "core/SignPosition.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramWidgets.h"
@@ -22,6 +23,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStyleOptionGroupBox>
 
 namespace {
@@ -212,6 +214,25 @@ void frmArabicLunarMansionResult::BuildControls()
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     place(cmdBack, 7260, 5775, 975, 375);
     setTabOrder(cmdSave, cmdBack);
+
+    // The reading in one line, under the client area: where the Moon is, its
+    // mansion, and when it came in and went on. (At 8 points the longest
+    // sentence is a little wider than the client area; it then takes two lines.)
+    lblReadingLine = new QLabel(this);
+    lblReadingLine->setObjectName(QStringLiteral("lblReadingLine"));
+    lblReadingLine->setTextFormat(Qt::PlainText);
+    lblReadingLine->setWordWrap(true);  // the sentence is whole even where the window is narrower than it
+    lblReadingLine->setContentsMargins(Twips(120), Twips(45), Twips(120), Twips(60));
+    lblReadingLine->setAutoFillBackground(true);
+    QPalette linePalette = lblReadingLine->palette();
+    linePalette.setColor(QPalette::Window, Background);
+    linePalette.setColor(QPalette::WindowText, ValueGreen);
+    lblReadingLine->setPalette(linePalette);
+    QStatusBar* under = statusBar();
+    under->setSizeGripEnabled(false);
+    under->setAutoFillBackground(true);
+    under->setPalette(linePalette);
+    under->addPermanentWidget(lblReadingLine, 1);
     // A window of fixed size: the client area is laid out in twips.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -248,6 +269,20 @@ void frmArabicLunarMansionResult::ShowReading(const MansionRecord& mansion)
             lblResult[i]->setFixedHeight(Twips(LineHeight));
         }
     }
+    ShowReadingLine();
+}
+
+void frmArabicLunarMansionResult::ShowReadingLine()
+{
+    // A reading opened from a file has no passage: the position and the number only.
+    MansionSignState sign;
+    const int mansion = ChooseMansion(state_.chart.MoonPositionText, sign).mansion;
+    const QString position =
+        ToQString(SignPositionInWords(PositionTextLongitude(state_.chart.MoonPositionText).value_or(0)));
+    QString line = tr("Moon at %1 \u2014 mansion %2 of 28").arg(position).arg(mansion);
+    if (state_.passage)
+        line += tr(" \u2014 in it %1").arg(ToQString(PassageSpanText(*state_.passage)));
+    lblReadingLine->setText(line);
 }
 
 void frmArabicLunarMansionResult::cmdBack_Click()

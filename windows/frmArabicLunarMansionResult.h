@@ -13,7 +13,8 @@ struct ReadingState;
 // frmArabicLunarMansionResult — the ten texts of the reading's mansion under
 // their captions, green on black, laid out in a fixed client area of
 // 8295 by 6165 twips (15 twips a pixel at 96 dpi, scaled with the screen).
-// Captions and values are lblCaption_0..9 and lblResult_0..9.
+// Captions and values are lblCaption_0..9 and lblResult_0..9; under the client
+// area, lblReadingLine gives the position, the mansion and its passage in one line.
 class frmArabicLunarMansionResult : public QMainWindow {
     Q_OBJECT
 
@@ -42,6 +43,7 @@ protected:
 private:
     void BuildControls();
     void BuildMenus();
+    void ShowReadingLine();
     int Twips(int twips) const;
     struct ReadingSheet Sheet() const;
 
@@ -54,6 +56,7 @@ private:
     QLabel* homePageLink;    // objectName "Label61"
     QLabel* coBrandingLink;  // objectName "Label1"
     QLabel* lblFullBrand;
+    QLabel* lblReadingLine;  // the reading in one line, under the client area
     QPushButton* cmdSave;
     QPushButton* cmdBack;
     QAction* mnuBack;

@@ -4,6 +4,7 @@
 #include "base/QtStdText.h"
 
 #include "windows/frmArabicLunarMansionResult.h"
+#include "core/MansionPassage.h"
 #include "core/ReadingState.h"
 #include "core/SignPosition.h"
 #include "ui/ProgramFont.h"
@@ -150,6 +151,43 @@ private slots:
             QCOMPARE(text->font().pointSize(), program.pointSize());
             QCOMPARE(text->font().families(), program.families());
         }
+    }
+
+    // The reading in one line under the client area: position, mansion and
+    // passage for a computed reading; a reading from a file has no passage.
+    void oneLineGivesPositionMansionAndPassage()
+    {
+        DeleteAllWindows();
+        state.chart.MoonPositionText = "23\xC2\xB0 44' 31\" Vir";
+        QCOMPARE(ChooseCurrentMansion(state, state.chart.MoonPositionText), PositionTextStatus::WellFormed);
+        MansionPassage passage;
+        passage.mansion = 14;
+        passage.entered = {2026, 2, 15, 22, 36};
+        passage.left = {2026, 2, 17, 0, 45};
+        state.passage = passage;
+        result = turns.ShowResultWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(result));
+        auto* line = Control<QLabel>(result, "lblReadingLine");
+        QCOMPARE(line->text(), QStringLiteral("Moon at 23\u00B0 44\u2032 31\u2033 Virgo \u2014 mansion 14 of 28 \u2014 "
+                                              "in it from 22:36 on 15 February to 00:45 on 17 February"));
+        QVERIFY(line->isVisible());
+        // Under the client area, whole, and the client area as laid out.
+        const QRect client(result->centralWidget()->mapTo(result, QPoint(0, 0)), result->centralWidget()->size());
+        const QRect shown(line->mapTo(result, QPoint(0, 0)), line->size());
+        QVERIFY(shown.top() >= client.bottom());
+        QVERIFY(result->rect().contains(shown));
+        // Whole: where the window is narrower than the sentence, it wraps rather than being cut.
+        QVERIFY2(line->height() >= line->heightForWidth(line->width()),
+                 qPrintable(QStringLiteral("%1 px high for %2").arg(line->height()).arg(line->heightForWidth(line->width()))));
+        QCOMPARE(result->centralWidget()->size(), QSize(Px(8295), Px(6165)));
+
+        DeleteAllWindows();
+        state.passage.reset();
+        state.chart.MoonPositionText = "19 27' 45\" Lib";  // as a file may hold it
+        QCOMPARE(ChooseCurrentMansion(state, state.chart.MoonPositionText), PositionTextStatus::WellFormed);
+        result = turns.ShowResultWindow();
+        QCOMPARE(Control<QLabel>(result, "lblReadingLine")->text(),
+                 QStringLiteral("Moon at 19\u00B0 27\u2032 45\u2033 Libra \u2014 mansion 16 of 28"));
     }
 
     // The frame's title stands in from the edge, above the first row, on an
