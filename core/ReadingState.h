@@ -20,6 +20,8 @@ struct ReadingState {
     // passage through the mansion. A reading opened from a file has neither.
     std::string name;
     std::optional<MansionPassage> passage;
+    // The birth place in words ("Greenwich, England"), "" when none was given.
+    std::string place;
 };
 
 // ChooseCurrentMansion — make the mansion of a position text the current one

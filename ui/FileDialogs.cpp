@@ -18,9 +18,16 @@ std::function<QString(const QString&)>& Handler()
     return handler;
 }
 
+QString& Suggestion()
+{
+    static QString suggestion;
+    return suggestion;
+}
+
 QString Run(QWidget* parent, const QString& title, const QString& filter, QFileDialog::AcceptMode mode,
             const QString& start)
 {
+    Suggestion() = start;
     if (Handler())
         return Handler()(title);
     QFileDialog dialog(parent, title, start, filter);
@@ -47,9 +54,15 @@ void SetHandler(std::function<QString(const QString&)> handler)
     Handler() = std::move(handler);
 }
 
-QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suffix)
+QString LastSuggestion()
 {
-    QString start;
+    return Suggestion();
+}
+
+QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suffix,
+                        const QString& suggested)
+{
+    QString start = suggested;
     for (;;) {
         const QString chosen = Run(parent, title, filter, QFileDialog::AcceptSave, start);
         if (chosen.isEmpty())

@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -307,7 +308,8 @@ ReadingSheet frmArabicLunarMansionResult::Sheet() const
 {
     // Birth data and passage only for a reading computed from them.
     const std::optional<ChartRecord> birth = state_.passage ? std::optional<ChartRecord>(state_.chart) : std::nullopt;
-    return SheetForReading(state_.chart.MoonPositionText, state_.currentMansion, state_.name, birth, state_.passage);
+    return SheetForReading(state_.chart.MoonPositionText, state_.currentMansion, state_.name, birth, state_.passage,
+                           state_.place);
 }
 
 void frmArabicLunarMansionResult::mnuWheel_Click()
@@ -329,13 +331,21 @@ void frmArabicLunarMansionResult::mnuPrint_Click()
 
 void frmArabicLunarMansionResult::mnuExportPdf_Click()
 {
-    const QString path = FileDialogs::GetSaveFileName(this, tr("Export as PDF"), tr("PDF (*.pdf)"), QStringLiteral("pdf"));
+    // Offered under the page's title, in the folder the last PDF of this run
+    // went to (the home folder at first).
+    static QString lastFolder;
+    const ReadingSheet sheet = Sheet();
+    const QString folder = lastFolder.isEmpty() ? QDir::homePath() : lastFolder;
+    const QString path = FileDialogs::GetSaveFileName(this, tr("Export as PDF"), tr("PDF (*.pdf)"), QStringLiteral("pdf"),
+                                                      QDir(folder).filePath(SheetFileName(sheet)));
     if (path.isEmpty())
         return;  // cancelled
     // Written whole beside the old file and put in its place, as Save does.
-    const QByteArray pdf = ReadingPdf(Sheet());
+    const QByteArray pdf = ReadingPdf(sheet);
     const std::string problem = WriteFileAtomically(QFile::encodeName(path).toStdString(), pdf.toStdString());
-    if (!problem.empty())
+    if (problem.empty())
+        lastFolder = QFileInfo(path).absolutePath();
+    else
         Messages::Show(this, tr("The reading was not exported to %1.\n%2").arg(QDir::toNativeSeparators(path),
                                                                                QString::fromLocal8Bit(problem)),
                        Messages::Icon::Error);

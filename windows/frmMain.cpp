@@ -464,6 +464,11 @@ void frmMain::cmdCalculate_Click()
     state.chart = inputs.chart;
     modEphemeris::ComputeMoonPosition(state.chart);
     state.name = Text(txtName);
+    QStringList place;
+    for (QLineEdit* box : {txtMCity, txtMState, txtMCountry})
+        if (!box->text().trimmed().isEmpty())
+            place << box->text().trimmed();
+    state.place = place.join(QStringLiteral(", ")).toStdString();
     state.passage = FindMansionPassage(state.chart);
     ShowMansionReading(state.chart.MoonPositionText);
 }
@@ -509,6 +514,7 @@ bool frmMain::OpenReadingFile(const QString& path)
     }
     state_.chart.MoonPositionText = file.text;
     state_.name.clear();
+    state_.place.clear();
     state_.passage.reset();  // a file keeps no birth data: no passage, rather than a guess
     ShowMansionReading(file.text);
     return true;

@@ -22,6 +22,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <vector>
@@ -58,7 +59,7 @@ class ReadingPicturesTest : public QObject {
     // The texts a page must hold: the position, the ten texts and the passage.
     void ExpectTheReading(const QString& text, bool passage)
     {
-        QVERIFY2(text.contains(QStringLiteral("19\u00B0 27' 45\" Lib")), qPrintable(text.left(300)));
+        QVERIFY2(text.contains(QStringLiteral("19\u00B0 27\u2032 45\u2033 Libra")), qPrintable(text.left(300)));
         QVERIFY(text.contains(QStringLiteral("mansion 16")));
         for (std::size_t i = 0; i < MansionFieldCount; ++i) {
             const std::string field(state.currentMansion[i]);
@@ -180,29 +181,39 @@ private slots:
         }
     }
 
-    // The zone on the page: its size with two-digit minutes, and its
-    // direction in words for a zone that has one.
+    // The birth data on the page: latitude first, the zone always with its
+    // sign (its own direction, else East ahead) and two-digit minutes, summer
+    // time with the clocks' offset, and the place when one is known.
     void birthDataGivesTheZonesDirection()
     {
         const struct {
             int hours, minutes, ahead;
+            char hemisphere;
+            bool summer;
             const char* zone;
         } cases[] = {
-            {5, 30, -1, "time zone 5:30 ahead of universal time"},
-            {3, 30, 1, "time zone 3:30 behind universal time"},
-            {9, 5, 1, "time zone 9:05 behind universal time"},
-            {0, 45, -1, "time zone 0:45 ahead of universal time"},
-            {1, 0, 0, "time zone 1:00"},
+            {5, 30, -1, 'E', false, "time zone UTC+5:30"},
+            {3, 30, 1, 'E', false, "time zone UTC-3:30"},
+            {9, 5, 1, 'W', false, "time zone UTC-9:05"},
+            {0, 45, -1, 'W', false, "time zone UTC+0:45"},
+            {2, 0, 0, 'E', false, "time zone UTC+2:00"},  // unsigned, East: ahead
+            {5, 0, 0, 'W', false, "time zone UTC-5:00"},  // unsigned, West: behind
+            {0, 0, 0, 'W', false, "time zone UTC+0:00"},
+            {1, 0, -1, 'W', true, "time zone UTC+1:00, summer time (clocks at UTC+2:00)"},
+            {5, 0, 1, 'W', true, "time zone UTC-5:00, summer time (clocks at UTC-4:00)"},
+            {0, 0, 0, 'W', true, "time zone UTC+0:00, summer time (clocks at UTC+1:00)"},
         };
         for (const auto& c : cases) {
-            ChartRecord birth = MakeChart(1987, 3, 21, 6, 12, 77, 13, 'E', c.hours, c.minutes);
+            ChartRecord birth = MakeChart(1987, 3, 21, 6, 12, 77, 3, c.hemisphere, c.hours, c.minutes, c.summer);
             birth.ZoneAhead = std::int16_t(c.ahead);
-            QCOMPARE(BirthDataText(birth),
-                     QStringLiteral("Born on 21 March 1987 at 06:12, 77\u00B013\u2032E 51\u00B028\u2032N, ") + QLatin1String(c.zone));
+            QCOMPARE(BirthDataText(birth), QStringLiteral("Born on 21 March 1987 at 06:12, 51\u00B028\u2032N 77\u00B003\u2032%1, ")
+                                               .arg(QLatin1Char(c.hemisphere)) +
+                                               QLatin1String(c.zone));
         }
-        ChartRecord summer = MakeChart(1987, 7, 1, 0, 0, 3, 42, 'W', 1, 0, true);
-        summer.ZoneAhead = -1;
-        QVERIFY(BirthDataText(summer).endsWith(QStringLiteral("time zone 1:00 ahead of universal time, summer time")));
+        const ChartRecord greenwich = MakeChart(2000, 1, 1, 12, 0, 0, 0, 'W', 0, 0);
+        QCOMPARE(BirthDataText(greenwich, QStringLiteral("Greenwich, England, United Kingdom")),
+                 QStringLiteral("Born on 1 January 2000 at 12:00 in Greenwich, England, United Kingdom, "
+                                "51\u00B028\u2032N 0\u00B000\u2032W, time zone UTC+0:00"));
     }
 
     void pdfHoldsTheReadingAsText()
@@ -216,6 +227,7 @@ private slots:
         ExpectTheReading(text, true);
         QVERIFY(text.contains(QStringLiteral("Arabic Lunar Mansion Reading for Ada")));
         QVERIFY(text.contains(QStringLiteral("Born on 1 January 2000 at 12:00")));
+        QVERIFY(text.contains(QStringLiteral("51\u00B028\u2032N 0\u00B000\u2032W, time zone UTC+0:00")));
     }
 
     void printsThroughAPrinter()
@@ -243,18 +255,32 @@ private slots:
         QVERIFY(Control<QLabel>(wheel, "lblPassage")->text().contains(QStringLiteral("all day on 1 January 2000")));
         wheel->close();
 
+        // Offered under the page's title; the place named on the page, the
+        // wheel under the title, above the birth data.
+        state.place = "Greenwich, England";
         const QString path = dir.filePath(QStringLiteral("exported"));
         FileDialogs::SetHandler([&](const QString& title) {
             return title == QLatin1String("Export as PDF") ? path : QString();
         });
         Control<QAction>(result, "mnuExportPdf")->trigger();
         QVERIFY(messages->shown.empty());
-        ExpectTheReading(PdfText(path + QStringLiteral(".pdf")), true);
+        QCOMPARE(QFileInfo(FileDialogs::LastSuggestion()).fileName(), QStringLiteral("Arabic Lunar Mansion Reading for Ada.pdf"));
+        const QString computed = PdfText(path + QStringLiteral(".pdf"));
+        ExpectTheReading(computed, true);
+        QVERIFY(computed.contains(QStringLiteral("Born on 1 January 2000 at 12:00 in Greenwich, England, 51\u00B028\u2032N")));
+        const qsizetype title = computed.indexOf(QStringLiteral("Arabic Lunar Mansion Reading for Ada"));
+        const qsizetype wheelText = computed.indexOf(QStringLiteral("Sagittarius"));
+        QVERIFY2(title >= 0 && title < wheelText && wheelText < computed.indexOf(QStringLiteral("Born on")), qPrintable(computed.left(400)));
 
-        // A reading opened from a file: no birth data, no passage, nothing guessed.
+        // A reading opened from a file (its position without the degree sign):
+        // no birth data, no passage, nothing guessed; the position in degrees,
+        // minutes and seconds; offered in the folder the last PDF went to.
         state.passage.reset();
         state.name.clear();
+        state.place.clear();
+        state.chart.MoonPositionText = "19 27' 45\" Lib";
         Control<QAction>(result, "mnuExportPdf")->trigger();
+        QCOMPARE(FileDialogs::LastSuggestion(), dir.filePath(QStringLiteral("Arabic Lunar Mansion Reading.pdf")));
         const QString opened = PdfText(path + QStringLiteral(".pdf"));
         ExpectTheReading(opened, false);
         QVERIFY(!opened.contains(QStringLiteral("Born on")));
