@@ -86,6 +86,11 @@ ReadingSheet SheetForReading(const std::string& position, const MansionRecord& t
     }
     sheet.wheel.moonLongitude = longitude.value_or(0);
     sheet.wheel.mansion = sheet.mansion;
+    // The centre: the mansion's number and names, the position and the date.
+    sheet.wheel.centre << QStringLiteral("%1 %2").arg(sheet.mansion).arg(sheet.texts.value(LunarMansionName).section(QStringLiteral(" or "), 0, 0))
+                       << sheet.texts.value(ArabicName) << sheet.position;
+    if (birth)
+        sheet.wheel.centre << QString::fromStdString(DayText(CivilDate{birth->BirthYear, birth->BirthMonth, birth->BirthDay}));
     if (birth) {
         sheet.birth = BirthDataText(*birth, QString::fromStdString(place));
         if (passage) {

@@ -314,8 +314,10 @@ ReadingSheet frmArabicLunarMansionResult::Sheet() const
 
 void frmArabicLunarMansionResult::mnuWheel_Click()
 {
-    auto* wheel = new frmMansionWheel(Sheet(), this);
-    wheel->show();
+    // One wheel a result window: shown again, the open one comes to the front.
+    if (!wheel_)
+        wheel_ = new frmMansionWheel(Sheet(), this);
+    wheel_->ShowAgain();
 }
 
 void frmArabicLunarMansionResult::mnuPrint_Click()

@@ -3,6 +3,7 @@
 #include "core/MansionRecord.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 
@@ -64,4 +65,5 @@ private:
     QAction* mnuWheel;
     QAction* mnuPrint;
     QAction* mnuExportPdf;
+    QPointer<class frmMansionWheel> wheel_;  // the open wheel window, if any
 };

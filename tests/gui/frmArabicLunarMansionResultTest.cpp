@@ -5,6 +5,7 @@
 
 #include "windows/frmArabicLunarMansionResult.h"
 #include "core/MansionPassage.h"
+#include "pictures/MansionWheel.h"
 #include "core/ReadingState.h"
 #include "core/SignPosition.h"
 #include "ui/ProgramFont.h"
@@ -12,6 +13,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QLabel>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QMenu>
@@ -211,6 +213,60 @@ private slots:
             green = picture.pixelColor(title.left() / 2, y) == QColor(0, 96, 0);
         QVERIFY(green);
         QCOMPARE(result->minimumSize(), result->maximumSize());
+    }
+
+    // The wheel: one window a result window, raised when shown again, titled
+    // by the person; at its first size every mansion's first name whole, in at
+    // least the form's text size; nothing cut, the texts under the wheel at
+    // their wrapped height. (Run at 96 and 144 dpi.)
+    void wheelWindowIsOneWithWholeNames()
+    {
+        DeleteAllWindows();
+        state.name = "Ada";
+        state.chart.MoonPositionText = "0\xC2\xB0 0' 0\" Pis";
+        MansionPassage passage;
+        passage.mansion = 26;
+        passage.entered = {2000, 1, 1, 3, 0};
+        passage.left = {2000, 1, 2, 4, 0};
+        passage.dayStartLongitude = 325;
+        passage.dayEndLongitude = 338;
+        state.passage = passage;
+        result = turns.ShowResultWindow();
+        Control<QAction>(result, "mnuWheel")->trigger();
+        QWidget* wheel = OpenWindow("frmMansionWheel");
+        QVERIFY(wheel);
+        QVERIFY(QTest::qWaitForWindowExposed(wheel));
+        Control<QAction>(result, "mnuWheel")->trigger();
+        SettleWindows();
+        QCOMPARE(OpenWindowCount("frmMansionWheel"), 1);
+        QCOMPARE(OpenWindow("frmMansionWheel"), wheel);
+        QCOMPARE(wheel->windowTitle(), QStringLiteral("Mansion Wheel \u2014 Ada"));
+        QCOMPARE(result->windowTitle(), QStringLiteral("Qamarel v1.15"));
+
+        QWidget* picture = Control<QWidget>(wheel, "picWheel");
+        const int side = std::min(picture->width(), picture->height());
+        const QRectF square((picture->width() - side) / 2.0, (picture->height() - side) / 2.0, side, side);
+        const double formPixels = QFontInfo(ProgramFont()).pixelSize();
+        QVERIFY(QFontInfo(WheelMansionFont(picture->font(), square, formPixels)).pixelSize() >= formPixels);
+        // Whole on a screen of a desktop's size (the offscreen one is 600 px
+        // high: there the wheel is smaller and names show whole on hover).
+        if (wheel->screen()->availableGeometry().height() >= 768)
+            for (const WheelLabel& label : WheelLabels(square, picture->font(), formPixels))
+                QVERIFY2(label.Whole(), qPrintable(QStringLiteral("%1 shown as %2 on a wheel of %3 px (%4 by %5, hint %6)")
+                                                   .arg(label.whole, label.text).arg(side).arg(picture->width()).arg(picture->height()).arg(picture->sizeHint().width())));
+
+        for (QWidget* child : wheel->findChildren<QWidget*>()) {
+            if (!child->isVisible() || child->isWindow())
+                continue;
+            QVERIFY2(wheel->rect().contains(child->geometry()), qPrintable(child->objectName()));
+        }
+        for (const char* name : {"lblLegend", "lblPassage"}) {
+            auto* text = Control<QLabel>(wheel, name);
+            QVERIFY2(text->height() >= text->heightForWidth(text->width()),
+                     qPrintable(QStringLiteral("%1: %2 px of %3").arg(name).arg(text->height()).arg(text->heightForWidth(text->width()))));
+        }
+        QVERIFY(Control<QLabel>(wheel, "lblLegend")->text().contains(QStringLiteral("tick")));
+        QVERIFY(wheel->geometry().height() <= wheel->screen()->availableGeometry().height());
     }
 
     void valuesAreNamedByTheirCaptions()
