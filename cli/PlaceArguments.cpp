@@ -73,6 +73,7 @@ PlaceBirth ResolvePlaceBirth(const std::string& place, const std::string& date, 
         return result;
     }
     result.ok = true;
+    result.zone = best.zone.toStdString();
     result.name = Utf8(FullName(best));
     result.text = "Place: " + PlaceName(best) + " (" + Utf8(AngleText(best.latitude, true)) + " " +
                   Utf8(AngleText(best.longitude, false)) + ")\nTime zone: " + Utf8(fill.description) + "\n";
@@ -95,4 +96,14 @@ PlaceListing ListPlaces(const std::string& query, bool json)
                              : PlaceName(p) + "\t" + Utf8(AngleText(p.latitude, true)) + " " +
                                    Utf8(AngleText(p.longitude, false)) + "\t" + p.zone.toStdString());
     return listing;
+}
+
+PassageClocks PassageInZoneClocks(const MansionPassage& passage, const std::string& zone)
+{
+    const QByteArray id = QByteArray::fromStdString(zone);
+    return PassageInPlaceClocks(passage, [&](long utcMinute) {
+        const ClockAt clock = ClockAtInstant(id, qint64(utcMinute) * 60);
+        return clock.known ? std::pair<int, std::string>(clock.offsetSeconds / 60, clock.abbreviation.toStdString())
+                           : std::pair<int, std::string>(passage.zoneOffsetMinutes, std::string());
+    });
 }

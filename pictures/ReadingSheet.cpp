@@ -70,7 +70,7 @@ QString BirthDataText(const ChartRecord& c, const QString& place)
 
 ReadingSheet SheetForReading(const std::string& position, const MansionRecord& texts, const std::string& name,
                              const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage,
-                             const std::string& place)
+                             const std::string& place, const std::optional<PassageClocks>& clocks)
 {
     ReadingSheet sheet;
     sheet.name = QString::fromStdString(name);
@@ -95,7 +95,7 @@ ReadingSheet SheetForReading(const std::string& position, const MansionRecord& t
         sheet.birth = BirthDataText(*birth, QString::fromStdString(place));
         if (passage) {
             const LocalMinute day{birth->BirthYear, birth->BirthMonth, birth->BirthDay, birth->BirthHour, birth->BirthMinute};
-            sheet.passage = QString::fromStdString(DescribePassage(*passage, day));
+            sheet.passage = QString::fromStdString(DescribePassage(*passage, day, clocks ? *clocks : PassageInBirthOffset(*passage)));
             sheet.wheel.dayFrom = passage->dayStartLongitude;
             sheet.wheel.dayTo = passage->dayEndLongitude;
         }

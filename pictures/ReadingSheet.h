@@ -29,10 +29,12 @@ struct ReadingSheet {
 
 // SheetForReading — the page of a reading
 // Inputs:  birth and passage only for a reading computed from birth data;
-//          place the birth place in words, "" when none is known
+//          place the birth place in words, "" when none is known; clocks
+//          the passage's ends as the place's clocks showed them (else the
+//          birth's own offset)
 ReadingSheet SheetForReading(const std::string& position, const MansionRecord& texts, const std::string& name,
                              const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage,
-                             const std::string& place = {});
+                             const std::string& place = {}, const std::optional<PassageClocks>& clocks = std::nullopt);
 
 // The birth data in words: "Born on 1 January 2000 at 12:00 in Greenwich,
 // England, 51°28′N 0°00′W, time zone UTC+0:00": the place when one is given,

@@ -186,3 +186,16 @@ QString DescribeZoneAt(const QString& place, const QByteArray& zone, const QDate
                     .arg(OffsetText(at.offsetSeconds), OffsetText(at.otherOffsetSeconds));
     return text;
 }
+
+ClockAt ClockAtInstant(const QByteArray& zone, qint64 utcSeconds)
+{
+    ClockAt clock;
+    const QTimeZone tz(zone);
+    if (!tz.isValid())
+        return clock;
+    const QDateTime at = QDateTime::fromSecsSinceEpoch(utcSeconds, QTimeZone::utc());
+    clock.known = true;
+    clock.offsetSeconds = RoundedOffsetSeconds(tz.offsetFromUtc(at));
+    clock.abbreviation = tz.abbreviation(at);
+    return clock;
+}

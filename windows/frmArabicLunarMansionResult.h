@@ -47,6 +47,7 @@ private:
     void ShowReadingLine();
     int Twips(int twips) const;
     struct ReadingSheet Sheet() const;
+    struct PassageClocks Clocks() const;  // of a reading with a passage
 
     const ReadingState& state_;
     bool closingForTurn_ = false;

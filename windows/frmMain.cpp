@@ -469,6 +469,7 @@ void frmMain::cmdCalculate_Click()
         if (!box->text().trimmed().isEmpty())
             place << box->text().trimmed();
     state.place = place.join(QStringLiteral(", ")).toStdString();
+    state.zone = followedZone_.toStdString();
     state.passage = FindMansionPassage(state.chart);
     ShowMansionReading(state.chart.MoonPositionText);
 }
@@ -515,6 +516,7 @@ bool frmMain::OpenReadingFile(const QString& path)
     state_.chart.MoonPositionText = file.text;
     state_.name.clear();
     state_.place.clear();
+    state_.zone.clear();
     state_.passage.reset();  // a file keeps no birth data: no passage, rather than a guess
     ShowMansionReading(file.text);
     return true;

@@ -328,6 +328,39 @@ private slots:
         QVERIFY(!opened.contains(QStringLiteral("Born on")));
     }
 
+    // The passage as the clocks showed it: London, 31 March 2013, born 00:30
+    // GMT; the Moon left its mansion at 07:38 GMT, when the clocks, gone on to
+    // summer time at 01:00, showed 08:38 BST. Without the place's zone: the
+    // birth's offset, said once.
+    void passageInTheClocksOfItsMoment()
+    {
+        state = ReadingState{};
+        state.chart = MakeChart(2013, 3, 31, 0, 30, 0, 7, 'W', 0, 0);
+        state.name = "Ada";
+        state.place = "London, England";
+        state.zone = "Europe/London";
+        state.passage = FindMansionPassage(state.chart);
+        QCOMPARE(ChooseCurrentMansion(state, ReadingForChart(state.chart).position), PositionTextStatus::WellFormed);
+        QWidget* result = turns.ShowResultWindow();
+        QVERIFY(Control<QLabel>(result, "lblReadingLine")->text().endsWith(QStringLiteral("to 08:38 on 31 March")));
+        const QString path = dir.filePath(QStringLiteral("london"));
+        FileDialogs::SetHandler([&](const QString&) { return path; });
+        Control<QAction>(result, "mnuExportPdf")->trigger();
+        QString text = PdfText(path + QStringLiteral(".pdf"));
+        QVERIFY2(text.contains(QStringLiteral("On 31 March 2013 the Moon left this mansion at 08:38 BST for mansion 18")),
+                 qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("clock)")));
+
+        DeleteAllWindows();
+        state.zone.clear();
+        result = turns.ShowResultWindow();
+        Control<QAction>(result, "mnuExportPdf")->trigger();
+        text = PdfText(path + QStringLiteral(".pdf"));
+        QVERIFY2(text.contains(QStringLiteral("left this mansion at 07:38 for mansion 18, Alchas or Altob (UTC+0:00 clock).")),
+                 qPrintable(text));
+        QCOMPARE(text.count(QStringLiteral("clock)")), 1);
+    }
+
     // Print in the result window loads the printing module and asks for a
     // printer; cancelled there, nothing is printed and nothing is said.
     void printFromTheResultWindowAsksForAPrinter()
