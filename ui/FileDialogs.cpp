@@ -2,6 +2,7 @@
 
 #include "core/ReadingFile.h"
 #include "ui/MessageBox.h"
+#include "ui/ProgramWidgets.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,7 +38,7 @@ QString Run(QWidget* parent, const QString& title, const QString& filter, QFileD
     // file is asked then, about the name that will really be written.
     if (mode == QFileDialog::AcceptSave)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (ExecDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
 }

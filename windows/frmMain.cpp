@@ -533,7 +533,7 @@ void frmMain::cmdBrowser_Click()
     // nearest names, and offers the map search on the web.
     const PlaceSearch search = FindPlaces(txtMCity->text(), txtMState->text(), txtMCountry->text());
     frmPlaceFinder finder(search, this);
-    finder.exec();
+    ExecDialog(finder);
     if (finder.outcome() == frmPlaceFinder::Outcome::Chosen) {
         UsePlace(finder.chosenPlace());
     } else if (finder.outcome() == frmPlaceFinder::Outcome::SearchTheWeb) {
@@ -591,7 +591,7 @@ void frmMain::StopFollowingPlaceZone()
 void frmMain::lblTZHelp_Click()
 {
     frmTimeZone picker(this);
-    if (picker.exec() != QDialog::Accepted)
+    if (ExecDialog(picker) != QDialog::Accepted)
         return;
     StopFollowingPlaceZone();
     const TimeZoneEntry& zone = TimeZoneTable()[static_cast<std::size_t>(picker.chosenRow())];
