@@ -16,6 +16,7 @@ frmPlaceFinder::frmPlaceFinder(const PlaceSearch& search, QWidget* parent)
     : QDialog(parent), places_(search.status == PlaceSearch::Status::Found ? search.places : search.suggestions)
 {
     SetUpProgramWindow(this, "frmPlaceFinder");
+    setWindowTitle(tr("Place of Birth \u2014 Qamarel"));  // a title of its own beside the program's windows
     setModal(true);
 
     auto* intro = new QLabel(tr("Choose the place of birth. Its longitude, latitude and time zone on the day "

@@ -316,6 +316,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(main->isActiveWindow(), 5000);
         Control<QPushButton>(main, "cmdBrowser")->setFocus();
         Find(main, QStringLiteral("Springfield"), QString(), QString(), [](QWidget* finder, QTableWidget* list) {
+            QCOMPARE(finder->windowTitle(), QStringLiteral("Place of Birth \u2014 Qamarel"));
             QVERIFY(list->rowCount() > 10);
             const int rows = (list->viewport()->height()) / list->verticalHeader()->defaultSectionSize();
             QVERIFY2(rows >= 9 && rows <= 12, qPrintable(QString::number(rows)));
