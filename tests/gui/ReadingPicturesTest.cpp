@@ -103,6 +103,9 @@ private slots:
             };
             QCOMPARE(image.pixelColor(inSector(k)), colours.highlight);
             QCOMPARE(image.pixelColor(inSector((k + 13) % 28 + 1)), colours.background);
+            // Its edge heavier and brighter than the other boundaries.
+            QCOMPARE(image.pixelColor(WheelPoint(square, (k - 1) * width, 0.6).toPoint()), colours.highlightEdge);
+            QVERIFY(image.pixelColor(WheelPoint(square, ((k + 13) % 28) * width, 0.6).toPoint()) != colours.highlightEdge);
         }
         // 0° Aries on the left, the zodiac counter-clockwise: 90° (Cancer) below the centre.
         QCOMPARE(WheelPoint(square, 0, 1).toPoint(), QPoint(0, 300));
@@ -270,6 +273,13 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Arabic Lunar Mansion Reading for Ada")));
         QVERIFY(text.contains(QStringLiteral("Born on 1 January 2000 at 12:00")));
         QVERIFY(text.contains(QStringLiteral("51\u00B028\u2032N 0\u00B000\u2032W, time zone UTC+0:00")));
+
+        // An unsigned zone East of Greenwich: ahead, with its sign.
+        const ChartRecord east = MakeChart(1987, 3, 21, 6, 12, 31, 14, 'E', 2, 0);
+        WriteFile(path, ReadingPdf(SheetForReading(state.chart.MoonPositionText, state.currentMansion, state.name, east,
+                                                   std::nullopt, "Cairo, Egypt")));
+        QVERIFY(PdfText(path).contains(QStringLiteral("Born on 21 March 1987 at 06:12 in Cairo, Egypt, 51\u00B028\u2032N "
+                                                       "31\u00B014\u2032E, time zone UTC+2:00")));
     }
 
     void printsThroughAPrinter()
