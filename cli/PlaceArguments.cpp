@@ -46,3 +46,12 @@ PlaceZone PlaceZoneOver(const std::string& place, long fromUtcMinute, long toUtc
     failed.error = problem;
     return failed;
 }
+
+PassageClocks PassageInZoneClocks(const MansionPassage& passage, const std::string& zone)
+{
+    std::string problem;
+    if (const PlacesModuleEntry* places = Places(problem))
+        return places->passageInZoneClocks(passage, zone);
+    // Without the place list the zone is unknown: the birth's own offset, as for a zone the database lacks.
+    return PassageInPlaceClocks(passage, [&](long) { return std::pair<int, std::string>(passage.zoneOffsetMinutes, std::string()); });
+}

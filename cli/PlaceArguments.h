@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/BirthArguments.h"
+#include "core/MansionPassage.h"
 #include "core/MansionStays.h"
 
 #include <string>
@@ -21,7 +22,12 @@ struct PlaceBirth {
     std::string text;    // "Place: ..." and "Time zone: ..." lines for text output
     std::string json;    // a "place" object for JSON output
     std::string name;    // "Paris, Texas, United States of America", for the batch's place column
+    std::string zone;    // the place's time zone, "Europe/London"
 };
+
+// The passage's ends as the clocks of a zone showed them, each in the offset
+// in force at its moment (the birth's offset where the zone is not known).
+PassageClocks PassageInZoneClocks(const MansionPassage& passage, const std::string& zone);
 
 // ResolvePlaceBirth — `place` is "City[, State][, Country]"; date and time as
 // for the other birth data. A place that is not in the list is refused with

@@ -79,6 +79,7 @@ PlaceBirth ResolvePlace(const std::string& place, const std::string& date, const
         return result;
     }
     result.ok = true;
+    result.zone = best.zone.toStdString();
     result.name = Utf8(FullName(best));
     result.text = "Place: " + PlaceName(best) + " (" + Utf8(AngleText(best.latitude, true)) + " " +
                   Utf8(AngleText(best.longitude, false)) + ")\nTime zone: " + Utf8(fill.description) + "\n";
@@ -124,11 +125,22 @@ PlaceZone ZoneOver(const std::string& place, long fromUtcMinute, long toUtcMinut
     return result;
 }
 
+PassageClocks ZoneClocks(const MansionPassage& passage, const std::string& zone)
+{
+    const QByteArray id = QByteArray::fromStdString(zone);
+    return PassageInPlaceClocks(passage, [&](long utcMinute) {
+        const ClockAt clock = ClockAtInstant(id, qint64(utcMinute) * 60);
+        return clock.known ? std::pair<int, std::string>(clock.offsetSeconds / 60, clock.abbreviation.toStdString())
+                           : std::pair<int, std::string>(passage.zoneOffsetMinutes, std::string());
+    });
+}
+
 const PlacesModuleEntry Entry{
     {PlacesModuleKind, PlacesModuleLayout, sizeof(PlacesModuleEntry), QAMAREL_VERSION},
     ResolvePlace,
     ListMatches,
     ZoneOver,
+    ZoneClocks,
 };
 
 }  // namespace

@@ -15,4 +15,5 @@ struct PlacesModuleEntry {
     PlaceBirth (*resolvePlaceBirth)(const std::string& place, const std::string& date, const std::string& time);
     PlaceListing (*listPlaces)(const std::string& query, bool json);
     PlaceZone (*placeZoneOver)(const std::string& place, long fromUtcMinute, long toUtcMinute);
+    PassageClocks (*passageInZoneClocks)(const MansionPassage& passage, const std::string& zone);
 };

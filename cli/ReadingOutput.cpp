@@ -58,7 +58,7 @@ std::string JsonString(std::string_view bytes)
 }
 
 void WriteReadingText(std::ostream& out, const MansionReading& reading,
-                      const std::optional<std::string>& name, const MansionPassage* passage)
+                      const std::optional<std::string>& name, const PassageClocks* passage)
 {
     if (name)
         out << "Name: " << OneLineText(*name) << '\n';  // a name cannot add lines of its own
@@ -73,13 +73,13 @@ void WriteReadingText(std::ostream& out, const MansionReading& reading,
         }
     }
     if (passage) {
-        out << "Entered this mansion: " << IsoLocalTime(passage->entered, passage->zoneOffsetMinutes) << '\n';
-        out << "Left this mansion: " << IsoLocalTime(passage->left, passage->zoneOffsetMinutes) << '\n';
+        out << "Entered this mansion: " << IsoLocalTime(passage->entered.time, passage->entered.offsetMinutes) << '\n';
+        out << "Left this mansion: " << IsoLocalTime(passage->left.time, passage->left.offsetMinutes) << '\n';
     }
 }
 
 std::string ReadingJson(const MansionReading& reading, const std::optional<std::string>& name,
-                        std::optional<std::size_t> line, std::string_view place, const MansionPassage* passage)
+                        std::optional<std::size_t> line, std::string_view place, const PassageClocks* passage)
 {
     std::string out = "{";
     if (line)
@@ -91,8 +91,8 @@ std::string ReadingJson(const MansionReading& reading, const std::optional<std::
     out += "\"position\":" + JsonString(reading.position);
     out += ",\"mansion\":" + std::to_string(reading.mansion);
     if (passage)
-        out += ",\"passage\":{\"entered\":\"" + IsoLocalTime(passage->entered, passage->zoneOffsetMinutes) +
-               "\",\"left\":\"" + IsoLocalTime(passage->left, passage->zoneOffsetMinutes) + "\"}";
+        out += ",\"passage\":{\"entered\":\"" + IsoLocalTime(passage->entered.time, passage->entered.offsetMinutes) +
+               "\",\"left\":\"" + IsoLocalTime(passage->left.time, passage->left.offsetMinutes) + "\"}";
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {
         out += ",\"";
         out += JsonKeys[i];

@@ -15,9 +15,10 @@ std::string JsonString(std::string_view bytes);
 // The reading as the result window's captions and values, one line each; list
 // items each on a line of their own, indented by two spaces.
 // With a passage, two lines more at the end: when the Moon entered the
-// mansion and when it left it, ISO 8601 local times with their offsets.
+// mansion and when it left it, ISO 8601 local times, each with the offset
+// of the clocks at that moment.
 void WriteReadingText(std::ostream& out, const MansionReading& reading,
-                      const std::optional<std::string>& name, const MansionPassage* passage = nullptr);
+                      const std::optional<std::string>& name, const PassageClocks* passage = nullptr);
 
 // The reading as one JSON object on one line (no line end). `name` adds a
 // "name" key; `line` adds a "line" key (batch output); `place`, a JSON
@@ -25,4 +26,4 @@ void WriteReadingText(std::ostream& out, const MansionReading& reading,
 // `passage` adds "passage": {"entered", "left"} after "mansion".
 std::string ReadingJson(const MansionReading& reading, const std::optional<std::string>& name,
                         std::optional<std::size_t> line = std::nullopt, std::string_view place = {},
-                        const MansionPassage* passage = nullptr);
+                        const PassageClocks* passage = nullptr);

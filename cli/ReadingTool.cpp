@@ -54,7 +54,7 @@ int Finish(int status, std::ostream& out, std::ostream& err)
 }
 
 void WriteReading(std::ostream& out, const MansionReading& reading, const std::optional<std::string>& name,
-                  bool json, const PlaceBirth* place = nullptr, const MansionPassage* passage = nullptr)
+                  bool json, const PlaceBirth* place = nullptr, const PassageClocks* passage = nullptr)
 {
     if (json) {
         out << ReadingJson(reading, name, std::nullopt, place ? place->json : std::string(), passage) << '\n';
@@ -130,7 +130,11 @@ int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& er
                 return PictureFailed(*command.picturePath, moved, err);
         }
     }
-    WriteReading(out, reading, command.name, command.json, command.place ? &place : nullptr, passage ? &*passage : nullptr);
+    // With a place, each end of the passage in the clocks of its moment.
+    std::optional<PassageClocks> clocks;
+    if (passage)
+        clocks = command.place ? PassageInZoneClocks(*passage, place.zone) : PassageInBirthOffset(*passage);
+    WriteReading(out, reading, command.name, command.json, command.place ? &place : nullptr, clocks ? &*clocks : nullptr);
     return Finish(ToolSuccess, out, err);
 }
 
@@ -184,7 +188,7 @@ public:
     bool written() const { return static_cast<bool>(out_); }
     std::size_t rows() const { return rows_; }
 
-    void Reading(std::size_t line, const std::string& name, const MansionReading& reading, const MansionPassage* passage,
+    void Reading(std::size_t line, const std::string& name, const MansionReading& reading, const PassageClocks* passage,
                  std::string_view place = {}, const std::string& placeName = {})
     {
         row_.clear();
@@ -200,9 +204,9 @@ public:
             AppendCsvField(row_, reading.texts[LunarMansionName]);
             row_ += ',';
             if (passage) {
-                row_ += IsoLocalTime(passage->entered, passage->zoneOffsetMinutes);
+                row_ += IsoLocalTime(passage->entered.time, passage->entered.offsetMinutes);
                 row_ += ',';
-                row_ += IsoLocalTime(passage->left, passage->zoneOffsetMinutes);
+                row_ += IsoLocalTime(passage->left.time, passage->left.offsetMinutes);
                 row_ += ',';
             } else {
                 row_ += ",,";
@@ -273,12 +277,14 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
         in = &file;
     }
 
-    // The passage of a row's birth, unless it was left out.
-    MansionPassage passage;
-    auto Passage = [&](const ChartRecord& chart) -> const MansionPassage* {
+    // The passage of a row's birth, unless it was left out: in the clocks of
+    // each moment for a row with a place, else in the row's own offset.
+    PassageClocks passage;
+    auto Passage = [&](const ChartRecord& chart, const std::string* zone = nullptr) -> const PassageClocks* {
         if (!command.passage)
             return nullptr;
-        passage = FindMansionPassage(chart, DayPath::Skipped);  // a row shows the times only
+        const MansionPassage found = FindMansionPassage(chart, DayPath::Skipped);  // a row shows the times only
+        passage = zone ? PassageInZoneClocks(found, *zone) : PassageInBirthOffset(found);
         return &passage;
     };
 
@@ -341,7 +347,7 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
             if (!place.ok)
                 run.Failure(line, name, place.error);
             else
-                run.Reading(line, name, ReadingForChart(place.birth.chart), Passage(place.birth.chart), place.json,
+                run.Reading(line, name, ReadingForChart(place.birth.chart), Passage(place.birth.chart, &place.zone), place.json,
                             place.name);
             continue;
         }

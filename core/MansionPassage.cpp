@@ -7,6 +7,7 @@
 #include "core/modArabicLunarMansionInformation.h"
 #include "core/MansionBoundary.h"
 #include "core/MansionChoice.h"
+#include "core/MansionStays.h"
 
 #include <cmath>
 #include <cstdio>
@@ -194,18 +195,60 @@ std::string IsoLocalTime(const LocalMinute& t, int zoneOffsetMinutes)
     return std::string(text, WriteZoneOffset(p, zoneOffsetMinutes));
 }
 
-std::string DescribePassage(const MansionPassage& p, const LocalMinute& birth)
+PassageClocks PassageInBirthOffset(const MansionPassage& p)
 {
-    const bool entersThatDay = p.entered.SameDay(birth), leavesThatDay = p.left.SameDay(birth);
+    return {{p.entered, p.zoneOffsetMinutes, {}}, {p.left, p.zoneOffsetMinutes, {}}};
+}
+
+PassageClocks PassageInPlaceClocks(const MansionPassage& p, const ClockAtUtcMinute& clockAt)
+{
+    auto clock = [&](const LocalMinute& birthOffset) {
+        const long utc = UtcMinuteOf(birthOffset, p.zoneOffsetMinutes);
+        auto [offset, zone] = clockAt(utc);
+        return PassageClock{StayTime{utc, offset}.Local(), offset, std::move(zone)};
+    };
+    return {clock(p.entered), clock(p.left)};
+}
+
+std::string UtcOffsetText(int offsetMinutes)
+{
+    const int size = offsetMinutes < 0 ? -offsetMinutes : offsetMinutes;
+    char text[16];
+    std::snprintf(text, sizeof text, "UTC%c%d:%02d", offsetMinutes < 0 ? '-' : '+', size / 60, size % 60);
+    return text;
+}
+
+std::string DescribePassage(const MansionPassage& p, const LocalMinute& birth, const PassageClocks& clocks)
+{
+    const PassageClock &entered = clocks.entered, &left = clocks.left;
+    const bool entersThatDay = entered.time.SameDay(birth), leavesThatDay = left.time.SameDay(birth);
     if (!entersThatDay && !leavesThatDay)
         return "The Moon was in this mansion all day on " + DayText(birth.Date()) + ".";
+    auto at = [](const PassageClock& c) { return Clock(c.time) + (c.zone.empty() ? "" : " " + c.zone); };
     std::string text = "On " + DayText(birth.Date()) + " the Moon ";
     if (entersThatDay)
-        text += "entered this mansion at " + Clock(p.entered) + ", coming from " + Mansion(p.previousMansion);
+        text += "entered this mansion at " + at(entered) + ", coming from " + Mansion(p.previousMansion);
     if (entersThatDay && leavesThatDay)
         text += "; it ";
     if (leavesThatDay)
-        text += std::string(entersThatDay ? "left it" : "left this mansion") + " at " + Clock(p.left) + " for " +
+        text += std::string(entersThatDay ? "left it" : "left this mansion") + " at " + at(left) + " for " +
                 Mansion(p.nextMansion);
+    // Times without a zone's name are the birth's offset: said once.
+    const PassageClock& said = entersThatDay ? entered : left;
+    if (said.zone.empty())
+        text += " (" + UtcOffsetText(said.offsetMinutes) + " clock)";
     return text + ".";
+}
+
+std::string DescribePassage(const MansionPassage& p, const LocalMinute& birth)
+{
+    return DescribePassage(p, birth, PassageInBirthOffset(p));
+}
+
+std::string PassageSpanText(const PassageClocks& clocks)
+{
+    auto end = [](const LocalMinute& t) {
+        return Clock(t) + " on " + std::to_string(t.day) + " " + std::string(MonthName(t.month));
+    };
+    return "from " + end(clocks.entered.time) + " to " + end(clocks.left.time);
 }

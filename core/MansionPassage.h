@@ -3,7 +3,9 @@
 #include "core/ChartRecord.h"
 #include "core/CivilCalendar.h"
 
+#include <functional>
 #include <string>
+#include <utility>
 
 // A local clock time to the minute, in the birth's own zone.
 struct LocalMinute {
@@ -55,7 +57,40 @@ std::string IsoLocalTime(const LocalMinute& time, int zoneOffsetMinutes);
 // "+05:45", "-04:00", "+00:00": an offset from universal time as ISO 8601 writes it.
 std::string IsoZoneOffset(int zoneOffsetMinutes);
 
+// One end of a passage as the clocks showed it: the local time in the offset
+// in force at that instant, and the zone's abbreviation ("BST"), "" when no
+// place is known.
+struct PassageClock {
+    LocalMinute time;
+    int offsetMinutes = 0;  // local clock time minus universal time
+    std::string zone;
+};
+struct PassageClocks {
+    PassageClock entered, left;
+};
+
+// Both ends in the birth's own offset, without a zone's name: for a birth
+// whose place is not known.
+PassageClocks PassageInBirthOffset(const MansionPassage& passage);
+
+// Both ends as a place's clocks showed them. `clockAt` gives the offset in
+// force (minutes) and the zone's abbreviation at an instant in UTC minutes
+// from 1970; the instants stay those of the passage.
+using ClockAtUtcMinute = std::function<std::pair<int, std::string>(long utcMinute)>;
+PassageClocks PassageInPlaceClocks(const MansionPassage& passage, const ClockAtUtcMinute& clockAt);
+
 // The passage in words for the birth day: "The Moon was in this mansion all
 // day on 21 March 1987", or the clock time of each change on that day with the
-// mansion before or after it.
+// mansion before or after it. Times carry their zone's abbreviation
+// ("08:38 BST"); without one they are in the birth's offset, said once at the
+// end ("(UTC+0:00 clock)").
+std::string DescribePassage(const MansionPassage& passage, const LocalMinute& birth, const PassageClocks& clocks);
+// The same in the birth's own offset.
 std::string DescribePassage(const MansionPassage& passage, const LocalMinute& birth);
+
+// "UTC+5:45", "UTC-4:00", "UTC+0:00": an offset from universal time in words.
+std::string UtcOffsetText(int offsetMinutes);
+
+// The passage as one span: "from 22:36 on 15 February to 00:45 on 17 February",
+// each end the clock time and day it carries (the year left out).
+std::string PassageSpanText(const PassageClocks& clocks);

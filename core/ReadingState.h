@@ -20,6 +20,11 @@ struct ReadingState {
     // passage through the mansion. A reading opened from a file has neither.
     std::string name;
     std::optional<MansionPassage> passage;
+    // The birth place in words ("Greenwich, England"), "" when none was given.
+    std::string place;
+    // Its time zone (IANA, "Europe/London") when the zone follows the place;
+    // the passage is then told in the clocks of each of its moments.
+    std::string zone;
 };
 
 // ChooseCurrentMansion — make the mansion of a position text the current one

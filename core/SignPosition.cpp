@@ -59,3 +59,19 @@ std::string FormatSignPosition(double longitude)
     FormatSignPositionInto(longitude, text);
     return text;
 }
+
+std::string SignPositionInWords(double longitude)
+{
+    static constexpr const char* SignNames[12] = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+                                                  "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    if (!std::isfinite(longitude) || longitude < 0 || longitude >= 360)
+        return {};
+    const long seconds = std::lround(longitude * 3600.0) % (360L * 3600L);
+    const long inSign = seconds % (30L * 3600L);
+    std::string text = std::to_string(inSign / 3600);
+    text += DegreeSign;
+    text += ' ' + std::to_string(inSign / 60 % 60) + "\xE2\x80\xB2 ";  // prime
+    text += std::to_string(inSign % 60) + "\xE2\x80\xB3 ";             // double prime
+    text += SignNames[seconds / (30L * 3600L)];
+    return text;
+}

@@ -24,3 +24,13 @@ std::string FormatSignPosition(double longitude);
 // The same text written into `out`, reusing its storage (no allocation once it
 // has held a position text): the engine writes each reading's text this way.
 void FormatSignPositionInto(double longitude, std::string& out);
+
+// SignPositionInWords — a longitude as people read it: "23° 44′ 31″ Virgo"
+// Inputs:  longitude  double  sidereal degrees in [0, 360); the caller keeps it there
+// Returns: UTF-8 text with the degree, prime and double prime signs and the
+//          sign's full name; "" for a value that is not finite or out of range
+// Notes:   1) Rounded to the nearest second (a longitude decoded from a
+//             position text comes back to its own seconds), carried into the
+//             minutes, degrees and sign; 360° comes back as 0° Aries.
+// Checked: SignPositionTest.InWords — 173.741944 -> 23° 44′ 31″ Virgo
+std::string SignPositionInWords(double longitude);

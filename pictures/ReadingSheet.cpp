@@ -3,6 +3,7 @@
 #include "base/ProgramVersion.h"
 #include "base/QtStdText.h"
 #include "core/MansionChoice.h"
+#include "core/SignPosition.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -35,51 +36,79 @@ QFont Font(const QPainter& painter, qreal size, bool bold = false)
 
 }  // namespace
 
-QString BirthDataText(const ChartRecord& c)
+QString BirthDataText(const ChartRecord& c, const QString& place)
 {
     const QString day = QString::fromStdString(DayText(CivilDate{c.BirthYear, c.BirthMonth, c.BirthDay}));
-    QString zone = QStringLiteral("%1:%2").arg(c.ZoneHours).arg(c.ZoneMinutes, 2, 10, QLatin1Char('0'));
-    if (c.ZoneAhead != 0)
-        zone += c.ZoneAhead < 0 ? QStringLiteral(" ahead of universal time") : QStringLiteral(" behind universal time");
+    // Ahead of universal time by its own direction, else East of Greenwich
+    // (the hemisphere chosen decides on the meridian), as the reading computes it.
+    const bool east = c.IsEast != 0;
+    const bool ahead = c.ZoneAhead != 0 ? c.ZoneAhead < 0 : east;
+    // Signed minutes from universal time as "UTC+5:30", "UTC-3:30", "UTC+0:00".
+    auto utc = [](int minutes) {
+        return QStringLiteral("UTC%1%2:%3")
+            .arg(minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+            .arg(std::abs(minutes) / 60)
+            .arg(std::abs(minutes) % 60, 2, 10, QLatin1Char('0'));
+    };
+    const int size = c.ZoneHours * 60 + c.ZoneMinutes;
+    const int standard = ahead ? size : -size;
+    QString zone = utc(standard);
     if (c.IsDaylightSaving != 0)
-        zone += QStringLiteral(", summer time");
-    return QStringLiteral("Born on %1 at %2:%3, %4\u00B0%5\u2032%6 %7\u00B0%8\u2032%9, time zone %10")
-        .arg(day)
-        .arg(c.BirthHour, 2, 10, QLatin1Char('0'))
-        .arg(c.BirthMinute, 2, 10, QLatin1Char('0'))
-        .arg(c.LongitudeDegrees)
-        .arg(c.LongitudeMinutes, 2, 10, QLatin1Char('0'))
-        .arg(c.IsEast != 0 ? QLatin1Char('E') : QLatin1Char('W'))
-        .arg(c.LatitudeDegrees)
-        .arg(c.LatitudeMinutes, 2, 10, QLatin1Char('0'))
-        .arg(c.IsNorth != 0 ? QLatin1Char('N') : QLatin1Char('S'))
-        .arg(zone);
+        zone += QStringLiteral(", summer time (clocks at %1)").arg(utc(standard + 60));  // an hour later
+    QString text = QStringLiteral("Born on %1 at %2:%3").arg(day).arg(c.BirthHour, 2, 10, QLatin1Char('0')).arg(c.BirthMinute, 2, 10, QLatin1Char('0'));
+    if (!place.isEmpty())
+        text += QStringLiteral(" in %1").arg(place);
+    return text + QStringLiteral(", %1\u00B0%2\u2032%3 %4\u00B0%5\u2032%6, time zone %7")
+                      .arg(c.LatitudeDegrees)
+                      .arg(c.LatitudeMinutes, 2, 10, QLatin1Char('0'))
+                      .arg(c.IsNorth != 0 ? QLatin1Char('N') : QLatin1Char('S'))
+                      .arg(c.LongitudeDegrees)
+                      .arg(c.LongitudeMinutes, 2, 10, QLatin1Char('0'))
+                      .arg(east ? QLatin1Char('E') : QLatin1Char('W'))
+                      .arg(zone);
 }
 
 ReadingSheet SheetForReading(const std::string& position, const MansionRecord& texts, const std::string& name,
-                             const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage)
+                             const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage,
+                             const std::string& place, const std::optional<PassageClocks>& clocks)
 {
     ReadingSheet sheet;
     sheet.name = QString::fromStdString(name);
-    sheet.position = QString::fromStdString(position);
+    // In degrees, minutes and seconds with their signs, whether the text came
+    // with a degree sign or, as files may hold it, without one.
+    const std::optional<double> longitude = PositionTextLongitude(position);
+    sheet.position = QString::fromStdString(longitude ? SignPositionInWords(*longitude) : position);
     MansionSignState state;
     sheet.mansion = ChooseMansion(position, state).mansion;
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {
         sheet.captions << ToQString(MansionFieldCaptions[i]);
         sheet.texts << ToQString(texts[i]).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     }
-    sheet.wheel.moonLongitude = PositionTextLongitude(position).value_or(0);
+    sheet.wheel.moonLongitude = longitude.value_or(0);
     sheet.wheel.mansion = sheet.mansion;
+    // The centre: the mansion's number and names, the position and the date.
+    sheet.wheel.centre << QStringLiteral("%1 %2").arg(sheet.mansion).arg(sheet.texts.value(LunarMansionName).section(QStringLiteral(" or "), 0, 0))
+                       << sheet.texts.value(ArabicName) << sheet.position;
+    if (birth)
+        sheet.wheel.centre << QString::fromStdString(DayText(CivilDate{birth->BirthYear, birth->BirthMonth, birth->BirthDay}));
     if (birth) {
-        sheet.birth = BirthDataText(*birth);
+        sheet.birth = BirthDataText(*birth, QString::fromStdString(place));
         if (passage) {
             const LocalMinute day{birth->BirthYear, birth->BirthMonth, birth->BirthDay, birth->BirthHour, birth->BirthMinute};
-            sheet.passage = QString::fromStdString(DescribePassage(*passage, day));
+            sheet.passage = QString::fromStdString(DescribePassage(*passage, day, clocks ? *clocks : PassageInBirthOffset(*passage)));
             sheet.wheel.dayFrom = passage->dayStartLongitude;
             sheet.wheel.dayTo = passage->dayEndLongitude;
         }
     }
     return sheet;
+}
+
+QString SheetFileName(const ReadingSheet& sheet)
+{
+    QString name = SheetTitle(sheet) + QStringLiteral(".pdf");
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));  // a name, not a path
+    name.remove(QChar(0));
+    return name;
 }
 
 QString SheetTitle(const ReadingSheet& sheet)
@@ -97,23 +126,45 @@ void DrawReadingSheet(QPainter& painter, const QRectF& page, const ReadingSheet&
     const qreal left = page.left() + margin, width = page.width() - 2 * margin;
     const qreal bottom = page.bottom() - margin;
 
-    // The person and the Moon, then the ten texts, then the wheel in what is left.
+    // The title, the wheel under it, then the person and the Moon and the ten
+    // texts; the wheel takes what the texts leave, up to 60 % of the width.
     qreal y = page.top() + margin;
     painter.setFont(Font(painter, 17, true));
     y += Paragraph(painter, left, y, width, SheetTitle(sheet)) + 10;
+
+    const QString moon = QStringLiteral("The Moon at %1, in mansion %2: %3").arg(sheet.position).arg(sheet.mansion).arg(sheet.texts.value(0));
+    const qreal captionWidth = 150;
+    auto height = [&](const QFont& font, qreal w, const QString& text) {
+        painter.setFont(font);
+        return painter.boundingRect(QRectF(0, 0, w, 10000), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text).height();
+    };
+    qreal below = 10;  // the texts' height under the wheel
+    if (!sheet.birth.isEmpty())
+        below += height(Font(painter, 10), width, sheet.birth) + 6;
+    below += height(Font(painter, 11, true), width, moon) + 6;
+    if (!sheet.passage.isEmpty())
+        below += height(Font(painter, 10), width, sheet.passage) + 6;
+    below += 10;
+    for (int i = 0; i < sheet.captions.size(); ++i)
+        below += std::max(height(Font(painter, 9.5, true), captionWidth - 8, sheet.captions[i]),
+                          height(Font(painter, 9.5), width - captionWidth, sheet.texts.value(i))) + 5;
+    const qreal side = std::min(width * 0.6, bottom - 14 - y - below);
+    if (side > 60) {
+        DrawMansionWheel(painter, QRectF(page.center().x() - side / 2, y, side, side), sheet.wheel, WheelColours::Print());
+        y += side;
+    }
+
+    y += 10;
     painter.setFont(Font(painter, 10));
     if (!sheet.birth.isEmpty())
         y += Paragraph(painter, left, y, width, sheet.birth) + 6;
     painter.setFont(Font(painter, 11, true));
-    y += Paragraph(painter, left, y, width,
-                   QStringLiteral("The Moon at %1, in mansion %2: %3").arg(sheet.position).arg(sheet.mansion).arg(sheet.texts.value(0))) +
-         6;
+    y += Paragraph(painter, left, y, width, moon) + 6;
     painter.setFont(Font(painter, 10));
     if (!sheet.passage.isEmpty())
         y += Paragraph(painter, left, y, width, sheet.passage) + 6;
 
     y += 10;
-    const qreal captionWidth = 150;
     for (int i = 0; i < sheet.captions.size(); ++i) {
         painter.setFont(Font(painter, 9.5, true));
         const qreal captionHeight = Paragraph(painter, left, y, captionWidth - 8, sheet.captions[i]);
@@ -122,9 +173,6 @@ void DrawReadingSheet(QPainter& painter, const QRectF& page, const ReadingSheet&
         y += std::max(captionHeight, textHeight) + 5;
     }
 
-    const qreal side = std::min(width * 0.8, bottom - 14 - (y + 12));
-    if (side > 60)
-        DrawMansionWheel(painter, QRectF(page.center().x() - side / 2, y + 12, side, side), sheet.wheel, WheelColours::Print());
     painter.setFont(Font(painter, 7.5));
     Paragraph(painter, left, bottom - 9, width,
               QStringLiteral("Qamarel v" QAMAREL_VERSION " \u2014 sidereal zodiac; the 28 mansions from 0\u00B0 Aries, 12\u00B051\u203226\u2033 each."));

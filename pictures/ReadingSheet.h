@@ -20,7 +20,7 @@ class QPainter;
 struct ReadingSheet {
     QString name;      // "" when none (a reading opened from a file)
     QString birth;     // the birth data in words, "" when none
-    QString position;  // the position text
+    QString position;  // the position in words, "19° 27′ 45″ Libra", whatever form the text had
     int mansion = 0;
     QStringList captions, texts;  // the ten of each; list items on lines of their own
     QString passage;   // in words, "" when none
@@ -28,13 +28,23 @@ struct ReadingSheet {
 };
 
 // SheetForReading — the page of a reading
-// Inputs:  birth and passage only for a reading computed from birth data
+// Inputs:  birth and passage only for a reading computed from birth data;
+//          place the birth place in words, "" when none is known; clocks
+//          the passage's ends as the place's clocks showed them (else the
+//          birth's own offset)
 ReadingSheet SheetForReading(const std::string& position, const MansionRecord& texts, const std::string& name,
-                             const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage);
+                             const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage,
+                             const std::string& place = {}, const std::optional<PassageClocks>& clocks = std::nullopt);
 
-// The birth data in words: "Born on 1 January 2000 at 12:00, 0°00′W 51°28′N,
-// time zone 0:00 (direction from the longitude)".
-QString BirthDataText(const ChartRecord& birth);
+// The birth data in words: "Born on 1 January 2000 at 12:00 in Greenwich,
+// England, 51°28′N 0°00′W, time zone UTC+0:00": the place when one is given,
+// latitude first, the zone always with its sign (from its own direction, or
+// else from the longitude, East ahead), and summer time with the clocks' offset.
+QString BirthDataText(const ChartRecord& birth, const QString& place = {});
+
+// The name a PDF of the reading is offered under: the title, ".pdf", with no
+// character a file name cannot hold.
+QString SheetFileName(const ReadingSheet& sheet);
 
 // DrawReadingSheet — the page, black on white, into `page` (in points, 1/72 inch).
 void DrawReadingSheet(QPainter& painter, const QRectF& page, const ReadingSheet& sheet);

@@ -284,3 +284,16 @@ std::vector<ZoneOffsetChange> ZoneChangesOver(const QByteArray& zone, qint64 fro
     }
     return changes;
 }
+
+ClockAt ClockAtInstant(const QByteArray& zone, qint64 utcSeconds)
+{
+    ClockAt clock;
+    const QTimeZone tz(zone);
+    if (!tz.isValid())
+        return clock;
+    const QDateTime at = QDateTime::fromSecsSinceEpoch(utcSeconds, QTimeZone::utc());
+    clock.known = true;
+    clock.offsetSeconds = RoundedOffsetSeconds(tz.offsetFromUtc(at));
+    clock.abbreviation = tz.abbreviation(at);
+    return clock;
+}

@@ -60,3 +60,12 @@ int RoundedOffsetSeconds(int offsetSeconds);
 // not exist or happened twice gets a sentence.
 QString DescribeZoneAt(const QString& place, const QByteArray& zone, const QDate& date, const QTime& time,
                        const ZoneAtDate& at);
+
+// The clocks of a zone at an instant (seconds from 1970 UTC): the offset in
+// force, rounded to the minute, and the database's abbreviation ("BST").
+struct ClockAt {
+    bool known = false;  // the zone is in the database
+    int offsetSeconds = 0;
+    QString abbreviation;
+};
+ClockAt ClockAtInstant(const QByteArray& zone, qint64 utcSeconds);

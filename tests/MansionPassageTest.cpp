@@ -129,10 +129,30 @@ TEST(MansionPassageTest, InWordsForTheBirthDay)
     p.nextMansion = 17;
     EXPECT_EQ(DescribePassage(p, {1987, 3, 21, 12, 0}),
               "On 21 March 1987 the Moon entered this mansion at 06:12, coming from mansion 15, Agrapha or "
-              "Algarpha; it left it at 22:40 for mansion 17, Alchil.");
+              "Algarpha; it left it at 22:40 for mansion 17, Alchil (UTC+0:00 clock).");
     p.entered = {1987, 3, 20, 23, 0};
+    p.zoneOffsetMinutes = -330;
     EXPECT_EQ(DescribePassage(p, {1987, 3, 21, 12, 0}),
-              "On 21 March 1987 the Moon left this mansion at 22:40 for mansion 17, Alchil.");
+              "On 21 March 1987 the Moon left this mansion at 22:40 for mansion 17, Alchil (UTC-5:30 clock).");
+    // Each end in the clocks of its own moment, named: no offset said.
+    PassageClocks clocks = PassageInBirthOffset(p);
+    clocks.entered = {{1987, 3, 21, 6, 12}, 0, "GMT"};
+    clocks.left = {{1987, 3, 21, 23, 40}, 60, "BST"};
+    EXPECT_EQ(DescribePassage(p, {1987, 3, 21, 12, 0}, clocks),
+              "On 21 March 1987 the Moon entered this mansion at 06:12 GMT, coming from mansion 15, Agrapha or "
+              "Algarpha; it left it at 23:40 BST for mansion 17, Alchil.");
+}
+
+// The span from entry to leaving, each end with its own day; across a year's end.
+TEST(MansionPassageTest, SpanInWords)
+{
+    MansionPassage p;
+    p.entered = {2026, 2, 15, 22, 36};
+    p.left = {2026, 2, 17, 0, 45};
+    EXPECT_EQ(PassageSpanText(PassageInBirthOffset(p)), "from 22:36 on 15 February to 00:45 on 17 February");
+    p.entered = {1999, 12, 31, 9, 5};
+    p.left = {2000, 1, 1, 23, 59};
+    EXPECT_EQ(PassageSpanText(PassageInBirthOffset(p)), "from 09:05 on 31 December to 23:59 on 1 January");
 }
 
 // Offsets as ISO 8601 writes them: the sign once, in front, for every size.
@@ -195,3 +215,14 @@ TEST(MansionPassageTest, DayPathIsTheBirthDaysMidnights)
 }
 
 }  // namespace
+
+// An offset in words: the sign always, minutes in two digits.
+TEST(MansionPassageTest, UtcOffsetInWords)
+{
+    const struct {
+        int minutes;
+        const char* text;
+    } cases[] = {{0, "UTC+0:00"}, {60, "UTC+1:00"}, {345, "UTC+5:45"}, {-240, "UTC-4:00"}, {-570, "UTC-9:30"}, {-30, "UTC-0:30"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(UtcOffsetText(c.minutes), c.text) << c.minutes;
+}

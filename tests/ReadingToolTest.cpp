@@ -174,6 +174,24 @@ TEST(ReadingToolTest, PlaceGivesTheRightInstant)
         << json.out;
 }
 
+// Each end of the passage in the offset of the clocks at its moment: London's
+// clocks went from GMT to BST at 01:00 UTC on 31 March 2013; born there at
+// 00:30 GMT, the Moon came in at 10:07 GMT the day before and left at 07:38
+// GMT, which the clocks showed as 08:38 BST. By hand, with no place, both
+// keep the birth's offset. The instants agree.
+TEST(ReadingToolTest, PassageInTheClocksOfItsMoment)
+{
+    const ToolRun place = Tool({"--date", "2013-03-31", "--time", "00:30", "--place", "London, England", "--json"});
+    EXPECT_NE(place.out.find("\"passage\":{\"entered\":\"2013-03-30T10:07+00:00\",\"left\":\"2013-03-31T08:38+01:00\"}"),
+              std::string::npos)
+        << place.out;
+    const ToolRun text = Tool({"--date", "2013-03-31", "--time", "00:30", "--place", "London, England"});
+    EXPECT_NE(text.out.find("Left this mansion: 2013-03-31T08:38+01:00\n"), std::string::npos) << text.out;
+    const ToolRun byHand = Tool({"--date", "2013-03-31", "--time", "00:30", "--longitude", "0:07W", "--latitude", "51:30N",
+                                 "--zone", "0:00"});
+    EXPECT_NE(byHand.out.find("Left this mansion: 2013-03-31T07:38+00:00\n"), std::string::npos) << byHand.out;
+}
+
 // What people type as --place: the place they mean, said in the output, and
 // near names where there is none.
 TEST(ReadingToolTest, TypedPlacesAndNearNames)

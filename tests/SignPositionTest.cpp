@@ -41,3 +41,28 @@ TEST(SignPositionTest, UsesTheUtf8DegreeSign)
 }
 
 }  // namespace
+
+// Rounded to the second with the carry, and each sign by its full name.
+TEST(SignPositionTest, InWords)
+{
+    const struct {
+        double longitude;
+        const char* words;
+    } cases[] = {
+        {173.0 + 44.0 / 60 + 31.0 / 3600, "23\xC2\xB0 44\xE2\x80\xB2 31\xE2\x80\xB3 Virgo"},
+        {0.0, "0\xC2\xB0 0\xE2\x80\xB2 0\xE2\x80\xB3 Aries"},
+        {29.0 + 59.0 / 60 + 59.6 / 3600, "0\xC2\xB0 0\xE2\x80\xB2 0\xE2\x80\xB3 Taurus"},  // carried up
+        {359.9999, "0\xC2\xB0 0\xE2\x80\xB2 0\xE2\x80\xB3 Aries"},
+        {200.0 + 27.0 / 60 + 45.0 / 3600 - 1e-9, "20\xC2\xB0 27\xE2\x80\xB2 45\xE2\x80\xB3 Libra"},
+        {235.5, "25\xC2\xB0 30\xE2\x80\xB2 0\xE2\x80\xB3 Scorpio"},
+        {330.25, "0\xC2\xB0 15\xE2\x80\xB2 0\xE2\x80\xB3 Pisces"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SignPositionInWords(c.longitude), c.words) << c.longitude;
+    const char* names[] = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+                           "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    for (int k = 0; k < 12; ++k)
+        EXPECT_EQ(SignPositionInWords(k * 30.0 + 1), std::string("1\xC2\xB0 0\xE2\x80\xB2 0\xE2\x80\xB3 ") + names[k]) << k;
+    EXPECT_EQ(SignPositionInWords(360.0), "");
+    EXPECT_EQ(SignPositionInWords(-1.0), "");
+}

@@ -2,6 +2,7 @@
 
 #include "core/ReadingFile.h"
 #include "ui/MessageBox.h"
+#include "ui/ProgramWidgets.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,9 +20,16 @@ std::function<QString(const QString&)>& Handler()
     return handler;
 }
 
+QString& Suggestion()
+{
+    static QString suggestion;
+    return suggestion;
+}
+
 QString Run(QWidget* parent, const QString& title, const QString& filter, QFileDialog::AcceptMode mode,
             const QString& start)
 {
+    Suggestion() = start;
     if (Handler())
         return Handler()(title);
     QFileDialog dialog(parent, title, start, filter);
@@ -31,7 +39,7 @@ QString Run(QWidget* parent, const QString& title, const QString& filter, QFileD
     // file is asked then, about the name that will really be written.
     if (mode == QFileDialog::AcceptSave)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (ExecDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
 }
@@ -48,9 +56,15 @@ void SetHandler(std::function<QString(const QString&)> handler)
     Handler() = std::move(handler);
 }
 
-QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suffix)
+QString LastSuggestion()
 {
-    QString start;
+    return Suggestion();
+}
+
+QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suffix,
+                        const QString& suggested)
+{
+    QString start = suggested;
     for (;;) {
         const QString chosen = Run(parent, title, filter, QFileDialog::AcceptSave, start);
         if (chosen.isEmpty())

@@ -15,10 +15,15 @@ namespace FileDialogs {
 // asked about that final name (saying so when the file is set read-only), and
 // a folder that does not exist, or a name that is only a folder, is said at
 // once; either way the dialog comes back so the user can choose again.
-QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suffix);
+// `suggested`, when given, is the path the dialog opens on: its folder and name.
+QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suffix,
+                        const QString& suggested = {});
 // Open: the file must exist.
 QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter);
 
 void SetHandler(std::function<QString(const QString& title)> handler);
+
+// The path the last dialog opened on ("" for none), for tests.
+QString LastSuggestion();
 
 }  // namespace FileDialogs

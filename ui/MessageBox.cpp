@@ -1,6 +1,7 @@
 #include "ui/MessageBox.h"
 
 #include "ui/ProgramFont.h"
+#include "ui/ProgramWidgets.h"
 
 #include <QMessageBox>
 
@@ -35,7 +36,7 @@ Answer Show(QWidget* parent, const QString& text, Icon icon, Buttons buttons)
     QMessageBox box(shownIcon, Title, shown,
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setFont(ProgramFont());
-    const int answer = box.exec();
+    const int answer = ExecDialog(box);
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;

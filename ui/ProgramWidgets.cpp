@@ -4,12 +4,15 @@
 #include "ui/WebLinks.h"
 #include "ui/frmAbout.h"
 
+#include <QApplication>
 #include <QColor>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 
@@ -100,7 +103,21 @@ QMenu* AddHelpMenu(QMainWindow* window)
     separator("mnuHelp2");
     add("mnuAbout", QObject::tr("&About Software"), [window]() {
         frmAbout about(window);
-        about.exec();
+        ExecDialog(about);
     });
     return menu;
+}
+
+int ExecDialog(QDialog& dialog)
+{
+    QWidget* opener = dialog.parentWidget() ? dialog.parentWidget()->window() : QApplication::activeWindow();
+    const QPointer<QWidget> focused = QApplication::focusWidget();
+    const QPointer<QWidget> window = opener;
+    const int result = dialog.exec();
+    if (window && window->isVisible()) {
+        window->activateWindow();
+        if (focused && focused->window() == window && focused->isVisible())
+            focused->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    return result;
 }

@@ -24,6 +24,11 @@ void SetUpProgramWindow(QWidget* window, const char* name);
 // shows with a focus frame.
 QLabel* MakeLinkLabel(const QString& text, const QString& objectName, QWidget* parent, const QColor& colour = {});
 
+// ExecDialog — runs a modal dialog, then gives the focus back to the window
+// that opened it and to the control that had it there: without a window
+// manager nobody else does, and the keyboard would go nowhere.
+int ExecDialog(class QDialog& dialog);
+
 // The "&Help" menu both main windows share: mnuOnline, mnuVisit, mnuHelp1,
 // mnuUpdate, mnuHelp2, mnuAbout, in that order.
 QMenu* AddHelpMenu(QMainWindow* window);

@@ -6,6 +6,8 @@
 #include "files/ReadingFileAccess.h"
 #include "windows/frmMansionWheel.h"
 #include "core/ReadingState.h"
+#include "core/SignPosition.h"
+#include "places/ZoneAtDate.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramWidgets.h"
@@ -14,12 +16,17 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
+#include <QStyleOptionGroupBox>
 
 namespace {
 
@@ -51,6 +58,62 @@ void Colour(QWidget* widget, const QColor& text)
     palette.setColor(QPalette::WindowText, text);
     widget->setPalette(palette);
 }
+
+// The frame as a classic one: a green edge whose top runs through the middle
+// of the title, the title set in from the left on a black ground that parts
+// the line, and the first row clear below. (The style's own frame takes its
+// shades from the background, which on black do not show.) Everything else is
+// drawn by the application's style; the frame's children keep that style.
+class ClassicFrameStyle : public QProxyStyle {
+public:
+    ClassicFrameStyle(int titleLeft, int titlePadding) : titleLeft_(titleLeft), titlePadding_(titlePadding) {}
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override
+    {
+        if (control != CC_GroupBox)
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        const auto* box = static_cast<const QStyleOptionGroupBox*>(option);
+        const QFontMetrics metrics = widget ? widget->fontMetrics() : option->fontMetrics;
+        const QRect whole = option->rect;
+        const int titleHeight = metrics.height();
+        switch (part) {
+        case SC_GroupBoxLabel:
+            return {whole.left() + titleLeft_ + titlePadding_, whole.top(),
+                    metrics.horizontalAdvance(box->text), titleHeight};
+        case SC_GroupBoxFrame:
+            return whole.adjusted(0, titleHeight / 2, 0, 0);
+        case SC_GroupBoxContents:
+            return whole.adjusted(1, titleHeight, -1, -1);
+        default:
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        }
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override
+    {
+        if (control != CC_GroupBox) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        const auto* box = static_cast<const QStyleOptionGroupBox*>(option);
+        const QRect edge = subControlRect(control, option, SC_GroupBoxFrame, widget);
+        const QRect title = subControlRect(control, option, SC_GroupBoxLabel, widget);
+        painter->save();
+        painter->setPen(FrameGreen);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(edge.adjusted(0, 0, -1, -1));
+        painter->fillRect(title.adjusted(-titlePadding_, 0, titlePadding_, 0), Background);
+        painter->setPen(CaptionGreen);
+        painter->setFont(widget ? widget->font() : painter->font());
+        painter->drawText(title, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, box->text);
+        painter->restore();
+    }
+
+private:
+    int titleLeft_, titlePadding_;
+};
 
 }  // namespace
 
@@ -104,25 +167,17 @@ void frmArabicLunarMansionResult::BuildControls()
     auto* readingFrame = new QGroupBox(tr("Qamarel Result"), client);
     readingFrame->setObjectName(QStringLiteral("Frame1"));
     place(readingFrame, 0, 480, 8295, 4815);
-    // The frame drawn as a classic one: a green edge whose top runs through the
-    // middle of the title, the title set in from the left on a black ground
-    // that parts the line, and the first row clear below. (The style's own
-    // frame takes its shades from the background, which on black do not show.)
-    const int titleHeight = readingFrame->fontMetrics().height();
-    readingFrame->setStyleSheet(QStringLiteral("QGroupBox#Frame1 { border: 1px solid %1; margin-top: %2px; }"
-                                         "QGroupBox#Frame1::title { subcontrol-origin: margin; left: %3px;"
-                                         " padding: 0 %4px; color: %5; background-color: %6; }")
-                              .arg(FrameGreen.name())
-                              .arg(titleHeight / 2)
-                              .arg(Twips(120))
-                              .arg(Twips(45))
-                              .arg(CaptionGreen.name(), Background.name()));
+    // The frame drawn as a classic one by a style of its own (a style sheet
+    // would also reset the children's typeface and is slow to polish).
+    auto* frameStyle = new ClassicFrameStyle(Twips(120), Twips(45));
+    frameStyle->setParent(readingFrame);
+    readingFrame->setStyle(frameStyle);
 
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {
         const FieldPlace& at = FieldPlaces[i];
         QLabel* caption = new QLabel(ToQString(MansionFieldCaptions[i]), readingFrame);
         caption->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
-        Colour(caption, CaptionGreen);  // the frame's style sheet does not pass the client's colours on
+        Colour(caption, CaptionGreen);
         caption->move(Twips(at.captionLeft), Twips(at.captionTop));
         caption->adjustSize();
         caption->setFixedHeight(Twips(LineHeight));
@@ -161,6 +216,25 @@ void frmArabicLunarMansionResult::BuildControls()
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     place(cmdBack, 7260, 5775, 975, 375);
     setTabOrder(cmdSave, cmdBack);
+
+    // The reading in one line, under the client area: where the Moon is, its
+    // mansion, and when it came in and went on. (At 8 points the longest
+    // sentence is a little wider than the client area; it then takes two lines.)
+    lblReadingLine = new QLabel(this);
+    lblReadingLine->setObjectName(QStringLiteral("lblReadingLine"));
+    lblReadingLine->setTextFormat(Qt::PlainText);
+    lblReadingLine->setWordWrap(true);  // the sentence is whole even where the window is narrower than it
+    lblReadingLine->setContentsMargins(Twips(120), Twips(45), Twips(120), Twips(60));
+    lblReadingLine->setAutoFillBackground(true);
+    QPalette linePalette = lblReadingLine->palette();
+    linePalette.setColor(QPalette::Window, Background);
+    linePalette.setColor(QPalette::WindowText, ValueGreen);
+    lblReadingLine->setPalette(linePalette);
+    QStatusBar* under = statusBar();
+    under->setSizeGripEnabled(false);
+    under->setAutoFillBackground(true);
+    under->setPalette(linePalette);
+    under->addPermanentWidget(lblReadingLine, 1);
     // A window of fixed size: the client area is laid out in twips.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -201,6 +275,20 @@ void frmArabicLunarMansionResult::ShowReading(const MansionRecord& mansion)
             lblResult[i]->setFixedHeight(Twips(LineHeight));
         }
     }
+    ShowReadingLine();
+}
+
+void frmArabicLunarMansionResult::ShowReadingLine()
+{
+    // A reading opened from a file has no passage: the position and the number only.
+    MansionSignState sign;
+    const int mansion = ChooseMansion(state_.chart.MoonPositionText, sign).mansion;
+    const QString position =
+        ToQString(SignPositionInWords(PositionTextLongitude(state_.chart.MoonPositionText).value_or(0)));
+    QString line = tr("Moon at %1 \u2014 mansion %2 of 28").arg(position).arg(mansion);
+    if (state_.passage)
+        line += tr(" \u2014 in it %1").arg(ToQString(PassageSpanText(Clocks())));
+    lblReadingLine->setText(line);
 }
 
 void frmArabicLunarMansionResult::cmdBack_Click()
@@ -225,13 +313,31 @@ ReadingSheet frmArabicLunarMansionResult::Sheet() const
 {
     // Birth data and passage only for a reading computed from them.
     const std::optional<ChartRecord> birth = state_.passage ? std::optional<ChartRecord>(state_.chart) : std::nullopt;
-    return SheetForReading(state_.chart.MoonPositionText, state_.currentMansion, state_.name, birth, state_.passage);
+    return SheetForReading(state_.chart.MoonPositionText, state_.currentMansion, state_.name, birth, state_.passage,
+                           state_.place, state_.passage ? std::optional<PassageClocks>(Clocks()) : std::nullopt);
+}
+
+PassageClocks frmArabicLunarMansionResult::Clocks() const
+{
+    // With the place's zone, each end in the offset in force at its moment;
+    // else (or for a zone this computer does not know) the birth's offset.
+    const MansionPassage& passage = *state_.passage;
+    if (state_.zone.empty())
+        return PassageInBirthOffset(passage);
+    const QByteArray zone = QByteArray::fromStdString(state_.zone);
+    return PassageInPlaceClocks(passage, [&](long utcMinute) {
+        const ClockAt clock = ClockAtInstant(zone, qint64(utcMinute) * 60);
+        return clock.known ? std::pair<int, std::string>(clock.offsetSeconds / 60, clock.abbreviation.toStdString())
+                           : std::pair<int, std::string>(passage.zoneOffsetMinutes, std::string());
+    });
 }
 
 void frmArabicLunarMansionResult::mnuWheel_Click()
 {
-    auto* wheel = new frmMansionWheel(Sheet(), this);
-    wheel->show();
+    // One wheel a result window: shown again, the open one comes to the front.
+    if (!wheel_)
+        wheel_ = new frmMansionWheel(Sheet(), this);
+    wheel_->ShowAgain();
 }
 
 void frmArabicLunarMansionResult::mnuPrint_Click()
@@ -247,13 +353,21 @@ void frmArabicLunarMansionResult::mnuPrint_Click()
 
 void frmArabicLunarMansionResult::mnuExportPdf_Click()
 {
-    const QString path = FileDialogs::GetSaveFileName(this, tr("Export as PDF"), tr("PDF (*.pdf)"), QStringLiteral("pdf"));
+    // Offered under the page's title, in the folder the last PDF of this run
+    // went to (the home folder at first).
+    static QString lastFolder;
+    const ReadingSheet sheet = Sheet();
+    const QString folder = lastFolder.isEmpty() ? QDir::homePath() : lastFolder;
+    const QString path = FileDialogs::GetSaveFileName(this, tr("Export as PDF"), tr("PDF (*.pdf)"), QStringLiteral("pdf"),
+                                                      QDir(folder).filePath(SheetFileName(sheet)));
     if (path.isEmpty())
         return;  // cancelled
     // Written whole beside the old file and put in its place, as Save does.
-    const QByteArray pdf = ReadingPdf(Sheet());
+    const QByteArray pdf = ReadingPdf(sheet);
     const std::string problem = WriteFileAtomically(QFile::encodeName(path).toStdString(), pdf.toStdString());
-    if (!problem.empty())
+    if (problem.empty())
+        lastFolder = QFileInfo(path).absolutePath();
+    else
         Messages::Show(this, tr("The reading was not exported to %1.\n%2").arg(QDir::toNativeSeparators(path),
                                                                                QString::fromLocal8Bit(problem)),
                        Messages::Icon::Error);

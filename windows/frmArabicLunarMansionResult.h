@@ -3,6 +3,7 @@
 #include "core/MansionRecord.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 
@@ -13,7 +14,8 @@ struct ReadingState;
 // frmArabicLunarMansionResult — the ten texts of the reading's mansion under
 // their captions, green on black, laid out in a fixed client area of
 // 8295 by 6165 twips (15 twips a pixel at 96 dpi, scaled with the screen).
-// Captions and values are lblCaption_0..9 and lblResult_0..9.
+// Captions and values are lblCaption_0..9 and lblResult_0..9; under the client
+// area, lblReadingLine gives the position, the mansion and its passage in one line.
 class frmArabicLunarMansionResult : public QMainWindow {
     Q_OBJECT
 
@@ -44,8 +46,10 @@ protected:
 private:
     void BuildControls();
     void BuildMenus();
+    void ShowReadingLine();
     int Twips(int twips) const;
     struct ReadingSheet Sheet() const;
+    struct PassageClocks Clocks() const;  // of a reading with a passage
 
     const ReadingState& state_;
     bool closingForTurn_ = false;
@@ -56,6 +60,7 @@ private:
     QLabel* homePageLink;    // objectName "Label61"
     QLabel* coBrandingLink;  // objectName "Label1"
     QLabel* lblFullBrand;
+    QLabel* lblReadingLine;  // the reading in one line, under the client area
     QPushButton* cmdSave;
     QPushButton* cmdBack;
     QAction* mnuBack;
@@ -63,4 +68,5 @@ private:
     QAction* mnuWheel;
     QAction* mnuPrint;
     QAction* mnuExportPdf;
+    QPointer<class frmMansionWheel> wheel_;  // the open wheel window, if any
 };

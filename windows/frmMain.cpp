@@ -153,12 +153,12 @@ void frmMain::BuildControls()
     auto* person = new QGridLayout;
     person->addWidget(MakeLabel(tr("Name"), central, txtName), 0, 0);
     person->addWidget(txtName, 0, 1, 1, 3);
-    person->addWidget(MakeLabel(tr("Date of Birth"), central, cboMonth), 1, 0);
+    person->addWidget(MakeLabel(tr("Date of Birth"), central), 1, 0);
     person->addWidget(cboMonth, 1, 1);
     person->addWidget(cboDate, 1, 2);
     person->addWidget(cboYear, 1, 3);
     person->addWidget(MakeLabel(tr("HH:MM:SS"), central), 2, 1, Qt::AlignBottom);
-    person->addWidget(MakeLabel(tr("Time of Birth"), central, cboHH), 3, 0);
+    person->addWidget(MakeLabel(tr("Time of Birth"), central), 3, 0);
     person->addWidget(cboHH, 3, 1);
     person->addWidget(cboMM, 3, 2);
     person->addWidget(cboSS, 3, 3);
@@ -305,6 +305,14 @@ void frmMain::BuildControls()
     };
     for (const auto& s : spoken)
         s.control->setAccessibleName(tr(s.name));
+    // A screen reader on Linux names a list by its label relation and reads
+    // its accessible name as the current entry: each list gets a buddy label
+    // of its own, out of sight, as one visible label stands for three lists.
+    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {
+        QLabel* label = MakeLabel(list->accessibleName(), central, list);
+        label->setObjectName(list->objectName() + QStringLiteral("Label"));
+        label->hide();
+    }
 
     // A form of fixed width, like a dialog; wrapped labels take their height
     // from it, and the window keeps the size its layout asks for.
@@ -461,6 +469,12 @@ void frmMain::cmdCalculate_Click()
     state.chart = inputs.chart;
     modEphemeris::ComputeMoonPosition(state.chart);
     state.name = Text(txtName);
+    QStringList place;
+    for (QLineEdit* box : {txtMCity, txtMState, txtMCountry})
+        if (!box->text().trimmed().isEmpty())
+            place << box->text().trimmed();
+    state.place = place.join(QStringLiteral(", ")).toStdString();
+    state.zone = followedZone_.toStdString();
     state.passage = FindMansionPassage(state.chart);
     ShowMansionReading(state.chart.MoonPositionText);
 }
@@ -506,6 +520,8 @@ bool frmMain::OpenReadingFile(const QString& path)
     }
     state_.chart.MoonPositionText = file.text;
     state_.name.clear();
+    state_.place.clear();
+    state_.zone.clear();
     state_.passage.reset();  // a file keeps no birth data: no passage, rather than a guess
     ShowMansionReading(file.text);
     return true;
@@ -522,7 +538,7 @@ void frmMain::cmdBrowser_Click()
     // nearest names, and offers the map search on the web.
     const PlaceSearch search = FindPlaces(txtMCity->text(), txtMState->text(), txtMCountry->text());
     frmPlaceFinder finder(search, this);
-    finder.exec();
+    ExecDialog(finder);
     if (finder.outcome() == frmPlaceFinder::Outcome::Chosen) {
         UsePlace(finder.chosenPlace());
     } else if (finder.outcome() == frmPlaceFinder::Outcome::SearchTheWeb) {
@@ -580,7 +596,7 @@ void frmMain::StopFollowingPlaceZone()
 void frmMain::lblTZHelp_Click()
 {
     frmTimeZone picker(this);
-    if (picker.exec() != QDialog::Accepted)
+    if (ExecDialog(picker) != QDialog::Accepted)
         return;
     StopFollowingPlaceZone();
     const TimeZoneEntry& zone = TimeZoneTable()[static_cast<std::size_t>(picker.chosenRow())];

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -15,6 +16,7 @@ frmPlaceFinder::frmPlaceFinder(const PlaceSearch& search, QWidget* parent)
     : QDialog(parent), places_(search.status == PlaceSearch::Status::Found ? search.places : search.suggestions)
 {
     SetUpProgramWindow(this, "frmPlaceFinder");
+    setWindowTitle(tr("Place of Birth \u2014 Qamarel"));  // a title of its own beside the program's windows
     setModal(true);
 
     auto* intro = new QLabel(tr("Choose the place of birth. Its longitude, latitude and time zone on the day "
@@ -47,7 +49,14 @@ frmPlaceFinder::frmPlaceFinder(const PlaceSearch& search, QWidget* parent)
     }
     lstPlaces->resizeColumnsToContents();
     lstPlaces->horizontalHeader()->setStretchLastSection(true);
-    lstPlaces->setMinimumWidth(lstPlaces->horizontalHeader()->length() + 40);
+    // About ten rows high, and as wide as the columns but no wider than the screen.
+    const int rowsHeight = lstPlaces->horizontalHeader()->sizeHint().height() +
+                           10 * lstPlaces->verticalHeader()->defaultSectionSize() + 2 * lstPlaces->frameWidth();
+    lstPlaces->setMinimumHeight(rowsHeight);
+    int width = lstPlaces->horizontalHeader()->length() + 40;
+    if (const QScreen* s = screen())
+        width = std::min(width, s->availableGeometry().width() - 60);
+    lstPlaces->setMinimumWidth(width);
     lstPlaces->installEventFilter(this);
     if (!places_.isEmpty())
         lstPlaces->selectRow(0);  // the best match, ready for Enter
@@ -58,8 +67,10 @@ frmPlaceFinder::frmPlaceFinder(const PlaceSearch& search, QWidget* parent)
     cmdWeb->setObjectName(QStringLiteral("cmdWeb"));
     cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    for (QPushButton* button : {cmdChoose, cmdWeb, cmdCancel})
-        button->setAutoDefault(false);
+    // Enter presses the focused Choose or Cancel (in the list it chooses).
+    for (QPushButton* button : {cmdChoose, cmdCancel})
+        button->setAutoDefault(true);
+    cmdWeb->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdWeb);

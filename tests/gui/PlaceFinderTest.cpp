@@ -14,6 +14,8 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QHeaderView>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 #include <QUrl>
@@ -301,6 +303,38 @@ private slots:
         });
         QCOMPARE(opened.size(), 1);  // the web search, when asked
         QVERIFY(Box(main, "txtLonD").isEmpty());
+    }
+
+    // The finder opens about ten rows high and within the screen; Enter on a
+    // focused Choose or Cancel presses it; closed, it gives the focus back to
+    // the form's button that opened it (run without a window manager too).
+    void finderSizeKeysAndFocus()
+    {
+        frmMain* main = FreshForm(QDateTime(QDate(1975, 7, 1), QTime(12, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        main->activateWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(main->isActiveWindow(), 5000);
+        Control<QPushButton>(main, "cmdBrowser")->setFocus();
+        Find(main, QStringLiteral("Springfield"), QString(), QString(), [](QWidget* finder, QTableWidget* list) {
+            QCOMPARE(finder->windowTitle(), QStringLiteral("Place of Birth \u2014 Qamarel"));
+            QVERIFY(list->rowCount() > 10);
+            const int rows = (list->viewport()->height()) / list->verticalHeader()->defaultSectionSize();
+            QVERIFY2(rows >= 9 && rows <= 12, qPrintable(QString::number(rows)));
+            QVERIFY(finder->frameGeometry().width() <= finder->screen()->availableGeometry().width());
+            auto* cancel = Control<QPushButton>(finder, "cmdCancel");
+            cancel->setFocus();
+            QTest::keyClick(cancel, Qt::Key_Return);
+        });
+        QVERIFY(Box(main, "txtLonD").isEmpty());  // cancelled
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::focusWidget() == Control<QPushButton>(main, "cmdBrowser"), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(main->isActiveWindow(), 5000);
+
+        Find(main, QStringLiteral("Madrid"), QStringLiteral("Madrid"), QStringLiteral("Spain"), [](QWidget* finder, QTableWidget*) {
+            auto* choose = Control<QPushButton>(finder, "cmdChoose");
+            choose->setFocus();
+            QTest::keyClick(choose, Qt::Key_Enter);
+        });
+        QCOMPARE(Box(main, "txtLonD"), QStringLiteral("3"));  // chosen
     }
 
     void webSearchOnlyWhenAsked()

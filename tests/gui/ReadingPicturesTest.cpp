@@ -19,9 +19,11 @@
 #include <QDialog>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <vector>
@@ -58,7 +60,7 @@ class ReadingPicturesTest : public QObject {
     // The texts a page must hold: the position, the ten texts and the passage.
     void ExpectTheReading(const QString& text, bool passage)
     {
-        QVERIFY2(text.contains(QStringLiteral("19\u00B0 27' 45\" Lib")), qPrintable(text.left(300)));
+        QVERIFY2(text.contains(QStringLiteral("19\u00B0 27\u2032 45\u2033 Libra")), qPrintable(text.left(300)));
         QVERIFY(text.contains(QStringLiteral("mansion 16")));
         for (std::size_t i = 0; i < MansionFieldCount; ++i) {
             const std::string field(state.currentMansion[i]);
@@ -101,6 +103,9 @@ private slots:
             };
             QCOMPARE(image.pixelColor(inSector(k)), colours.highlight);
             QCOMPARE(image.pixelColor(inSector((k + 13) % 28 + 1)), colours.background);
+            // Its edge heavier and brighter than the other boundaries.
+            QCOMPARE(image.pixelColor(WheelPoint(square, (k - 1) * width, 0.6).toPoint()), colours.highlightEdge);
+            QVERIFY(image.pixelColor(WheelPoint(square, ((k + 13) % 28) * width, 0.6).toPoint()) != colours.highlightEdge);
         }
         // 0° Aries on the left, the zodiac counter-clockwise: 90° (Cancer) below the centre.
         QCOMPARE(WheelPoint(square, 0, 1).toPoint(), QPoint(0, 300));
@@ -115,7 +120,7 @@ private slots:
     void wheelBoundariesLabelsAndPath()
     {
         const WheelColours colours{QColor(0, 0, 0),     QColor(255, 0, 0),     QColor(0, 255, 255), QColor(0, 255, 0),
-                                   QColor(0, 0, 255),   QColor(255, 255, 255), QColor(255, 0, 255)};
+                                   QColor(0, 0, 255),   QColor(255, 255, 255), QColor(255, 0, 255), QColor(255, 0, 0)};
         const QRectF square(0, 0, 800, 800);
         const double width = 360.0 / 28;
         auto isLine = [](QColor c) { return c.red() >= 128 && c.green() < 100 && c.blue() < 128; };
@@ -180,29 +185,80 @@ private slots:
         }
     }
 
-    // The zone on the page: its size with two-digit minutes, and its
-    // direction in words for a zone that has one.
+    // Every label's box, sign names and mansions alike, clear of every line:
+    // no line pixel inside any box, at the sizes of a small window, the
+    // default one and the page, with the window's text sizes at 96 and 144 dpi.
+    void wheelLabelsTouchNoLine()
+    {
+        const WheelColours colours{QColor(0, 0, 0),   QColor(255, 0, 0),     QColor(0, 255, 255), QColor(0, 255, 0),
+                                   QColor(0, 0, 255), QColor(255, 255, 255), QColor(255, 0, 255), QColor(255, 0, 0)};
+        auto isLine = [](QColor c) { return c.red() >= 160 && c.green() < 80 && c.blue() < 80; };
+        const struct {
+            int side;
+            double pixels;
+        } sizes[] = {{420, 11}, {600, 11}, {900, 16}, {1200, 0}};
+        for (const auto& size : sizes) {
+            WheelReading wheel;
+            wheel.mansion = 12;
+            wheel.moonLongitude = 150;
+            wheel.minimumTextPixels = size.pixels;
+            const QRectF square(0, 0, size.side, size.side);
+            QImage image(size.side, size.side, QImage::Format_RGB32);
+            QFont font(QStringLiteral("DejaVu Sans"));
+            {
+                QPainter painter(&image);
+                painter.setFont(font);
+                DrawMansionWheel(painter, square, wheel, colours);
+            }
+            const std::vector<WheelLabel> labels = WheelLabels(square, font, size.pixels);
+            QCOMPARE(labels.size(), std::size_t(40));
+            for (const WheelLabel& label : labels) {
+                QPainterPath box;
+                box.addPolygon(label.place.map(QPolygonF(label.box)));
+                const QRect bounds = box.boundingRect().toAlignedRect() & image.rect();
+                int touching = 0;
+                for (int y = bounds.top(); y <= bounds.bottom(); ++y)
+                    for (int x = bounds.left(); x <= bounds.right(); ++x)
+                        touching += box.contains(QPointF(x + 0.5, y + 0.5)) && isLine(image.pixelColor(x, y));
+                QVERIFY2(touching == 0, qPrintable(QStringLiteral("%1 touches a line at %2 px (%3 line pixels)")
+                                                        .arg(label.whole).arg(size.side).arg(touching)));
+            }
+        }
+    }
+
+    // The birth data on the page: latitude first, the zone always with its
+    // sign (its own direction, else East ahead) and two-digit minutes, summer
+    // time with the clocks' offset, and the place when one is known.
     void birthDataGivesTheZonesDirection()
     {
         const struct {
             int hours, minutes, ahead;
+            char hemisphere;
+            bool summer;
             const char* zone;
         } cases[] = {
-            {5, 30, -1, "time zone 5:30 ahead of universal time"},
-            {3, 30, 1, "time zone 3:30 behind universal time"},
-            {9, 5, 1, "time zone 9:05 behind universal time"},
-            {0, 45, -1, "time zone 0:45 ahead of universal time"},
-            {1, 0, 0, "time zone 1:00"},
+            {5, 30, -1, 'E', false, "time zone UTC+5:30"},
+            {3, 30, 1, 'E', false, "time zone UTC-3:30"},
+            {9, 5, 1, 'W', false, "time zone UTC-9:05"},
+            {0, 45, -1, 'W', false, "time zone UTC+0:45"},
+            {2, 0, 0, 'E', false, "time zone UTC+2:00"},  // unsigned, East: ahead
+            {5, 0, 0, 'W', false, "time zone UTC-5:00"},  // unsigned, West: behind
+            {0, 0, 0, 'W', false, "time zone UTC+0:00"},
+            {1, 0, -1, 'W', true, "time zone UTC+1:00, summer time (clocks at UTC+2:00)"},
+            {5, 0, 1, 'W', true, "time zone UTC-5:00, summer time (clocks at UTC-4:00)"},
+            {0, 0, 0, 'W', true, "time zone UTC+0:00, summer time (clocks at UTC+1:00)"},
         };
         for (const auto& c : cases) {
-            ChartRecord birth = MakeChart(1987, 3, 21, 6, 12, 77, 13, 'E', c.hours, c.minutes);
+            ChartRecord birth = MakeChart(1987, 3, 21, 6, 12, 77, 3, c.hemisphere, c.hours, c.minutes, c.summer);
             birth.ZoneAhead = std::int16_t(c.ahead);
-            QCOMPARE(BirthDataText(birth),
-                     QStringLiteral("Born on 21 March 1987 at 06:12, 77\u00B013\u2032E 51\u00B028\u2032N, ") + QLatin1String(c.zone));
+            QCOMPARE(BirthDataText(birth), QStringLiteral("Born on 21 March 1987 at 06:12, 51\u00B028\u2032N 77\u00B003\u2032%1, ")
+                                               .arg(QLatin1Char(c.hemisphere)) +
+                                               QLatin1String(c.zone));
         }
-        ChartRecord summer = MakeChart(1987, 7, 1, 0, 0, 3, 42, 'W', 1, 0, true);
-        summer.ZoneAhead = -1;
-        QVERIFY(BirthDataText(summer).endsWith(QStringLiteral("time zone 1:00 ahead of universal time, summer time")));
+        const ChartRecord greenwich = MakeChart(2000, 1, 1, 12, 0, 0, 0, 'W', 0, 0);
+        QCOMPARE(BirthDataText(greenwich, QStringLiteral("Greenwich, England, United Kingdom")),
+                 QStringLiteral("Born on 1 January 2000 at 12:00 in Greenwich, England, United Kingdom, "
+                                "51\u00B028\u2032N 0\u00B000\u2032W, time zone UTC+0:00"));
     }
 
     void pdfHoldsTheReadingAsText()
@@ -216,6 +272,14 @@ private slots:
         ExpectTheReading(text, true);
         QVERIFY(text.contains(QStringLiteral("Arabic Lunar Mansion Reading for Ada")));
         QVERIFY(text.contains(QStringLiteral("Born on 1 January 2000 at 12:00")));
+        QVERIFY(text.contains(QStringLiteral("51\u00B028\u2032N 0\u00B000\u2032W, time zone UTC+0:00")));
+
+        // An unsigned zone East of Greenwich: ahead, with its sign.
+        const ChartRecord east = MakeChart(1987, 3, 21, 6, 12, 31, 14, 'E', 2, 0);
+        WriteFile(path, ReadingPdf(SheetForReading(state.chart.MoonPositionText, state.currentMansion, state.name, east,
+                                                   std::nullopt, "Cairo, Egypt")));
+        QVERIFY(PdfText(path).contains(QStringLiteral("Born on 21 March 1987 at 06:12 in Cairo, Egypt, 51\u00B028\u2032N "
+                                                       "31\u00B014\u2032E, time zone UTC+2:00")));
     }
 
     void printsThroughAPrinter()
@@ -243,21 +307,68 @@ private slots:
         QVERIFY(Control<QLabel>(wheel, "lblPassage")->text().contains(QStringLiteral("all day on 1 January 2000")));
         wheel->close();
 
+        // Offered under the page's title; the place named on the page, the
+        // wheel under the title, above the birth data.
+        state.place = "Greenwich, England";
         const QString path = dir.filePath(QStringLiteral("exported"));
         FileDialogs::SetHandler([&](const QString& title) {
             return title == QLatin1String("Export as PDF") ? path : QString();
         });
         Control<QAction>(result, "mnuExportPdf")->trigger();
         QVERIFY(messages->shown.empty());
-        ExpectTheReading(PdfText(path + QStringLiteral(".pdf")), true);
+        QCOMPARE(QFileInfo(FileDialogs::LastSuggestion()).fileName(), QStringLiteral("Arabic Lunar Mansion Reading for Ada.pdf"));
+        const QString computed = PdfText(path + QStringLiteral(".pdf"));
+        ExpectTheReading(computed, true);
+        QVERIFY(computed.contains(QStringLiteral("Born on 1 January 2000 at 12:00 in Greenwich, England, 51\u00B028\u2032N")));
+        const qsizetype title = computed.indexOf(QStringLiteral("Arabic Lunar Mansion Reading for Ada"));
+        const qsizetype wheelText = computed.indexOf(QStringLiteral("16 Azubene Al Jubana"));  // the wheel's centre
+        QVERIFY2(title >= 0 && title < wheelText && wheelText < computed.indexOf(QStringLiteral("Born on")), qPrintable(computed.left(400)));
 
-        // A reading opened from a file: no birth data, no passage, nothing guessed.
+        // A reading opened from a file (its position without the degree sign):
+        // no birth data, no passage, nothing guessed; the position in degrees,
+        // minutes and seconds; offered in the folder the last PDF went to.
         state.passage.reset();
         state.name.clear();
+        state.place.clear();
+        state.chart.MoonPositionText = "19 27' 45\" Lib";
         Control<QAction>(result, "mnuExportPdf")->trigger();
+        QCOMPARE(FileDialogs::LastSuggestion(), dir.filePath(QStringLiteral("Arabic Lunar Mansion Reading.pdf")));
         const QString opened = PdfText(path + QStringLiteral(".pdf"));
         ExpectTheReading(opened, false);
         QVERIFY(!opened.contains(QStringLiteral("Born on")));
+    }
+
+    // The passage as the clocks showed it: London, 31 March 2013, born 00:30
+    // GMT; the Moon left its mansion at 07:38 GMT, when the clocks, gone on to
+    // summer time at 01:00, showed 08:38 BST. Without the place's zone: the
+    // birth's offset, said once.
+    void passageInTheClocksOfItsMoment()
+    {
+        state = ReadingState{};
+        state.chart = MakeChart(2013, 3, 31, 0, 30, 0, 7, 'W', 0, 0);
+        state.name = "Ada";
+        state.place = "London, England";
+        state.zone = "Europe/London";
+        state.passage = FindMansionPassage(state.chart);
+        QCOMPARE(ChooseCurrentMansion(state, ReadingForChart(state.chart).position), PositionTextStatus::WellFormed);
+        QWidget* result = turns.ShowResultWindow();
+        QVERIFY(Control<QLabel>(result, "lblReadingLine")->text().endsWith(QStringLiteral("to 08:38 on 31 March")));
+        const QString path = dir.filePath(QStringLiteral("london"));
+        FileDialogs::SetHandler([&](const QString&) { return path; });
+        Control<QAction>(result, "mnuExportPdf")->trigger();
+        QString text = PdfText(path + QStringLiteral(".pdf"));
+        QVERIFY2(text.contains(QStringLiteral("On 31 March 2013 the Moon left this mansion at 08:38 BST for mansion 18")),
+                 qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("clock)")));
+
+        DeleteAllWindows();
+        state.zone.clear();
+        result = turns.ShowResultWindow();
+        Control<QAction>(result, "mnuExportPdf")->trigger();
+        text = PdfText(path + QStringLiteral(".pdf"));
+        QVERIFY2(text.contains(QStringLiteral("left this mansion at 07:38 for mansion 18, Alchas or Altob (UTC+0:00 clock).")),
+                 qPrintable(text));
+        QCOMPARE(text.count(QStringLiteral("clock)")), 1);
     }
 
     // Print in the result window loads the printing module and asks for a

@@ -4,12 +4,16 @@
 #include "base/QtStdText.h"
 
 #include "windows/frmArabicLunarMansionResult.h"
+#include "core/MansionPassage.h"
+#include "pictures/MansionWheel.h"
 #include "core/ReadingState.h"
 #include "core/SignPosition.h"
+#include "ui/ProgramFont.h"
 #include "shell/WindowTurns.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QLabel>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QMenu>
@@ -132,6 +136,62 @@ private slots:
         QVERIFY2(family == QLatin1String("Verdana") || family == QLatin1String("DejaVu Sans"), qPrintable(family));
     }
 
+    // Captions, values and the frame's title in the program's typeface and
+    // size, as the rest of the window (the frame's drawing must not reset them).
+    void captionsAndValuesKeepTheProgramTypeface()
+    {
+        QVERIFY(QTest::qWaitForWindowExposed(result));
+        const QFont program = ProgramFont();
+        std::vector<QWidget*> texts{Control<QGroupBox>(result, "Frame1")};
+        for (int i = 0; i < 10; ++i)
+            texts.insert(texts.end(), {Caption(i), Value(i)});
+        for (QWidget* text : texts) {
+            const QFontInfo drawn(text->font());
+            const QString where = text->objectName() + QLatin1String(": ") + drawn.family();
+            QVERIFY2(drawn.family() == QLatin1String("Verdana") || drawn.family() == QLatin1String("DejaVu Sans"),
+                     qPrintable(where));
+            QCOMPARE(text->font().pointSize(), program.pointSize());
+            QCOMPARE(text->font().families(), program.families());
+        }
+    }
+
+    // The reading in one line under the client area: position, mansion and
+    // passage for a computed reading; a reading from a file has no passage.
+    void oneLineGivesPositionMansionAndPassage()
+    {
+        DeleteAllWindows();
+        state.chart.MoonPositionText = "23\xC2\xB0 44' 31\" Vir";
+        QCOMPARE(ChooseCurrentMansion(state, state.chart.MoonPositionText), PositionTextStatus::WellFormed);
+        MansionPassage passage;
+        passage.mansion = 14;
+        passage.entered = {2026, 2, 15, 22, 36};
+        passage.left = {2026, 2, 17, 0, 45};
+        state.passage = passage;
+        result = turns.ShowResultWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(result));
+        auto* line = Control<QLabel>(result, "lblReadingLine");
+        QCOMPARE(line->text(), QStringLiteral("Moon at 23\u00B0 44\u2032 31\u2033 Virgo \u2014 mansion 14 of 28 \u2014 "
+                                              "in it from 22:36 on 15 February to 00:45 on 17 February"));
+        QVERIFY(line->isVisible());
+        // Under the client area, whole, and the client area as laid out.
+        const QRect client(result->centralWidget()->mapTo(result, QPoint(0, 0)), result->centralWidget()->size());
+        const QRect shown(line->mapTo(result, QPoint(0, 0)), line->size());
+        QVERIFY(shown.top() >= client.bottom());
+        QVERIFY(result->rect().contains(shown));
+        // Whole: where the window is narrower than the sentence, it wraps rather than being cut.
+        QVERIFY2(line->height() >= line->heightForWidth(line->width()),
+                 qPrintable(QStringLiteral("%1 px high for %2").arg(line->height()).arg(line->heightForWidth(line->width()))));
+        QCOMPARE(result->centralWidget()->size(), QSize(Px(8295), Px(6165)));
+
+        DeleteAllWindows();
+        state.passage.reset();
+        state.chart.MoonPositionText = "19 27' 45\" Lib";  // as a file may hold it
+        QCOMPARE(ChooseCurrentMansion(state, state.chart.MoonPositionText), PositionTextStatus::WellFormed);
+        result = turns.ShowResultWindow();
+        QCOMPARE(Control<QLabel>(result, "lblReadingLine")->text(),
+                 QStringLiteral("Moon at 19\u00B0 27\u2032 45\u2033 Libra \u2014 mansion 16 of 28"));
+    }
+
     // The frame's title stands in from the edge, above the first row, on an
     // edge drawn in green; the window keeps its size. (Run at 96 and 144 dpi.)
     void frameTitleAndFirstRowStandClear()
@@ -153,6 +213,60 @@ private slots:
             green = picture.pixelColor(title.left() / 2, y) == QColor(0, 96, 0);
         QVERIFY(green);
         QCOMPARE(result->minimumSize(), result->maximumSize());
+    }
+
+    // The wheel: one window a result window, raised when shown again, titled
+    // by the person; at its first size every mansion's first name whole, in at
+    // least the form's text size; nothing cut, the texts under the wheel at
+    // their wrapped height. (Run at 96 and 144 dpi.)
+    void wheelWindowIsOneWithWholeNames()
+    {
+        DeleteAllWindows();
+        state.name = "Ada";
+        state.chart.MoonPositionText = "0\xC2\xB0 0' 0\" Pis";
+        MansionPassage passage;
+        passage.mansion = 26;
+        passage.entered = {2000, 1, 1, 3, 0};
+        passage.left = {2000, 1, 2, 4, 0};
+        passage.dayStartLongitude = 325;
+        passage.dayEndLongitude = 338;
+        state.passage = passage;
+        result = turns.ShowResultWindow();
+        Control<QAction>(result, "mnuWheel")->trigger();
+        QWidget* wheel = OpenWindow("frmMansionWheel");
+        QVERIFY(wheel);
+        QVERIFY(QTest::qWaitForWindowExposed(wheel));
+        Control<QAction>(result, "mnuWheel")->trigger();
+        SettleWindows();
+        QCOMPARE(OpenWindowCount("frmMansionWheel"), 1);
+        QCOMPARE(OpenWindow("frmMansionWheel"), wheel);
+        QCOMPARE(wheel->windowTitle(), QStringLiteral("Mansion Wheel \u2014 Ada"));
+        QCOMPARE(result->windowTitle(), QStringLiteral("Qamarel v1.15"));
+
+        QWidget* picture = Control<QWidget>(wheel, "picWheel");
+        const int side = std::min(picture->width(), picture->height());
+        const QRectF square((picture->width() - side) / 2.0, (picture->height() - side) / 2.0, side, side);
+        const double formPixels = QFontInfo(ProgramFont()).pixelSize();
+        QVERIFY(QFontInfo(WheelMansionFont(picture->font(), square, formPixels)).pixelSize() >= formPixels);
+        // Whole on a screen of a desktop's size (the offscreen one is 600 px
+        // high: there the wheel is smaller and names show whole on hover).
+        if (wheel->screen()->availableGeometry().height() >= 768)
+            for (const WheelLabel& label : WheelLabels(square, picture->font(), formPixels))
+                QVERIFY2(label.Whole(), qPrintable(QStringLiteral("%1 shown as %2 on a wheel of %3 px (%4 by %5, hint %6)")
+                                                   .arg(label.whole, label.text).arg(side).arg(picture->width()).arg(picture->height()).arg(picture->sizeHint().width())));
+
+        for (QWidget* child : wheel->findChildren<QWidget*>()) {
+            if (!child->isVisible() || child->isWindow())
+                continue;
+            QVERIFY2(wheel->rect().contains(child->geometry()), qPrintable(child->objectName()));
+        }
+        for (const char* name : {"lblLegend", "lblPassage"}) {
+            auto* text = Control<QLabel>(wheel, name);
+            QVERIFY2(text->height() >= text->heightForWidth(text->width()),
+                     qPrintable(QStringLiteral("%1: %2 px of %3").arg(name).arg(text->height()).arg(text->heightForWidth(text->width()))));
+        }
+        QVERIFY(Control<QLabel>(wheel, "lblLegend")->text().contains(QStringLiteral("tick")));
+        QVERIFY(wheel->geometry().height() <= wheel->screen()->availableGeometry().height());
     }
 
     void valuesAreNamedByTheirCaptions()

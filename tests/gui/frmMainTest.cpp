@@ -176,8 +176,12 @@ private slots:
                 continue;
             QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
             QVERIFY(spoken);
-            // A list is spoken by its value on this desktop, and named by its own name.
-            const QString name = qobject_cast<QComboBox*>(control) ? control->accessibleName() : spoken->text(QAccessible::Name);
+            // A list is spoken by its value on this desktop, and named by its label.
+            QString name = spoken->text(QAccessible::Name);
+            if (qobject_cast<QComboBox*>(control)) {
+                const auto labels = spoken->relations(QAccessible::Label);
+                name = labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+            }
             QVERIFY2(!name.trimmed().isEmpty(), qPrintable(control->objectName() + QStringLiteral(" has no spoken name")));
             QVERIFY2(!names.contains(name), qPrintable(name + QStringLiteral(" names two controls")));
             names << name;
@@ -187,6 +191,32 @@ private slots:
         const auto labels = city->relations(QAccessible::Label);
         QVERIFY(!labels.isEmpty());
         QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("City"));
+    }
+
+    // Each list is named through one label of its own, as a screen reader
+    // on Linux reads it: the relation's label, not the list's value.
+    void listsAreNamedByTheirLabels()
+    {
+        const struct {
+            const char *list, *name;
+        } lists[] = {{"cboMonth", "Month of birth"}, {"cboDate", "Day of birth"},     {"cboYear", "Year of birth"},
+                     {"cboHH", "Hour of birth"},     {"cboMM", "Minute of birth"},    {"cboSS", "Second of birth"}};
+        for (const auto& l : lists) {
+            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(Control<QComboBox>(main, l.list));
+            QVERIFY(spoken);
+            const auto labels = spoken->relations(QAccessible::Label);
+            QVERIFY2(labels.size() == 1, qPrintable(QStringLiteral("%1 has %2 labels").arg(l.list).arg(labels.size())));
+            QCOMPARE(labels.first().second, QAccessible::Label);
+            QCOMPARE(labels.first().first->text(QAccessible::Name), QString::fromLatin1(l.name));
+            // The label of its own is out of sight: the form shows one label for three lists.
+            QVERIFY(labels.first().first->state().invisible);
+        }
+        for (const char* shown : {"Date of Birth", "Time of Birth"}) {
+            bool found = false;
+            for (QLabel* label : main->findChildren<QLabel*>())
+                found |= label->text() == QLatin1String(shown) && label->isVisibleTo(main);
+            QVERIFY2(found, shown);
+        }
     }
 
     void numericBoxesTakeDigitsOnly_data()
