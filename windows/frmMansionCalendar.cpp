@@ -1,7 +1,7 @@
 #include "windows/frmMansionCalendar.h"
 
 #include "base/QtStdText.h"
-#include "calendar/StaysCalendar.h"
+#include "calendar/IcsModule.h"
 #include "core/CivilCalendar.h"
 #include "core/modArabicLunarMansionInformation.h"
 #include "files/ReadingFileAccess.h"
@@ -322,8 +322,15 @@ void frmMansionCalendar::mnuExportCalendar_Click()
     if (path.isEmpty())
         return;  // cancelled
     // The stays shown: the month, with the favours filter if one is typed.
-    const std::string text = StaysCalendarText(shown_, static_cast<long>(QDateTime::currentSecsSinceEpoch() / 60));
-    const std::string problem = WriteFileAtomically(QFile::encodeName(path).toStdString(), text);
+    // The iCalendar writer (libical) is a module of its own, loaded now: the
+    // program starts without it.
+    std::string problem;
+    const auto* ics = reinterpret_cast<const IcsModuleEntry*>(
+        LoadCompanionModule(IcsModule, IcsModuleKind, IcsModuleLayout, sizeof(IcsModuleEntry), problem));
+    if (ics) {
+        const std::string text = ics->staysCalendarText(shown_, static_cast<long>(QDateTime::currentSecsSinceEpoch() / 60));
+        problem = WriteFileAtomically(QFile::encodeName(path).toStdString(), text);
+    }
     if (!problem.empty())
         Messages::Show(this, tr("The calendar was not exported to %1.\n%2").arg(QDir::toNativeSeparators(path),
                                                                                 QString::fromLocal8Bit(problem)),
