@@ -43,3 +43,12 @@ using ModuleEntryFunction = const ModuleHeader* (*)();
 //          least `size` bytes and this program's version
 const ModuleHeader* LoadCompanionModule(const std::string& library, const char* kind, std::uint32_t layout,
                                         std::uint32_t size, std::string& problem);
+
+// LoadCompanionModule<Entry> — the same for the module an entry struct
+// describes: its Library, Kind and Layout, and its size.
+template <typename Entry>
+const Entry* LoadCompanionModule(std::string& problem)
+{
+    return reinterpret_cast<const Entry*>(
+        LoadCompanionModule(Entry::Library, Entry::Kind, Entry::Layout, sizeof(Entry), problem));
+}

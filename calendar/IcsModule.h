@@ -14,6 +14,10 @@ inline constexpr const char* IcsModuleKind = "ics";
 inline constexpr std::uint32_t IcsModuleLayout = 1;
 
 struct IcsModuleEntry {
+    static constexpr const char* Library = IcsModule;
+    static constexpr const char* Kind = IcsModuleKind;
+    static constexpr std::uint32_t Layout = IcsModuleLayout;
+
     ModuleHeader header;  // first, so that the loader's check sees it
     // StaysCalendarText (StaysCalendar.h).
     std::string (*staysCalendarText)(const std::vector<MansionStay>& stays, long stampMinute);

@@ -171,8 +171,7 @@ std::string CalendarCsv(const std::vector<MansionStay>& stays)
 std::string CalendarIcs(const std::vector<MansionStay>& stays, long stampMinute, std::string& problem)
 {
     static std::string loadProblem;
-    static const auto* const ics = reinterpret_cast<const IcsModuleEntry*>(
-        LoadCompanionModule(IcsModule, IcsModuleKind, IcsModuleLayout, sizeof(IcsModuleEntry), loadProblem));
+    static const IcsModuleEntry* const ics = LoadCompanionModule<IcsModuleEntry>(loadProblem);
     if (!ics) {
         problem = loadProblem;
         return {};

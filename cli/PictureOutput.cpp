@@ -7,10 +7,9 @@ std::string WriteReadingPicture(const std::string& path, const MansionReading& r
                                 const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage)
 {
     std::string problem;
-    const ModuleHeader* header = LoadCompanionModule(PicturesModule, PicturesModuleKind, PicturesModuleLayout,
-                                                     sizeof(PicturesModuleEntry), problem);
-    if (!header)
+    const PicturesModuleEntry* pictures = LoadCompanionModule<PicturesModuleEntry>(problem);
+    if (!pictures)
         return problem;
-    reinterpret_cast<const PicturesModuleEntry*>(header)->writePicture({path, reading, name, birth, passage}, problem);
+    pictures->writePicture({path, reading, name, birth, passage}, problem);
     return problem;
 }

@@ -9,8 +9,7 @@ namespace {
 const PlacesModuleEntry* Places(std::string& problem)
 {
     static std::string loadProblem;
-    static const PlacesModuleEntry* const entry = reinterpret_cast<const PlacesModuleEntry*>(
-        LoadCompanionModule(PlacesModule, PlacesModuleKind, PlacesModuleLayout, sizeof(PlacesModuleEntry), loadProblem));
+    static const PlacesModuleEntry* const entry = LoadCompanionModule<PlacesModuleEntry>(loadProblem);
     problem = "the place list cannot be used: " + loadProblem;
     return entry;
 }

@@ -11,6 +11,10 @@ inline constexpr const char* PlacesModuleKind = "tool-places";
 inline constexpr std::uint32_t PlacesModuleLayout = 1;
 
 struct PlacesModuleEntry {
+    static constexpr const char* Library = PlacesModule;
+    static constexpr const char* Kind = PlacesModuleKind;
+    static constexpr std::uint32_t Layout = PlacesModuleLayout;
+
     ModuleHeader header;  // first, so that the loader's check sees it
     PlaceBirth (*resolvePlaceBirth)(const std::string& place, const std::string& date, const std::string& time);
     PlaceListing (*listPlaces)(const std::string& query, bool json);

@@ -23,6 +23,10 @@ struct PictureRequest {
 };
 
 struct PicturesModuleEntry {
+    static constexpr const char* Library = PicturesModule;
+    static constexpr const char* Kind = PicturesModuleKind;
+    static constexpr std::uint32_t Layout = PicturesModuleLayout;
+
     ModuleHeader header;  // first, so that the loader's check sees it
     // Writes the picture whole; `problem` stays "" when written, else says why not.
     void (*writePicture)(const PictureRequest& request, std::string& problem);

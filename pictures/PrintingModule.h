@@ -16,6 +16,10 @@ inline constexpr const char* PrintingModuleKind = "printing";
 inline constexpr std::uint32_t PrintingModuleLayout = 2;  // 2: the calendar's print
 
 struct PrintingModuleEntry {
+    static constexpr const char* Library = PrintingModule;
+    static constexpr const char* Kind = PrintingModuleKind;
+    static constexpr std::uint32_t Layout = PrintingModuleLayout;
+
     ModuleHeader header;  // first, so that the loader's check sees it
     // Asks for a printer and prints: PrintReadingWithDialog (SheetPrinting.h).
     bool (*printWithDialog)(QWidget* parent, const ReadingSheet& sheet, std::string& problem);

@@ -344,8 +344,7 @@ void frmArabicLunarMansionResult::mnuPrint_Click()
 {
     // Printing is a module of its own, loaded now: the program starts without it.
     std::string problem;
-    const auto* printing = reinterpret_cast<const PrintingModuleEntry*>(LoadCompanionModule(
-        PrintingModule, PrintingModuleKind, PrintingModuleLayout, sizeof(PrintingModuleEntry), problem));
+    const PrintingModuleEntry* printing = LoadCompanionModule<PrintingModuleEntry>(problem);
     if (!printing || !printing->printWithDialog(this, Sheet(), problem))
         Messages::Show(this, tr("The reading was not printed.\n%1").arg(QString::fromStdString(problem)),
                        Messages::Icon::Error);

@@ -295,8 +295,7 @@ void frmMansionCalendar::mnuPrint_Click()
 {
     // Printing is a module of its own, loaded now: the program starts without it.
     std::string problem;
-    const auto* printing = reinterpret_cast<const PrintingModuleEntry*>(LoadCompanionModule(
-        PrintingModule, PrintingModuleKind, PrintingModuleLayout, sizeof(PrintingModuleEntry), problem));
+    const PrintingModuleEntry* printing = LoadCompanionModule<PrintingModuleEntry>(problem);
     if (!printing || !printing->printCalendarWithDialog(this, Sheet(), problem))
         Messages::Show(this, tr("The calendar was not printed.\n%1").arg(QString::fromStdString(problem)),
                        Messages::Icon::Error);
@@ -325,9 +324,7 @@ void frmMansionCalendar::mnuExportCalendar_Click()
     // The iCalendar writer (libical) is a module of its own, loaded now: the
     // program starts without it.
     std::string problem;
-    const auto* ics = reinterpret_cast<const IcsModuleEntry*>(
-        LoadCompanionModule(IcsModule, IcsModuleKind, IcsModuleLayout, sizeof(IcsModuleEntry), problem));
-    if (ics) {
+    if (const IcsModuleEntry* ics = LoadCompanionModule<IcsModuleEntry>(problem)) {
         const std::string text = ics->staysCalendarText(shown_, static_cast<long>(QDateTime::currentSecsSinceEpoch() / 60));
         problem = WriteFileAtomically(QFile::encodeName(path).toStdString(), text);
     }
