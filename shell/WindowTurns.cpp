@@ -91,7 +91,10 @@ private:
 
 WindowTurns::WindowTurns(ReadingState& state) : state_(state), waiting_(std::make_unique<ReadingAfterDialogs>(*this)) {}
 
-WindowTurns::~WindowTurns() = default;
+WindowTurns::~WindowTurns()
+{
+    delete result_.data();
+}
 
 frmMain* WindowTurns::CreateMainWindow()
 {
@@ -117,14 +120,28 @@ void WindowTurns::ShowMainWindow(frmMain* created)
 
 frmArabicLunarMansionResult* WindowTurns::ShowResultWindow()
 {
-    auto* window = new frmArabicLunarMansionResult(state_);
-    QObject::connect(window, &frmArabicLunarMansionResult::backRequested, window, [this] { ShowMainWindow(); });
-    QObject::connect(window, &frmArabicLunarMansionResult::closedByUser, window, [this] { WindowClosedByUser(); });
-    QObject::connect(window, &frmArabicLunarMansionResult::calendarRequested, window, [this] { ShowCalendar({}); });
+    if (!result_) {
+        auto* made = new frmArabicLunarMansionResult(state_);
+        QObject::connect(made, &frmArabicLunarMansionResult::backRequested, made, [this] { ShowMainWindow(); });
+        QObject::connect(made, &frmArabicLunarMansionResult::closedByUser, made, [this] { WindowClosedByUser(); });
+        QObject::connect(made, &frmArabicLunarMansionResult::calendarRequested, made, [this] { ShowCalendar({}); });
+        result_ = made;
+    }
+    frmArabicLunarMansionResult* window = result_;
     window->ShowReading(state_.currentMansion);
     window->show();
     current_ = window;
     return window;
+}
+
+void WindowTurns::GiveWay(QWidget* before)
+{
+    // The result window that shows the new reading is the one that was open.
+    if (!before || before == current_)
+        return;
+    before->hide();
+    if (before != result_)
+        before->deleteLater();
 }
 
 void WindowTurns::WindowClosedByUser()
@@ -164,10 +181,8 @@ void WindowTurns::OpenReadingFile(const QString& path)
         form = CreateMainWindow();
     QPointer<QWidget> before = current_;
     if (form->OpenReadingFile(path)) {
-        if (fresh && before) {
-            before->hide();
-            before->deleteLater();
-        }  // the reading it showed gives way, without asking to exit
+        if (fresh)
+            GiveWay(before);  // the reading it showed, without asking to exit
         if (exit_) {
             exit_->hide();
             exit_->deleteLater();
@@ -206,8 +221,5 @@ void WindowTurns::ShowReadingOfMoment(qint64 utcMinute, int offsetMinutes)
         return;
     QPointer<QWidget> before = current_;
     ShowResultWindow();
-    if (before) {
-        before->hide();  // gives way for the turn, without asking to exit
-        before->deleteLater();
-    }
+    GiveWay(before);  // without asking to exit
 }

@@ -12,8 +12,9 @@ class frmArabicLunarMansionResult;
 class ReadingAfterDialogs;
 
 // The main window and the result window take turns: exactly one of them is
-// open. Each is created anew when its turn comes, so the main window always
-// opens with its defaults. The closes the program makes for a turn do not end
+// open. The main window is created anew when its turn comes, so it always
+// opens with its defaults; the result window, which holds nothing but the
+// reading it shows, is made at the first reading and hidden between readings. The closes the program makes for a turn do not end
 // it; a close by the user does. The windows only say what the user asked for
 // (a reading to show, Back, a close); this is the one place that answers, so
 // that no window knows another.
@@ -21,7 +22,7 @@ class WindowTurns {
 public:
     explicit WindowTurns(ReadingState& state);
     ~WindowTurns();
-    WindowTurns(const WindowTurns&) = delete;
+    WindowTurns(const WindowTurns&) = delete;  // (the destructor deletes the hidden result window)
     WindowTurns& operator=(const WindowTurns&) = delete;
 
     ReadingState& state() { return state_; }
@@ -32,7 +33,7 @@ public:
     // the showing of such a window when it is wanted after all.
     frmMain* CreateMainWindow();
     void ShowMainWindow(frmMain* created);
-    // A fresh result window showing the current mansion's ten texts.
+    // The result window showing the current mansion's ten texts.
     frmArabicLunarMansionResult* ShowResultWindow();
     // The user closed the main or the result window: the exit window comes up.
     void WindowClosedByUser();
@@ -57,8 +58,12 @@ public:
     void ShowReadingOfMoment(qint64 utcMinute, int offsetMinutes);
 
 private:
+    // The window that was open gives way to the one now open, for the turn.
+    void GiveWay(QWidget* before);
+
     ReadingState& state_;
     QPointer<QWidget> current_;  // the main or result window that is open
+    QPointer<frmArabicLunarMansionResult> result_;  // made at the first reading, hidden between readings
     QPointer<QWidget> exit_;     // the exit window, while it is up
     QPointer<QWidget> calendar_; // the Mansion Calendar, while it is open
     std::unique_ptr<ReadingAfterDialogs> waiting_;  // a reading handed over under a dialog

@@ -265,6 +265,12 @@ void frmArabicLunarMansionResult::BuildMenus()
 
 void frmArabicLunarMansionResult::ShowReading(const MansionRecord& mansion)
 {
+    // The window serves reading after reading: a wheel open for the one
+    // before shows this one instead, and the focus starts again where a new
+    // window's would.
+    const bool wheelWasOpen = CloseWheel();
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {
         // List items are joined by CR LF: each item begins a line of its own.
         QString text = ToQString(mansion[i]);
@@ -276,6 +282,17 @@ void frmArabicLunarMansionResult::ShowReading(const MansionRecord& mansion)
         }
     }
     ShowReadingLine();
+    if (wheelWasOpen)
+        mnuWheel_Click();
+}
+
+bool frmArabicLunarMansionResult::CloseWheel()
+{
+    if (!wheel_)
+        return false;
+    wheel_->close();  // deletes itself
+    wheel_ = nullptr;
+    return true;
 }
 
 void frmArabicLunarMansionResult::ShowReadingLine()
@@ -293,9 +310,11 @@ void frmArabicLunarMansionResult::ShowReadingLine()
 
 void frmArabicLunarMansionResult::cmdBack_Click()
 {
+    // Hidden, not closed: the next reading shows in this window again, which
+    // spares making one (most of the time from the click to the result).
     emit backRequested();
-    closingForTurn_ = true;
-    close();
+    CloseWheel();
+    hide();
 }
 
 void frmArabicLunarMansionResult::cmdSave_Click()
@@ -375,6 +394,5 @@ void frmArabicLunarMansionResult::mnuExportPdf_Click()
 void frmArabicLunarMansionResult::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (!closingForTurn_)
-        emit closedByUser();
+    emit closedByUser();
 }

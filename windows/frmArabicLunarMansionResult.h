@@ -22,11 +22,13 @@ class frmArabicLunarMansionResult : public QMainWindow {
 public:
     explicit frmArabicLunarMansionResult(const ReadingState& state, QWidget* parent = nullptr);
 
-    // Sets the ten values, lblResult(i) to field i.
+    // Sets the ten values, lblResult(i) to field i, and the reading's line; a
+    // wheel open for an earlier reading is made again for this one.
     void ShowReading(const MansionRecord& mansion);
 
 signals:
-    // Back: a fresh form is wanted. This window closes right after, for the turn.
+    // Back: a fresh form is wanted. This window hides right after, for the
+    // turn, and waits for the next reading.
     void backRequested();
     // The user closed this window (not a close for a turn).
     void closedByUser();
@@ -47,12 +49,12 @@ private:
     void BuildControls();
     void BuildMenus();
     void ShowReadingLine();
+    bool CloseWheel();  // true when one was open
     int Twips(int twips) const;
     struct ReadingSheet Sheet() const;
     struct PassageClocks Clocks() const;  // of a reading with a passage
 
     const ReadingState& state_;
-    bool closingForTurn_ = false;
     double scale_ = 1.0;
 
     std::array<QLabel*, MansionFieldCount> lblCaption{};

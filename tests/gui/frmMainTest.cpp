@@ -458,9 +458,14 @@ private slots:
         FillJ2000();
         QTest::mouseClick(Control<QPushButton>(main, "cmdCalculate"), Qt::LeftButton);
         SettleWindows();
-        QTest::mouseClick(Control<QPushButton>(OpenWindow("frmArabicLunarMansionResult"), "cmdBack"), Qt::LeftButton);
+        QWidget* first = OpenWindow("frmArabicLunarMansionResult");
+        const QString firstFocus = first->focusWidget() ? first->focusWidget()->objectName() : QString();
+        Control<QAction>(first, "mnuWheel")->trigger();
+        QCOMPARE(OpenWindowCount("frmMansionWheel"), 1);
+        QTest::mouseClick(Control<QPushButton>(first, "cmdBack"), Qt::LeftButton);
         SettleWindows();
         QCOMPARE(OpenWindowCount("frmArabicLunarMansionResult"), 0);
+        QCOMPARE(OpenWindowCount("frmMansionWheel"), 0);  // the wheel went with its reading
         QCOMPARE(OpenWindowCount("frmMain"), 1);
         main = static_cast<frmMain*>(OpenWindow("frmMain"));
         QVERIFY(Control<QLineEdit>(main, "txtName")->text().isEmpty());
@@ -477,6 +482,17 @@ private slots:
         QCOMPARE(Result(0), QStringLiteral("Archaam or Arcaph"));
         QCOMPARE(Result(1), QStringLiteral("Al Tarf"));
         QCOMPARE(Result(9), QStringLiteral("Discords\nProblems in traveling\nProblems in agriculture"));
+        QWidget* second = OpenWindow("frmArabicLunarMansionResult");
+        QCOMPARE(Control<QLabel>(second, "lblReadingLine")->text(),
+                 QStringLiteral("Moon at 19\u00b0 24\u2032 14\u2033 Cancer \u2014 mansion 9 of 28 \u2014 in it from 13:00 on 11 "
+                                "April to 10:36 on 12 April"));
+        QCOMPARE(second->focusWidget() ? second->focusWidget()->objectName() : QString(), firstFocus);  // not Back's
+
+        // The user's close of the result window still ends in the exit window.
+        second->close();
+        SettleWindows();
+        QCOMPARE(OpenWindowCount("frmArabicLunarMansionResult"), 0);
+        QCOMPARE(OpenWindowCount("frmExit"), 1);
     }
 
     void closingByTheUserShowsTheExitWindow()

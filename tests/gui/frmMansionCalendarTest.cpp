@@ -230,6 +230,23 @@ private slots:
         SettleWindows();
         QCOMPARE(OpenWindowCount("frmMain"), 0);
         QVERIFY(OpenWindow("frmMansionCalendar") != nullptr);  // the calendar stays open
+
+        // Another moment over that reading: the same one window shows it, and
+        // a wheel open for the first is made again for the second.
+        Control<QAction>(result, "mnuWheel")->trigger();
+        QTest::keyClick(stays, Qt::Key_Down);
+        const QString next = cell(calendar, stays->currentRow(), 2);
+        QVERIFY(next != latin);
+        QTest::keyClick(stays, Qt::Key_Enter);
+        SettleWindows();
+        QCOMPARE(OpenWindowCount("frmArabicLunarMansionResult"), 1);
+        QCOMPARE(Control<QLabel>(OpenWindow("frmArabicLunarMansionResult"), "lblResult_0")->text(), next);
+        QCOMPARE(OpenWindowCount("frmMansionWheel"), 1);
+        const QString line = Control<QLabel>(OpenWindow("frmArabicLunarMansionResult"), "lblReadingLine")->text();
+        const QString position = line.section(QStringLiteral(" \u2014 "), 0, 0).mid(8);  // after "Moon at "
+        QVERIFY2(Control<QLabel>(OpenWindow("frmMansionWheel"), "lblPassage")->text().startsWith(
+                     QStringLiteral("The Moon at %1, in mansion").arg(position)),
+                 qPrintable(line));
     }
 };
 
