@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -75,6 +76,14 @@ void RemindOfUpdate(QSettings& settings, const QDate& today, QWidget* parent)
 void RemindOfUpdate(const QString& path, const QDate& today, QWidget* parent)
 {
     const QString lockPath = path + QStringLiteral(".lock");  // the lock QSettings takes to write
+    // A new account may have no settings folder yet: it is made, for the user
+    // alone, as the desktop's own folders are, so that the lock can be taken.
+    QStringList unmade;
+    for (QString folder = QFileInfo(path).absolutePath(); !QFileInfo::exists(folder) && !QDir(folder).isRoot();
+         folder = QFileInfo(folder).absolutePath())
+        unmade.prepend(folder);
+    for (const QString& folder : unmade)
+        QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QString problem = SettingsProblem(path, lockPath);
     if (problem.isEmpty()) {
         // QSettings would wait for the lock without end: it is tried here first, for a while.

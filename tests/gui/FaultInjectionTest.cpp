@@ -245,10 +245,16 @@ private slots:
         QCOMPARE(QFileInfo(huge).lastModified(), hugeWritten);
         QCOMPARE(QFileInfo(huge).size(), SettingsFileLimit + 1);
 
-        // A small file, or none yet, is read and written as always.
+        // A small file, or none yet, is read and written as always, also
+        // where the settings folder is still to be made (a new account).
         const QString fresh = dir.filePath(QStringLiteral("fresh.ini"));
         RemindOfUpdate(fresh, QDate(2026, 12, 7));
         QVERIFY(QFileInfo(fresh).isFile());
+        const QString unmade = dir.filePath(QStringLiteral("home/.config/qamarel.ini"));
+        RemindOfUpdate(unmade, QDate(2026, 12, 7));
+        QVERIFY(QFileInfo(unmade).isFile());
+        QCOMPARE(QFileInfo(QFileInfo(unmade).path()).permissions(),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
     }
 
     void readingFilesThatAreNotFiles()
