@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QTranslator>
+#include <QtPlugin>
 
 namespace {
 
@@ -33,6 +34,9 @@ QString FileArgument(int argc, char** argv, const QString& decoded)
 }
 
 }  // namespace
+
+// PNG pictures read without loading every image-format plugin (ui/PngReadingPlugin.h).
+Q_IMPORT_PLUGIN(PngReadingPlugin)
 
 int main(int argc, char** argv)
 {

@@ -5,15 +5,20 @@
 #include "core/ReadingState.h"
 #include "windows/frmMain.h"
 #include "shell/UpdateReminder.h"
+#include "ui/ProgramIcon.h"
 #include "ui/WebLinks.h"
 #include "shell/WindowTurns.h"
 
 #include <QAction>
+#include <QImageReader>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrlQuery>
+#include <QtPlugin>
+
+Q_IMPORT_PLUGIN(PngReadingPlugin)
 
 class ShellTest : public QObject {
     Q_OBJECT
@@ -51,6 +56,30 @@ private slots:
     {
         DeleteAllWindows();
         delete messages;
+    }
+
+    // The program's icon and Qt's own pictures of the form (the menu bar's,
+    // the frames') are read without one image-format plugin loaded, and a
+    // picture read so is the picture Qt's PNG reader reads.
+    void picturesLoadNoImageFormatPlugin()
+    {
+        const QIcon icon = ProgramIcon();
+        QCOMPARE(icon.pixmap(QSize(48, 48)).size(), QSize(48, 48));
+        QWidget* form = turns.ShowMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QVERIFY(!form->grab().isNull());
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        const QByteArray mapped = maps.readAll();
+        QVERIFY2(!mapped.contains("/imageformats/"), mapped.constData());
+
+        QImageReader qtOwn(QStringLiteral(":/icons/qamarel-48.png"), "png");
+        qtOwn.setAutoDetectImageFormat(false);
+        const QImage expected = qtOwn.read();
+        QVERIFY(!expected.isNull());
+        QCOMPARE(QImage(QStringLiteral(":/icons/qamarel-48.png")), expected);
+        QImageReader byName(QStringLiteral(":/icons/qamarel-48.png"));
+        QCOMPARE(byName.format(), QByteArray("png"));
     }
 
     void reminder_data()
