@@ -10,18 +10,22 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMouseEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPointer>
 
 namespace {
 
-// A QLabel whose link is the label itself for the keyboard: QLabel's own
-// keyboard links need a Tab onto the label and another onto the link, and the
-// first shows nothing.
+// A label drawn as a link and used as one: its plain text underlined in the
+// link colour, the pointing hand over it; a click on it, or Enter or Space
+// when it has the focus, emits linkActivated("#"). (A link in rich text would
+// carry a whole text document, the dearest thing on the form to lay out and
+// draw, and QLabel's own keyboard links need a Tab onto the label and another
+// onto the link, the first of which shows nothing.)
 class LinkLabel : public QLabel {
 public:
-    using QLabel::QLabel;
+    LinkLabel(const QColor& colour, QWidget* parent) : QLabel(parent), colour_(colour) {}
 
 protected:
     void keyPressEvent(QKeyEvent* event) override
@@ -37,15 +41,35 @@ protected:
         }
     }
 
-    void paintEvent(QPaintEvent* event) override
+    void mousePressEvent(QMouseEvent* event) override
     {
-        QLabel::paintEvent(event);
+        pressed_ = event->button() == Qt::LeftButton;
+        event->accept();
+    }
+
+    // As a button: the link is followed where the press began and ended on it.
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        const bool follow = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+        pressed_ = false;
+        event->accept();
+        if (follow)
+            emit linkActivated(QStringLiteral("#"));
+    }
+
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        QFont underlined = font();
+        underlined.setUnderline(true);
+        painter.setFont(underlined);
+        painter.setPen(colour_.isValid() ? colour_ : palette().color(QPalette::Link));
+        painter.drawText(contentsRect(), int(alignment()) | Qt::TextSingleLine, text());
         if (!hasFocus())
             return;
         // Drawn here rather than by the style, which may show it only after
         // a Tab and not on the black of the result window.
-        QPainter painter(this);
-        painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+        painter.setPen(QPen(colour_.isValid() ? colour_ : palette().color(foregroundRole()), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 
@@ -60,6 +84,10 @@ protected:
         QLabel::focusOutEvent(event);
         update();
     }
+
+private:
+    QColor colour_;
+    bool pressed_ = false;
 };
 
 }  // namespace
@@ -74,12 +102,10 @@ void SetUpProgramWindow(QWidget* window, const char* name)
 
 QLabel* MakeLinkLabel(const QString& text, const QString& objectName, QWidget* parent, const QColor& colour)
 {
-    auto* label = new LinkLabel(parent);
+    auto* label = new LinkLabel(colour, parent);
     label->setObjectName(objectName);
-    label->setTextFormat(Qt::RichText);
-    const QString style = colour.isValid() ? QStringLiteral(" style=\"color:%1\"").arg(colour.name()) : QString();
-    label->setText(QStringLiteral("<a href=\"#\"%1>%2</a>").arg(style, text.toHtmlEscaped()));
-    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setFocusPolicy(Qt::TabFocus);
     label->setAccessibleName(text);
     label->setCursor(Qt::PointingHandCursor);

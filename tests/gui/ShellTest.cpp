@@ -142,14 +142,31 @@ private slots:
         Control<QAction>(main, "mnuOnline")->trigger();
         Control<QAction>(main, "mnuVisit")->trigger();
         Control<QAction>(main, "mnuUpdate")->trigger();
-        emit Control<QLabel>(main, "Label11")->linkActivated(QString());
-        emit Control<QLabel>(main, "lblCobrand")->linkActivated(QString());
-        emit Control<QLabel>(main, "lblFullBrand")->linkActivated(QString());
+        // The links as a mouse follows them: a click anywhere on the text.
+        auto click = [](QLabel* link) { QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center()); };
+        click(Control<QLabel>(main, "Label11"));
+        main->ChoosePromotionLabel(1);
+        click(Control<QLabel>(main, "lblCobrand"));
+        main->ChoosePromotionLabel(2);
+        click(Control<QLabel>(main, "lblFullBrand"));
         QCOMPARE(opened, (QList<QUrl>{QUrl(WebLinks::HelpPage()), QUrl(WebLinks::HomePage()),
                                       QUrl(WebLinks::DownloadPage()), QUrl(WebLinks::HomePage()),
                                       QUrl(WebLinks::PromotionPage(1)), QUrl(WebLinks::PromotionPage(2))}));
         for (const QUrl& url : opened)
             QVERIFY(url.toString().startsWith(WebLinks::HomePage()));
+
+        // A press that leaves the link before it is let go follows nothing.
+        QLabel* link = Control<QLabel>(main, "Label11");
+        // It looks like one: underlined in the link colour.
+        const QImage drawn = link->grab().toImage();
+        int inLinkColour = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                inLinkColour += drawn.pixelColor(x, y) == link->palette().color(QPalette::Link);
+        QVERIFY2(inLinkColour >= link->fontMetrics().horizontalAdvance(link->text()) / 2, qPrintable(QString::number(inLinkColour)));
+        QTest::mousePress(link, Qt::LeftButton, {}, link->rect().center());
+        QTest::mouseRelease(link, Qt::LeftButton, {}, link->rect().bottomRight() + QPoint(5, 5));
+        QCOMPARE(opened.size(), 6);
     }
 
     void promotionLabelChoice()
