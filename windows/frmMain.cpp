@@ -12,6 +12,7 @@
 #include "core/WebAddresses.h"
 #include "ui/WebLinks.h"
 #include "ui/MessageBox.h"
+#include "ui/ListBox.h"
 #include "ui/ProgramWidgets.h"
 #include "core/TimeZoneTable.h"
 #include "windows/frmTimeZone.h"
@@ -81,7 +82,7 @@ QLineEdit* MakeLineEdit(const char* name, QWidget* parent)
 
 QComboBox* MakeList(const char* name, QWidget* parent)
 {
-    auto* list = new QComboBox(parent);
+    auto* list = new ListBox(parent);
     list->setObjectName(QString::fromLatin1(name));
     list->setMaxVisibleItems(12);
     return list;
@@ -362,11 +363,16 @@ void frmMain::WireHandlers()
 
 void frmMain::Form_Load()
 {
+    // Each list filled at once: one insertion, not one for each entry.
+    QStringList months;
     for (int month = 1; month <= 12; ++month)
-        cboMonth->addItem(ToQString(MonthName(month)));
+        months << ToQString(MonthName(month));
+    cboMonth->addItems(months);
     auto fill = [](QComboBox* list, int first, int last) {
+        QStringList numbers;
         for (int n = first; n <= last; ++n)
-            list->addItem(QString::number(n));
+            numbers << QString::number(n);
+        list->addItems(numbers);
     };
     fill(cboDate, 1, 31);
     fill(cboYear, 1901, 2050);

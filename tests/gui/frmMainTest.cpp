@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 #include <QUrl>
 
@@ -216,6 +217,28 @@ private slots:
             for (QLabel* label : main->findChildren<QLabel*>())
                 found |= label->text() == QLatin1String(shown) && label->isVisibleTo(main);
             QVERIFY2(found, shown);
+        }
+    }
+
+    // At the size it asks for, a list shows each of its entries whole, and is
+    // no wider than Qt's own measure of them would make it.
+    void listsShowEveryEntryWhole()
+    {
+        for (const char* name : {"cboMonth", "cboDate", "cboYear", "cboHH", "cboMM", "cboSS"}) {
+            auto* list = Control<QComboBox>(main, name);
+            QStyleOptionComboBox option;
+            option.initFrom(list);
+            option.rect = QRect(QPoint(), list->sizeHint());
+            const int field =
+                list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+            QComboBox qtOwn;
+            qtOwn.setFont(list->font());
+            for (int i = 0; i < list->count(); ++i) {
+                QVERIFY2(list->fontMetrics().boundingRect(list->itemText(i)).width() <= field,
+                         qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(name), list->itemText(i))));
+                qtOwn.addItem(list->itemText(i));
+            }
+            QVERIFY2(list->sizeHint().width() <= qtOwn.sizeHint().width() + 2, name);
         }
     }
 
