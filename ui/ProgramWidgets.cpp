@@ -64,7 +64,7 @@ protected:
         underlined.setUnderline(true);
         painter.setFont(underlined);
         painter.setPen(colour_.isValid() ? colour_ : palette().color(QPalette::Link));
-        painter.drawText(contentsRect(), int(alignment()) | Qt::TextSingleLine, text());
+        painter.drawText(contentsRect(), int(alignment()) | (wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine), text());
         if (!hasFocus())
             return;
         // Drawn here rather than by the style, which may show it only after

@@ -6,6 +6,7 @@
 #include "windows/frmMain.h"
 #include "shell/UpdateReminder.h"
 #include "ui/ProgramIcon.h"
+#include "ui/ProgramWidgets.h"
 #include "ui/WebLinks.h"
 #include "shell/WindowTurns.h"
 
@@ -17,6 +18,8 @@
 #include <QTimer>
 #include <QUrlQuery>
 #include <QtPlugin>
+
+#include <memory>
 
 Q_IMPORT_PLUGIN(PngReadingPlugin)
 
@@ -164,6 +167,18 @@ private slots:
             for (int x = 0; x < drawn.width(); ++x)
                 inLinkColour += drawn.pixelColor(x, y) == link->palette().color(QPalette::Link);
         QVERIFY2(inLinkColour >= link->fontMetrics().horizontalAdvance(link->text()) / 2, qPrintable(QString::number(inLinkColour)));
+        // A wrapped link narrower than its text goes on in a second line.
+        std::unique_ptr<QLabel> wrapped(MakeLinkLabel(link->text(), QStringLiteral("wrapped"), nullptr, Qt::red));
+        wrapped->setWordWrap(true);
+        wrapped->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        const int half = wrapped->fontMetrics().horizontalAdvance(link->text()) / 2 + 20;
+        wrapped->resize(half, wrapped->heightForWidth(half));
+        const QImage lines = wrapped->grab().toImage();
+        int redBelow = 0;
+        for (int y = wrapped->fontMetrics().lineSpacing() + 1; y < lines.height(); ++y)
+            for (int x = 0; x < lines.width(); ++x)
+                redBelow += lines.pixelColor(x, y) == QColor(Qt::red);
+        QVERIFY(redBelow > half / 4);
         QTest::mousePress(link, Qt::LeftButton, {}, link->rect().center());
         QTest::mouseRelease(link, Qt::LeftButton, {}, link->rect().bottomRight() + QPoint(5, 5));
         QCOMPARE(opened.size(), 6);
