@@ -40,3 +40,11 @@ void ListBox::changeEvent(QEvent* event)
     }
     QComboBox::changeEvent(event);
 }
+
+void ListBox::showEvent(QShowEvent* event)
+{
+    // QComboBox's own (passed over on purpose) forgets the size at the first
+    // show, so that the whole window is laid out a second time before it is
+    // drawn; the size here does not change with showing.
+    QWidget::showEvent(event);
+}
