@@ -50,14 +50,27 @@ QString SettingsProblem(const QString& path, const QString& lockPath)
     return {};
 }
 
+QString ReminderKey()
+{
+    return QStringLiteral("Settings/") + Latin1(ReminderSettingKey());
+}
+
+CivilDate Civil(const QDate& day)
+{
+    return {day.year(), day.month(), day.day()};
+}
+
+ReminderAction ActionFor(const QSettings& settings, const QDate& today)
+{
+    const QByteArray stored = settings.value(ReminderKey()).toString().toLatin1();
+    return DecideReminder(DecodeReadingText(stored.toStdString()), Civil(today));
+}
+
 }  // namespace
 
 void RemindOfUpdate(QSettings& settings, const QDate& today, QWidget* parent)
 {
-    const QString key = QStringLiteral("Settings/") + Latin1(ReminderSettingKey());
-    const QByteArray stored = settings.value(key).toString().toLatin1();
-    const CivilDate date{today.year(), today.month(), today.day()};
-    const ReminderAction action = DecideReminder(DecodeReadingText(stored.toStdString()), date);
+    const ReminderAction action = ActionFor(settings, today);
     if (action == ReminderAction::Nothing)
         return;
 
@@ -67,7 +80,7 @@ void RemindOfUpdate(QSettings& settings, const QDate& today, QWidget* parent)
                              QObject::tr("There maybe an update to this software available\r"
                                          "Do you want to check for an update?"),
                              Messages::Icon::Information, Messages::Buttons::YesNo) == Messages::Answer::Yes;
-    settings.setValue(key, Latin1(EncodeReadingText(ReminderDateText(date))));
+    settings.setValue(ReminderKey(), Latin1(EncodeReadingText(ReminderDateText(Civil(today)))));
     settings.sync();
     if (yes)
         WebLinks::OpenDownloadPage();
@@ -76,16 +89,20 @@ void RemindOfUpdate(QSettings& settings, const QDate& today, QWidget* parent)
 void RemindOfUpdate(const QString& path, const QDate& today, QWidget* parent)
 {
     const QString lockPath = path + QStringLiteral(".lock");  // the lock QSettings takes to write
-    // A new account may have no settings folder yet: it is made, for the user
-    // alone, as the desktop's own folders are, so that the lock can be taken.
-    QStringList unmade;
-    for (QString folder = QFileInfo(path).absolutePath(); !QFileInfo::exists(folder) && !QDir(folder).isRoot();
-         folder = QFileInfo(folder).absolutePath())
-        unmade.prepend(folder);
-    for (const QString& folder : unmade)
-        QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QString problem = SettingsProblem(path, lockPath);
+    // Most starts only read the date, which takes no lock: the lock (whose
+    // making syncs the disk) and the folder are for a start that writes.
+    if (problem.isEmpty() && ActionFor(QSettings(path, QSettings::IniFormat), today) == ReminderAction::Nothing)
+        return;
     if (problem.isEmpty()) {
+        // A new account may have no settings folder yet: it is made, for the
+        // user alone, as the desktop's own folders are, so that the lock can be taken.
+        QStringList unmade;
+        for (QString folder = QFileInfo(path).absolutePath(); !QFileInfo::exists(folder) && !QDir(folder).isRoot();
+             folder = QFileInfo(folder).absolutePath())
+            unmade.prepend(folder);
+        for (const QString& folder : unmade)
+            QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         // QSettings would wait for the lock without end: it is tried here first, for a while.
         QLockFile lock(lockPath);
         if (!lock.tryLock(SettingsLockWaitMs))

@@ -150,6 +150,15 @@ private slots:
                       QStringLiteral("\\.lock is held by another program"));
         QVERIFY(RemindReturns(settings));
         QVERIFY(!QFile::exists(settings));
+
+        // A start that only reads the date (asked today already) takes no lock,
+        // so a held one costs it nothing and is not mentioned.
+        held.unlock();
+        QVERIFY(RemindReturns(settings));
+        QVERIFY(QFile::exists(settings));
+        QVERIFY(held.tryLock(0));
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("the settings are not kept")));
+        QVERIFY(RemindReturns(settings));
     }
 
     void saveIntoAFolderWithoutWritePermission()
