@@ -59,7 +59,7 @@ frmExit::frmExit(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStays
     title.setBold(true);
     title.setPointSize(title.pointSize() + 2);
     programTitle->setFont(title);
-    const int k = static_cast<int>(QRandomGenerator::global()->bounded(4));
+    const int k = static_cast<int>(QRandomGenerator::system()->bounded(4));
     supportMessage = new QLabel(tr(SupportMessages[k]), this);
     supportMessage->setObjectName(QStringLiteral("Label2"));
     supportMessage->setWordWrap(true);

@@ -97,7 +97,9 @@ int main(int argc, char** argv)
 #endif
 
     QPointer<frmMain> main = turns.CreateMainWindow();
-    main->ChoosePromotionLabel(static_cast<int>(QRandomGenerator::global()->bounded(1, 7)));
+    // One number from the system's generator: the seeded global one costs
+    // more to set up than this start needs.
+    main->ChoosePromotionLabel(static_cast<int>(QRandomGenerator::system()->bounded(1, 7)));
     // A reading named on the command line (a double-click on a .qmz file) is
     // shown without the form; a file that is no reading leaves the form.
     if (reading.isEmpty() || !main->OpenReadingFile(reading)) {
