@@ -290,9 +290,10 @@ bool frmArabicLunarMansionResult::CloseWheel()
 {
     if (!wheel_)
         return false;
+    const bool open = wheel_->isVisible();  // not one closed and about to go
     wheel_->close();  // deletes itself
     wheel_ = nullptr;
-    return true;
+    return open;
 }
 
 void frmArabicLunarMansionResult::ShowReadingLine()
