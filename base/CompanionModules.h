@@ -44,6 +44,14 @@ using ModuleEntryFunction = const ModuleHeader* (*)();
 const ModuleHeader* LoadCompanionModule(const std::string& library, const char* kind, std::uint32_t layout,
                                         std::uint32_t size, std::string& problem);
 
+// ModuleHeaderOf<Entry> — the header a module's entry begins with, from the
+// entry struct's Kind, Layout and size, and the module's QAMAREL_VERSION.
+template <typename Entry>
+constexpr ModuleHeader ModuleHeaderOf(const char* programVersion)
+{
+    return {Entry::Kind, Entry::Layout, static_cast<std::uint32_t>(sizeof(Entry)), programVersion};
+}
+
 // LoadCompanionModule<Entry> — the same for the module an entry struct
 // describes: its Library, Kind and Layout, and its size.
 template <typename Entry>

@@ -7,7 +7,7 @@
 namespace {
 
 const IcsModuleEntry Entry{
-    {IcsModuleKind, IcsModuleLayout, sizeof(IcsModuleEntry), QAMAREL_VERSION},
+    ModuleHeaderOf<IcsModuleEntry>(QAMAREL_VERSION),
     StaysCalendarText,
 };
 

@@ -9,14 +9,10 @@
 // The reading tool's --ics: the module libqamarel-ics.so, loaded when asked
 // for (see CompanionModules.h), so that other runs start without libical and
 // the ICU libraries under it.
-inline constexpr const char* IcsModule = "libqamarel-ics.so";
-inline constexpr const char* IcsModuleKind = "ics";
-inline constexpr std::uint32_t IcsModuleLayout = 1;
-
 struct IcsModuleEntry {
-    static constexpr const char* Library = IcsModule;
-    static constexpr const char* Kind = IcsModuleKind;
-    static constexpr std::uint32_t Layout = IcsModuleLayout;
+    static constexpr const char* Library = "libqamarel-ics.so";
+    static constexpr const char* Kind = "ics";
+    static constexpr std::uint32_t Layout = 1;
 
     ModuleHeader header;  // first, so that the loader's check sees it
     // StaysCalendarText (StaysCalendar.h).

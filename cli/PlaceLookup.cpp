@@ -136,7 +136,7 @@ PassageClocks ZoneClocks(const MansionPassage& passage, const std::string& zone)
 }
 
 const PlacesModuleEntry Entry{
-    {PlacesModuleKind, PlacesModuleLayout, sizeof(PlacesModuleEntry), QAMAREL_VERSION},
+    ModuleHeaderOf<PlacesModuleEntry>(QAMAREL_VERSION),
     ResolvePlace,
     ListMatches,
     ZoneOver,

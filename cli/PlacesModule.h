@@ -6,14 +6,10 @@
 // The reading tool's place list: the module libqamarel-tool-places.so, loaded
 // at the first --place, --places or --calendar --place (see CompanionModules.h),
 // and its entry. Plain readings start without Qt Core and libgeonames.
-inline constexpr const char* PlacesModule = "libqamarel-tool-places.so";
-inline constexpr const char* PlacesModuleKind = "tool-places";
-inline constexpr std::uint32_t PlacesModuleLayout = 1;
-
 struct PlacesModuleEntry {
-    static constexpr const char* Library = PlacesModule;
-    static constexpr const char* Kind = PlacesModuleKind;
-    static constexpr std::uint32_t Layout = PlacesModuleLayout;
+    static constexpr const char* Library = "libqamarel-tool-places.so";
+    static constexpr const char* Kind = "tool-places";
+    static constexpr std::uint32_t Layout = 1;
 
     ModuleHeader header;  // first, so that the loader's check sees it
     PlaceBirth (*resolvePlaceBirth)(const std::string& place, const std::string& date, const std::string& time);

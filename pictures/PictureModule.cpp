@@ -51,7 +51,7 @@ void WriteReadingPicture(const PictureRequest& request, std::string& problem)
 }
 
 const PicturesModuleEntry Entry{
-    {PicturesModuleKind, PicturesModuleLayout, sizeof(PicturesModuleEntry), QAMAREL_VERSION},
+    ModuleHeaderOf<PicturesModuleEntry>(QAMAREL_VERSION),
     WriteReadingPicture,
 };
 

@@ -10,9 +10,6 @@
 
 // The reading tool's --picture: the module libqamarel-pictures.so, loaded
 // when first needed (see CompanionModules.h), and its entry.
-inline constexpr const char* PicturesModule = "libqamarel-pictures.so";
-inline constexpr const char* PicturesModuleKind = "pictures";
-inline constexpr std::uint32_t PicturesModuleLayout = 1;
 
 struct PictureRequest {
     std::string path;  // ending in .png (the wheel) or .pdf (the page)
@@ -23,9 +20,9 @@ struct PictureRequest {
 };
 
 struct PicturesModuleEntry {
-    static constexpr const char* Library = PicturesModule;
-    static constexpr const char* Kind = PicturesModuleKind;
-    static constexpr std::uint32_t Layout = PicturesModuleLayout;
+    static constexpr const char* Library = "libqamarel-pictures.so";
+    static constexpr const char* Kind = "pictures";
+    static constexpr std::uint32_t Layout = 1;
 
     ModuleHeader header;  // first, so that the loader's check sees it
     // Writes the picture whole; `problem` stays "" when written, else says why not.

@@ -8,7 +8,7 @@
 namespace {
 
 const PrintingModuleEntry Entry{
-    {PrintingModuleKind, PrintingModuleLayout, sizeof(PrintingModuleEntry), QAMAREL_VERSION},
+    ModuleHeaderOf<PrintingModuleEntry>(QAMAREL_VERSION),
     PrintReadingWithDialog,
     PrintCalendarWithDialog,
 };

@@ -11,14 +11,10 @@ struct CalendarSheet;
 // The result window's and the Mansion Calendar's Print: the module libqamarel-printing.so, loaded when
 // first needed (see CompanionModules.h), so that the program starts without Qt
 // Print Support and the print system's libraries.
-inline constexpr const char* PrintingModule = "libqamarel-printing.so";
-inline constexpr const char* PrintingModuleKind = "printing";
-inline constexpr std::uint32_t PrintingModuleLayout = 2;  // 2: the calendar's print
-
 struct PrintingModuleEntry {
-    static constexpr const char* Library = PrintingModule;
-    static constexpr const char* Kind = PrintingModuleKind;
-    static constexpr std::uint32_t Layout = PrintingModuleLayout;
+    static constexpr const char* Library = "libqamarel-printing.so";
+    static constexpr const char* Kind = "printing";
+    static constexpr std::uint32_t Layout = 2;  // 2: the calendar's print
 
     ModuleHeader header;  // first, so that the loader's check sees it
     // Asks for a printer and prints: PrintReadingWithDialog (SheetPrinting.h).
