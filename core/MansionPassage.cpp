@@ -23,12 +23,7 @@ LocalMinute BirthMinute(const ChartRecord& birth)
 ChartRecord ChartAt(const ChartRecord& birth, long minutes)
 {
     ChartRecord chart = birth;
-    const LocalMinute t = LocalMinuteShifted(BirthMinute(birth), minutes);
-    chart.BirthYear = static_cast<std::int16_t>(t.year);
-    chart.BirthMonth = static_cast<std::int16_t>(t.month);
-    chart.BirthDay = static_cast<std::int16_t>(t.day);
-    chart.BirthHour = static_cast<std::int16_t>(t.hour);
-    chart.BirthMinute = static_cast<std::int16_t>(t.minute);
+    SetChartClock(chart, LocalMinuteShifted(BirthMinute(birth), minutes));
     modEphemeris::ComputeMoonPosition(chart);
     return chart;
 }
@@ -61,6 +56,15 @@ LocalMinute LocalMinuteShifted(const LocalMinute& start, long minutes)
     t.hour = static_cast<int>(inDay / 60);
     t.minute = static_cast<int>(inDay % 60);
     return t;
+}
+
+void SetChartClock(ChartRecord& chart, const LocalMinute& time)
+{
+    chart.BirthYear = static_cast<std::int16_t>(time.year);
+    chart.BirthMonth = static_cast<std::int16_t>(time.month);
+    chart.BirthDay = static_cast<std::int16_t>(time.day);
+    chart.BirthHour = static_cast<std::int16_t>(time.hour);
+    chart.BirthMinute = static_cast<std::int16_t>(time.minute);
 }
 
 namespace {

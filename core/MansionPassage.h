@@ -51,6 +51,9 @@ MansionPassage FindMansionPassage(const ChartRecord& birth, DayPath dayPath = Da
 // days, months and years of the Gregorian calendar.
 LocalMinute LocalMinuteShifted(const LocalMinute& start, long minutes);
 
+// SetChartClock — puts a local clock time into a chart's birth date and time.
+void SetChartClock(ChartRecord& chart, const LocalMinute& time);
+
 // "1987-03-21T06:12+02:00": ISO 8601 with the zone's offset.
 std::string IsoLocalTime(const LocalMinute& time, int zoneOffsetMinutes);
 

@@ -19,13 +19,8 @@ LocalMinute LocalAt(long utcMinute, int offsetMinutes) { return LocalMinuteShift
 
 ChartRecord ChartAtInstant(long utcMinute, int offsetMinutes)
 {
-    const LocalMinute t = LocalAt(utcMinute, offsetMinutes);
     ChartRecord chart;
-    chart.BirthYear = static_cast<std::int16_t>(t.year);
-    chart.BirthMonth = static_cast<std::int16_t>(t.month);
-    chart.BirthDay = static_cast<std::int16_t>(t.day);
-    chart.BirthHour = static_cast<std::int16_t>(t.hour);
-    chart.BirthMinute = static_cast<std::int16_t>(t.minute);
+    SetChartClock(chart, LocalAt(utcMinute, offsetMinutes));
     const int size = offsetMinutes < 0 ? -offsetMinutes : offsetMinutes;
     chart.ZoneHours = static_cast<std::int16_t>(size / 60);
     chart.ZoneMinutes = static_cast<std::int16_t>(size % 60);
