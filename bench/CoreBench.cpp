@@ -74,7 +74,7 @@ void BM_YearOfStays(benchmark::State& state)
 {
     const long from = (DaysFromCivil({2026, 1, 1}) * 24) * 60 - 660;
     const long to = (DaysFromCivil({2027, 1, 1}) * 24) * 60 - 660;
-    const ZoneOffsets zone = ZoneOffsets::Fixed(660);
+    const Clocks zone = Clocks::Fixed(660);
     for (auto _ : state)
         benchmark::DoNotOptimize(FindMansionStays(from, to, zone));
 }

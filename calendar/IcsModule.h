@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/CompanionModules.h"
+#include "calendar/StaysCalendar.h"
 #include "core/MansionStays.h"
 
 #include <string>
@@ -12,9 +13,9 @@
 struct IcsModuleEntry {
     static constexpr const char* Library = "libqamarel-ics.so";
     static constexpr const char* Kind = "ics";
-    static constexpr std::uint32_t Layout = 1;
+    static constexpr std::uint32_t Layout = 2;
 
     ModuleHeader header;  // first, so that the loader's check sees it
     // StaysCalendarText (StaysCalendar.h).
-    std::string (*staysCalendarText)(const std::vector<MansionStay>& stays, long stampMinute);
+    std::string (*staysCalendarText)(const std::vector<MansionStay>& stays, long stampMinute, const CalendarNames& names);
 };

@@ -1,6 +1,7 @@
 #include "calendar/StaysCalendar.h"
 
-#include "core/modArabicLunarMansionInformation.h"
+#include "core/ClockText.h"
+#include "core/MansionVocabulary.h"
 
 #include <libical/ical.h>
 
@@ -18,29 +19,29 @@ icaltimetype UtcTime(long utcMinute)
 // "Favours:" and "Hinders:" with the mansion's items, one a line.
 std::string Description(int mansion)
 {
-    const auto row = modArabicLunarMansionInformation::MansionRowFor(mansion);
-    auto items = [](std::string_view text) {
+    auto items = [mansion](MansionField field) {
         std::string out;
-        std::size_t start = 0;
-        while (start <= text.size()) {
-            const std::size_t end = text.find("\r\n", start);
-            const std::string_view item = text.substr(start, end == std::string_view::npos ? end : end - start);
+        for (const std::string_view item : FieldItems(mansion, field))
             if (!item.empty())
                 out.append("- ").append(item).append("\n");
-            if (end == std::string_view::npos)
-                break;
-            start = end + 2;
-        }
         return out;
     };
-    return "Favours:\n" + items(row[FavorableCircumstances]) + "Hinders:\n" + items(row[UnfavorableCircumstances]);
+    return "Favours:\n" + items(FavorableCircumstances) + "Hinders:\n" + items(UnfavorableCircumstances);
+}
+
+// A calendar program's own property, "X-WR-…".
+icalproperty* Extension(const char* name, const std::string& value)
+{
+    icalproperty* property = icalproperty_new_x(value.c_str());
+    icalproperty_set_x_name(property, name);
+    return property;
 }
 
 }  // namespace
 
 std::string StayUid(const MansionStay& stay)
 {
-    std::string stamp = stay.entered.IsoUtc();  // 2026-02-16T13:45Z
+    std::string stamp = IsoUtcTime(stay.entered.utcMinute);  // 2026-02-16T13:45Z
     std::string compact;
     for (const char c : stamp)
         if (c != '-' && c != ':')
@@ -48,13 +49,16 @@ std::string StayUid(const MansionStay& stay)
     return compact + "-mansion-" + std::to_string(stay.mansion) + "@qamarel";
 }
 
-std::string StaysCalendarText(const std::vector<MansionStay>& stays, long stampMinute)
+std::string StaysCalendarText(const std::vector<MansionStay>& stays, long stampMinute, const CalendarNames& names)
 {
     const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(
         icalcomponent_vanew(ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"),
                             icalproperty_new_prodid("-//Qamarel//Mansion Calendar//EN"),
                             icalproperty_new_calscale("GREGORIAN"), static_cast<void*>(nullptr)),
         icalcomponent_free);
+    icalcomponent_add_property(calendar.get(), Extension("X-WR-CALNAME", names.title));
+    if (!names.zone.empty())
+        icalcomponent_add_property(calendar.get(), Extension("X-WR-TIMEZONE", names.zone));
     const icaltimetype stamp = UtcTime(stampMinute);
     for (const MansionStay& stay : stays) {
         icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);

@@ -1,10 +1,7 @@
 #include "cli/CalendarArguments.h"
 
-#include "calendar/IcsModule.h"
-#include "cli/CsvReader.h"
 #include "cli/PlaceArguments.h"
-#include "cli/ReadingOutput.h"
-#include "core/modArabicLunarMansionInformation.h"
+#include "core/ClockText.h"
 
 #include <cctype>
 
@@ -102,79 +99,26 @@ CalendarRequest ReadCalendarRequest(const std::string& span, const std::string& 
         to = LocalMinuteShifted({last.year, last.month, last.day, 0, 0}, 1440);
     }
 
-    const long roughFrom = UtcMinuteOf(from, 0), roughTo = UtcMinuteOf(to, 0);
     if (!place.empty()) {
-        PlaceZone clocks = PlaceZoneOver(place, roughFrom, roughTo);
-        if (!clocks.ok) {
-            request.error = clocks.error;
+        PlaceClocksFound found = FindPlaceClocks(place);
+        if (!found.ok) {
+            request.error = found.error;
             return request;
         }
-        request.zone = std::move(clocks.zone);
-        request.zoneText = std::move(clocks.zoneText);
+        request.where = std::move(found.where);
     } else {
         int minutes = 0;
         if (!zone.empty() && !ReadZone(zone, minutes, request.error))
             return request;
-        request.zone = ZoneOffsets::Fixed(minutes);
-        request.zoneText = "UTC" + IsoZoneOffset(minutes);
+        request.where.clocks = Clocks::Fixed(minutes);
     }
-    request.fromMinute = request.zone.UtcOf(from);
-    request.toMinute = request.zone.UtcOf(to);
+    request.fromMinute = request.where.clocks.UtcOf(from);
+    request.toMinute = request.where.clocks.UtcOf(to);
+    if (request.toMinute == request.fromMinute) {
+        request.skipped = true;
+        ++request.toMinute;
+    }
     request.error.clear();
     request.ok = true;
     return request;
-}
-
-std::string CalendarText(const std::vector<MansionStay>& stays)
-{
-    std::string text;
-    for (const MansionStay& s : stays) {
-        const auto row = modArabicLunarMansionInformation::MansionRowFor(s.mansion);
-        text += s.entered.Iso() + "  " + s.left.Iso() + "  mansion " + std::to_string(s.mansion) + "  " +
-                std::string(row[LunarMansionName]) + "  " + std::string(row[ArabicName]) + " (" +
-                std::string(row[EnglishMeaning]) + ")\n";
-    }
-    return text;
-}
-
-std::string CalendarJson(const std::vector<MansionStay>& stays)
-{
-    std::string json = "{\"calendar\":[";
-    for (std::size_t i = 0; i < stays.size(); ++i) {
-        const MansionStay& s = stays[i];
-        const auto row = modArabicLunarMansionInformation::MansionRowFor(s.mansion);
-        json += (i ? ",{" : "{");
-        json += "\"mansion\":" + std::to_string(s.mansion) + ",\"entered\":" + JsonString(s.entered.Iso()) +
-                ",\"left\":" + JsonString(s.left.Iso()) + ",\"latinName\":" + JsonString(row[LunarMansionName]) +
-                ",\"arabicName\":" + JsonString(row[ArabicName]) + ",\"englishMeaning\":" +
-                JsonString(row[EnglishMeaning]) + "}";
-    }
-    return json + "]}\n";
-}
-
-std::string CalendarCsv(const std::vector<MansionStay>& stays)
-{
-    std::string csv = "mansion,entered,left,latin_name,arabic_name,english_meaning\n";
-    for (const MansionStay& s : stays) {
-        const auto row = modArabicLunarMansionInformation::MansionRowFor(s.mansion);
-        csv += std::to_string(s.mansion) + "," + s.entered.Iso() + "," + s.left.Iso() + ",";
-        AppendCsvField(csv, row[LunarMansionName]);
-        csv += ',';
-        AppendCsvField(csv, row[ArabicName]);
-        csv += ',';
-        AppendCsvField(csv, row[EnglishMeaning]);
-        csv += '\n';
-    }
-    return csv;
-}
-
-std::string CalendarIcs(const std::vector<MansionStay>& stays, long stampMinute, std::string& problem)
-{
-    static std::string loadProblem;
-    static const IcsModuleEntry* const ics = LoadCompanionModule<IcsModuleEntry>(loadProblem);
-    if (!ics) {
-        problem = loadProblem;
-        return {};
-    }
-    return ics->staysCalendarText(stays, stampMinute);
 }

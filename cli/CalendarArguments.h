@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/MansionStays.h"
+#include "core/BirthMoment.h"
 
 #include <string>
 #include <vector>
@@ -11,8 +11,10 @@ struct CalendarRequest {
     std::string error;    // one line, when !ok
     long fromMinute = 0;  // UTC minutes, the span [from, to)
     long toMinute = 0;
-    ZoneOffsets zone;     // the offsets over the span
-    std::string zoneText;  // "UTC+11:00" or "Australia/Sydney", for the text output
+    PlaceClocks where;    // the place when one was given, and the clocks over the span
+    // The span's local days were all skipped by the clocks (Apia, 30 December
+    // 2011): [from, to) is then the one minute of the change.
+    bool skipped = false;
 };
 
 // ReadCalendarRequest — "YYYY-MM" (a month) or "YYYY-MM-DD..YYYY-MM-DD" (the
@@ -23,13 +25,3 @@ struct CalendarRequest {
 // lacks, a year out of 1901..2050, a span that ends before it starts or is
 // longer than 10 years, an unsigned or malformed zone, an unknown place.
 CalendarRequest ReadCalendarRequest(const std::string& span, const std::string& zone, const std::string& place);
-
-// CalendarIcs — the stays as an iCalendar file (calendar/StaysCalendar.h),
-// through the module libqamarel-ics.so; "" with `problem` set when the
-// module cannot be loaded
-std::string CalendarIcs(const std::vector<MansionStay>& stays, long stampMinute, std::string& problem);
-
-// The stays as text (one a line), JSON ({"calendar": [...]}) and CSV (with a header).
-std::string CalendarText(const std::vector<MansionStay>& stays);
-std::string CalendarJson(const std::vector<MansionStay>& stays);
-std::string CalendarCsv(const std::vector<MansionStay>& stays);

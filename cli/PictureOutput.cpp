@@ -3,13 +3,13 @@
 #include "base/CompanionModules.h"
 #include "pictures/PictureModule.h"
 
-std::string WriteReadingPicture(const std::string& path, const MansionReading& reading, const std::string& name,
-                                const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage)
+std::string WriteReadingPicture(const std::string& path, const MansionReading& reading,
+                                const std::optional<BirthMoment>& birth, const std::optional<MansionPassage>& passage)
 {
     std::string problem;
     const PicturesModuleEntry* pictures = LoadCompanionModule<PicturesModuleEntry>(problem);
     if (!pictures)
         return problem;
-    pictures->writePicture({path, reading, name, birth, passage}, problem);
+    pictures->writePicture({path, reading, birth, passage}, problem);
     return problem;
 }

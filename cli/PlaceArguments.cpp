@@ -36,21 +36,12 @@ PlaceListing ListPlaces(const std::string& query, bool json)
     return failed;
 }
 
-PlaceZone PlaceZoneOver(const std::string& place, long fromUtcMinute, long toUtcMinute)
+PlaceClocksFound FindPlaceClocks(const std::string& place)
 {
     std::string problem;
     if (const PlacesModuleEntry* places = Places(problem))
-        return places->placeZoneOver(place, fromUtcMinute, toUtcMinute);
-    PlaceZone failed;
+        return places->findPlaceClocks(place);
+    PlaceClocksFound failed;
     failed.error = problem;
     return failed;
-}
-
-PassageClocks PassageInZoneClocks(const MansionPassage& passage, const std::string& zone)
-{
-    std::string problem;
-    if (const PlacesModuleEntry* places = Places(problem))
-        return places->passageInZoneClocks(passage, zone);
-    // Without the place list the zone is unknown: the birth's own offset, as for a zone the database lacks.
-    return PassageInPlaceClocks(passage, [&](long) { return std::pair<int, std::string>(passage.zoneOffsetMinutes, std::string()); });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/PlaceArguments.h"
+#include "cli/PlaceResults.h"
 #include "base/CompanionModules.h"
 
 // The reading tool's place list: the module libqamarel-tool-places.so, loaded
@@ -9,11 +9,10 @@
 struct PlacesModuleEntry {
     static constexpr const char* Library = "libqamarel-tool-places.so";
     static constexpr const char* Kind = "tool-places";
-    static constexpr std::uint32_t Layout = 1;
+    static constexpr std::uint32_t Layout = 2;
 
     ModuleHeader header;  // first, so that the loader's check sees it
     PlaceBirth (*resolvePlaceBirth)(const std::string& place, const std::string& date, const std::string& time);
     PlaceListing (*listPlaces)(const std::string& query, bool json);
-    PlaceZone (*placeZoneOver)(const std::string& place, long fromUtcMinute, long toUtcMinute);
-    PassageClocks (*passageInZoneClocks)(const MansionPassage& passage, const std::string& zone);
+    PlaceClocksFound (*findPlaceClocks)(const std::string& place);
 };

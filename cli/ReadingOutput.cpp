@@ -1,5 +1,8 @@
 #include "cli/ReadingOutput.h"
 
+#include "core/ClockText.h"
+#include "core/MansionVocabulary.h"
+
 #include <array>
 #include <cstdio>
 
@@ -14,20 +17,6 @@ constexpr std::array<std::string_view, MansionFieldCount> JsonKeys{
 bool IsList(std::size_t field)
 {
     return field == FavorableCircumstances || field == UnfavorableCircumstances;
-}
-
-// The items of a CR LF-joined list.
-template <typename Visit>
-void ForEachItem(std::string_view text, Visit visit)
-{
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = text.find("\r\n", start);
-        visit(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
-        if (end == std::string_view::npos)
-            break;
-        start = end + 2;
-    }
 }
 
 }  // namespace
@@ -57,8 +46,42 @@ std::string JsonString(std::string_view bytes)
     return out;
 }
 
+std::string PlaceLines(const PlaceClocks& where, const std::string& zoneInWords)
+{
+    std::string lines;
+    if (where.place) {
+        const BirthPlace& p = *where.place;
+        lines += "Place: " + OneLineText(p.FullNameAsTyped());
+        if (p.latitude && p.longitude)
+            lines += " (" + AngleText(*p.latitude, true) + " " + AngleText(*p.longitude, false) + ")";
+        lines += '\n';
+    }
+    return lines + "Time zone: " + OneLineText(zoneInWords.empty() ? where.ZoneName() : zoneInWords) + '\n';
+}
+
+std::string PlaceJsonFields(const BirthPlace& p)
+{
+    std::string json = "\"name\":" + JsonString(p.name);
+    if (!p.matchedName.empty())
+        json += ",\"matchedName\":" + JsonString(p.matchedName);
+    json += ",\"state\":" + JsonString(p.state) + ",\"country\":" + JsonString(p.country);
+    if (p.latitude && p.longitude)
+        json += ",\"latitude\":" + JsonString(AngleText(*p.latitude, true)) + ",\"longitude\":" +
+                JsonString(AngleText(*p.longitude, false));
+    return json + ",\"zone\":" + JsonString(p.zone);
+}
+
+std::string ReadingPlaceJson(const PlaceBirth& found)
+{
+    const BirthMoment& moment = found.moment;
+    const int offset = moment.where.clocks.At(UtcMinuteOf(moment.Local(), ChartOffsetMinutes(moment.chart))).offsetMinutes;
+    return "{" + PlaceJsonFields(moment.where.place.value_or(BirthPlace{})) + ",\"offset\":" + JsonString(IsoOffset(offset)) +
+           ",\"summerTime\":" + (found.summerTime ? "true" : "false") + ",\"localTime\":" + JsonString(found.localTime) +
+           ",\"used\":" + JsonString(moment.zoneInWords) + "}";
+}
+
 void WriteReadingText(std::ostream& out, const MansionReading& reading,
-                      const std::optional<std::string>& name, const PassageClocks* passage)
+                      const std::optional<std::string>& name, const MansionPassage* passage)
 {
     if (name)
         out << "Name: " << OneLineText(*name) << '\n';  // a name cannot add lines of its own
@@ -67,19 +90,20 @@ void WriteReadingText(std::ostream& out, const MansionReading& reading,
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {
         if (IsList(i)) {
             out << MansionFieldCaptions[i] << ":\n";
-            ForEachItem(reading.texts[i], [&](std::string_view item) { out << "  " << item << '\n'; });
+            for (const std::string_view item : FieldItems(reading.mansion, static_cast<MansionField>(i)))
+                out << "  " << item << '\n';
         } else {
             out << MansionFieldCaptions[i] << ": " << reading.texts[i] << '\n';
         }
     }
     if (passage) {
-        out << "Entered this mansion: " << IsoLocalTime(passage->entered.time, passage->entered.offsetMinutes) << '\n';
-        out << "Left this mansion: " << IsoLocalTime(passage->left.time, passage->left.offsetMinutes) << '\n';
+        out << "Entered this mansion: " << IsoLocalTime(passage->entered) << '\n';
+        out << "Left this mansion: " << IsoLocalTime(passage->left) << '\n';
     }
 }
 
 std::string ReadingJson(const MansionReading& reading, const std::optional<std::string>& name,
-                        std::optional<std::size_t> line, std::string_view place, const PassageClocks* passage)
+                        std::optional<std::size_t> line, std::string_view place, const MansionPassage* passage)
 {
     std::string out = "{";
     if (line)
@@ -91,8 +115,8 @@ std::string ReadingJson(const MansionReading& reading, const std::optional<std::
     out += "\"position\":" + JsonString(reading.position);
     out += ",\"mansion\":" + std::to_string(reading.mansion);
     if (passage)
-        out += ",\"passage\":{\"entered\":\"" + IsoLocalTime(passage->entered.time, passage->entered.offsetMinutes) +
-               "\",\"left\":\"" + IsoLocalTime(passage->left.time, passage->left.offsetMinutes) + "\"}";
+        out += ",\"passage\":{\"entered\":\"" + IsoLocalTime(passage->entered) + "\",\"left\":\"" +
+               IsoLocalTime(passage->left) + "\"}";
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {
         out += ",\"";
         out += JsonKeys[i];
@@ -100,12 +124,12 @@ std::string ReadingJson(const MansionReading& reading, const std::optional<std::
         if (IsList(i)) {
             out += '[';
             bool first = true;
-            ForEachItem(reading.texts[i], [&](std::string_view item) {
+            for (const std::string_view item : FieldItems(reading.mansion, static_cast<MansionField>(i))) {
                 if (!first)
                     out += ',';
                 first = false;
                 out += JsonString(item);
-            });
+            }
             out += ']';
         } else {
             out += JsonString(reading.texts[i]);

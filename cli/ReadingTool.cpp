@@ -5,6 +5,7 @@
 #include "base/Utf8Text.h"
 
 #include "cli/CalendarArguments.h"
+#include "cli/CalendarOutput.h"
 #include "cli/CommandLine.h"
 #include "cli/CsvReader.h"
 #include "cli/FdStreams.h"
@@ -12,8 +13,9 @@
 #include "cli/PlaceArguments.h"
 #include "cli/ReadingOutput.h"
 #include "core/ReadingFile.h"
+#include "core/BirthReading.h"
+#include "core/ClockText.h"
 #include "files/ReadingFileAccess.h"
-#include "core/MansionReading.h"
 
 #include <cerrno>
 #include <cstring>
@@ -53,21 +55,20 @@ int Finish(int status, std::ostream& out, std::ostream& err)
     return out ? status : OutputFailed(out, err);
 }
 
-void WriteReading(std::ostream& out, const MansionReading& reading, const std::optional<std::string>& name,
-                  bool json, const PlaceBirth* place = nullptr, const PassageClocks* passage = nullptr)
+// A reading as text or JSON: the name, the place and zone lines when a place
+// was given, the reading, its passage.
+void WriteReading(std::ostream& out, const MansionReading& reading, const std::optional<std::string>& name, bool json,
+                  const PlaceBirth* place = nullptr, const MansionPassage* passage = nullptr)
 {
     if (json) {
-        out << ReadingJson(reading, name, std::nullopt, place ? place->json : std::string(), passage) << '\n';
+        out << ReadingJson(reading, name, std::nullopt, place ? ReadingPlaceJson(*place) : std::string(), passage) << '\n';
         return;
     }
-    if (place) {
-        if (name)
-            out << "Name: " << OneLineText(*name) << '\n';
-        out << place->text;
-        WriteReadingText(out, reading, std::nullopt, passage);
-        return;
-    }
-    WriteReadingText(out, reading, name, passage);
+    if (name)
+        out << "Name: " << OneLineText(*name) << '\n';  // a name cannot add lines of its own
+    if (place)
+        out << PlaceLines(place->moment.where, place->moment.zoneInWords);
+    WriteReadingText(out, reading, std::nullopt, passage);
 }
 
 int PictureFailed(const std::string& path, const std::string& problem, std::ostream& err)
@@ -79,28 +80,32 @@ int PictureFailed(const std::string& path, const std::string& problem, std::ostr
 // --picture: the wheel as PNG, or the whole reading as PDF, written whole to
 // `written` (`path` itself, or a name beside it that takes its place later).
 int WritePicture(const std::string& path, const std::string& written, const MansionReading& reading,
-                 const std::optional<std::string>& name, const std::optional<ChartRecord>& birth,
-                 const std::optional<MansionPassage>& passage, std::ostream& err)
+                 const std::optional<BirthMoment>& birth, const std::optional<MansionPassage>& passage, std::ostream& err)
 {
     const std::string problem = IsReadOnlyFile(path) ? path + " is read-only"
-                                                     : WriteReadingPicture(written, reading, name.value_or(std::string()), birth, passage);
+                                                     : WriteReadingPicture(written, reading, birth, passage);
     return problem.empty() ? ToolSuccess : PictureFailed(path, problem, err);
 }
 
 int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& err)
 {
+    // The birth at its place on its clocks, made once: every output renders it.
     PlaceBirth place;
     if (command.place) {
         place = ResolvePlaceBirth(*command.place, command.birth.date, command.birth.time);
         if (!place.ok)
             return Refuse(err, place.error);
+    } else {
+        const BirthParse typed = ParseBirth(command.birth);
+        if (!typed.ok)
+            return Refuse(err, typed.error);
+        place.moment = MomentOfTypedBirth(typed.chart);
     }
-    BirthParse birth = command.place ? place.birth : ParseBirth(command.birth);
-    if (!birth.ok)
-        return Refuse(err, birth.error);
-    const std::optional<MansionPassage> passage =
-        command.passage ? std::optional<MansionPassage>(FindMansionPassage(birth.chart)) : std::nullopt;
-    const MansionReading reading = ReadingForChart(birth.chart);
+    BirthMoment& moment = place.moment;
+    moment.name = command.name.value_or(std::string());
+    const BirthReading read = ReadBirth(moment, command.passage ? PassageWanted::Whole : PassageWanted::None);
+    const MansionReading& reading = read.reading;
+    const std::optional<MansionPassage>& passage = read.passage;
     // --picture and --save are written together or not at all: with both, the
     // picture is drawn beside its place first and takes it once the reading
     // is saved.
@@ -108,7 +113,7 @@ int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& er
     if (command.picturePath) {
         const std::string& target = *command.picturePath;
         drawn = command.savePath ? TemporaryNameBeside(target, target.substr(target.size() - 4)) : target;
-        if (const int status = WritePicture(target, drawn, reading, command.name, birth.chart, passage, err))
+        if (const int status = WritePicture(target, drawn, reading, moment, passage, err))
             return status;
     }
     if (command.savePath) {
@@ -130,11 +135,7 @@ int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& er
                 return PictureFailed(*command.picturePath, moved, err);
         }
     }
-    // With a place, each end of the passage in the clocks of its moment.
-    std::optional<PassageClocks> clocks;
-    if (passage)
-        clocks = command.place ? PassageInZoneClocks(*passage, place.zone) : PassageInBirthOffset(*passage);
-    WriteReading(out, reading, command.name, command.json, command.place ? &place : nullptr, clocks ? &*clocks : nullptr);
+    WriteReading(out, reading, command.name, command.json, command.place ? &place : nullptr, passage ? &*passage : nullptr);
     return Finish(ToolSuccess, out, err);
 }
 
@@ -171,8 +172,7 @@ int RunOpen(const ReadingCommand& command, std::ostream& out, std::ostream& err)
     if (reading.status != PositionTextStatus::WellFormed)
         return Refuse(err, path + " is not a saved reading: its first line is not a Moon position");
     if (command.picturePath) {
-        if (const int status = WritePicture(*command.picturePath, *command.picturePath, reading, std::nullopt, std::nullopt,
-                                            std::nullopt, err))
+        if (const int status = WritePicture(*command.picturePath, *command.picturePath, reading, std::nullopt, std::nullopt, err))
             return status;
     }
     WriteReading(out, reading, std::nullopt, command.json);
@@ -188,7 +188,7 @@ public:
     bool written() const { return static_cast<bool>(out_); }
     std::size_t rows() const { return rows_; }
 
-    void Reading(std::size_t line, const std::string& name, const MansionReading& reading, const PassageClocks* passage,
+    void Reading(std::size_t line, const std::string& name, const MansionReading& reading, const MansionPassage* passage,
                  std::string_view place = {}, const std::string& placeName = {})
     {
         row_.clear();
@@ -204,9 +204,9 @@ public:
             AppendCsvField(row_, reading.texts[LunarMansionName]);
             row_ += ',';
             if (passage) {
-                row_ += IsoLocalTime(passage->entered.time, passage->entered.offsetMinutes);
+                row_ += IsoLocalTime(passage->entered);
                 row_ += ',';
-                row_ += IsoLocalTime(passage->left.time, passage->left.offsetMinutes);
+                row_ += IsoLocalTime(passage->left);
                 row_ += ',';
             } else {
                 row_ += ",,";
@@ -277,17 +277,6 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
         in = &file;
     }
 
-    // The passage of a row's birth, unless it was left out: in the clocks of
-    // each moment for a row with a place, else in the row's own offset.
-    PassageClocks passage;
-    auto Passage = [&](const ChartRecord& chart, const std::string* zone = nullptr) -> const PassageClocks* {
-        if (!command.passage)
-            return nullptr;
-        const MansionPassage found = FindMansionPassage(chart, DayPath::Skipped);  // a row shows the times only
-        passage = zone ? PassageInZoneClocks(found, *zone) : PassageInBirthOffset(found);
-        return &passage;
-    };
-
     CsvReader reader(*in);
     std::vector<std::string> fields;
     std::size_t line = 0;
@@ -313,6 +302,15 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
     if (!command.json)
         out << "name,position,mansion,lunar_mansion_name,entered,left,error,place\n";
     BatchRun run(out, err, command.json);
+    // A row shows the passage's times only, unless it was left out: on the
+    // place's clocks for a row with a place, else in the row's own offset.
+    const PassageWanted passage = command.passage ? PassageWanted::TimesOnly : PassageWanted::None;
+    auto Row = [&](std::size_t line, const std::string& name, const BirthMoment& moment, const PlaceBirth* place) {
+        const BirthReading read = ReadBirth(moment, passage);
+        run.Reading(line, name, read.reading, read.passage ? &*read.passage : nullptr,
+                    place ? ReadingPlaceJson(*place) : std::string(),
+                    place && place->moment.where.place ? place->moment.where.place->FullName() : std::string());
+    };
     for (; run.written();) {
         const CsvReader::Status status = reader.Next(fields, line);
         if (status == CsvReader::Status::End)
@@ -343,12 +341,11 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
             continue;
         }
         if (byPlace) {
-            PlaceBirth place = ResolvePlaceBirth(fields[3], fields[1], fields[2]);
+            const PlaceBirth place = ResolvePlaceBirth(fields[3], fields[1], fields[2]);
             if (!place.ok)
                 run.Failure(line, name, place.error);
             else
-                run.Reading(line, name, ReadingForChart(place.birth.chart), Passage(place.birth.chart, &place.zone), place.json,
-                            place.name);
+                Row(line, name, place.moment, &place);
             continue;
         }
         if (fields[6] != "0" && fields[6] != "1") {
@@ -360,26 +357,38 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
             run.Failure(line, name, birth.error);
             continue;
         }
-        run.Reading(line, name, ReadingForChart(birth.chart), Passage(birth.chart));
+        Row(line, name, MomentOfTypedBirth(birth.chart), nullptr);
     }
     return Finish(run.failed() ? ToolSomeRowsFailed : ToolSuccess, out, err);
 }
 
-// The Moon's stays over a month or a span, as text, JSON, CSV or an iCalendar file.
+// The Moon's stays over a month or a span, as text, JSON, CSV or an iCalendar
+// file, each saying the place and clocks it was made for.
 int RunCalendar(const ReadingCommand& command, std::ostream& out, std::ostream& err)
 {
     const CalendarRequest request =
         ReadCalendarRequest(command.calendarSpan, command.birth.zone, command.place.value_or(std::string()));
     if (!request.ok)
         return Refuse(err, request.error);
-    const MansionStays found = FindMansionStays(request.fromMinute, request.toMinute, request.zone);
+    const PlaceClocks& where = request.where;
+    const MansionStays found = FindMansionStays(request.fromMinute, request.toMinute, where.clocks);
     if (found.status != StaysStatus::Found)
         return Refuse(err, "the calendar covers 1901 to 2050");
+    if (request.skipped)
+        err << ToolName << ": " << OneLineText("the clocks of " + where.ZoneName() + " skipped " + command.calendarSpan +
+                                                ": the stay at the change is given")
+            << '\n';
     const std::vector<MansionStay> stays =
         command.favours ? StaysFavouring(found.stays, *command.favours) : found.stays;
+    if (stays.empty() && !found.stays.empty()) {
+        err << ToolName << ": " << OneLineText("no stay in " + command.calendarSpan + " favours \"" + *command.favours +
+                                                "\"; words the mansions favour include " + FavouredWords(12))
+            << '\n';
+        return Finish(ToolSomeRowsFailed, out, err);
+    }
     if (command.icsPath) {
         std::string problem;
-        const std::string file = CalendarIcs(stays, static_cast<long>(std::time(nullptr) / 60), problem);
+        const std::string file = CalendarIcs(stays, where, static_cast<long>(std::time(nullptr) / 60), problem);
         if (problem.empty())
             problem = WriteFileAtomically(*command.icsPath, file);
         if (!problem.empty()) {
@@ -389,7 +398,7 @@ int RunCalendar(const ReadingCommand& command, std::ostream& out, std::ostream& 
         }
         return Finish(ToolSuccess, out, err);
     }
-    out << (command.json ? CalendarJson(stays) : command.csv ? CalendarCsv(stays) : CalendarText(stays));
+    out << (command.json ? CalendarJson(stays, where) : command.csv ? CalendarCsv(stays, where) : CalendarText(stays, where));
     return Finish(ToolSuccess, out, err);
 }
 

@@ -1,5 +1,6 @@
 #include "core/MansionBoundary.h"
 
+#include "core/MansionVocabulary.h"
 #include "core/MoonSeries.h"
 
 #include <cmath>
@@ -20,18 +21,6 @@ double Towards(double from, double to) { return std::fmod(to - from + 540.0, 360
 // Which side of the change a mansion is on: up to 13 behind the later one
 // count as before it, the rest as after it (the Moon never turns back).
 bool IsAfter(int mansion, int later) { return (mansion - later + 28) % 28 < 14; }
-
-// The mansion whose minutes of arc hold a longitude (degrees in [0, 360)).
-int MansionOfLongitude(double longitude)
-{
-    const long arcMinute = static_cast<long>(std::floor(longitude * 60.0));
-    int k = static_cast<int>(arcMinute * 7 / 5400) + 1;
-    while (k > 1 && arcMinute <= (5400L * (k - 1)) / 7)
-        --k;
-    while (k < 28 && arcMinute > (5400L * k) / 7)
-        ++k;
-    return k;
-}
 
 }  // namespace
 

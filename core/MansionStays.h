@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/MansionPassage.h"
+#include "core/ChartRecord.h"
+#include "core/Clocks.h"
 
 #include <string>
 #include <string_view>
@@ -8,43 +9,13 @@
 
 // The Moon's stays in the mansions over a span of time: the calendar of the
 // mansions. Instants are whole minutes of universal time counted from
-// 1970-01-01 00:00 UTC; each carries the offset of the clocks in force at it.
-
-// One change of the clocks: from `fromMinute` (UTC minutes) on, local time is
-// universal time plus `offsetMinutes`.
-struct ZoneChange {
-    long fromMinute = 0;
-    int offsetMinutes = 0;
-};
-
-// The offsets of a place's clocks over a span, in order of time. The first
-// offset also holds before its instant, the last one after the span: a zone
-// without changes is one entry. The caller (who knows the place's history)
-// fills it.
-struct ZoneOffsets {
-    std::vector<ZoneChange> changes;
-
-    static ZoneOffsets Fixed(int offsetMinutes) { return {{{0, offsetMinutes}}}; }
-    int At(long utcMinute) const;  // the offset in force at an instant
-    // The instant a local clock time stands for: a time the clocks skipped, or
-    // showed twice, is taken with the offset in force before the change.
-    long UtcOf(const LocalMinute& local) const;
-};
-
-// An instant with the offset in force at it.
-struct StayTime {
-    long utcMinute = 0;
-    int offsetMinutes = 0;
-    LocalMinute Local() const;       // the clocks' time
-    std::string Iso() const;         // "2026-02-17T00:45+11:00"
-    std::string IsoUtc() const;      // "2026-02-16T13:45Z"
-};
+// 1970-01-01 00:00 UTC; each is told on the clocks of the calendar.
 
 // One stay: the first minute the Moon is in the mansion, and the first minute
 // it is in the next one.
 struct MansionStay {
     int mansion = 0;  // 1..28
-    StayTime entered, left;
+    ClockTime entered, left;
 };
 
 enum class StaysStatus {
@@ -60,7 +31,7 @@ struct MansionStays {
 
 // FindMansionStays — every stay of the Moon in a mansion that touches a span
 // Inputs:  fromMinute, toMinute  UTC minutes, the span [from, to)
-//          zone                  the offsets in force over it (at least one entry)
+//          clocks                the offsets in force over it (at least one entry)
 // Returns: Found with the stays (a stay [entered, left) touches the span when
 //          entered < to and left > from); Reversed when to < from; OutOfRange
 //          when the local date at `from` or at `to - 1` is outside 1901..2050.
@@ -73,7 +44,7 @@ struct MansionStays {
 //             even outside 1901..2050 (at the edges of the range).
 // Checked: MansionStaysTest.AgreesMinuteByMinuteWithAPlainSearch — January 2026
 //          at UTC+11:00 against a walk over every minute (exact)
-MansionStays FindMansionStays(long fromMinute, long toMinute, const ZoneOffsets& zone);
+MansionStays FindMansionStays(long fromMinute, long toMinute, const Clocks& clocks);
 
 // The reading of an instant, computed: the local clock time with the offset in
 // force as the zone (its own direction), on the meridian of Greenwich.
@@ -82,23 +53,10 @@ ChartRecord ChartAtInstant(long utcMinute, int offsetMinutes);
 // The mansion of the reading at one instant, read as FindMansionStays reads it.
 int MansionAtInstant(long utcMinute, int offsetMinutes);
 
-// UTC minutes of a local clock time at a fixed offset.
-long UtcMinuteOf(const LocalMinute& local, int offsetMinutes);
-
-// Whether mansion k's favourable (or unfavourable) texts mention `word`:
-// case-insensitive for ASCII letters; an empty word matches every mansion.
-bool MansionFavours(int mansion, std::string_view word);
-bool MansionHinders(int mansion, std::string_view word);
-
-// The stays whose mansion favours `word`.
+// The stays whose mansion favours `word` (case-insensitive for ASCII letters;
+// an empty word keeps them all).
 std::vector<MansionStay> StaysFavouring(const std::vector<MansionStay>& stays, std::string_view word);
 
-// The first line of a mansion's favourable texts ("" for none).
-std::string FirstFavour(int mansion);
-
-// "Moon in mansion 14 — Al Simak (The Unarmed)"
-std::string StayTitle(int mansion);
-
-// "The Moon is in mansion 14, Al Simak (The Unarmed), until 00:45 on 17
-// February (UTC+11:00)": the stay that holds the instant `now`.
+// "The Moon is in mansion 14, Al Simak (The Unarmed), until 00:45 AEDT on 17
+// February": the stay that holds the instant `now`.
 std::string DescribeNow(const MansionStay& stay);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/BirthMoment.h"
 #include "core/ChartRecord.h"
 #include "core/MansionRecord.h"
 #include "core/MansionChoice.h"
@@ -16,15 +17,11 @@ struct ReadingState {
     ChartRecord chart;
     MansionSignState sign;
     MansionRecord currentMansion;
-    // Of a reading computed from birth data: the person's name and the Moon's
-    // passage through the mansion. A reading opened from a file has neither.
-    std::string name;
+    // Of a reading computed from birth data: the birth at its place on its
+    // clocks, and the Moon's passage through the mansion on those clocks. A
+    // reading opened from a file has neither.
+    std::optional<BirthMoment> birth;
     std::optional<MansionPassage> passage;
-    // The birth place in words ("Greenwich, England"), "" when none was given.
-    std::string place;
-    // Its time zone (IANA, "Europe/London") when the zone follows the place;
-    // the passage is then told in the clocks of each of its moments.
-    std::string zone;
 };
 
 // ChooseCurrentMansion — make the mansion of a position text the current one

@@ -1,5 +1,7 @@
 #include "core/SignPosition.h"
 
+#include "core/MansionVocabulary.h"
+
 #include <cmath>
 
 namespace {
@@ -62,8 +64,6 @@ std::string FormatSignPosition(double longitude)
 
 std::string SignPositionInWords(double longitude)
 {
-    static constexpr const char* SignNames[12] = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-                                                  "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
     if (!std::isfinite(longitude) || longitude < 0 || longitude >= 360)
         return {};
     const long seconds = std::lround(longitude * 3600.0) % (360L * 3600L);
@@ -72,6 +72,6 @@ std::string SignPositionInWords(double longitude)
     text += DegreeSign;
     text += ' ' + std::to_string(inSign / 60 % 60) + "\xE2\x80\xB2 ";  // prime
     text += std::to_string(inSign % 60) + "\xE2\x80\xB3 ";             // double prime
-    text += SignNames[seconds / (30L * 3600L)];
+    text += SignName(static_cast<int>(seconds / (30L * 3600L)));
     return text;
 }

@@ -1,8 +1,7 @@
 #include "pictures/MansionWheel.h"
 
 #include "base/QtStdText.h"
-#include "core/MansionRecord.h"
-#include "core/modArabicLunarMansionInformation.h"
+#include "core/MansionVocabulary.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -15,9 +14,6 @@ namespace {
 
 constexpr double Pi = 3.14159265358979323846;
 constexpr double MansionWidth = 360.0 / 28.0;
-
-const char* const SignNames[] = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
-                                 "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 // The ring between two radii from one longitude to another, as a path.
 QPainterPath Sector(const QRectF& square, double from, double to, double inner, double outer)
@@ -37,9 +33,7 @@ QPainterPath Sector(const QRectF& square, double from, double to, double inner, 
 // The number and the first of a mansion's Latin names ("Alchas or Altob": "7 Alchas").
 QString MansionLabel(int k)
 {
-    std::string_view name = modArabicLunarMansionInformation::MansionRowFor(k)[LunarMansionName];
-    name = name.substr(0, name.find(" or "));
-    return QStringLiteral("%1 %2").arg(k).arg(ToQString(name));
+    return QStringLiteral("%1 %2").arg(k).arg(ToQString(FirstLatinName(k)));
 }
 
 // Where the mansions' labels run along the radius, as fractions of it.
@@ -97,7 +91,7 @@ std::vector<WheelLabel> WheelLabels(const QRectF& square, const QFont& base, dou
     for (int s = 0; s < 12; ++s) {
         WheelLabel label;
         label.sign = true;
-        label.whole = label.text = QString::fromLatin1(SignNames[s]);
+        label.whole = label.text = ToQString(SignName(s));
         const double longitude = 30.0 * s + 15;
         const QPointF at = WheelPoint(square, longitude, (Wheel::SignInner + Wheel::SignOuter) / 2);
         const double outward = 180.0 - longitude;  // the radius's direction on screen, degrees clockwise from 3 o'clock

@@ -41,7 +41,7 @@ void WriteReadingPicture(const PictureRequest& request, std::string& problem)
     }
     EnsureGuiApplication();
     const MansionReading& reading = request.reading;
-    const ReadingSheet sheet = SheetForReading(reading.position, reading.texts, request.name, request.birth, request.passage);
+    const ReadingSheet sheet = SheetForReading(reading.position, reading.texts, request.birth, request.passage);
     const QByteArray bytes = png ? WheelPng(sheet.wheel) : ReadingPdf(sheet);
     if (bytes.isEmpty()) {
         problem = "the picture could not be drawn";

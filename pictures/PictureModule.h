@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ChartRecord.h"
+#include "core/BirthMoment.h"
 #include "core/MansionPassage.h"
 #include "core/MansionReading.h"
 #include "base/CompanionModules.h"
@@ -14,15 +14,14 @@
 struct PictureRequest {
     std::string path;  // ending in .png (the wheel) or .pdf (the page)
     MansionReading reading;
-    std::string name;
-    std::optional<ChartRecord> birth;
+    std::optional<BirthMoment> birth;  // none for a reading opened from a file
     std::optional<MansionPassage> passage;
 };
 
 struct PicturesModuleEntry {
     static constexpr const char* Library = "libqamarel-pictures.so";
     static constexpr const char* Kind = "pictures";
-    static constexpr std::uint32_t Layout = 1;
+    static constexpr std::uint32_t Layout = 2;
 
     ModuleHeader header;  // first, so that the loader's check sees it
     // Writes the picture whole; `problem` stays "" when written, else says why not.

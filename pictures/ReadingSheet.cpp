@@ -2,7 +2,10 @@
 
 #include "base/ProgramVersion.h"
 #include "base/QtStdText.h"
+#include "core/ClockText.h"
 #include "core/MansionChoice.h"
+#include "core/MansionVocabulary.h"
+#include "core/SafeFileName.h"
 #include "core/SignPosition.h"
 
 #include <QBuffer>
@@ -11,8 +14,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-
-#include <cstdlib>
 
 namespace {
 
@@ -36,44 +37,37 @@ QFont Font(const QPainter& painter, qreal size, bool bold = false)
 
 }  // namespace
 
-QString BirthDataText(const ChartRecord& c, const QString& place)
+QString BirthDataText(const BirthMoment& birth)
 {
-    const QString day = QString::fromStdString(DayText(CivilDate{c.BirthYear, c.BirthMonth, c.BirthDay}));
-    // Ahead of universal time by its own direction, else East of Greenwich
-    // (the hemisphere chosen decides on the meridian), as the reading computes it.
-    const bool east = c.IsEast != 0;
-    const bool ahead = c.ZoneAhead != 0 ? c.ZoneAhead < 0 : east;
-    // Signed minutes from universal time as "UTC+5:30", "UTC-3:30", "UTC+0:00".
-    auto utc = [](int minutes) {
-        return QStringLiteral("UTC%1%2:%3")
-            .arg(minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-            .arg(std::abs(minutes) / 60)
-            .arg(std::abs(minutes) % 60, 2, 10, QLatin1Char('0'));
-    };
-    const int size = c.ZoneHours * 60 + c.ZoneMinutes;
-    const int standard = ahead ? size : -size;
-    QString zone = utc(standard);
-    if (c.IsDaylightSaving != 0)
-        zone += QStringLiteral(", summer time (clocks at %1)").arg(utc(standard + 60));  // an hour later
-    QString text = QStringLiteral("Born on %1 at %2:%3").arg(day).arg(c.BirthHour, 2, 10, QLatin1Char('0')).arg(c.BirthMinute, 2, 10, QLatin1Char('0'));
-    if (!place.isEmpty())
-        text += QStringLiteral(" in %1").arg(place);
+    const ChartRecord& c = birth.chart;
+    const LocalMinute local = birth.Local();
+    const int offset = ChartOffsetMinutes(c);
+    const ClockTime born = birth.where.clocks.At(UtcMinuteOf(local, offset));
+    QString zone = birth.where.clocks.Named() ? QStringLiteral("%1, %2").arg(ToQString(birth.where.clocks.zone), ToQString(UtcOffsetText(born.offsetMinutes)))
+                                              : ToQString(UtcOffsetText(offset));
+    if (!birth.where.clocks.Named() && c.IsDaylightSaving != 0) {
+        // The typed zone is standard time; summer time puts the clocks an hour on.
+        const int standard = offset - 60;
+        zone = QStringLiteral("%1, summer time (clocks at %2)").arg(ToQString(UtcOffsetText(standard)), ToQString(UtcOffsetText(offset)));
+    }
+    QString text = QStringLiteral("Born on %1 at %2").arg(ToQString(DayText(local.Date())), ToQString(ClockText(born)));
+    if (birth.where.place)
+        text += QStringLiteral(" in %1").arg(ToQString(birth.where.place->FullName()));
     return text + QStringLiteral(", %1\u00B0%2\u2032%3 %4\u00B0%5\u2032%6, time zone %7")
                       .arg(c.LatitudeDegrees)
                       .arg(c.LatitudeMinutes, 2, 10, QLatin1Char('0'))
                       .arg(c.IsNorth != 0 ? QLatin1Char('N') : QLatin1Char('S'))
                       .arg(c.LongitudeDegrees)
                       .arg(c.LongitudeMinutes, 2, 10, QLatin1Char('0'))
-                      .arg(east ? QLatin1Char('E') : QLatin1Char('W'))
+                      .arg(c.IsEast != 0 ? QLatin1Char('E') : QLatin1Char('W'))
                       .arg(zone);
 }
 
-ReadingSheet SheetForReading(const std::string& position, const MansionRecord& texts, const std::string& name,
-                             const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage,
-                             const std::string& place, const std::optional<PassageClocks>& clocks)
+ReadingSheet SheetForReading(const std::string& position, const MansionRecord& texts,
+                             const std::optional<BirthMoment>& birth, const std::optional<MansionPassage>& passage)
 {
     ReadingSheet sheet;
-    sheet.name = QString::fromStdString(name);
+    sheet.name = birth ? ToQString(birth->name) : QString();
     // In degrees, minutes and seconds with their signs, whether the text came
     // with a degree sign or, as files may hold it, without one.
     const std::optional<double> longitude = PositionTextLongitude(position);
@@ -87,15 +81,13 @@ ReadingSheet SheetForReading(const std::string& position, const MansionRecord& t
     sheet.wheel.moonLongitude = longitude.value_or(0);
     sheet.wheel.mansion = sheet.mansion;
     // The centre: the mansion's number and names, the position and the date.
-    sheet.wheel.centre << QStringLiteral("%1 %2").arg(sheet.mansion).arg(sheet.texts.value(LunarMansionName).section(QStringLiteral(" or "), 0, 0))
+    sheet.wheel.centre << QStringLiteral("%1 %2").arg(sheet.mansion).arg(ToQString(FirstLatinName(sheet.mansion)))
                        << sheet.texts.value(ArabicName) << sheet.position;
-    if (birth)
-        sheet.wheel.centre << QString::fromStdString(DayText(CivilDate{birth->BirthYear, birth->BirthMonth, birth->BirthDay}));
     if (birth) {
-        sheet.birth = BirthDataText(*birth, QString::fromStdString(place));
+        sheet.wheel.centre << ToQString(DayText(birth->Local().Date()));
+        sheet.birth = BirthDataText(*birth);
         if (passage) {
-            const LocalMinute day{birth->BirthYear, birth->BirthMonth, birth->BirthDay, birth->BirthHour, birth->BirthMinute};
-            sheet.passage = QString::fromStdString(DescribePassage(*passage, day, clocks ? *clocks : PassageInBirthOffset(*passage)));
+            sheet.passage = ToQString(DescribePassage(*passage, birth->Local()));
             sheet.wheel.dayFrom = passage->dayStartLongitude;
             sheet.wheel.dayTo = passage->dayEndLongitude;
         }
@@ -105,10 +97,7 @@ ReadingSheet SheetForReading(const std::string& position, const MansionRecord& t
 
 QString SheetFileName(const ReadingSheet& sheet)
 {
-    QString name = SheetTitle(sheet) + QStringLiteral(".pdf");
-    name.replace(QLatin1Char('/'), QLatin1Char('-'));  // a name, not a path
-    name.remove(QChar(0));
-    return name;
+    return ToQString(SafeFileName(ToStdString(SheetTitle(sheet)))) + QStringLiteral(".pdf");
 }
 
 QString SheetTitle(const ReadingSheet& sheet)

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/ChartRecord.h"
+#include "core/BirthMoment.h"
+#include "core/MansionPassage.h"
 #include "core/MansionRecord.h"
 #include "pictures/MansionWheel.h"
-#include "core/MansionPassage.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,19 +28,18 @@ struct ReadingSheet {
 };
 
 // SheetForReading — the page of a reading
-// Inputs:  birth and passage only for a reading computed from birth data;
-//          place the birth place in words, "" when none is known; clocks
-//          the passage's ends as the place's clocks showed them (else the
-//          birth's own offset)
-ReadingSheet SheetForReading(const std::string& position, const MansionRecord& texts, const std::string& name,
-                             const std::optional<ChartRecord>& birth, const std::optional<MansionPassage>& passage,
-                             const std::string& place = {}, const std::optional<PassageClocks>& clocks = std::nullopt);
+// Inputs:  birth and passage only for a reading computed from birth data (a
+//          reading opened from a file has neither: its position alone)
+ReadingSheet SheetForReading(const std::string& position, const MansionRecord& texts,
+                             const std::optional<BirthMoment>& birth, const std::optional<MansionPassage>& passage);
 
-// The birth data in words: "Born on 1 January 2000 at 12:00 in Greenwich,
-// England, 51°28′N 0°00′W, time zone UTC+0:00": the place when one is given,
-// latitude first, the zone always with its sign (from its own direction, or
-// else from the longitude, East ahead), and summer time with the clocks' offset.
-QString BirthDataText(const ChartRecord& birth, const QString& place = {});
+// The birth data in words: "Born on 1 January 2000 at 12:00 GMT in Greenwich,
+// England, 51°28′N 0°00′W, time zone UTC+0": the clock time with its zone, the
+// place when one is given, latitude first, and the offset of the birth's
+// clocks; a typed zone with summer time says both ("time zone UTC+1, summer
+// time (clocks at UTC+2)"), a place's zone its name ("time zone Europe/London,
+// UTC+1").
+QString BirthDataText(const BirthMoment& birth);
 
 // The name a PDF of the reading is offered under: the title, ".pdf", with no
 // character a file name cannot hold.

@@ -1,5 +1,8 @@
 #include "pictures/SheetPrinting.h"
 
+#include "base/QtStdText.h"
+#include "core/SafeFileName.h"
+
 #include "pictures/CalendarSheet.h"
 
 #include <QPainter>
@@ -23,7 +26,7 @@ bool PrintReadingSheet(QPrinter& printer, const ReadingSheet& sheet)
 bool PrintReadingWithDialog(QWidget* parent, const ReadingSheet& sheet, std::string& problem)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(SheetTitle(sheet));
+    printer.setDocName(ToQString(SafeFileName(ToStdString(SheetTitle(sheet)))));  // print to file offers it as the name
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
         return true;  // cancelled: nothing to report
@@ -36,7 +39,7 @@ bool PrintReadingWithDialog(QWidget* parent, const ReadingSheet& sheet, std::str
 bool PrintCalendarWithDialog(QWidget* parent, const CalendarSheet& sheet, std::string& problem)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(sheet.title);
+    printer.setDocName(ToQString(SafeFileName(ToStdString(sheet.title))));  // print to file offers it as the name
     printer.setPageOrientation(QPageLayout::Landscape);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)

@@ -1,5 +1,7 @@
 #include "places/PlaceFill.h"
 
+#include "core/ClockText.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -29,7 +31,7 @@ void FillZone(const QByteArray& zone, const QString& place, const QDate& date, c
     fill.description = DescribeZoneAt(place, zone, date, time, fill.zoneAt);
     const ZoneAtDate& at = fill.zoneAt;
     fill.dst = at.summerTime && at.daylightSeconds == 3600;
-    const int boxes = RoundedOffsetSeconds(fill.dst ? at.offsetSeconds - 3600 : at.offsetSeconds);
+    const int boxes = 60 * RoundedOffsetMinutes(fill.dst ? at.offsetSeconds - 3600 : at.offsetSeconds);
     const int minutes = std::abs(boxes) / 60;
     // A typing user writes the size only; the direction then follows the
     // hemisphere. Where the clocks disagree with it the boxes carry a sign.
@@ -46,13 +48,4 @@ PlaceFill FillForPlace(const Place& place, const QDate& date, const QTime& time)
     FillCoordinates(place, fill);
     FillZone(place.zone, ShortName(place), date, time, fill);
     return fill;
-}
-
-QString AngleText(double degrees, bool latitude)
-{
-    int whole = 0, minutes = 0;
-    DegreesAndMinutes(degrees, whole, minutes);
-    const QChar hemisphere = latitude ? (degrees >= 0 ? QLatin1Char('N') : QLatin1Char('S'))
-                                      : (degrees >= 0 ? QLatin1Char('E') : QLatin1Char('W'));
-    return QStringLiteral("%1\u00B0%2\u2032%3").arg(whole).arg(minutes, 2, 10, QLatin1Char('0')).arg(hemisphere);
 }

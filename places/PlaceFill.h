@@ -33,6 +33,3 @@ void FillCoordinates(const Place& place, PlaceFill& fill);
 void FillZone(const QByteArray& zone, const QString& place, const QDate& date, const QTime& time, PlaceFill& fill);
 
 PlaceFill FillForPlace(const Place& place, const QDate& date, const QTime& time);
-
-// "40°25′N", "3°42′W": degrees and minutes with the hemisphere.
-QString AngleText(double degrees, bool latitude);

@@ -1,5 +1,8 @@
 #include "places/ZoneAtDate.h"
 
+#include "base/QtStdText.h"
+#include "core/ClockText.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QHash>
@@ -184,24 +187,13 @@ ZoneAtDate ZoneAt(const QByteArray& zone, const QDate& date, const QTime& time)
     return at;
 }
 
-int RoundedOffsetSeconds(int offsetSeconds)
-{
-    const int minutes = (std::abs(offsetSeconds) + 30) / 60;
-    return (offsetSeconds < 0 ? -minutes : minutes) * 60;
-}
-
-QString OffsetText(int offsetSeconds)
-{
-    const int seconds = std::abs(offsetSeconds);
-    QString text = QStringLiteral("UTC%1%2").arg(offsetSeconds < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")).arg(seconds / 3600);
-    if (seconds % 3600 != 0)
-        text += QStringLiteral(":%1").arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'));
-    if (seconds % 60 != 0)
-        text += QStringLiteral(":%1").arg(seconds % 60, 2, 10, QLatin1Char('0'));
-    return text;
-}
-
 namespace {
+
+// An offset as the database gives it, to the second where it has seconds.
+QString SecondsText(int offsetSeconds)
+{
+    return ToQString(UtcOffsetTextWithSeconds(offsetSeconds));
+}
 
 // "1:00", "0:20": a length of time in hours and minutes.
 QString HoursAndMinutes(int seconds)
@@ -231,10 +223,10 @@ QStringList KindOfTime(const ZoneAtDate& at)
     else if (at.summerTime && at.daylightSeconds > 0 && at.daylightSeconds != 3600)
         // The DST box holds one hour: the zone boxes carry the whole offset.
         words << QStringLiteral("summer time of %1: the zone boxes hold all of %2, DST unticked")
-                     .arg(HoursAndMinutes(at.daylightSeconds), OffsetText(at.offsetSeconds));
+                     .arg(HoursAndMinutes(at.daylightSeconds), SecondsText(at.offsetSeconds));
     else if (at.summerTime && at.daylightSeconds == 0)
         // Summer time the size of which the database does not give: kept whole.
-        words << QStringLiteral("summer time: the zone boxes hold all of %1, DST unticked").arg(OffsetText(at.offsetSeconds));
+        words << QStringLiteral("summer time: the zone boxes hold all of %1, DST unticked").arg(SecondsText(at.offsetSeconds));
     else if (at.summerTime && !words.join(QLatin1Char(' ')).contains(QLatin1String("Summer")) &&
              !words.join(QLatin1Char(' ')).contains(QLatin1String("Daylight")))
         words << QStringLiteral("summer time");
@@ -253,47 +245,18 @@ QString DescribeZoneAt(const QString& place, const QByteArray& zone, const QDate
     if (!at.known)
         return QStringLiteral("%1 %2: the time zone %3 is not known on this computer").arg(who, when, QString::fromUtf8(zone));
     const QStringList kind = KindOfTime(at);
-    QString text = QStringLiteral("%1: %2 %3").arg(who, OffsetText(at.offsetSeconds), when);
+    QString text = QStringLiteral("%1: %2 %3").arg(who, SecondsText(at.offsetSeconds), when);
     if (!kind.isEmpty())
         text += QStringLiteral(" (%1)").arg(kind.join(QStringLiteral(", ")));
-    if (RoundedOffsetSeconds(at.offsetSeconds) != at.offsetSeconds)
-        text += QStringLiteral(", taken as %1").arg(OffsetText(RoundedOffsetSeconds(at.offsetSeconds)));
+    if (RoundedOffsetMinutes(at.offsetSeconds) * 60 != at.offsetSeconds)
+        text += QStringLiteral(", taken as %1").arg(ToQString(UtcOffsetText(RoundedOffsetMinutes(at.offsetSeconds))));
     if (at.localTime == ZoneAtDate::LocalTime::Skipped)
         text += QStringLiteral(". That time did not exist there: the clocks moved forward from %1 to %2. "
                                "It is taken as the time before the change.")
-                    .arg(OffsetText(at.offsetSeconds), OffsetText(at.otherOffsetSeconds));
+                    .arg(SecondsText(at.offsetSeconds), SecondsText(at.otherOffsetSeconds));
     else if (at.localTime == ZoneAtDate::LocalTime::Repeated)
         text += QStringLiteral(". That time happened twice there: the clocks moved back from %1 to %2. "
                                "The first time is taken.")
-                    .arg(OffsetText(at.offsetSeconds), OffsetText(at.otherOffsetSeconds));
+                    .arg(SecondsText(at.offsetSeconds), SecondsText(at.otherOffsetSeconds));
     return text;
-}
-
-std::vector<ZoneOffsetChange> ZoneChangesOver(const QByteArray& zone, qint64 fromUtcSeconds, qint64 toUtcSeconds)
-{
-    std::vector<ZoneOffsetChange> changes;
-    const QTimeZone tz(zone);
-    if (!tz.isValid())
-        return changes;
-    const QDateTime from = QDateTime::fromSecsSinceEpoch(fromUtcSeconds, Qt::UTC);
-    changes.push_back({fromUtcSeconds, tz.offsetFromUtc(from)});
-    if (tz.hasTransitions()) {
-        for (const QTimeZone::OffsetData& t :
-             tz.transitions(from.addSecs(1), QDateTime::fromSecsSinceEpoch(toUtcSeconds, Qt::UTC)))
-            changes.push_back({t.atUtc.toSecsSinceEpoch(), t.offsetFromUtc});
-    }
-    return changes;
-}
-
-ClockAt ClockAtInstant(const QByteArray& zone, qint64 utcSeconds)
-{
-    ClockAt clock;
-    const QTimeZone tz(zone);
-    if (!tz.isValid())
-        return clock;
-    const QDateTime at = QDateTime::fromSecsSinceEpoch(utcSeconds, QTimeZone::utc());
-    clock.known = true;
-    clock.offsetSeconds = RoundedOffsetSeconds(tz.offsetFromUtc(at));
-    clock.abbreviation = tz.abbreviation(at);
-    return clock;
 }

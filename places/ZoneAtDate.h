@@ -35,24 +35,6 @@ struct ZoneAtDate {
 //        in the old reckoning (Skipped), or showed it first (Repeated).
 ZoneAtDate ZoneAt(const QByteArray& zone, const QDate& date, const QTime& time);
 
-// One offset of a zone's clocks and the instant it came into force.
-struct ZoneOffsetChange {
-    qint64 fromUtcSeconds = 0;  // seconds since 1970-01-01 00:00 UTC
-    int offsetSeconds = 0;      // East positive
-};
-
-// ZoneChangesOver — the offsets of a zone over a span of time, in order
-// Returns: the offset in force at `fromUtcSeconds` (stamped with that instant),
-//          then each change up to `toUtcSeconds`; empty for a zone not in the database
-std::vector<ZoneOffsetChange> ZoneChangesOver(const QByteArray& zone, qint64 fromUtcSeconds, qint64 toUtcSeconds);
-
-// "UTC+5:45", "UTC−5", "UTC+0", "UTC+0:19:32": an offset as people write it.
-QString OffsetText(int offsetSeconds);
-
-// The offset to the nearest whole minute, halves away from zero (a local
-// mean time of +0:19:32 is +0:20), in seconds.
-int RoundedOffsetSeconds(int offsetSeconds);
-
 // What was used, in words, e.g. "Springfield, Illinois: UTC−5 on 1 June 1969
 // at 12:00 (Central Daylight Time)"; `place` is the place's name, or the
 // zone's when empty. Winter time, local mean time, and summer time of more
@@ -60,12 +42,3 @@ int RoundedOffsetSeconds(int offsetSeconds);
 // not exist or happened twice gets a sentence.
 QString DescribeZoneAt(const QString& place, const QByteArray& zone, const QDate& date, const QTime& time,
                        const ZoneAtDate& at);
-
-// The clocks of a zone at an instant (seconds from 1970 UTC): the offset in
-// force, rounded to the minute, and the database's abbreviation ("BST").
-struct ClockAt {
-    bool known = false;  // the zone is in the database
-    int offsetSeconds = 0;
-    QString abbreviation;
-};
-ClockAt ClockAtInstant(const QByteArray& zone, qint64 utcSeconds);

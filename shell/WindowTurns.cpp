@@ -6,12 +6,13 @@
 #include "shell/frmExit.h"
 
 #include "core/MansionStays.h"
+#include "core/modEphemeris.h"
+#include "places/ZoneClocks.h"
 #include "windows/frmMansionCalendar.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QDialog>
-#include <QTimeZone>
 #include <QEvent>
 
 #include <utility>
@@ -101,7 +102,7 @@ frmMain* WindowTurns::CreateMainWindow()
     auto* window = new frmMain(state_);
     QObject::connect(window, &frmMain::readingChosen, window, [this] { ShowResultWindow(); });
     QObject::connect(window, &frmMain::closedByUser, window, [this] { WindowClosedByUser(); });
-    QObject::connect(window, &frmMain::calendarRequested, window, [this, window] { ShowCalendar(window->placeZone()); });
+    QObject::connect(window, &frmMain::calendarRequested, window, [this, window] { ShowCalendar(window->chosenPlaceClocks()); });
     return window;
 }
 
@@ -124,7 +125,9 @@ frmArabicLunarMansionResult* WindowTurns::ShowResultWindow()
         auto* made = new frmArabicLunarMansionResult(state_);
         QObject::connect(made, &frmArabicLunarMansionResult::backRequested, made, [this] { ShowMainWindow(); });
         QObject::connect(made, &frmArabicLunarMansionResult::closedByUser, made, [this] { WindowClosedByUser(); });
-        QObject::connect(made, &frmArabicLunarMansionResult::calendarRequested, made, [this] { ShowCalendar({}); });
+        // The reading's own place and clocks; a reading from a file has none.
+        QObject::connect(made, &frmArabicLunarMansionResult::calendarRequested, made,
+                         [this] { ShowCalendar(state_.birth ? state_.birth->where : PlaceClocks{}); });
         result_ = made;
     }
     frmArabicLunarMansionResult* window = result_;
@@ -193,18 +196,19 @@ void WindowTurns::OpenReadingFile(const QString& path)
     RaiseCurrentWindow();
 }
 
-void WindowTurns::ShowCalendar(const QByteArray& zone)
+void WindowTurns::ShowCalendar(PlaceClocks where)
 {
     if (!calendar_) {
-        const QByteArray clocks = zone.isEmpty() ? QTimeZone::systemTimeZoneId() : zone;
+        if (where.clocks.changes.empty())
+            where = {std::nullopt, SystemClocks()};
         MansionSignState sign;
         const int own = IsWellFormedPositionText(state_.chart.MoonPositionText)
                             ? ChooseMansion(state_.chart.MoonPositionText, sign).mansion
                             : 0;
-        auto* calendar = new frmMansionCalendar(clocks, own, QDateTime::currentSecsSinceEpoch());
+        auto* calendar = new frmMansionCalendar(std::move(where), own, QDateTime::currentSecsSinceEpoch());
         calendar->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(calendar, &frmMansionCalendar::readingRequested, calendar,
-                         [this](qint64 minute, int offset) { ShowReadingOfMoment(minute, offset); });
+                         [this, calendar](qint64 minute) { ShowReadingOfMoment(minute, calendar->where()); });
         calendar_ = calendar;
     }
     calendar_->show();
@@ -212,11 +216,13 @@ void WindowTurns::ShowCalendar(const QByteArray& zone)
     calendar_->activateWindow();
 }
 
-void WindowTurns::ShowReadingOfMoment(qint64 utcMinute, int offsetMinutes)
+void WindowTurns::ShowReadingOfMoment(qint64 utcMinute, const PlaceClocks& where)
 {
-    state_.chart = ChartAtInstant(static_cast<long>(utcMinute), offsetMinutes);
-    state_.name.clear();
-    state_.passage = FindMansionPassage(state_.chart);
+    BirthMoment moment = MomentAtInstant(static_cast<long>(utcMinute), where);
+    state_.chart = moment.chart;
+    modEphemeris::ComputeMoonPosition(state_.chart);
+    state_.passage = FindMansionPassage(moment);
+    state_.birth = std::move(moment);
     if (ChooseCurrentMansion(state_, state_.chart.MoonPositionText) != PositionTextStatus::WellFormed)
         return;
     QPointer<QWidget> before = current_;

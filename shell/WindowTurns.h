@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/BirthMoment.h"
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -49,13 +51,13 @@ public:
     // place of one not yet shown.
     void OpenReadingFile(const QString& path);
 
-    // The Mansion Calendar, in the clocks of `zone` (a place's; the system's
-    // when empty), the current reading's mansion marked. One at a time: a
-    // second request brings it to the front.
-    void ShowCalendar(const QByteArray& zone);
-    // A reading of one moment, without a name, shown in the result window in
-    // place of the open window.
-    void ShowReadingOfMoment(qint64 utcMinute, int offsetMinutes);
+    // The Mansion Calendar at `where` (a reading's or a chosen place's; the
+    // system's zone when its clocks have no change), the current reading's
+    // mansion marked. One at a time: a second request brings it to the front.
+    void ShowCalendar(PlaceClocks where);
+    // A reading of one moment at the calendar's place and on its clocks,
+    // without a name, shown in the result window in place of the open window.
+    void ShowReadingOfMoment(qint64 utcMinute, const PlaceClocks& where);
 
 private:
     // The window that was open gives way to the one now open, for the turn.

@@ -6,7 +6,9 @@ components' sources, and fails (status 1, one line a fault) when
   - the drawing has a circle,
   - a file includes from a folder its own folder does not reach by arrows,
   - the core or base include a header outside the C++ standard library (Qt,
-    POSIX or any other), which would tie the computation to a platform.
+    POSIX or any other), which would tie the computation to a platform,
+  - two files include each other, directly or round a longer circle (a
+    header and its .cpp count as one).
 Usage: LayeringTest.py SOURCE_DIR
 """
 import pathlib
@@ -71,6 +73,41 @@ for folder in sorted(folders):
             if (system and folder in platform_free and system.group(1) not in standard
                     and name not in platform_bridges):
                 faults.append(f"{name}:{number}: {folder}/ uses only the standard library ({line.strip()})")
+
+# Between files: X.h and X.cpp are one unit; a unit reaches the units its
+# files include; no unit reaches itself.
+units = {}
+for folder in sorted(folders):
+    for path in sorted((root / folder).rglob("*")):
+        if path.suffix not in (".h", ".cpp"):
+            continue
+        unit = path.relative_to(root).with_suffix("").as_posix()
+        for line in path.read_text(errors="replace").splitlines():
+            own = re.match(r'\s*#\s*include\s+"((\w+)/[^"]+)\.h"', line)
+            if own and own.group(2) in folders and own.group(1) != unit:
+                units.setdefault(unit, set()).add(own.group(1))
+
+
+def circle(start):
+    """A path from `start` back to it, or None."""
+    stack, seen = [(start, (start,))], set()
+    while stack:
+        unit, path = stack.pop()
+        for nxt in units.get(unit, ()):
+            if nxt == start:
+                return path + (start,)
+            if nxt not in seen:
+                seen.add(nxt)
+                stack.append((nxt, path + (nxt,)))
+    return None
+
+
+reported = set()
+for unit in sorted(units):
+    found = circle(unit)
+    if found and frozenset(found) not in reported:
+        reported.add(frozenset(found))
+        faults.append("files include each other: " + " -> ".join(found))
 
 for fault in faults:
     print("FAIL", fault)

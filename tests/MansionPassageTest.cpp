@@ -1,6 +1,7 @@
 #include "core/MansionPassage.h"
 
 #include "ChartFixture.h"
+#include "core/ClockText.h"
 #include "core/MansionReading.h"
 #include "core/modEphemeris.h"
 
@@ -61,14 +62,14 @@ TEST(MansionPassageTest, BracketsTheBirthByTheNeighbouringMansions)
             EXPECT_EQ(p.previousMansion, c.previous);
             EXPECT_EQ(p.nextMansion, c.next);
         }
-        EXPECT_EQ(MansionAtMinute(c.birth, LocalMinuteShifted(p.entered, -1)), p.previousMansion);
-        EXPECT_EQ(MansionAtMinute(c.birth, p.entered), mansion);
-        EXPECT_EQ(MansionAtMinute(c.birth, LocalMinuteShifted(p.left, -1)), mansion);
-        EXPECT_EQ(MansionAtMinute(c.birth, p.left), p.nextMansion);
-        EXPECT_EQ(MansionAtMinute(c.birth, LocalMinuteShifted(p.left, 1)), p.nextMansion);
+        EXPECT_EQ(MansionAtMinute(c.birth, LocalMinuteShifted(p.entered.Local(), -1)), p.previousMansion);
+        EXPECT_EQ(MansionAtMinute(c.birth, p.entered.Local()), mansion);
+        EXPECT_EQ(MansionAtMinute(c.birth, LocalMinuteShifted(p.left.Local(), -1)), mansion);
+        EXPECT_EQ(MansionAtMinute(c.birth, p.left.Local()), p.nextMansion);
+        EXPECT_EQ(MansionAtMinute(c.birth, LocalMinuteShifted(p.left.Local(), 1)), p.nextMansion);
         EXPECT_EQ(p.nextMansion, mansion % 28 + 1);
-        EXPECT_LE(MinutesBetween(p.entered, birth) + MinutesBetween(birth, p.left), c.longest);
-        EXPECT_GE(MinutesBetween(p.entered, p.left), c.shortest);
+        EXPECT_LE(MinutesBetween(p.entered.Local(), birth) + MinutesBetween(birth, p.left.Local()), c.longest);
+        EXPECT_GE(MinutesBetween(p.entered.Local(), p.left.Local()), c.shortest);
     }
 }
 
@@ -96,23 +97,22 @@ TEST(MansionPassageTest, AgreesWithAPlainSearch)
         const LocalMinute birth{chart.BirthYear, chart.BirthMonth, chart.BirthDay, chart.BirthHour, chart.BirthMinute};
         const MansionPassage p = FindMansionPassage(chart);
         const LocalMinute entered = plain(chart, birth, p.mansion, -1), left = plain(chart, birth, p.mansion, 1);
-        EXPECT_EQ(IsoLocalTime(p.entered, 0), IsoLocalTime(entered, 0)) << i;
-        EXPECT_EQ(IsoLocalTime(p.left, 0), IsoLocalTime(left, 0)) << i;
+        EXPECT_EQ(IsoLocalTime(p.entered), IsoLocalTime(entered, p.entered.offsetMinutes)) << i;
+        EXPECT_EQ(IsoLocalTime(p.left), IsoLocalTime(left, p.left.offsetMinutes)) << i;
     }
 }
 
 TEST(MansionPassageTest, YearBoundaryAndZoneInTheTimes)
 {
     const MansionPassage leaving = FindMansionPassage(MakeChart(2000, 12, 31, 22, 0, 0, 0, 'W', 0, 0));
-    EXPECT_EQ(leaving.left.year, 2001);
+    EXPECT_EQ(leaving.left.Local().year, 2001);
     const MansionPassage entering = FindMansionPassage(MakeChart(1999, 12, 31, 23, 30, 0, 0, 'W', 0, 0));
-    EXPECT_EQ(entering.entered.year, 1999);
-    EXPECT_EQ(entering.left.year, 2000);
-    EXPECT_EQ(IsoLocalTime(entering.left, entering.zoneOffsetMinutes).substr(0, 5), "2000-");
+    EXPECT_EQ(entering.entered.Local().year, 1999);
+    EXPECT_EQ(entering.left.Local().year, 2000);
+    EXPECT_EQ(IsoLocalTime(entering.left).substr(0, 5), "2000-");
     const MansionPassage india = FindMansionPassage(MakeChart(1943, 6, 1, 12, 0, 88, 22, 'E', 5, 30, true));
-    EXPECT_EQ(india.zoneOffsetMinutes, 390);
-    EXPECT_EQ(IsoLocalTime({1943, 6, 1, 9, 5}, india.zoneOffsetMinutes), "1943-06-01T09:05+06:30");
-    EXPECT_EQ(IsoLocalTime({1950, 7, 1, 0, 0}, -240), "1950-07-01T00:00-04:00");
+    EXPECT_EQ(india.entered.offsetMinutes, 390);
+    EXPECT_EQ(india.left.offsetMinutes, 390);
 }
 
 TEST(MansionPassageTest, InWordsForTheBirthDay)
@@ -122,50 +122,56 @@ TEST(MansionPassageTest, InWordsForTheBirthDay)
     const ChartRecord slow = MakeChart(2011, 3, 5, 12, 0, 0, 0, 'W', 0, 0);
     EXPECT_EQ(DescribePassage(FindMansionPassage(slow), {2011, 3, 5, 12, 0}),
               "The Moon was in this mansion all day on 5 March 2011.");
+    // An end on clocks without a name says its offset; a named one its name.
+    auto at = [](const LocalMinute& local, int offset, const char* zone) {
+        return ClockTime{UtcMinuteOf(local, offset), offset, zone};
+    };
     MansionPassage p;
-    p.entered = {1987, 3, 21, 6, 12};
-    p.left = {1987, 3, 21, 22, 40};
+    p.entered = at({1987, 3, 21, 6, 12}, 0, "");
+    p.left = at({1987, 3, 21, 22, 40}, 0, "");
     p.previousMansion = 15;
     p.nextMansion = 17;
     EXPECT_EQ(DescribePassage(p, {1987, 3, 21, 12, 0}),
-              "On 21 March 1987 the Moon entered this mansion at 06:12, coming from mansion 15, Agrapha or "
-              "Algarpha; it left it at 22:40 for mansion 17, Alchil (UTC+0:00 clock).");
-    p.entered = {1987, 3, 20, 23, 0};
-    p.zoneOffsetMinutes = -330;
+              "On 21 March 1987 the Moon entered this mansion at 06:12 UTC+0, coming from mansion 15, Agrapha or "
+              "Algarpha; it left it at 22:40 UTC+0 for mansion 17, Alchil.");
+    p.entered = at({1987, 3, 20, 23, 0}, -330, "");
+    p.left = at({1987, 3, 21, 22, 40}, -330, "");
     EXPECT_EQ(DescribePassage(p, {1987, 3, 21, 12, 0}),
-              "On 21 March 1987 the Moon left this mansion at 22:40 for mansion 17, Alchil (UTC-5:30 clock).");
-    // Each end in the clocks of its own moment, named: no offset said.
-    PassageClocks clocks = PassageInBirthOffset(p);
-    clocks.entered = {{1987, 3, 21, 6, 12}, 0, "GMT"};
-    clocks.left = {{1987, 3, 21, 23, 40}, 60, "BST"};
-    EXPECT_EQ(DescribePassage(p, {1987, 3, 21, 12, 0}, clocks),
+              "On 21 March 1987 the Moon left this mansion at 22:40 UTC\u22125:30 for mansion 17, Alchil.");
+    p.entered = at({1987, 3, 21, 6, 12}, 0, "GMT");
+    p.left = at({1987, 3, 21, 23, 40}, 60, "BST");
+    EXPECT_EQ(DescribePassage(p, {1987, 3, 21, 12, 0}),
               "On 21 March 1987 the Moon entered this mansion at 06:12 GMT, coming from mansion 15, Agrapha or "
               "Algarpha; it left it at 23:40 BST for mansion 17, Alchil.");
+    // The span from entry to leaving, each end with its own day and zone; across a year's end.
+    p.entered = at({2026, 2, 15, 22, 36}, 0, "GMT");
+    p.left = at({2026, 2, 17, 0, 45}, 345, "+0545");
+    EXPECT_EQ(PassageSpanText(p), "from 22:36 GMT on 15 February to 00:45 UTC+5:45 on 17 February");
+    p.entered = at({1999, 12, 31, 9, 5}, 0, "");
+    p.left = at({2000, 1, 1, 23, 59}, 0, "");
+    EXPECT_EQ(PassageSpanText(p), "from 09:05 UTC+0 on 31 December to 23:59 UTC+0 on 1 January");
 }
 
-// The span from entry to leaving, each end with its own day; across a year's end.
-TEST(MansionPassageTest, SpanInWords)
+// Each end of a passage on the clocks of its own moment: London's birth the
+// night the clocks went forward (31 March 2013, 01:00 UTC) entered in GMT and
+// left in BST, the same instants as in the birth's own offset.
+TEST(MansionPassageTest, EndsOnTheClocksOfTheirMoment)
 {
-    MansionPassage p;
-    p.entered = {2026, 2, 15, 22, 36};
-    p.left = {2026, 2, 17, 0, 45};
-    EXPECT_EQ(PassageSpanText(PassageInBirthOffset(p)), "from 22:36 on 15 February to 00:45 on 17 February");
-    p.entered = {1999, 12, 31, 9, 5};
-    p.left = {2000, 1, 1, 23, 59};
-    EXPECT_EQ(PassageSpanText(PassageInBirthOffset(p)), "from 09:05 on 31 December to 23:59 on 1 January");
+    BirthMoment london = MomentOfTypedBirth(MakeChart(2013, 3, 31, 0, 30, 0, 7, 'W', 0, 0));
+    const MansionPassage inBirthOffset = FindMansionPassage(london);
+    london.where.clocks.zone = "Europe/London";
+    london.where.clocks.changes = {{0, 0, "GMT"}, {UtcMinuteOf({2013, 3, 31, 1, 0}, 0), 60, "BST"}};
+    const MansionPassage onClocks = FindMansionPassage(london);
+    EXPECT_EQ(IsoLocalTime(onClocks.entered), "2013-03-30T10:07+00:00");
+    EXPECT_EQ(IsoLocalTime(onClocks.left), "2013-03-31T08:38+01:00");
+    EXPECT_EQ(onClocks.entered.utcMinute, inBirthOffset.entered.utcMinute);
+    EXPECT_EQ(onClocks.left.utcMinute, inBirthOffset.left.utcMinute);
+    EXPECT_EQ(PassageSpanText(onClocks), "from 10:07 GMT on 30 March to 08:38 BST on 31 March");
 }
 
-// Offsets as ISO 8601 writes them: the sign once, in front, for every size.
+// The birth's own offset in the times, from the birth data.
 TEST(MansionPassageTest, ZoneOffsetsBothSidesWithMinutes)
 {
-    const struct {
-        int minutes;
-        const char* iso;
-    } cases[] = {{0, "+00:00"},    {60, "+01:00"},   {345, "+05:45"},  {390, "+06:30"}, {-30, "-00:30"},
-                 {-210, "-03:30"}, {-570, "-09:30"}, {-240, "-04:00"}, {-720, "-12:00"}, {840, "+14:00"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(IsoZoneOffset(c.minutes), c.iso) << c.minutes;
-
     // Zones behind universal time with half hours, from the birth data:
     // Newfoundland (52°43'W, 3:30, and 2:30 in summer) and the Marquesas
     // (139°30'W, 9:30).
@@ -183,8 +189,8 @@ TEST(MansionPassageTest, ZoneOffsetsBothSidesWithMinutes)
     for (const auto& b : births) {
         SCOPED_TRACE(b.what);
         const MansionPassage p = FindMansionPassage(b.birth);
-        EXPECT_EQ(p.zoneOffsetMinutes, b.offset);
-        const std::string entered = IsoLocalTime(p.entered, p.zoneOffsetMinutes);
+        EXPECT_EQ(p.entered.offsetMinutes, b.offset);
+        const std::string entered = IsoLocalTime(p.entered);
         EXPECT_EQ(entered.substr(entered.size() - 6), b.suffix);
     }
 }
@@ -215,14 +221,3 @@ TEST(MansionPassageTest, DayPathIsTheBirthDaysMidnights)
 }
 
 }  // namespace
-
-// An offset in words: the sign always, minutes in two digits.
-TEST(MansionPassageTest, UtcOffsetInWords)
-{
-    const struct {
-        int minutes;
-        const char* text;
-    } cases[] = {{0, "UTC+0:00"}, {60, "UTC+1:00"}, {345, "UTC+5:45"}, {-240, "UTC-4:00"}, {-570, "UTC-9:30"}, {-30, "UTC-0:30"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(UtcOffsetText(c.minutes), c.text) << c.minutes;
-}

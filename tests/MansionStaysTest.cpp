@@ -1,7 +1,9 @@
 #include "core/MansionStays.h"
 
 #include "ChartFixture.h"
+#include "core/ClockText.h"
 #include "core/MansionReading.h"
+#include "core/MansionVocabulary.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +41,7 @@ long Utc(int year, int month, int day, int hour, int minute, int offsetMinutes)
 // `entered` in the one before, no gap between stays, and the span covered.
 void ExpectMinuteByMinute(long from, long to, int offset)
 {
-    const MansionStays found = FindMansionStays(from, to, ZoneOffsets::Fixed(offset));
+    const MansionStays found = FindMansionStays(from, to, Clocks::Fixed(offset));
     ASSERT_EQ(found.status, StaysStatus::Found);
     ASSERT_FALSE(found.stays.empty());
     EXPECT_LE(found.stays.front().entered.utcMinute, from);
@@ -48,7 +50,7 @@ void ExpectMinuteByMinute(long from, long to, int offset)
     EXPECT_GE(found.stays.back().left.utcMinute, to);
     const MansionStay* previous = nullptr;
     for (const MansionStay& stay : found.stays) {
-        SCOPED_TRACE(stay.entered.Iso());
+        SCOPED_TRACE(IsoLocalTime(stay.entered));
         EXPECT_EQ(stay.entered.offsetMinutes, offset);
         EXPECT_EQ(ReadingMansion(LocalOf(stay.entered.utcMinute - 1, offset), offset), Previous(stay.mansion));
         if (previous) {
@@ -87,7 +89,7 @@ TEST(MansionStaysTest, AgreesMinuteByMinuteWithAPlainSearch)
 // A year is some 370 stays, one after the other without a gap.
 TEST(MansionStaysTest, AYearWithoutGapsAcrossItsEnds)
 {
-    const MansionStays year = FindMansionStays(Utc(2025, 12, 31, 0, 0, 60), Utc(2027, 1, 2, 0, 0, 60), ZoneOffsets::Fixed(60));
+    const MansionStays year = FindMansionStays(Utc(2025, 12, 31, 0, 0, 60), Utc(2027, 1, 2, 0, 0, 60), Clocks::Fixed(60));
     ASSERT_EQ(year.status, StaysStatus::Found);
     EXPECT_GE(year.stays.size(), 28u * 13);
     EXPECT_LE(year.stays.size(), 28u * 14 + 2);
@@ -107,13 +109,13 @@ TEST(MansionStaysTest, AYearWithoutGapsAcrossItsEnds)
 // stays at the edges reach out of them.
 TEST(MansionStaysTest, FirstAndLastDatesTheProgramTakes)
 {
-    const ZoneOffsets tonga = ZoneOffsets::Fixed(13 * 60);
+    const Clocks tonga = Clocks::Fixed(13 * 60);
     const MansionStays first = FindMansionStays(Utc(1901, 1, 1, 0, 0, 780), Utc(1901, 1, 2, 0, 0, 780), tonga);
     ASSERT_EQ(first.status, StaysStatus::Found);
     ASSERT_FALSE(first.stays.empty());
     EXPECT_EQ(first.stays.front().entered.Local().year, 1900);
     ExpectMinuteByMinute(Utc(1901, 1, 1, 0, 0, 780), Utc(1901, 1, 2, 0, 0, 780), 780);
-    const ZoneOffsets hawaii = ZoneOffsets::Fixed(-10 * 60);
+    const Clocks hawaii = Clocks::Fixed(-10 * 60);
     const MansionStays last = FindMansionStays(Utc(2050, 12, 31, 0, 0, -600), Utc(2051, 1, 1, 0, 0, -600), hawaii);
     ASSERT_EQ(last.status, StaysStatus::Found);
     EXPECT_EQ(last.stays.back().left.Local().year, 2051);
@@ -141,16 +143,18 @@ TEST(MansionStaysTest, FirstAndLastDatesTheProgramTakes)
 TEST(MansionStaysTest, OffsetsInForceAcrossClockChanges)
 {
     const long spring = Utc(2026, 3, 29, 1, 0, 0), autumn = Utc(2026, 10, 25, 1, 0, 0);
-    const ZoneOffsets london{{{spring - 365L * 1440, 0}, {spring, 60}, {autumn, 0}}};
+    const Clocks london{"Europe/London", {{spring - 365L * 1440, 0, "GMT"}, {spring, 60, "BST"}, {autumn, 0, "GMT"}}};
     for (const auto& [from, to] : {std::pair{Utc(2026, 3, 20, 0, 0, 0), Utc(2026, 4, 8, 0, 0, 0)},
                                    std::pair{Utc(2026, 10, 15, 0, 0, 60), Utc(2026, 11, 3, 0, 0, 0)}}) {
-        const MansionStays local = FindMansionStays(from, to, london), universal = FindMansionStays(from, to, ZoneOffsets::Fixed(0));
+        const MansionStays local = FindMansionStays(from, to, london), universal = FindMansionStays(from, to, Clocks::Fixed(0));
         ASSERT_EQ(local.stays.size(), universal.stays.size());
         for (std::size_t i = 0; i < local.stays.size(); ++i) {
-            const StayTime& t = local.stays[i].entered;
+            const ClockTime& t = local.stays[i].entered;
             EXPECT_EQ(t.utcMinute, universal.stays[i].entered.utcMinute);
-            EXPECT_EQ(t.offsetMinutes, t.utcMinute >= spring && t.utcMinute < autumn ? 60 : 0) << t.Iso();
-            EXPECT_EQ(ReadingMansion(t.Local(), t.offsetMinutes), local.stays[i].mansion) << t.Iso();
+            const bool summer = t.utcMinute >= spring && t.utcMinute < autumn;
+            EXPECT_EQ(t.offsetMinutes, summer ? 60 : 0) << IsoLocalTime(t);
+            EXPECT_EQ(t.abbreviation, summer ? "BST" : "GMT") << IsoLocalTime(t);
+            EXPECT_EQ(ReadingMansion(t.Local(), t.offsetMinutes), local.stays[i].mansion) << IsoLocalTime(t);
         }
     }
     // Local clock times to instants: the skipped hour and the repeated hour
@@ -179,19 +183,19 @@ TEST(MansionStaysTest, FilterOverTheFavourableTexts)
         SCOPED_TRACE(w.word);
         std::vector<int> favouring, hindering;
         for (int k = 1; k <= 28; ++k) {
-            if (MansionFavours(k, w.word))
+            if (MansionMentions(k, FavorableCircumstances, w.word))
                 favouring.push_back(k);
-            if (MansionHinders(k, w.word))
+            if (MansionMentions(k, UnfavorableCircumstances, w.word))
                 hindering.push_back(k);
         }
         EXPECT_EQ(favouring, w.favouring);
         EXPECT_EQ(hindering, w.hindering);
     }
-    const MansionStays month = FindMansionStays(Utc(2026, 2, 1, 0, 0, 0), Utc(2026, 3, 1, 0, 0, 0), ZoneOffsets::Fixed(0));
+    const MansionStays month = FindMansionStays(Utc(2026, 2, 1, 0, 0, 0), Utc(2026, 3, 1, 0, 0, 0), Clocks::Fixed(0));
     const std::vector<MansionStay> travel = StaysFavouring(month.stays, "Travel");
     EXPECT_GE(travel.size(), 9u);
     for (const MansionStay& s : travel)
-        EXPECT_TRUE(MansionFavours(s.mansion, "travel")) << s.mansion;
+        EXPECT_TRUE(MansionMentions(s.mansion, FavorableCircumstances, "travel")) << s.mansion;
     EXPECT_EQ(StaysFavouring(month.stays, "").size(), month.stays.size());
     EXPECT_TRUE(StaysFavouring(month.stays, "no such thing").empty());
 }
@@ -212,12 +216,14 @@ TEST(MansionStaysTest, InWords)
 {
     MansionStay stay;
     stay.mansion = 14;
-    stay.left = {Utc(2026, 2, 17, 0, 45, 660), 660};
-    EXPECT_EQ(DescribeNow(stay), "The Moon is in mansion 14, Al Simak (The Unarmed), until 00:45 on 17 February (UTC+11:00)");
+    stay.left = {Utc(2026, 2, 17, 0, 45, 660), 660, "AEDT"};
+    EXPECT_EQ(DescribeNow(stay), "The Moon is in mansion 14, Al Simak (The Unarmed), until 00:45 AEDT on 17 February");
+    stay.left.abbreviation.clear();
+    EXPECT_EQ(DescribeNow(stay), "The Moon is in mansion 14, Al Simak (The Unarmed), until 00:45 UTC+11 on 17 February");
     EXPECT_EQ(StayTitle(14), "Moon in mansion 14 \xE2\x80\x94 Al Simak (The Unarmed)");
-    EXPECT_EQ(FirstFavour(14), "To save and protect sailors at sea");
-    EXPECT_EQ(stay.left.Iso(), "2026-02-17T00:45+11:00");
-    EXPECT_EQ(stay.left.IsoUtc(), "2026-02-16T13:45Z");
+    EXPECT_EQ(FieldItems(14, FavorableCircumstances).front(), "To save and protect sailors at sea");
+    EXPECT_EQ(IsoLocalTime(stay.left), "2026-02-17T00:45+11:00");
+    EXPECT_EQ(IsoUtcTime(stay.left.utcMinute), "2026-02-16T13:45Z");
 }
 
 }  // namespace

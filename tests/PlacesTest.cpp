@@ -4,6 +4,8 @@
 // boxes and words, and a reading equal to the one typed by hand for the same
 // universal time.
 #include "core/modEphemeris.h"
+#include "core/BirthMoment.h"
+#include "core/ClockText.h"
 #include "places/PlaceFill.h"
 #include "core/BirthForm.h"
 
@@ -98,7 +100,7 @@ TEST(PlacesTest, HistoricalOffsetsFillTheFormForTheRightInstant)
         EXPECT_EQ(fill.zoneHours.toStdString(), b.zoneHours);
         EXPECT_EQ(fill.zoneMinutes.toStdString(), b.zoneMinutes);
         EXPECT_EQ(fill.dst, b.dst);
-        EXPECT_TRUE(fill.description.contains(OffsetText(b.offsetMinutes * 60))) << fill.description.toStdString();
+        EXPECT_TRUE(fill.description.contains(QString::fromStdString(UtcOffsetText(b.offsetMinutes)))) << fill.description.toStdString();
 
         // The same universal time typed by hand, with zone 0.
         const QDateTime ut = QDateTime(b.date, b.time, Qt::UTC).addSecs(-b.offsetMinutes * 60);
@@ -416,30 +418,6 @@ TEST(PlacesTest, ChangesOfTheClocksToTheMinute)
     }
 }
 
-TEST(PlacesTest, OffsetsAsPeopleWriteThem)
-{
-    const struct {
-        int seconds;
-        const char* text;
-        int rounded;
-    } cases[] = {
-        {0, "UTC+0", 0},
-        {-18000, "UTC\u22125", -18000},
-        {20700, "UTC+5:45", 20700},
-        {-34200, "UTC\u22129:30", -34200},
-        {1172, "UTC+0:19:32", 1200},    // Amsterdam's mean time: up to 0:20
-        {1169, "UTC+0:19:29", 1140},    // down to 0:19
-        {-17762, "UTC\u22124:56:02", -17760},
-        {30, "UTC+0:00:30", 60},        // a half minute away from zero
-        {-30, "UTC\u22120:00:30", -60},
-        {29, "UTC+0:00:29", 0},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(OffsetText(c.seconds).toStdString(), c.text) << c.seconds;
-        EXPECT_EQ(RoundedOffsetSeconds(c.seconds), c.rounded) << c.seconds;
-    }
-}
-
 TEST(PlacesTest, ZonesOutsideThePlaceList)
 {
     // Chatham Islands: 13:45 ahead in the southern summer of 2000.
@@ -447,7 +425,7 @@ TEST(PlacesTest, ZonesOutsideThePlaceList)
     EXPECT_TRUE(at.known);
     EXPECT_EQ(at.offsetSeconds, (13 * 60 + 45) * 60);
     EXPECT_EQ(at.daylightSeconds, 3600);
-    EXPECT_EQ(OffsetText(at.offsetSeconds), QStringLiteral("UTC+13:45"));
+    EXPECT_EQ(UtcOffsetTextWithSeconds(at.offsetSeconds), "UTC+13:45");
     EXPECT_TRUE(at.summerTime);
     EXPECT_FALSE(ZoneAt("Nowhere/Atlantis", {2000, 1, 1}, {12, 0}).known);
 }
@@ -469,7 +447,7 @@ TEST(PlacesTest, CoordinatesToTheNearestMinute)
     FillCoordinates(place, fill);
     EXPECT_EQ(fill.longitudeDegrees, 11);
     EXPECT_EQ(fill.longitudeMinutes, 0);
-    EXPECT_EQ(AngleText(-3.70256, false), QString::fromUtf8("3\u00B042\u2032W"));
+    EXPECT_EQ(AngleText(-3.70256, false), "3\u00B042\u2032W");
 }
 
 }  // namespace

@@ -431,7 +431,8 @@ TEST(ReadingToolTest, CalendarOfAMonth)
     EXPECT_EQ(text.status, ToolSuccess);
     EXPECT_EQ(text.err, "");
     // Reference: the minute-by-minute search of the core's tests, 1 Jan 2026 at UTC+11:00.
-    EXPECT_EQ(text.out.rfind("2025-12-31T07:56+11:00  2026-01-01T04:44+11:00  mansion 3  Achaomazon or Athoray  "
+    EXPECT_EQ(text.out.rfind("Time zone: UTC+11\n"
+                             "2025-12-31T07:56+11:00  2026-01-01T04:44+11:00  mansion 3  Achaomazon or Athoray  "
                              "Al Thurayya (The Many Little Ones)\n2026-01-01T04:44+11:00  2026-01-02T01:17+11:00  mansion 4  ",
                              0),
               0u)
@@ -439,7 +440,7 @@ TEST(ReadingToolTest, CalendarOfAMonth)
     EXPECT_GE(std::count(text.out.begin(), text.out.end(), '\n'), 31);
 
     const ToolRun json = Tool({"--calendar", "2026-01", "--zone=+11:00", "--json"});
-    EXPECT_EQ(json.out.rfind("{\"calendar\":[{\"mansion\":3,\"entered\":\"2025-12-31T07:56+11:00\",\"left\":"
+    EXPECT_EQ(json.out.rfind("{\"zone\":\"UTC+11:00\",\"calendar\":[{\"mansion\":3,\"entered\":\"2025-12-31T07:56+11:00\",\"left\":"
                              "\"2026-01-01T04:44+11:00\",\"latinName\":\"Achaomazon or Athoray\",\"arabicName\":"
                              "\"Al Thurayya\",\"englishMeaning\":\"The Many Little Ones\"},{\"mansion\":4,",
                              0),
@@ -448,9 +449,9 @@ TEST(ReadingToolTest, CalendarOfAMonth)
     EXPECT_EQ(json.out.substr(json.out.size() - 4), "}]}\n");
 
     const ToolRun csv = Tool({"--calendar", "2026-01", "--zone", "+11:00", "--csv"});
-    EXPECT_EQ(csv.out.rfind("mansion,entered,left,latin_name,arabic_name,english_meaning\n"
+    EXPECT_EQ(csv.out.rfind("mansion,entered,left,latin_name,arabic_name,english_meaning,zone\n"
                             "3,2025-12-31T07:56+11:00,2026-01-01T04:44+11:00,Achaomazon or Athoray,Al Thurayya,The Many "
-                            "Little Ones\n",
+                            "Little Ones,UTC+11:00\n",
                             0),
               0u)
         << csv.out.substr(0, 300);

@@ -29,6 +29,8 @@ def events(path):
 with tempfile.TemporaryDirectory() as work:
     span = ["--calendar", "2026-03-20..2026-04-05", "--zone", "+11:00"]
     text = subprocess.run([tool] + span, check=True, capture_output=True, text=True).stdout.splitlines()
+    check(text[0] == "Time zone: UTC+11", f"the zone line {text[0]!r}")
+    text = text[1:]
     runs = []
     for run in ("a", "b"):
         path = f"{work}/{run}.ics"
@@ -58,6 +60,12 @@ with tempfile.TemporaryDirectory() as work:
     uids = [str(e.get("UID")) for e in first]
     check(uids == [str(e.get("UID")) for e in second], "UIDs differ between two runs")
     check(len(set(uids)) == len(uids), "two stays share a UID")
+    # The calendar names itself and its zone for calendar programs: a place's
+    # IANA zone; a fixed offset has no name there.
+    with open(f"{work}/a.ics", "rb") as f:
+        calendar = icalendar.Calendar.from_ical(f.read())
+    check(str(calendar.get("X-WR-CALNAME")) == "Mansion Calendar \u2014 UTC+11", f"X-WR-CALNAME {calendar.get('X-WR-CALNAME')!r}")
+    check(calendar.get("X-WR-TIMEZONE") is None, "X-WR-TIMEZONE for a fixed offset")
     # The same stay in another span and zone keeps its UID.
     path = f"{work}/c.ics"
     subprocess.run([tool, "--calendar", "2026-03", "--zone", "-4:00", "--ics", path], check=True)

@@ -2,7 +2,6 @@
 
 #include "ui/ProgramFont.h"
 #include "ui/WebLinks.h"
-#include "ui/frmAbout.h"
 
 #include <QApplication>
 #include <QColor>
@@ -110,28 +109,6 @@ QLabel* MakeLinkLabel(const QString& text, const QString& objectName, QWidget* p
     label->setAccessibleName(text);
     label->setCursor(Qt::PointingHandCursor);
     return label;
-}
-
-QMenu* AddHelpMenu(QMainWindow* window)
-{
-    QMenu* menu = window->menuBar()->addMenu(QObject::tr("&Help"));
-    menu->setObjectName(QStringLiteral("mnuHelp"));
-    auto add = [&](const char* name, const QString& caption, auto action) {
-        QAction* entry = menu->addAction(caption);
-        entry->setObjectName(QString::fromLatin1(name));
-        QObject::connect(entry, &QAction::triggered, window, action);
-    };
-    auto separator = [&](const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
-    add("mnuOnline", QObject::tr("&Online Help"), &WebLinks::OpenHelpPage);
-    add("mnuVisit", QObject::tr("&Visit Us Online"), &WebLinks::OpenHomePage);
-    separator("mnuHelp1");
-    add("mnuUpdate", QObject::tr("Check for Software &Update"), &WebLinks::OpenDownloadPage);
-    separator("mnuHelp2");
-    add("mnuAbout", QObject::tr("&About Software"), [window]() {
-        frmAbout about(window);
-        ExecDialog(about);
-    });
-    return menu;
 }
 
 int ExecDialog(QDialog& dialog)

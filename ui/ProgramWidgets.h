@@ -28,7 +28,3 @@ QLabel* MakeLinkLabel(const QString& text, const QString& objectName, QWidget* p
 // that opened it and to the control that had it there: without a window
 // manager nobody else does, and the keyboard would go nowhere.
 int ExecDialog(class QDialog& dialog);
-
-// The "&Help" menu both main windows share: mnuOnline, mnuVisit, mnuHelp1,
-// mnuUpdate, mnuHelp2, mnuAbout, in that order.
-QMenu* AddHelpMenu(QMainWindow* window);

@@ -7,9 +7,9 @@
 #include "windows/frmMansionWheel.h"
 #include "core/ReadingState.h"
 #include "core/SignPosition.h"
-#include "places/ZoneAtDate.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
+#include "ui/HelpMenu.h"
 #include "ui/ProgramWidgets.h"
 #include "ui/WebLinks.h"
 
@@ -305,7 +305,7 @@ void frmArabicLunarMansionResult::ShowReadingLine()
         ToQString(SignPositionInWords(PositionTextLongitude(state_.chart.MoonPositionText).value_or(0)));
     QString line = tr("Moon at %1 \u2014 mansion %2 of 28").arg(position).arg(mansion);
     if (state_.passage)
-        line += tr(" \u2014 in it %1").arg(ToQString(PassageSpanText(Clocks())));
+        line += tr(" \u2014 in it %1").arg(ToQString(PassageSpanText(*state_.passage)));
     lblReadingLine->setText(line);
 }
 
@@ -331,25 +331,7 @@ void frmArabicLunarMansionResult::cmdSave_Click()
 
 ReadingSheet frmArabicLunarMansionResult::Sheet() const
 {
-    // Birth data and passage only for a reading computed from them.
-    const std::optional<ChartRecord> birth = state_.passage ? std::optional<ChartRecord>(state_.chart) : std::nullopt;
-    return SheetForReading(state_.chart.MoonPositionText, state_.currentMansion, state_.name, birth, state_.passage,
-                           state_.place, state_.passage ? std::optional<PassageClocks>(Clocks()) : std::nullopt);
-}
-
-PassageClocks frmArabicLunarMansionResult::Clocks() const
-{
-    // With the place's zone, each end in the offset in force at its moment;
-    // else (or for a zone this computer does not know) the birth's offset.
-    const MansionPassage& passage = *state_.passage;
-    if (state_.zone.empty())
-        return PassageInBirthOffset(passage);
-    const QByteArray zone = QByteArray::fromStdString(state_.zone);
-    return PassageInPlaceClocks(passage, [&](long utcMinute) {
-        const ClockAt clock = ClockAtInstant(zone, qint64(utcMinute) * 60);
-        return clock.known ? std::pair<int, std::string>(clock.offsetSeconds / 60, clock.abbreviation.toStdString())
-                           : std::pair<int, std::string>(passage.zoneOffsetMinutes, std::string());
-    });
+    return SheetForReading(state_.chart.MoonPositionText, state_.currentMansion, state_.birth, state_.passage);
 }
 
 void frmArabicLunarMansionResult::mnuWheel_Click()

@@ -52,7 +52,6 @@ private:
     bool CloseWheel();  // true when one was open
     int Twips(int twips) const;
     struct ReadingSheet Sheet() const;
-    struct PassageClocks Clocks() const;  // of a reading with a passage
 
     const ReadingState& state_;
     double scale_ = 1.0;

@@ -13,10 +13,12 @@
 #include "ui/WebLinks.h"
 #include "ui/MessageBox.h"
 #include "ui/ListBox.h"
+#include "ui/HelpMenu.h"
 #include "ui/ProgramWidgets.h"
 #include "core/TimeZoneTable.h"
 #include "windows/frmTimeZone.h"
 #include "places/PlaceFill.h"
+#include "places/ZoneClocks.h"
 #include "windows/frmPlaceFinder.h"
 
 #include <QButtonGroup>
@@ -355,9 +357,9 @@ void frmMain::WireHandlers()
     connect(chkDST, &QCheckBox::clicked, this, &frmMain::StopFollowingPlaceZone);
     // New coordinates or a new place end the link to the chosen place.
     for (QLineEdit* box : {txtMCity, txtMState, txtMCountry, txtLonD, txtLonM, txtLatD, txtLatM})
-        connect(box, &QLineEdit::textEdited, this, &frmMain::StopFollowingPlaceZone);
+        connect(box, &QLineEdit::textEdited, this, &frmMain::ForgetChosenPlace);
     for (QRadioButton* option : {optLongEast, optLongWest, optLatNorth, optLatSouth})
-        connect(option, &QRadioButton::clicked, this, &frmMain::StopFollowingPlaceZone);
+        connect(option, &QRadioButton::clicked, this, &frmMain::ForgetChosenPlace);
     connect(optLongEast, &QRadioButton::toggled, this, &frmMain::FollowPlaceZone);
 }
 
@@ -472,16 +474,25 @@ void frmMain::cmdCalculate_Click()
         boxes[static_cast<int>(*inputs.failed)]->setFocus();
         return;
     }
+    // The birth at its place on its clocks, made once: every view renders it.
+    BirthMoment moment = MomentOfTypedBirth(inputs.chart, Text(txtName));
+    if (chosenPlace_) {
+        moment.where.place = chosenPlace_;
+    } else if (!(Text(txtMCity) + Text(txtMState) + Text(txtMCountry)).empty()) {
+        BirthPlace typed;  // as typed, without coordinates or zone
+        typed.name = ToStdString(txtMCity->text().trimmed());
+        typed.state = ToStdString(txtMState->text().trimmed());
+        typed.country = ToStdString(txtMCountry->text().trimmed());
+        moment.where.place = typed;
+    }
+    if (const PlaceClocks chosen = chosenPlaceClocks(); !chosen.clocks.changes.empty()) {
+        moment.where.clocks = chosen.clocks;
+        moment.zoneInWords = ToStdString(lblPlaceZone->text());
+    }
     state.chart = inputs.chart;
     modEphemeris::ComputeMoonPosition(state.chart);
-    state.name = Text(txtName);
-    QStringList place;
-    for (QLineEdit* box : {txtMCity, txtMState, txtMCountry})
-        if (!box->text().trimmed().isEmpty())
-            place << box->text().trimmed();
-    state.place = place.join(QStringLiteral(", ")).toStdString();
-    state.zone = followedZone_.toStdString();
-    state.passage = FindMansionPassage(state.chart);
+    state.passage = FindMansionPassage(moment);
+    state.birth = std::move(moment);
     ShowMansionReading(state.chart.MoonPositionText);
 }
 
@@ -525,9 +536,7 @@ bool frmMain::OpenReadingFile(const QString& path)
         return false;
     }
     state_.chart.MoonPositionText = file.text;
-    state_.name.clear();
-    state_.place.clear();
-    state_.zone.clear();
+    state_.birth.reset();
     state_.passage.reset();  // a file keeps no birth data: no passage, rather than a guess
     ShowMansionReading(file.text);
     return true;
@@ -570,6 +579,7 @@ void frmMain::UsePlace(const Place& place)
     (fill.north ? optLatNorth : optLatSouth)->setChecked(true);
     followedZone_ = place.zone;
     followedPlace_ = ShortName(place);
+    chosenPlace_ = BirthPlaceOf(place);
     FollowPlaceZone();
     cmdCalculate->setFocus();
 }
@@ -597,6 +607,22 @@ void frmMain::StopFollowingPlaceZone()
 {
     followedZone_.clear();
     lblPlaceZone->hide();
+}
+
+void frmMain::ForgetChosenPlace()
+{
+    chosenPlace_.reset();
+    StopFollowingPlaceZone();
+}
+
+PlaceClocks frmMain::chosenPlaceClocks() const
+{
+    PlaceClocks where;
+    if (followedZone_.isEmpty())
+        return where;
+    where.place = chosenPlace_;
+    where.clocks = ClocksOfZone(followedZone_);
+    return where;
 }
 
 void frmMain::lblTZHelp_Click()

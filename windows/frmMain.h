@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/BirthForm.h"
+#include "core/BirthMoment.h"
 #include "core/MansionChoice.h"
 
 #include <QByteArray>
 #include <QMainWindow>
 
+#include <optional>
 #include <string_view>
 
 class QButtonGroup;
@@ -44,9 +46,9 @@ public:
     // lblCobrand for an odd one (n drawn from 1 to 6 once per run).
     void ChoosePromotionLabel(int n);
 
-    // The IANA zone of the place chosen in the finder, while the zone follows
-    // it; empty otherwise.
-    QByteArray placeZone() const { return followedZone_; }
+    // The place chosen in the finder and its zone's clocks, while the zone
+    // follows it; clocks with no change otherwise.
+    PlaceClocks chosenPlaceClocks() const;
 
 signals:
     // A reading is chosen and in the state: its result window is wanted. This
@@ -65,6 +67,7 @@ private slots:
     void cmdBrowser_Click();
     void FollowPlaceZone();
     void StopFollowingPlaceZone();
+    void ForgetChosenPlace();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,6 +88,7 @@ private:
     bool closingForTurn_ = false;
     QByteArray followedZone_;  // the chosen place's time zone, while the zone follows it
     QString followedPlace_;    // its name in the zone's sentence, e.g. "Springfield, Illinois"
+    std::optional<BirthPlace> chosenPlace_;  // the place chosen in the finder, until the place or coordinates are typed
     QLabel* lblPlaceZone;
 
     QLineEdit* txtName;

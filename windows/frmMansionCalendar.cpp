@@ -3,11 +3,13 @@
 #include "base/QtStdText.h"
 #include "calendar/IcsModule.h"
 #include "core/CivilCalendar.h"
+#include "core/ClockText.h"
+#include "core/MansionVocabulary.h"
+#include "core/SafeFileName.h"
 #include "core/modArabicLunarMansionInformation.h"
 #include "files/ReadingFileAccess.h"
 #include "pictures/CalendarSheet.h"
 #include "pictures/PrintingModule.h"
-#include "places/ZoneAtDate.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramWidgets.h"
@@ -31,31 +33,23 @@ namespace {
 
 enum Column { Enters, Number, Latin, Arabic, Meaning, Favours, Warning, ColumnCount };
 
-// "Mon 2 Feb 14:05": the clock time the Moon enters, in the place's clocks.
-QString EnteredText(const StayTime& t)
+// "2 Feb 14:05 GMT": the clock time the Moon enters, on the calendar's clocks.
+QString EnteredText(const ClockTime& t)
 {
     const LocalMinute l = t.Local();
-    return QStringLiteral("%1 %2 %3:%4")
-        .arg(l.day)
-        .arg(ToQString(MonthName(l.month)).left(3))
-        .arg(l.hour, 2, 10, QLatin1Char('0'))
-        .arg(l.minute, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1 %2 %3").arg(l.day).arg(ToQString(MonthName(l.month)).left(3)).arg(ToQString(ClockText(t)));
 }
 
-// The first line of the mansion's texts of one field that mentions `word`.
+// The first item of a mansion's list field that mentions `word`.
 QString LineMentioning(int mansion, MansionField field, const QString& word)
 {
-    const QString text = ToQString(modArabicLunarMansionInformation::MansionRowFor(mansion)[field]);
-    for (const QString& line : text.split(QStringLiteral("\r\n")))
-        if (line.contains(word, Qt::CaseInsensitive))
-            return line;
-    return {};
+    return ToQString(FirstItemMentioning(mansion, field, ToStdString(word)));
 }
 
 }  // namespace
 
-frmMansionCalendar::frmMansionCalendar(const QByteArray& zone, int ownMansion, qint64 nowUtcSeconds, QWidget* parent)
-    : QMainWindow(parent), zone_(zone), ownMansion_(ownMansion), now_(nowUtcSeconds)
+frmMansionCalendar::frmMansionCalendar(PlaceClocks where, int ownMansion, qint64 nowUtcSeconds, QWidget* parent)
+    : QMainWindow(parent), where_(std::move(where)), ownMansion_(ownMansion), now_(nowUtcSeconds)
 {
     SetUpProgramWindow(this, "frmMansionCalendar");
     setWindowTitle(tr("Mansion Calendar") + QStringLiteral(" \u2014 ") + ProgramCaption);
@@ -63,13 +57,12 @@ frmMansionCalendar::frmMansionCalendar(const QByteArray& zone, int ownMansion, q
 
     // "Now": the stay that holds this minute.
     const long nowMinute = static_cast<long>(now_ / 60);
-    const ZoneOffsets offsets = OffsetsAround(nowMinute, nowMinute + 1);
-    const MansionStays now = FindMansionStays(nowMinute, nowMinute + 1, offsets);
+    const MansionStays now = FindMansionStays(nowMinute, nowMinute + 1, where_.clocks);
     if (now.status == StaysStatus::Found && !now.stays.empty())
         lblNow->setText(ToQString(DescribeNow(now.stays.front())));
     else
         lblNow->setText(tr("The calendar covers 1901 to 2050."));
-    const LocalMinute local = StayTime{nowMinute, offsets.At(nowMinute)}.Local();
+    const LocalMinute local = where_.clocks.At(nowMinute).Local();
     ShowMonth(std::clamp(local.year, 1901, 2050), local.month);
 }
 
@@ -156,18 +149,6 @@ void frmMansionCalendar::BuildControls()
     connect(closeAction, &QAction::triggered, this, &QWidget::close);
 }
 
-ZoneOffsets frmMansionCalendar::OffsetsAround(long fromUtcMinute, long toUtcMinute) const
-{
-    // Two days either side: the local month's ends lie within a day of the
-    // same clock times read as universal time.
-    ZoneOffsets offsets;
-    for (const ZoneOffsetChange& c : ZoneChangesOver(zone_, (fromUtcMinute - 2880) * 60LL, (toUtcMinute + 2880) * 60LL))
-        offsets.changes.push_back({static_cast<long>(c.fromUtcSeconds / 60), c.offsetSeconds / 60});
-    if (offsets.changes.empty())
-        offsets = ZoneOffsets::Fixed(0);
-    return offsets;
-}
-
 void frmMansionCalendar::ShowMonth(int year, int month)
 {
     year_ = year;
@@ -178,11 +159,9 @@ void frmMansionCalendar::ShowMonth(int year, int month)
         spnYear->setValue(year);
     }
     const int nextYear = month == 12 ? year + 1 : year, nextMonth = month % 12 + 1;
-    const ZoneOffsets offsets = OffsetsAround(UtcMinuteOf({year, month, 1, 0, 0}, 0),
-                                              UtcMinuteOf({nextYear, nextMonth, 1, 0, 0}, 0));
-    const long from = offsets.UtcOf({year, month, 1, 0, 0});
-    const long to = offsets.UtcOf({nextYear, nextMonth, 1, 0, 0});
-    const MansionStays found = FindMansionStays(from, to, offsets);
+    const long from = where_.clocks.UtcOf({year, month, 1, 0, 0});
+    const long to = where_.clocks.UtcOf({nextYear, nextMonth, 1, 0, 0});
+    const MansionStays found = FindMansionStays(from, to, where_.clocks);
     month_stays_ = found.stays;
     cmdPrevious->setEnabled(year > 1901 || month > 1);
     cmdNext->setEnabled(year < 2050 || month < 12);
@@ -210,7 +189,7 @@ void frmMansionCalendar::Refill()
         const auto row = modArabicLunarMansionInformation::MansionRowFor(stay.mansion);
         const bool own = stay.mansion == ownMansion_;
         QString warning;
-        if (!hinders.isEmpty() && MansionHinders(stay.mansion, ToStdString(hinders))) {
+        if (!hinders.isEmpty() && MansionMentions(stay.mansion, UnfavorableCircumstances, ToStdString(hinders))) {
             warning = QStringLiteral("\u26A0 ") + LineMentioning(stay.mansion, UnfavorableCircumstances, hinders);
             ++hindering;
         }
@@ -220,8 +199,7 @@ void frmMansionCalendar::Refill()
             ToQString(row[LunarMansionName]),
             ToQString(row[ArabicName]),
             ToQString(row[EnglishMeaning]),
-            favours.isEmpty() ? ToQString(FirstFavour(stay.mansion))
-                              : LineMentioning(stay.mansion, FavorableCircumstances, favours),
+            LineMentioning(stay.mansion, FavorableCircumstances, favours),
             warning,
         };
         for (int c = 0; c < ColumnCount; ++c) {
@@ -252,8 +230,7 @@ void frmMansionCalendar::OpenRow(int row)
 {
     if (row < 0 || row >= static_cast<int>(shown_.size()))
         return;
-    const StayTime& t = shown_[static_cast<std::size_t>(row)].entered;
-    emit readingRequested(t.utcMinute, t.offsetMinutes);
+    emit readingRequested(shown_[static_cast<std::size_t>(row)].entered.utcMinute);
 }
 
 bool frmMansionCalendar::eventFilter(QObject* watched, QEvent* event)
@@ -274,10 +251,10 @@ bool frmMansionCalendar::eventFilter(QObject* watched, QEvent* event)
 CalendarSheet frmMansionCalendar::Sheet() const
 {
     CalendarSheet sheet;
-    sheet.title = tr("Mansion Calendar \u2014 %1 %2 (%3)")
+    sheet.title = tr("Mansion Calendar \u2014 %1 %2 \u2014 %3")
                       .arg(ToQString(MonthName(month_)))
                       .arg(year_)
-                      .arg(QString::fromUtf8(zone_));
+                      .arg(ToQString(where_.InWords()));
     sheet.now = lblNow->text();
     for (int c = 0; c < tblStays->columnCount(); ++c)
         sheet.header << tblStays->horizontalHeaderItem(c)->text();
@@ -289,6 +266,11 @@ CalendarSheet frmMansionCalendar::Sheet() const
         sheet.marked << (shown_[static_cast<std::size_t>(r)].mansion == ownMansion_);
     }
     return sheet;
+}
+
+QString frmMansionCalendar::OfferedFileName(const QString& ending) const
+{
+    return ToQString(SafeFileName(ToStdString(Sheet().title))) + ending;
 }
 
 void frmMansionCalendar::mnuPrint_Click()
@@ -303,7 +285,8 @@ void frmMansionCalendar::mnuPrint_Click()
 
 void frmMansionCalendar::mnuExportPdf_Click()
 {
-    const QString path = FileDialogs::GetSaveFileName(this, tr("Export as PDF"), tr("PDF (*.pdf)"), QStringLiteral("pdf"));
+    const QString path = FileDialogs::GetSaveFileName(this, tr("Export as PDF"), tr("PDF (*.pdf)"), QStringLiteral("pdf"),
+                                                      QDir::home().filePath(OfferedFileName(QStringLiteral(".pdf"))));
     if (path.isEmpty())
         return;  // cancelled
     const QByteArray pdf = CalendarPdf(Sheet());
@@ -317,7 +300,8 @@ void frmMansionCalendar::mnuExportPdf_Click()
 void frmMansionCalendar::mnuExportCalendar_Click()
 {
     const QString path = FileDialogs::GetSaveFileName(this, tr("Export to Calendar"), tr("iCalendar (*.ics)"),
-                                                      QStringLiteral("ics"));
+                                                      QStringLiteral("ics"),
+                                                      QDir::home().filePath(OfferedFileName(QStringLiteral(".ics"))));
     if (path.isEmpty())
         return;  // cancelled
     // The stays shown: the month, with the favours filter if one is typed.
@@ -325,7 +309,8 @@ void frmMansionCalendar::mnuExportCalendar_Click()
     // program starts without it.
     std::string problem;
     if (const IcsModuleEntry* ics = LoadCompanionModule<IcsModuleEntry>(problem)) {
-        const std::string text = ics->staysCalendarText(shown_, static_cast<long>(QDateTime::currentSecsSinceEpoch() / 60));
+        const CalendarNames names{ToStdString(tr("Mansion Calendar \u2014 %1").arg(ToQString(where_.InWords()))), where_.clocks.zone};
+        const std::string text = ics->staysCalendarText(shown_, static_cast<long>(QDateTime::currentSecsSinceEpoch() / 60), names);
         problem = WriteFileAtomically(QFile::encodeName(path).toStdString(), text);
     }
     if (!problem.empty())

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/BirthMoment.h"
 #include "core/MansionStays.h"
 
-#include <QByteArray>
 #include <QMainWindow>
 
 #include <vector>
@@ -25,20 +25,24 @@ class frmMansionCalendar : public QMainWindow {
     Q_OBJECT
 
 public:
-    // zone: IANA name of the clocks (a place's, or the system's); ownMansion:
-    // the reading's mansion, 1..28, or 0 for none; nowUtcSeconds: the moment of
-    // the "Now" line and of the month first shown.
-    frmMansionCalendar(const QByteArray& zone, int ownMansion, qint64 nowUtcSeconds, QWidget* parent = nullptr);
+    // where: the place and the clocks the times are told in (a reading's, a
+    // chosen place's, or the system's); ownMansion: the reading's mansion,
+    // 1..28, or 0 for none; nowUtcSeconds: the moment of the "Now" line and of
+    // the month first shown.
+    frmMansionCalendar(PlaceClocks where, int ownMansion, qint64 nowUtcSeconds, QWidget* parent = nullptr);
 
     void ShowMonth(int year, int month);
     int year() const { return year_; }
     int month() const { return month_; }
     // The stays shown, in order (after the favours filter).
     const std::vector<MansionStay>& shownStays() const { return shown_; }
+    // The place and clocks it tells the times in.
+    const PlaceClocks& where() const { return where_; }
 
 signals:
-    // Enter on a row: the reading of the moment the Moon entered that mansion.
-    void readingRequested(qint64 utcMinute, int offsetMinutes);
+    // Enter on a row: the reading of the moment the Moon entered that mansion
+    // (UTC minutes), on the calendar's clocks.
+    void readingRequested(qint64 utcMinute);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,10 +57,11 @@ private slots:
 
 private:
     void BuildControls();
-    ZoneOffsets OffsetsAround(long fromUtcMinute, long toUtcMinute) const;
     CalendarSheet Sheet() const;
+    // The title as a file name, with `ending` (".pdf").
+    QString OfferedFileName(const QString& ending) const;
 
-    QByteArray zone_;
+    PlaceClocks where_;
     int ownMansion_;
     qint64 now_;
     int year_ = 0, month_ = 0;

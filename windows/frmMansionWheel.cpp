@@ -2,6 +2,7 @@
 
 #include "base/QtStdText.h"
 #include "core/MansionRecord.h"
+#include "core/MansionVocabulary.h"
 #include "core/modArabicLunarMansionInformation.h"
 #include "ui/ProgramWidgets.h"
 
@@ -74,12 +75,13 @@ protected:
         }
         // 0° Aries on the left, longitudes counter-clockwise on screen (y down).
         const double longitude = std::fmod(std::atan2(d.y(), -d.x()) * 180.0 / 3.14159265358979323846 + 360.0, 360.0);
-        const int k = std::min(28, int(longitude / (360.0 / 28)) + 1);
-        const MansionRecord row = modArabicLunarMansionInformation::MansionRowFor(k);
-        std::string_view name = row[LunarMansionName];
-        name = name.substr(0, name.find(" or "));
+        const int k = MansionOfLongitude(longitude);
         QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(),
-                           tr("%1 %2 \u2014 %3").arg(k).arg(ToQString(name), ToQString(row[EnglishMeaning])), this);
+                           tr("%1 %2 \u2014 %3")
+                               .arg(k)
+                               .arg(ToQString(FirstLatinName(k)),
+                                    ToQString(modArabicLunarMansionInformation::MansionRowFor(k)[EnglishMeaning])),
+                           this);
         return true;
     }
 

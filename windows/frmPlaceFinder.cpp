@@ -1,5 +1,7 @@
 #include "windows/frmPlaceFinder.h"
 
+#include "base/QtStdText.h"
+#include "core/BirthMoment.h"
 #include "places/PlaceFill.h"
 #include "ui/ProgramWidgets.h"
 
@@ -42,7 +44,7 @@ frmPlaceFinder::frmPlaceFinder(const PlaceSearch& search, QWidget* parent)
     lstPlaces->setTabKeyNavigation(false);
     for (int row = 0; row < places_.size(); ++row) {
         const Place& p = places_[row];
-        const QString cells[] = {ShownName(p), p.state, p.country, AngleText(p.latitude, true), AngleText(p.longitude, false),
+        const QString cells[] = {ShownName(p), p.state, p.country, ToQString(AngleText(p.latitude, true)), ToQString(AngleText(p.longitude, false)),
                                  QString::fromUtf8(p.zone)};
         for (int column = 0; column < 6; ++column)
             lstPlaces->setItem(row, column, new QTableWidgetItem(cells[column]));

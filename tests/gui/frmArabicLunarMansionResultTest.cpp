@@ -4,6 +4,7 @@
 #include "base/QtStdText.h"
 
 #include "windows/frmArabicLunarMansionResult.h"
+#include "../ChartFixture.h"
 #include "core/MansionPassage.h"
 #include "pictures/MansionWheel.h"
 #include "core/ReadingState.h"
@@ -164,14 +165,14 @@ private slots:
         QCOMPARE(ChooseCurrentMansion(state, state.chart.MoonPositionText), PositionTextStatus::WellFormed);
         MansionPassage passage;
         passage.mansion = 14;
-        passage.entered = {2026, 2, 15, 22, 36};
-        passage.left = {2026, 2, 17, 0, 45};
+        passage.entered = {UtcMinuteOf({2026, 2, 15, 22, 36}, 0), 0, "GMT"};
+        passage.left = {UtcMinuteOf({2026, 2, 17, 0, 45}, 345), 345, "+0545"};
         state.passage = passage;
         result = turns.ShowResultWindow();
         QVERIFY(QTest::qWaitForWindowExposed(result));
         auto* line = Control<QLabel>(result, "lblReadingLine");
         QCOMPARE(line->text(), QStringLiteral("Moon at 23\u00B0 44\u2032 31\u2033 Virgo \u2014 mansion 14 of 28 \u2014 "
-                                              "in it from 22:36 on 15 February to 00:45 on 17 February"));
+                                              "in it from 22:36 GMT on 15 February to 00:45 UTC+5:45 on 17 February"));
         QVERIFY(line->isVisible());
         // Under the client area, whole, and the client area as laid out.
         const QRect client(result->centralWidget()->mapTo(result, QPoint(0, 0)), result->centralWidget()->size());
@@ -222,12 +223,12 @@ private slots:
     void wheelWindowIsOneWithWholeNames()
     {
         DeleteAllWindows();
-        state.name = "Ada";
         state.chart.MoonPositionText = "0\xC2\xB0 0' 0\" Pis";
+        state.birth = MomentOfTypedBirth(MakeChart(2000, 1, 1, 12, 0, 0, 0, 'W', 0, 0), "Ada");
         MansionPassage passage;
         passage.mansion = 26;
-        passage.entered = {2000, 1, 1, 3, 0};
-        passage.left = {2000, 1, 2, 4, 0};
+        passage.entered = {UtcMinuteOf({2000, 1, 1, 3, 0}, 0), 0, ""};
+        passage.left = {UtcMinuteOf({2000, 1, 2, 4, 0}, 0), 0, ""};
         passage.dayStartLongitude = 325;
         passage.dayEndLongitude = 338;
         state.passage = passage;

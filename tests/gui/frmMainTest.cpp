@@ -507,8 +507,8 @@ private slots:
         QCOMPARE(Result(9), QStringLiteral("Discords\nProblems in traveling\nProblems in agriculture"));
         QWidget* second = OpenWindow("frmArabicLunarMansionResult");
         QCOMPARE(Control<QLabel>(second, "lblReadingLine")->text(),
-                 QStringLiteral("Moon at 19\u00b0 24\u2032 14\u2033 Cancer \u2014 mansion 9 of 28 \u2014 in it from 13:00 on 11 "
-                                "April to 10:36 on 12 April"));
+                 QStringLiteral("Moon at 19\u00b0 24\u2032 14\u2033 Cancer \u2014 mansion 9 of 28 \u2014 in it from 13:00 UTC+0 on 11 "
+                                "April to 10:36 UTC+0 on 12 April"));
         QCOMPARE(second->focusWidget() ? second->focusWidget()->objectName() : QString(), firstFocus);  // not Back's
 
         // The user's close of the result window still ends in the exit window.

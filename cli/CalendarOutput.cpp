@@ -1,0 +1,120 @@
+#include "cli/CalendarOutput.h"
+
+#include "calendar/IcsModule.h"
+#include "cli/CsvReader.h"
+#include "cli/ReadingOutput.h"
+#include "core/ClockText.h"
+#include "core/MansionVocabulary.h"
+#include "core/modArabicLunarMansionInformation.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+// The zone for machines: the IANA name, else the fixed offset as "UTC"
+// and ISO 8601's offset ("UTC+11:00"), which no spreadsheet reads as a formula.
+std::string MachineZone(const PlaceClocks& where)
+{
+    return where.clocks.Named() ? where.clocks.zone : "UTC" + IsoOffset(where.clocks.OffsetAt(0));
+}
+
+}  // namespace
+
+std::string CalendarTitle(const PlaceClocks& where)
+{
+    return "Mansion Calendar \xE2\x80\x94 " + where.InWords();
+}
+
+std::string CalendarText(const std::vector<MansionStay>& stays, const PlaceClocks& where)
+{
+    std::string text = PlaceLines(where, {});
+    for (const MansionStay& s : stays) {
+        const auto row = modArabicLunarMansionInformation::MansionRowFor(s.mansion);
+        text += IsoLocalTime(s.entered) + "  " + IsoLocalTime(s.left) + "  mansion " + std::to_string(s.mansion) + "  " +
+                std::string(row[LunarMansionName]) + "  " + std::string(row[ArabicName]) + " (" +
+                std::string(row[EnglishMeaning]) + ")\n";
+    }
+    return text;
+}
+
+std::string CalendarJson(const std::vector<MansionStay>& stays, const PlaceClocks& where)
+{
+    std::string json = "{";
+    if (where.place)
+        json += "\"place\":{" + PlaceJsonFields(*where.place) + "},";
+    json += "\"zone\":" + JsonString(MachineZone(where)) + ",\"calendar\":[";
+    for (std::size_t i = 0; i < stays.size(); ++i) {
+        const MansionStay& s = stays[i];
+        const auto row = modArabicLunarMansionInformation::MansionRowFor(s.mansion);
+        json += (i ? ",{" : "{");
+        json += "\"mansion\":" + std::to_string(s.mansion) + ",\"entered\":" + JsonString(IsoLocalTime(s.entered)) +
+                ",\"left\":" + JsonString(IsoLocalTime(s.left)) + ",\"latinName\":" + JsonString(row[LunarMansionName]) +
+                ",\"arabicName\":" + JsonString(row[ArabicName]) + ",\"englishMeaning\":" +
+                JsonString(row[EnglishMeaning]) + "}";
+    }
+    return json + "]}\n";
+}
+
+std::string CalendarCsv(const std::vector<MansionStay>& stays, const PlaceClocks& where)
+{
+    const std::string zone = MachineZone(where);
+    std::string csv = "mansion,entered,left,latin_name,arabic_name,english_meaning,zone\n";
+    for (const MansionStay& s : stays) {
+        const auto row = modArabicLunarMansionInformation::MansionRowFor(s.mansion);
+        csv += std::to_string(s.mansion) + "," + IsoLocalTime(s.entered) + "," + IsoLocalTime(s.left) + ",";
+        AppendCsvField(csv, row[LunarMansionName]);
+        csv += ',';
+        AppendCsvField(csv, row[ArabicName]);
+        csv += ',';
+        AppendCsvField(csv, row[EnglishMeaning]);
+        csv += ',';
+        AppendCsvField(csv, zone);
+        csv += '\n';
+    }
+    return csv;
+}
+
+std::string CalendarIcs(const std::vector<MansionStay>& stays, const PlaceClocks& where, long stampMinute,
+                        std::string& problem)
+{
+    static std::string loadProblem;
+    static const IcsModuleEntry* const ics = LoadCompanionModule<IcsModuleEntry>(loadProblem);
+    if (!ics) {
+        problem = loadProblem;
+        return {};
+    }
+    return ics->staysCalendarText(stays, stampMinute, {CalendarTitle(where), where.clocks.zone});
+}
+
+std::string FavouredWords(std::size_t count)
+{
+    // Words of five letters or more, by how many mansions favour them.
+    std::map<std::string, int> mansions;
+    for (int k = 1; k <= MansionCount; ++k) {
+        std::map<std::string, bool> seen;
+        for (const std::string_view item : FieldItems(k, FavorableCircumstances)) {
+            std::string word;
+            for (std::size_t i = 0; i <= item.size(); ++i) {
+                const char c = i < item.size() ? item[i] : ' ';
+                if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
+                    word += static_cast<char>(c | 0x20);
+                    continue;
+                }
+                if (word.size() >= 5)
+                    seen[word] = true;
+                word.clear();
+            }
+        }
+        for (const auto& [word, unused] : seen)
+            ++mansions[word];
+    }
+    std::vector<std::pair<int, std::string>> ranked;
+    for (const auto& [word, n] : mansions)
+        ranked.emplace_back(-n, word);
+    std::sort(ranked.begin(), ranked.end());
+    std::string words;
+    for (std::size_t i = 0; i < ranked.size() && i < count; ++i)
+        words += (i ? ", " : "") + ranked[i].second;
+    return words;
+}

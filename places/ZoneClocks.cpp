@@ -1,0 +1,53 @@
+#include "places/ZoneClocks.h"
+
+#include "core/ClockText.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QTimeZone>
+
+Clocks ClocksOfZone(const QByteArray& zone)
+{
+    static QHash<QByteArray, Clocks> made;
+    if (const auto it = made.constFind(zone); it != made.cend())
+        return *it;
+    Clocks clocks;
+    const QTimeZone tz(zone);
+    if (tz.isValid()) {
+        clocks.zone = zone.toStdString();
+        const QDateTime from(QDate(1900, 1, 1), QTime(0, 0), QTimeZone::utc());
+        const QDateTime to(QDate(2052, 1, 1), QTime(0, 0), QTimeZone::utc());
+        const QTimeZone::OffsetData first = tz.offsetData(from);
+        clocks.changes.push_back({static_cast<long>(from.toSecsSinceEpoch() / 60), RoundedOffsetMinutes(first.offsetFromUtc),
+                                  first.abbreviation.toStdString()});
+        if (tz.hasTransitions()) {
+            for (const QTimeZone::OffsetData& t : tz.transitions(from.addSecs(1), to))
+                clocks.changes.push_back({static_cast<long>(t.atUtc.toSecsSinceEpoch() / 60),
+                                          RoundedOffsetMinutes(t.offsetFromUtc), t.abbreviation.toStdString()});
+        }
+    }
+    made.insert(zone, clocks);
+    return clocks;
+}
+
+Clocks SystemClocks()
+{
+    const Clocks system = ClocksOfZone(QTimeZone::systemTimeZoneId());
+    if (!system.changes.empty())
+        return system;
+    Clocks utc = ClocksOfZone("UTC");
+    return utc.changes.empty() ? Clocks::Fixed(0) : utc;
+}
+
+BirthPlace BirthPlaceOf(const Place& place)
+{
+    BirthPlace born;
+    born.name = place.name.toStdString();
+    born.matchedName = place.matchedName.toStdString();
+    born.state = place.state.toStdString();
+    born.country = place.country.toStdString();
+    born.latitude = place.latitude;
+    born.longitude = place.longitude;
+    born.zone = place.zone.toStdString();
+    return born;
+}
