@@ -475,13 +475,13 @@ TEST(ReadingToolTest, CalendarRefusalsAreOneLineWithStatusTwo)
         std::vector<std::string> args;
         const char* message;
     } cases[] = {
-        {{"--calendar", "2026-13"}, "the month 13 in \"2026-13\" is out of range (01 to 12)"},
+        {{"--calendar", "2026-13"}, "month \"2026-13\" does not exist"},
         {{"--calendar", "2026-1"}, "--calendar takes YYYY-MM or YYYY-MM-DD..YYYY-MM-DD, not \"2026-1\""},
-        {{"--calendar", "2026-02-29..2026-03-01"}, "2026-02-29 is not a date"},
+        {{"--calendar", "2026-02-29..2026-03-01"}, "date \"2026-02-29\" does not exist"},
         {{"--calendar", "2026-03-01..2026-02-01"}, "the span ends (2026-02-01) before it starts (2026-03-01)"},
         {{"--calendar", "2020-01-01..2030-01-01"}, "a calendar span is at most 10 years; 2020-01-01..2030-01-01 is longer"},
-        {{"--calendar", "1900-12"}, "the calendar covers 1901 to 2050, not 1900-12"},
-        {{"--calendar", "2040-01-01..2051-01-01"}, "the calendar covers 1901 to 2050, not 2051-01-01"},
+        {{"--calendar", "1900-12"}, "month \"1900-12\": the year must be 1901 to 2050"},
+        {{"--calendar", "2040-01-01..2051-01-01"}, "date \"2051-01-01\": the year must be 1901 to 2050"},
         {{"--calendar", "2026-02", "--zone", "11:00"},
          "--zone for the calendar is an offset with its sign, e.g. +11:00 or -4:00, not \"11:00\""},
         {{"--calendar", "2026-02", "--date", "2026-02-01"}, "--date does not go with --calendar"},
