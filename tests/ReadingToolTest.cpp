@@ -638,7 +638,7 @@ TEST_F(ReadingToolFileTest, SavesTheBytesOfTheProgramsSave)
 
     // A name that is only a folder is refused before anything is computed or
     // written; no hidden ".qmz" appears.
-    for (const std::string& folder : {std::string("."), std::string(), dir_.string() + "/", dir_.string() + "/..",
+    for (const std::string& folder : {std::string("."), dir_.string() + "/", dir_.string() + "/..",
                                       dir_.string() + "/."}) {
         const ToolRun run = Tool(With(J2000, {"--save", folder}));
         EXPECT_EQ(run.status, ToolRefused) << folder;
