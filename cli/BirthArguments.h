@@ -11,7 +11,7 @@ struct BirthFields {
     std::string time;       // H:MM or H:MM:SS, local clock time; seconds are ignored
     std::string longitude;  // D:MM then E or W, 0..180 degrees
     std::string latitude;   // D:MM then N or S, 0..90 degrees
-    std::string zone;       // H:MM or H, 0..14 hours; "+" ahead of UT, "-" behind, unsigned by the longitude
+    std::string zone;       // H:MM or H, 0..14 hours; "+" ahead of UT, "-" (or U+2212) behind, unsigned by the longitude
     bool dst = false;       // summer time in force
 };
 

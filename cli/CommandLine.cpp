@@ -7,87 +7,124 @@
 #include <cctype>
 #include <set>
 #include <string_view>
+#include <utility>
 
 namespace {
 
-// What an option asks for: the birth data of one reading, or one of the other modes.
-enum class Asks { Nothing, Birth, Places, Open, Batch, Calendar, Help, Version };
+using Mode = ReadingCommand::Mode;
 
-// One option of the tool: its name, whether it takes a value, what it sets,
-// and its lines in --help (the first beside the name, the rest under it; none
-// for the options --help explains in its paragraphs).
+// The modes as bits, for the modes an option goes with.
+constexpr unsigned Bit(Mode mode)
+{
+    return 1u << static_cast<unsigned>(mode);
+}
+constexpr unsigned Single = Bit(Mode::Single), Open = Bit(Mode::Open), Batch = Bit(Mode::Batch),
+                   Places = Bit(Mode::Places), Calendar = Bit(Mode::Calendar), Help = Bit(Mode::Help),
+                   Version = Bit(Mode::Version);
+constexpr unsigned AnyMode = Single | Open | Batch | Places | Calendar;
+
+// The modes in words, for "--picture goes with one reading or --open".
+constexpr std::pair<unsigned, std::string_view> ModeWords[] = {
+    {Single, "one reading"}, {Open, "--open"}, {Batch, "--batch"}, {Places, "--places"}, {Calendar, "--calendar"}};
+
+// Whether an option takes a value; only --name's may be empty.
+enum class Value { None, Needed, MayBeEmpty };
+
+// One option of the tool: its name, its value, the mode it asks for (none
+// for the options that only add to a mode), the modes it goes with and those
+// it must be given in, whether --place stands instead of it, whether it is
+// one of the output forms (one at most), what it sets, and its lines in
+// --help (the first beside the name, the rest under it; none for the options
+// --help explains in its paragraphs).
 struct ToolOption {
     std::string_view name;
     std::string_view alias;
-    bool takesValue;
-    Asks asks;
+    Value value;
+    unsigned asks;
+    unsigned goesWith;
+    unsigned neededIn;
+    bool placeInstead;
+    bool outputForm;
     void (*apply)(ReadingCommand& command, std::string&& value);
     std::string_view help;
 };
 
-// The one list of the tool's options: parsing and --help both read it.
+// The one list of the tool's options: parsing, the rules of which options go
+// together and --help all read it.
 const ToolOption Options[] = {
-    {"--date", "", true, Asks::Birth, [](ReadingCommand& c, std::string&& v) { c.birth.date = std::move(v); },
+    {"--date", "", Value::Needed, Single, Single, Single, false, false,
+     [](ReadingCommand& c, std::string&& v) { c.birth.date = std::move(v); },
      "birth date, 1901-01-01 to 2050-12-31, always with two-digit\n"
      "month and day"},
-    {"--time", "", true, Asks::Birth, [](ReadingCommand& c, std::string&& v) { c.birth.time = std::move(v); },
+    {"--time", "", Value::Needed, Single, Single, Single, false, false,
+     [](ReadingCommand& c, std::string&& v) { c.birth.time = std::move(v); },
      "local clock time of birth, H:MM or HH:MM, or with :SS (seconds\n"
      "unused); minutes and seconds always have two digits"},
-    {"--longitude", "", true, Asks::Birth,
+    {"--longitude", "", Value::Needed, Single, Single, Single, true, false,
      [](ReadingCommand& c, std::string&& v) { c.birth.longitude = std::move(v); },
      "degrees 0-180 and minutes, then E or W, e.g. 77:13E"},
-    {"--latitude", "", true, Asks::Birth, [](ReadingCommand& c, std::string&& v) { c.birth.latitude = std::move(v); },
+    {"--latitude", "", Value::Needed, Single, Single, Single, true, false,
+     [](ReadingCommand& c, std::string&& v) { c.birth.latitude = std::move(v); },
      "degrees 0-90 and minutes, then N or S, e.g. 28:36N"},
-    {"--zone", "", true, Asks::Birth, [](ReadingCommand& c, std::string&& v) { c.birth.zone = std::move(v); },
+    {"--zone", "", Value::Needed, 0, Single | Calendar, Single, true, false,
+     [](ReadingCommand& c, std::string&& v) { c.birth.zone = std::move(v); },
      "time-zone offset, H or H:MM (two-digit minutes), 0:00 to\n"
      "14:59; +1:00 is ahead of universal time and -5:00 behind it\n"
      "(ISO 8601; the minus sign U+2212 is taken as -); unsigned, its\n"
      "direction follows the longitude (East ahead of UT, West behind it)"},
-    {"--dst", "", false, Asks::Birth, [](ReadingCommand& c, std::string&&) { c.birth.dst = true; },
-     "summer time was in force"},
-    {"--place", "", true, Asks::Birth, [](ReadingCommand& c, std::string&& v) { c.place = std::move(v); },
+    {"--dst", "", Value::None, Single, Single, 0, true, false,
+     [](ReadingCommand& c, std::string&&) { c.birth.dst = true; }, "summer time was in force"},
+    {"--place", "", Value::Needed, 0, Single | Calendar, 0, false, false,
+     [](ReadingCommand& c, std::string&& v) { c.place = std::move(v); },
      "instead of --longitude, --latitude, --zone and --dst: the best\n"
      "match of the offline place list (GeoNames), its coordinates\n"
      "and its time zone's offset at the birth date and time, from the\n"
      "system's time-zone database; the output says what was used"},
-    {"--places", "", true, Asks::Places, [](ReadingCommand& c, std::string&& v) { c.placeQuery = std::move(v); },
+    {"--places", "", Value::Needed, Places, Places, 0, false, false,
+     [](ReadingCommand& c, std::string&& v) { c.placeQuery = std::move(v); },
      "list the places that match, best first"},
-    {"--name", "", true, Asks::Birth, [](ReadingCommand& c, std::string&& v) { c.name = std::move(v); },
-     "the person's name, echoed in the output"},
-    {"--save", "", true, Asks::Birth, [](ReadingCommand& c, std::string&& v) { c.savePath = std::move(v); },
+    {"--name", "", Value::MayBeEmpty, 0, Single, 0, false, false,
+     [](ReadingCommand& c, std::string&& v) { c.name = std::move(v); }, "the person's name, echoed in the output"},
+    {"--save", "", Value::Needed, 0, Single, 0, false, false,
+     [](ReadingCommand& c, std::string&& v) { c.savePath = std::move(v); },
      "also save the reading to a file, as the program's Save does\n"
      "(.qmz is added when the name does not end in it); a name that\n"
      "is only a folder (\".\", \"dir/\") is refused"},
-    {"--picture", "", true, Asks::Nothing, [](ReadingCommand& c, std::string&& v) { c.picturePath = std::move(v); },
+    {"--picture", "", Value::Needed, 0, Single | Open, 0, false, false,
+     [](ReadingCommand& c, std::string&& v) { c.picturePath = std::move(v); },
      "also write the mansion wheel as a PNG picture, or the whole\n"
      "reading on one page as a PDF document, by the name's ending;\n"
      "with --save, both are written or neither"},
-    {"--open", "", true, Asks::Open, [](ReadingCommand& c, std::string&& v) { c.path = std::move(v); },
-     "show the reading saved in a .qmz file"},
-    {"--batch", "", true, Asks::Batch, [](ReadingCommand& c, std::string&& v) { c.path = std::move(v); },
+    {"--open", "", Value::Needed, Open, Open, 0, false, false,
+     [](ReadingCommand& c, std::string&& v) { c.path = std::move(v); }, "show the reading saved in a .qmz file"},
+    {"--batch", "", Value::Needed, Batch, Batch, 0, false, false,
+     [](ReadingCommand& c, std::string&& v) { c.path = std::move(v); },
      "read CSV with the header name,date,time,longitude,latitude,zone,dst\n"
      "(dst 0 or 1), or name,date,time,place, and write\n"
      "name,position,mansion,lunar_mansion_name,entered,left,error,place"},
-    {"--calendar", "", true, Asks::Calendar,
+    {"--calendar", "", Value::Needed, Calendar, Calendar, 0, false, false,
      [](ReadingCommand& c, std::string&& v) { c.calendarSpan = std::move(v); },
      "the Moon's stays in the mansions over a month (YYYY-MM) or the\n"
      "days YYYY-MM-DD..YYYY-MM-DD (at most 10 years, 1901 to 2050):\n"
      "one stay a line, when it entered and left the mansion; in the\n"
      "clocks of --zone (with its sign, e.g. +11:00) or of --place\n"
      "(its zone's changes included), else in universal time"},
-    {"--favours", "", true, Asks::Nothing, [](ReadingCommand& c, std::string&& v) { c.favours = std::move(v); },
+    {"--favours", "", Value::Needed, 0, Calendar, 0, false, false,
+     [](ReadingCommand& c, std::string&& v) { c.favours = std::move(v); },
      "with --calendar: only the stays whose mansion favours the word\n"
      "(\"travel\", \"medicine\"; any case)"},
-    {"--csv", "", false, Asks::Nothing, [](ReadingCommand& c, std::string&&) { c.csv = true; },
+    {"--csv", "", Value::None, 0, Calendar, 0, false, true, [](ReadingCommand& c, std::string&&) { c.csv = true; },
      "with --calendar: CSV instead of text"},
-    {"--ics", "", true, Asks::Nothing, [](ReadingCommand& c, std::string&& v) { c.icsPath = std::move(v); },
+    {"--ics", "", Value::Needed, 0, Calendar, 0, false, true,
+     [](ReadingCommand& c, std::string&& v) { c.icsPath = std::move(v); },
      "with --calendar: write the stays as an iCalendar file (RFC 5545),\n"
      "one event a stay in UTC, for calendar programs"},
-    {"--json", "", false, Asks::Nothing, [](ReadingCommand& c, std::string&&) { c.json = true; },
+    {"--json", "", Value::None, 0, AnyMode, 0, false, true, [](ReadingCommand& c, std::string&&) { c.json = true; },
      "JSON instead of text (one object per line with --batch)"},
-    {"--no-passage", "", false, Asks::Nothing, [](ReadingCommand& c, std::string&&) { c.passage = false; }, ""},
-    {"--help", "-h", false, Asks::Help, [](ReadingCommand&, std::string&&) {}, ""},
-    {"--version", "", false, Asks::Version, [](ReadingCommand&, std::string&&) {}, ""},
+    {"--no-passage", "", Value::None, 0, Single | Batch, 0, false, false,
+     [](ReadingCommand& c, std::string&&) { c.passage = false; }, ""},
+    {"--help", "-h", Value::None, Help, AnyMode, 0, false, false, [](ReadingCommand&, std::string&&) {}, ""},
+    {"--version", "", Value::None, Version, AnyMode, 0, false, false, [](ReadingCommand&, std::string&&) {}, ""},
 };
 
 const ToolOption* FindOption(std::string_view name)
@@ -96,6 +133,19 @@ const ToolOption* FindOption(std::string_view name)
         if (option.name == name || (!option.alias.empty() && option.alias == name))
             return &option;
     return nullptr;
+}
+
+// "one reading", "one reading or --open", "one reading, --open or --batch".
+std::string ModesInWords(unsigned modes)
+{
+    std::vector<std::string_view> words;
+    for (const auto& [mode, word] : ModeWords)
+        if ((modes & mode) != 0)
+            words.push_back(word);
+    std::string text;
+    for (std::size_t i = 0; i < words.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == words.size() ? " or " : ", ") + std::string(words[i]);
+    return text;
 }
 
 // The options' lines of --help: the name in a column of 14, the text beside
@@ -178,8 +228,8 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
 {
     CommandLineParse result;
     ReadingCommand& command = result.command;
-    std::set<std::string> seen;
-    bool single = false, open = false, batch = false, places = false, calendar = false, help = false, version = false;
+    std::set<std::string_view> given;  // the options' names, without aliases
+    unsigned asked = 0;                // the modes the options ask for
 
     auto fail = [&](std::string error) {
         result.error = std::move(error);
@@ -193,85 +243,79 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
             inlineValue = name.substr(eq + 1);
             name.resize(eq);
         }
-        if (!seen.insert(name).second)
-            return fail(name + " is given more than once");
-
         const ToolOption* option = FindOption(name);
         if (option == nullptr)
             return fail("unknown option \"" + std::string(Utf8Prefix(name, 40)) + "\"; see --help");
-        if (!option->takesValue && inlineValue)
+        if (!given.insert(option->name).second)
+            return fail(name + " is given more than once");
+        if (option->value == Value::None && inlineValue)
             return fail(name + " takes no value");
 
         std::string value;
-        if (option->takesValue) {
-            if (inlineValue) {
-                value = *inlineValue;
-            } else if (i + 1 < args.size()) {
+        if (option->value != Value::None) {
+            if (inlineValue)
+                value = std::move(*inlineValue);
+            else if (i + 1 < args.size())
                 value = args[++i];
-            } else {
+            else
                 return fail(name + " needs a value");
-            }
+            if (value.empty() && option->value == Value::Needed)
+                return fail(name + " needs a value");
         }
         option->apply(command, std::move(value));
-        switch (option->asks) {
-        case Asks::Nothing: break;
-        case Asks::Birth: single = true; break;
-        case Asks::Places: places = true; break;
-        case Asks::Open: open = true; break;
-        case Asks::Batch: batch = true; break;
-        case Asks::Calendar: calendar = true; break;
-        case Asks::Help: help = true; break;
-        case Asks::Version: version = true; break;
-        }
+        asked |= option->asks;
     }
+
+    if (asked & Help) {
+        command.mode = Mode::Help;
+        result.ok = true;
+        return result;
+    }
+    if (asked & Version) {
+        command.mode = Mode::Version;
+        result.ok = true;
+        return result;
+    }
+    // The mode: the calendar's, whatever else is given; else the one mode asked for, by default one reading.
+    if (asked & Calendar)
+        command.mode = Mode::Calendar;
+    else if (asked & Places)
+        command.mode = Mode::Places;
+    else if (asked & Open)
+        command.mode = Mode::Open;
+    else if (asked & Batch)
+        command.mode = Mode::Batch;
+    else
+        command.mode = Mode::Single;
+    const unsigned mode = Bit(command.mode);
+    if (mode != Calendar && (asked & ~mode) != 0)
+        return fail("give either the birth data, --open, --batch or --places, not more than one");
+
+    const auto isGiven = [&](const ToolOption& option) { return given.count(option.name) != 0; };
+    for (const ToolOption& option : Options) {
+        if (!isGiven(option) || (option.goesWith & mode) != 0)
+            continue;
+        if (mode == Calendar)
+            return fail(std::string(option.name) + " does not go with --calendar");
+        return fail(std::string(option.name) + " goes with " + ModesInWords(option.goesWith));
+    }
+    std::size_t outputForms = 0;
+    for (const ToolOption& option : Options) {
+        if (command.place && option.placeInstead && isGiven(option))
+            return fail("give either --place or " + std::string(option.name) + ", not both");
+        outputForms += option.outputForm && isGiven(option);
+    }
+    if (outputForms > 1)
+        return fail("give one of --json, --csv and --ics");
+    for (const ToolOption& option : Options)
+        if ((option.neededIn & mode) != 0 && !isGiven(option) && !(command.place && option.placeInstead))
+            return fail(std::string(option.name) + " is missing; see --help");
 
     if (command.savePath && NamesOnlyAFolder(*command.savePath))
         return fail("--save needs a file name: \"" + std::string(Utf8Prefix(*command.savePath, 60)) + "\" names only a folder");
-    for (const char* calendarOnly : {"--favours", "--csv", "--ics"})
-        if (seen.count(calendarOnly) != 0 && !calendar)
-            return fail(std::string(calendarOnly) + " goes with --calendar");
-    if (command.picturePath && (batch || places))
-        return fail("--picture goes with one reading or --open");
-    if (command.picturePath) {
-        if (!EndsWithIgnoringCase(*command.picturePath, ".png") && !EndsWithIgnoringCase(*command.picturePath, ".pdf"))
-            return fail("--picture takes a name ending in .png (the wheel) or .pdf (the reading)");
-    }
-    if (help) {
-        command.mode = ReadingCommand::Mode::Help;
-    } else if (version) {
-        command.mode = ReadingCommand::Mode::Version;
-    } else if (calendar) {
-        command.mode = ReadingCommand::Mode::Calendar;
-        for (const char* other : {"--date", "--time", "--longitude", "--latitude", "--dst", "--name", "--save",
-                                  "--picture", "--open", "--batch", "--places", "--no-passage"})
-            if (seen.count(other) != 0)
-                return fail(std::string(other) + " does not go with --calendar");
-        if (seen.count("--zone") != 0 && command.place)
-            return fail("give either --place or --zone, not both");
-        if (command.json + command.csv + command.icsPath.has_value() > 1)
-            return fail("give one of --json, --csv and --ics");
-    } else if (single + open + batch + places > 1) {
-        return fail("give either the birth data, --open, --batch or --places, not more than one");
-    } else if (places) {
-        command.mode = ReadingCommand::Mode::Places;
-    } else if (open) {
-        command.mode = ReadingCommand::Mode::Open;
-    } else if (batch) {
-        command.mode = ReadingCommand::Mode::Batch;
-    } else {
-        command.mode = ReadingCommand::Mode::Single;
-        if (command.place) {
-            for (const char* instead : {"--longitude", "--latitude", "--zone", "--dst"})
-                if (seen.count(instead) != 0)
-                    return fail(std::string("give either --place or ") + instead + ", not both");
-        }
-        const std::vector<const char*> required =
-            command.place ? std::vector<const char*>{"--date", "--time"}
-                          : std::vector<const char*>{"--date", "--time", "--longitude", "--latitude", "--zone"};
-        for (const char* option : required)
-            if (seen.count(option) == 0)
-                return fail(std::string(option) + " is missing; see --help");
-    }
+    if (command.picturePath && !EndsWithIgnoringCase(*command.picturePath, ".png") &&
+        !EndsWithIgnoringCase(*command.picturePath, ".pdf"))
+        return fail("--picture takes a name ending in .png (the wheel) or .pdf (the reading)");
     result.ok = true;
     return result;
 }

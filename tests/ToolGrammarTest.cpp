@@ -1,0 +1,163 @@
+// The tool's grammar as a user meets it: argument vectors for readings and
+// calendars, each with its exit status, its one line on standard error and
+// the end of its standard output.
+#include "cli/ReadingTool.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace {
+
+const std::string Minus = "\xE2\x88\x92";  // U+2212 MINUS SIGN
+
+// A reading East of Greenwich: an unsigned zone would be ahead of universal time.
+std::vector<std::string> Reading(std::initializer_list<std::string> more, const std::string& zone = "0:00")
+{
+    std::vector<std::string> args = {"--date", "2000-01-01", "--time", "12:00", "--longitude", "0:00E",
+                                     "--latitude", "51:28N", "--zone", zone};
+    args.insert(args.end(), more);
+    return args;
+}
+
+std::vector<std::string> Calendar(const std::string& span, std::initializer_list<std::string> more = {})
+{
+    std::vector<std::string> args = {"--calendar", span};
+    args.insert(args.end(), more);
+    return args;
+}
+
+struct Row {
+    std::vector<std::string> args;
+    int status;
+    std::string err;     // the message after "qamarel-reading: ", or "" for none
+    std::string outEnd;  // how standard output ends; a refusal writes none
+};
+
+// The passage of the reading above, in the offsets -05:00 and +00:00.
+const std::string BehindFive = "Entered this mansion: 1999-12-31T17:53-05:00\nLeft this mansion: 2000-01-01T19:32-05:00\n";
+const std::string AtGreenwich = "Entered this mansion: 1999-12-31T22:53+00:00\nLeft this mansion: 2000-01-02T00:32+00:00\n";
+// The last stay of February 2026 in the offsets -05:00 and +00:00.
+const std::string FebruaryBehindFive =
+    "2026-02-28T15:32-05:00  2026-03-01T13:53-05:00  mansion 9  Archaam or Arcaph  Al Tarf (The Glance of the Lion's Eye)\n";
+const std::string FebruaryAtGreenwich =
+    "2026-02-28T20:32+00:00  2026-03-01T18:53+00:00  mansion 9  Archaam or Arcaph  Al Tarf (The Glance of the Lion's Eye)\n";
+const std::string SignNeeded = "--zone for the calendar is an offset with its sign, e.g. +11:00 or -4:00, not ";
+
+TEST(ToolGrammarTest, EachArgumentVectorGetsItsStatusMessageAndOutput)
+{
+    const Row rows[] = {
+        // Zones of a reading: U+2212 is "-", the sign gives the direction, the ranges hold.
+        {Reading({}, Minus + "5:00"), ToolSuccess, "", BehindFive},
+        {Reading({}, "-5:00"), ToolSuccess, "", BehindFive},
+        {Reading({}, "+5:75"), ToolRefused, "zone \"+5:75\": hours must be 0 to 14 and minutes 0 to 59", ""},
+        {Reading({}, "15:00"), ToolRefused, "zone \"15:00\": hours must be 0 to 14 and minutes 0 to 59", ""},
+        {Reading({}, "5:3"), ToolRefused, "zone \"5:3\" is not of the form H:MM, e.g. 5:30", ""},
+        {Reading({}, "5:30:00"), ToolRefused, "zone \"5:30:00\" is not of the form H:MM, e.g. 5:30", ""},
+        {Reading({}, Minus), ToolRefused, "zone \"" + Minus + "\" is not of the form H:MM, e.g. 5:30", ""},
+        // Dates of a reading.
+        {{"--date", "1900-12-31", "--time", "12:00", "--longitude", "0:00E", "--latitude", "51:28N", "--zone", "0:00"},
+         ToolRefused, "date \"1900-12-31\": the year must be 1901 to 2050", ""},
+        {{"--date", "2051-01-01", "--time", "12:00", "--longitude", "0:00E", "--latitude", "51:28N", "--zone", "0:00"},
+         ToolRefused, "date \"2051-01-01\": the year must be 1901 to 2050", ""},
+        {{"--date", "1999-02-29", "--time", "12:00", "--longitude", "0:00E", "--latitude", "51:28N", "--zone", "0:00"},
+         ToolRefused, "date \"1999-02-29\" does not exist", ""},
+        {{"--date", "2000-04-31", "--time", "12:00", "--longitude", "0:00E", "--latitude", "51:28N", "--zone", "0:00"},
+         ToolRefused, "date \"2000-04-31\" does not exist", ""},
+        {{"--date", "2000-13-01", "--time", "12:00", "--longitude", "0:00E", "--latitude", "51:28N", "--zone", "0:00"},
+         ToolRefused, "date \"2000-13-01\" does not exist", ""},
+        {{"--date", "2000-1-1", "--time", "12:00", "--longitude", "0:00E", "--latitude", "51:28N", "--zone", "0:00"},
+         ToolRefused, "date \"2000-1-1\" is not of the form YYYY-MM-DD", ""},
+        {{"--date", "01/02/2000", "--time", "12:00", "--longitude", "0:00E", "--latitude", "51:28N", "--zone", "0:00"},
+         ToolRefused, "date \"01/02/2000\" is not of the form YYYY-MM-DD", ""},
+
+        // Zones of a calendar: the same grammar, with a sign unless the offset is zero.
+        {Calendar("2026-02", {"--zone", Minus + "5:00"}), ToolSuccess, "", FebruaryBehindFive},
+        {Calendar("2026-02", {"--zone=-5:00"}), ToolSuccess, "", FebruaryBehindFive},
+        {Calendar("2026-02", {"--zone", "0:00"}), ToolSuccess, "", FebruaryAtGreenwich},
+        {Calendar("2026-02", {"--zone", "0"}), ToolSuccess, "", FebruaryAtGreenwich},
+        {Calendar("2026-02", {"--zone", "11:00"}), ToolRefused, SignNeeded + "\"11:00\"", ""},
+        {Calendar("2026-02", {"--zone", "+11"}), ToolSuccess, "",
+         "2026-02-28T09:27+11:00  2026-03-01T07:32+11:00  mansion 8  Alnaza or Anatchtraya  Al Nathrah (The Gap or Crib)\n"},
+        {Calendar("2026-02", {"--zone", "+5:75"}), ToolRefused, "zone \"+5:75\": hours must be 0 to 14 and minutes 0 to 59", ""},
+        {Calendar("2026-02", {"--zone", "+15:00"}), ToolRefused, "zone \"+15:00\": hours must be 0 to 14 and minutes 0 to 59", ""},
+        {Calendar("2026-02", {"--zone", "+5:3"}), ToolRefused, SignNeeded + "\"+5:3\"", ""},
+
+        // Spans: a month, December's to 1 January; days with the last one whole; at most 10 years.
+        {Calendar("2026-12"), ToolSuccess, "",
+         "2026-12-31T23:21+00:00  2027-01-01T23:59+00:00  mansion 15  Agrapha or Algarpha  Al Ghafr (The Covering)\n"},
+        {Calendar("2026-03-01..2026-03-10"), ToolSuccess, "",
+         "2026-03-10T23:14+00:00  2026-03-12T01:11+00:00  mansion 19  Allatha or Achala or Hycula or Axala  Al Shaula (The Sting)\n"},
+        {Calendar("1901-01-01..1901-01-02", {"--zone", "+14:00"}), ToolSuccess, "",
+         "1901-01-02T11:44+14:00  1901-01-03T09:45+14:00  mansion 4  Aldebaram or Aldelamen  Al Dabaran (The Follower)\n"},
+        {Calendar("2041-01-01..2050-12-31", {"--zone", "-12:00"}), ToolSuccess, "",
+         "2050-12-31T03:13-12:00  2051-01-01T04:30-12:00  mansion 10  Algelioche or Albgebh  Al Jabhah (The Forehead)\n"},
+        {Calendar("2026-03-01..2026-02-01"), ToolRefused, "the span ends (2026-02-01) before it starts (2026-03-01)", ""},
+        {Calendar("2020-01-01..2030-01-01"), ToolRefused,
+         "a calendar span is at most 10 years; 2020-01-01..2030-01-01 is longer", ""},
+        {Calendar("2026-1"), ToolRefused, "--calendar takes YYYY-MM or YYYY-MM-DD..YYYY-MM-DD, not \"2026-1\"", ""},
+        {Calendar("2026-01-01..2026-02"), ToolRefused,
+         "--calendar takes YYYY-MM or YYYY-MM-DD..YYYY-MM-DD, not \"2026-01-01..2026-02\"", ""},
+        {Calendar("2026-13"), ToolRefused, "month \"2026-13\" does not exist", ""},
+        {Calendar("1900-12"), ToolRefused, "month \"1900-12\": the year must be 1901 to 2050", ""},
+        {Calendar("2026-02-29..2026-03-01"), ToolRefused, "date \"2026-02-29\" does not exist", ""},
+        {Calendar("2040-01-01..2051-01-01"), ToolRefused, "date \"2051-01-01\": the year must be 1901 to 2050", ""},
+
+        // Empty values, in every mode; only a name may be empty.
+        {Calendar("2026-02", {"--place", ""}), ToolRefused, "--place needs a value", ""},
+        {Calendar("2026-02", {"--zone", ""}), ToolRefused, "--zone needs a value", ""},
+        {Calendar("2026-02", {"--favours", ""}), ToolRefused, "--favours needs a value", ""},
+        {Calendar("2026-02", {"--ics="}), ToolRefused, "--ics needs a value", ""},
+        {Calendar(""), ToolRefused, "--calendar needs a value", ""},
+        {{"--batch", ""}, ToolRefused, "--batch needs a value", ""},
+        {{"--open", ""}, ToolRefused, "--open needs a value", ""},
+        {{"--places", ""}, ToolRefused, "--places needs a value", ""},
+        {{"--date", "", "--time", "12:00", "--place", "Paris"}, ToolRefused, "--date needs a value", ""},
+        {{"--date", "2000-01-01", "--time", "12:00", "--place", ""}, ToolRefused, "--place needs a value", ""},
+        {Reading({}, ""), ToolRefused, "--zone needs a value", ""},
+        {Reading({"--save", ""}), ToolRefused, "--save needs a value", ""},
+        {Reading({"--picture="}), ToolRefused, "--picture needs a value", ""},
+        {{"--open"}, ToolRefused, "--open needs a value", ""},
+        {Reading({"--name", ""}), ToolSuccess, "", AtGreenwich},
+
+        // Which options go together.
+        {Reading({"--ics", "month.ics"}), ToolRefused, "--ics goes with --calendar", ""},
+        {{"--ics", "month.ics"}, ToolRefused, "--ics goes with --calendar", ""},
+        {Reading({"--favours", "travel"}), ToolRefused, "--favours goes with --calendar", ""},
+        {Calendar("2026-02", {"--date", "2026-02-01"}), ToolRefused, "--date does not go with --calendar", ""},
+        {Calendar("2026-02", {"--json", "--csv"}), ToolRefused, "give one of --json, --csv and --ics", ""},
+        {Calendar("2026-02", {"--zone", "+1:00", "--place", "Paris"}), ToolRefused,
+         "give either --place or --zone, not both", ""},
+        {{"--batch", "-", "--picture", "w.png"}, ToolRefused, "--picture goes with one reading or --open", ""},
+        {{"--open", "r.qmz", "--zone", "1:00"}, ToolRefused, "--zone goes with one reading or --calendar", ""},
+        {{"--open", "r.qmz", "--no-passage"}, ToolRefused, "--no-passage goes with one reading or --batch", ""},
+        {Reading({"--open", "r.qmz"}), ToolRefused,
+         "give either the birth data, --open, --batch or --places, not more than one", ""},
+        {{}, ToolRefused, "--date is missing; see --help", ""},
+        {{"--date", "2000-01-01", "--time", "12:00", "--zone", "0:00"}, ToolRefused, "--longitude is missing; see --help", ""},
+        {Reading({"--date", "2000-01-02"}), ToolRefused, "--date is given more than once", ""},
+        {{"-h", "--help"}, ToolRefused, "--help is given more than once", ""},
+        {{"--bogus"}, ToolRefused, "unknown option \"--bogus\"; see --help", ""},
+        {{"--x\ny\r\x1b[2J"}, ToolRefused, "unknown option \"--x?y??[2J\"; see --help", ""},
+        {{"--json=1"}, ToolRefused, "--json takes no value", ""},
+        {{"-h"}, ToolSuccess, "", "output, the --save or the --picture file could not be written; a file set\n"
+                                  "read-only is not replaced).\n"},
+    };
+    for (const Row& row : rows) {
+        std::string shown;
+        for (const std::string& arg : row.args)
+            shown += " " + arg;
+        std::istringstream in;
+        std::ostringstream out, err;
+        EXPECT_EQ(RunReadingTool(row.args, in, out, err), row.status) << shown;
+        EXPECT_EQ(err.str(), row.err.empty() ? "" : "qamarel-reading: " + row.err + "\n") << shown;
+        const std::string output = out.str();
+        if (row.outEnd.empty())
+            EXPECT_EQ(output, "") << shown;
+        else
+            EXPECT_EQ(output.substr(output.size() - std::min(output.size(), row.outEnd.size())), row.outEnd) << shown;
+    }
+}
+
+}  // namespace
