@@ -39,10 +39,16 @@ using ModuleEntryFunction = const ModuleHeader* (*)();
 // LoadCompanionModule — the checked entry of the module `library` (a file name
 // such as "libqamarel-pictures.so"), loading it on first use
 // Returns: the entry, or nullptr with `problem` set (one line) when the module
-//          is missing, cannot be loaded, or is not of `kind`, `layout`, at
-//          least `size` bytes and this program's version
+//          is missing, cut short, cannot be loaded, or is not of `kind`,
+//          `layout`, at least `size` bytes and this program's version
 const ModuleHeader* LoadCompanionModule(const std::string& library, const char* kind, std::uint32_t layout,
                                         std::uint32_t size, std::string& problem);
+
+// LoadCompanionModuleFile — the same for the module file at `path` (tried by
+// LoadCompanionModule in each folder a module may be in); its problems name
+// the file by its name alone.
+const ModuleHeader* LoadCompanionModuleFile(const std::string& path, const char* kind, std::uint32_t layout,
+                                            std::uint32_t size, std::string& problem);
 
 // ModuleHeaderOf<Entry> — the header a module's entry begins with, from the
 // entry struct's Kind, Layout and size, and the module's QAMAREL_VERSION.

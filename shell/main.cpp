@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPointer>
@@ -33,6 +34,43 @@ QString FileArgument(int argc, char** argv, const QString& decoded)
     return decoded;
 }
 
+// The program's name (the executable's: the settings and the lock go by it),
+// its version and its texts in the user's language, when the program carries
+// a translation into it (translations/); English, the texts' own language,
+// otherwise.
+void SetUpApplication(QTranslator& translation)
+{
+    QCoreApplication::setApplicationName(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+    QCoreApplication::setApplicationVersion(QStringLiteral(QAMAREL_VERSION));
+    if (translation.load(QLocale(), QStringLiteral("qamarel"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(&translation);
+}
+
+// The options and the argument the program takes.
+void AddProgramOptions(QCommandLineParser& arguments)
+{
+    arguments.setApplicationDescription(QObject::tr("Arabic lunar mansion reading from birth data."));
+    arguments.addHelpOption();
+    arguments.addVersionOption();
+    arguments.addPositionalArgument(QStringLiteral("reading"), QObject::tr("A saved reading (.qmz) to show."),
+                                    QStringLiteral("[reading.qmz]"));
+}
+
+// Whether the command line asks only for the usage or the version, which need
+// no display: a QApplication ends the run where it finds none. A command line
+// the parser refuses here (it may hold Qt's own options, which QApplication
+// takes out first) goes to the QApplication as before.
+bool AsksOnlyForText(int argc, char** argv)
+{
+    QStringList words;
+    for (int i = 0; i < argc; ++i)
+        words << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser arguments;
+    AddProgramOptions(arguments);
+    return arguments.parse(words) &&
+           (arguments.isSet(QStringLiteral("help")) || arguments.isSet(QStringLiteral("version")));
+}
+
 }  // namespace
 
 // PNG pictures read without loading every image-format plugin (ui/PngReadingPlugin.h).
@@ -40,28 +78,27 @@ Q_IMPORT_PLUGIN(PngReadingPlugin)
 
 int main(int argc, char** argv)
 {
+    if (AsksOnlyForText(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QTranslator translation;
+        SetUpApplication(translation);
+        QCommandLineParser arguments;
+        AddProgramOptions(arguments);
+        arguments.process(app);  // prints the text and ends the run
+        return 0;
+    }
+
     QApplication app(argc, argv);
-    // The settings and the lock go by the executable's name.
-    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    QApplication::setApplicationName(name);
-    QApplication::setApplicationVersion(QStringLiteral(QAMAREL_VERSION));
+    QTranslator translation;
+    SetUpApplication(translation);
     QApplication::setWindowIcon(ProgramIcon());
     QApplication::setDesktopFileName(QStringLiteral("example.qamarel.Qamarel"));
-    // The user's language, when the program carries a translation into it
-    // (translations/); English, the texts' own language, otherwise.
-    QTranslator translation;
-    if (translation.load(QLocale(), QStringLiteral("qamarel"), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        QApplication::installTranslator(&translation);
     // The program ends through its exit window, never because a window closed
     // during a turn between the main and the result window.
     QApplication::setQuitOnLastWindowClosed(false);
 
     QCommandLineParser arguments;
-    arguments.setApplicationDescription(QObject::tr("Arabic lunar mansion reading from birth data."));
-    arguments.addHelpOption();
-    arguments.addVersionOption();
-    arguments.addPositionalArgument(QStringLiteral("reading"), QObject::tr("A saved reading (.qmz) to show."),
-                                    QStringLiteral("[reading.qmz]"));
+    AddProgramOptions(arguments);
     arguments.process(app);
 
     // One copy at a time. A second start hands its reading file to the copy
@@ -93,7 +130,7 @@ int main(int argc, char** argv)
     handOver.Listen(handOverSocket);
 
 #ifdef QAMAREL_UPDATE_REMINDER
-    RemindOfUpdate(UpdateReminderSettingsPath(name), QDate::currentDate());
+    RemindOfUpdate(UpdateReminderSettingsPath(QCoreApplication::applicationName()), QDate::currentDate());
 #endif
 
     QPointer<frmMain> main = turns.CreateMainWindow();
