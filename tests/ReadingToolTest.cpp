@@ -399,6 +399,45 @@ private:
     std::size_t room_;
 };
 
+// A calendar says where it was made for, in every form; a span the clocks
+// skipped still gives the stay at the change; a filter that keeps nothing
+// says so and writes no file.
+TEST(ReadingToolTest, CalendarSaysItsPlaceAndNeverAnswersWithNothing)
+{
+    const ToolRun text = Tool({"--calendar", "2026-03-29..2026-03-29", "--place", "London, United Kingdom"});
+    EXPECT_EQ(text.status, ToolSuccess) << text.err;
+    EXPECT_EQ(text.out.rfind("Place: London, England, United Kingdom (51\u00B031\u2032N 0\u00B008\u2032W)\n"
+                             "Time zone: Europe/London\n",
+                             0),
+              0u)
+        << text.out;
+    const ToolRun json = Tool({"--calendar", "2026-03-29..2026-03-29", "--place", "London, United Kingdom", "--json"});
+    EXPECT_EQ(json.out.rfind("{\"place\":{\"name\":\"London\",\"state\":\"England\",\"country\":\"United Kingdom\","
+                             "\"latitude\":\"51\u00B031\u2032N\",\"longitude\":\"0\u00B008\u2032W\",\"zone\":\"Europe/London\"},"
+                             "\"zone\":\"Europe/London\",\"calendar\":[",
+                             0),
+              0u)
+        << json.out;
+    const ToolRun csv = Tool({"--calendar", "2026-03-29..2026-03-29", "--place", "London, United Kingdom", "--csv"});
+    EXPECT_NE(csv.out.find(",Europe/London\n"), std::string::npos) << csv.out;
+
+    // Samoa skipped 30 December 2011: the stay at 10:00 UTC that day, which
+    // the clocks entered at UTC-10 and left at UTC+14.
+    const ToolRun apia = Tool({"--calendar", "2011-12-30..2011-12-30", "--place", "Apia"});
+    EXPECT_EQ(apia.status, ToolSuccess);
+    EXPECT_NE(apia.out.find("\n2011-12-29T19:18-10:00  2011-12-31T20:31+14:00  mansion 26  "), std::string::npos) << apia.out;
+    EXPECT_EQ(apia.err, "qamarel-reading: the clocks of Pacific/Apia skipped 2011-12-30..2011-12-30: the stay at the change is given\n");
+
+    const fs::path ics = fs::temp_directory_path() / ("qamarel-nothing-" + std::to_string(::getpid()) + ".ics");
+    const ToolRun nothing = Tool({"--calendar", "2026-01", "--favours", "zzzz", "--ics", ics.string()});
+    EXPECT_EQ(nothing.status, ToolSomeRowsFailed);
+    EXPECT_EQ(nothing.out, "");
+    EXPECT_EQ(nothing.err.rfind("qamarel-reading: no stay in 2026-01 favours \"zzzz\"; words the mansions favour include ", 0), 0u)
+        << nothing.err;
+    EXPECT_NE(nothing.err.find("friendship"), std::string::npos) << nothing.err;
+    EXPECT_FALSE(fs::exists(ics));
+}
+
 // A month of the Moon's stays: the first and last touch the month's ends,
 // each left is the next entered, in the zone asked for.
 TEST(ReadingToolTest, CalendarOfAMonth)
