@@ -159,7 +159,7 @@ private slots:
         // The wheel and the window's page tell the passage as the tool's page does.
         Control<QAction>(result, "mnuWheel")->trigger();
         const QString legend = Control<QLabel>(OpenWindow("frmMansionWheel"), "lblPassage")->text();
-        const QString windowPage = dir.filePath(QStringLiteral("window"));
+        const QString windowPage = dir.filePath(QStringLiteral("window-%1").arg(QString::fromLatin1(QTest::currentDataTag())));
         FileDialogs::SetHandler([&](const QString&) { return windowPage; });
         Control<QAction>(result, "mnuExportPdf")->trigger();
         FileDialogs::SetHandler({});
