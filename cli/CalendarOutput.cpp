@@ -7,8 +7,6 @@
 #include "core/MansionVocabulary.h"
 #include "core/modArabicLunarMansionInformation.h"
 
-#include <algorithm>
-#include <map>
 
 namespace {
 
@@ -85,36 +83,4 @@ std::string CalendarIcs(const std::vector<MansionStay>& stays, const PlaceClocks
         return {};
     }
     return ics->staysCalendarText(stays, stampMinute, {CalendarTitle(where), where.clocks.zone});
-}
-
-std::string FavouredWords(std::size_t count)
-{
-    // Words of five letters or more, by how many mansions favour them.
-    std::map<std::string, int> mansions;
-    for (int k = 1; k <= MansionCount; ++k) {
-        std::map<std::string, bool> seen;
-        for (const std::string_view item : FieldItems(k, FavorableCircumstances)) {
-            std::string word;
-            for (std::size_t i = 0; i <= item.size(); ++i) {
-                const char c = i < item.size() ? item[i] : ' ';
-                if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
-                    word += static_cast<char>(c | 0x20);
-                    continue;
-                }
-                if (word.size() >= 5)
-                    seen[word] = true;
-                word.clear();
-            }
-        }
-        for (const auto& [word, unused] : seen)
-            ++mansions[word];
-    }
-    std::vector<std::pair<int, std::string>> ranked;
-    for (const auto& [word, n] : mansions)
-        ranked.emplace_back(-n, word);
-    std::sort(ranked.begin(), ranked.end());
-    std::string words;
-    for (std::size_t i = 0; i < ranked.size() && i < count; ++i)
-        words += (i ? ", " : "") + ranked[i].second;
-    return words;
 }

@@ -27,7 +27,3 @@ std::string CalendarIcs(const std::vector<MansionStay>& stays, const PlaceClocks
 // The calendar's title: "Mansion Calendar — London, England, United Kingdom
 // (Europe/London)", "Mansion Calendar — UTC+11".
 std::string CalendarTitle(const PlaceClocks& where);
-
-// The words the favourable texts use most, for a filter that kept nothing:
-// "travel, marriage, ..." (at most `count`).
-std::string FavouredWords(std::size_t count);

@@ -111,8 +111,12 @@ const ToolOption Options[] = {
      "(its zone's changes included), else in universal time"},
     {"--favours", "", Value::Needed, 0, Calendar, 0, false, false,
      [](ReadingCommand& c, std::string&& v) { c.favours = std::move(v); },
-     "with --calendar: only the stays whose mansion favours the word\n"
-     "(\"travel\", \"medicine\"; any case)"},
+     "with --calendar: only the stays whose mansion favours a topic,\n"
+     "given by its name or one of its words, whole (\"travel\",\n"
+     "\"journey\", \"medicine\"; any case)"},
+    {"--hinders", "", Value::Needed, 0, Calendar, 0, false, false,
+     [](ReadingCommand& c, std::string&& v) { c.hinders = std::move(v); },
+     "with --calendar: only the stays whose mansion hinders a topic"},
     {"--csv", "", Value::None, 0, Calendar, 0, false, true, [](ReadingCommand& c, std::string&&) { c.csv = true; },
      "with --calendar: CSV instead of text"},
     {"--ics", "", Value::Needed, 0, Calendar, 0, false, true,
@@ -183,7 +187,7 @@ const std::string& ReadingToolUsage()
         "  qamarel-reading --open FILE.qmz [--json] [--picture FILE.png|FILE.pdf]\n"
         "  qamarel-reading --batch FILE.csv|- [--json] [--no-passage]\n"
         "  qamarel-reading --calendar YYYY-MM|YYYY-MM-DD..YYYY-MM-DD\n"
-        "                  [--zone +H:MM|--place PLACE] [--favours WORD]\n"
+        "                  [--zone +H:MM|--place PLACE] [--favours TOPIC] [--hinders TOPIC]\n"
         "                  [--json|--csv|--ics FILE.ics]\n"
         "  qamarel-reading --help | --version\n"
         "\n"

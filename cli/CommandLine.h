@@ -20,7 +20,8 @@ struct ReadingCommand {
     bool json = false;
     bool passage = true;  // --no-passage: leave the Moon's passage out (faster batches)
     std::string calendarSpan;             // Calendar: "YYYY-MM" or "YYYY-MM-DD..YYYY-MM-DD"
-    std::optional<std::string> favours;   // Calendar: only the mansions favouring this word
+    std::optional<std::string> favours;   // Calendar: only the mansions favouring this topic (or one of its words)
+    std::optional<std::string> hinders;   // Calendar: only the mansions hindering this topic
     std::optional<std::string> icsPath;   // Calendar: write an iCalendar file instead
     bool csv = false;                     // Calendar: CSV instead of text
 };

@@ -20,6 +20,7 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <tuple>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -370,6 +371,10 @@ int RunCalendar(const ReadingCommand& command, std::ostream& out, std::ostream& 
         ReadCalendarRequest(command.calendarSpan, command.birth.zone, command.place.value_or(std::string()));
     if (!request.ok)
         return Refuse(err, request.error);
+    for (const auto& [word, option] : {std::pair{command.favours, "--favours"}, std::pair{command.hinders, "--hinders"}})
+        if (word && !FindTopic(*word))
+            return Refuse(err, std::string(option) + " takes a topic or one of its words, not \"" +
+                                   std::string(Utf8Prefix(*word, 40)) + "\"; the topics: " + TopicList());
     const PlaceClocks& where = request.where;
     const MansionStays found = FindMansionStays(request.fromMinute, request.toMinute, where.clocks);
     if (found.status != StaysStatus::Found)
@@ -378,12 +383,19 @@ int RunCalendar(const ReadingCommand& command, std::ostream& out, std::ostream& 
         err << ToolName << ": " << OneLineText("the clocks of " + where.ZoneName() + " skipped " + command.calendarSpan +
                                                 ": the stay at the change is given")
             << '\n';
-    const std::vector<MansionStay> stays =
-        command.favours ? StaysFavouring(found.stays, *command.favours) : found.stays;
+    // --favours and --hinders keep the stays on a topic; a filter that keeps
+    // nothing says so, and nothing is written.
+    std::vector<MansionStay> stays = found.stays;
+    std::string filters;
+    for (const auto& [word, field, verb] : {std::tuple{command.favours, FavorableCircumstances, "favours"},
+                                            std::tuple{command.hinders, UnfavorableCircumstances, "hinders"}}) {
+        if (!word)
+            continue;
+        stays = StaysOnTopic(stays, field, *FindTopic(*word));
+        filters += std::string(filters.empty() ? "" : " and ") + verb + " " + std::string(TopicName(*FindTopic(*word)));
+    }
     if (stays.empty() && !found.stays.empty()) {
-        err << ToolName << ": " << OneLineText("no stay in " + command.calendarSpan + " favours \"" + *command.favours +
-                                                "\"; words the mansions favour include " + FavouredWords(12))
-            << '\n';
+        err << ToolName << ": " << OneLineText("no stay in " + command.calendarSpan + " " + filters) << '\n';
         return Finish(ToolSomeRowsFailed, out, err);
     }
     if (command.icsPath) {

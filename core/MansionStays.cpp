@@ -95,6 +95,15 @@ std::vector<MansionStay> StaysFavouring(const std::vector<MansionStay>& stays, s
     return kept;
 }
 
+std::vector<MansionStay> StaysOnTopic(const std::vector<MansionStay>& stays, MansionField field, Topic topic)
+{
+    std::vector<MansionStay> kept;
+    for (const MansionStay& s : stays)
+        if (!LinesOnTopic(s.mansion, field, topic).empty())
+            kept.push_back(s);
+    return kept;
+}
+
 std::string DescribeNow(const MansionStay& stay)
 {
     return "The Moon is in " + MansionByArabicName(stay.mansion) + ", until " + ClockAndDayText(stay.left);

@@ -2,6 +2,7 @@
 
 #include "core/ChartRecord.h"
 #include "core/Clocks.h"
+#include "core/MansionTopics.h"
 
 #include <string>
 #include <string_view>
@@ -56,6 +57,9 @@ int MansionAtInstant(long utcMinute, int offsetMinutes);
 // The stays whose mansion favours `word` (case-insensitive for ASCII letters;
 // an empty word keeps them all).
 std::vector<MansionStay> StaysFavouring(const std::vector<MansionStay>& stays, std::string_view word);
+
+// The stays whose mansion's favourable (or unfavourable) lines speak of a topic.
+std::vector<MansionStay> StaysOnTopic(const std::vector<MansionStay>& stays, MansionField field, Topic topic);
 
 // "The Moon is in mansion 14, Al Simak (The Unarmed), until 00:45 AEDT on 17
 // February": the stay that holds the instant `now`.

@@ -139,6 +139,22 @@ const std::vector<TopicInfo>& Topics()
     return topics;
 }
 
+std::string_view TopicName(Topic topic)
+{
+    for (const TopicInfo& t : Topics())
+        if (t.topic == topic)
+            return t.name;
+    return {};
+}
+
+std::string TopicList()
+{
+    std::string list;
+    for (const TopicInfo& t : Topics())
+        list += (list.empty() ? "" : ", ") + std::string(t.name);
+    return list;
+}
+
 std::optional<Topic> FindTopic(std::string_view word)
 {
     const std::string lower = Lowered(word);

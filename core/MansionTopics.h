@@ -39,6 +39,11 @@ struct TopicInfo {
 // Every topic, in the order the lists show them.
 const std::vector<TopicInfo>& Topics();
 
+// "travel and journeys": a topic's name as the lists show it.
+std::string_view TopicName(Topic topic);
+// "travel and journeys, the sea, love and marriage, ...": every topic's name.
+std::string TopicList();
+
 // FindTopic — the topic a word or a topic's name names: whole words, any
 // case ("Journeys", "travel and journeys"); none for any other word.
 std::optional<Topic> FindTopic(std::string_view word);
