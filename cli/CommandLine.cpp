@@ -122,7 +122,8 @@ const ToolOption Options[] = {
     {"--ics", "", Value::Needed, 0, Calendar, 0, false, true,
      [](ReadingCommand& c, std::string&& v) { c.icsPath = std::move(v); },
      "with --calendar: write the stays as an iCalendar file (RFC 5545),\n"
-     "one event a stay in UTC, for calendar programs"},
+     "one event a stay in UTC, for calendar programs; - for standard\n"
+     "output"},
     {"--json", "", Value::None, 0, AnyMode, 0, false, true, [](ReadingCommand& c, std::string&&) { c.json = true; },
      "JSON instead of text (one object per line with --batch)"},
     {"--no-passage", "", Value::None, 0, Single | Batch, 0, false, false,
@@ -188,7 +189,7 @@ const std::string& ReadingToolUsage()
         "  qamarel-reading --batch FILE.csv|- [--json] [--no-passage]\n"
         "  qamarel-reading --calendar YYYY-MM|YYYY-MM-DD..YYYY-MM-DD\n"
         "                  [--zone +H:MM|--place PLACE] [--favours TOPIC] [--hinders TOPIC]\n"
-        "                  [--json|--csv|--ics FILE.ics]\n"
+        "                  [--json|--csv|--ics FILE.ics|-]\n"
         "  qamarel-reading --help | --version\n"
         "\n"
         "Gives the Arabic lunar mansion reading of a birth: the Moon's sidereal\n"
@@ -223,8 +224,9 @@ const std::string& ReadingToolUsage()
         "Exit status: 0 success; 1 some batch rows failed, or the batch input failed\n"
         "after some rows; 2 refused input (arguments, birth data, a file that is not\n"
         "a reading, a batch input that cannot be read); 3 output failed (standard\n"
-        "output, the --save or the --picture file could not be written; a file set\n"
-        "read-only is not replaced).\n";
+        "output, or the --save, --picture or --ics file could not be written; a\n"
+        "file set read-only, or one that is not a regular file, is not replaced;\n"
+        "a link is followed to the file it leads to, which is replaced).\n";
     return usage;
 }
 
@@ -315,8 +317,19 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
         if ((option.neededIn & mode) != 0 && !isGiven(option) && !(command.place && option.placeInstead))
             return fail(std::string(option.name) + " is missing; see --help");
 
-    if (command.savePath && NamesOnlyAFolder(*command.savePath))
-        return fail("--save needs a file name: \"" + std::string(Utf8Prefix(*command.savePath, 60)) + "\" names only a folder");
+    // The files written: each needs a name of its own. "-" is standard
+    // output only for --ics: a reading file's and a picture's kind come from
+    // the name's ending, which "-" has not.
+    for (const auto& [option, path] : {std::pair{"--save", &command.savePath}, std::pair{"--picture", &command.picturePath},
+                                       std::pair{"--ics", &command.icsPath}}) {
+        if (!*path)
+            continue;
+        if (NamesOnlyAFolder(**path))
+            return fail(std::string(option) + " needs a file name: \"" + std::string(Utf8Prefix(**path, 60)) +
+                        "\" names only a folder");
+        if (**path == "-" && path != &command.icsPath)
+            return fail(std::string(option) + " needs a file name, not \"-\" (standard output)");
+    }
     if (command.picturePath && !EndsWithIgnoringCase(*command.picturePath, ".png") &&
         !EndsWithIgnoringCase(*command.picturePath, ".pdf"))
         return fail("--picture takes a name ending in .png (the wheel) or .pdf (the reading)");

@@ -3,13 +3,14 @@
 #include "base/CompanionModules.h"
 #include "pictures/PictureModule.h"
 
-std::string WriteReadingPicture(const std::string& path, const MansionReading& reading,
-                                const std::optional<BirthMoment>& birth, const std::optional<MansionPassage>& passage)
+std::string DrawReadingPicture(const std::string& name, const MansionReading& reading,
+                               const std::optional<BirthMoment>& birth, const std::optional<MansionPassage>& passage,
+                               std::string& problem)
 {
-    std::string problem;
     const PicturesModuleEntry* pictures = LoadCompanionModule<PicturesModuleEntry>(problem);
     if (!pictures)
-        return problem;
-    pictures->writePicture({path, reading, birth, passage}, problem);
-    return problem;
+        return {};
+    std::string bytes;
+    pictures->drawPicture({name, reading, birth, passage}, bytes, problem);
+    return bytes;
 }

@@ -7,10 +7,12 @@
 #include <optional>
 #include <string>
 
-// WriteReadingPicture — the mansion wheel as PNG (a name ending in .png) or
-// the reading's page as PDF (.pdf), written whole in place of any old file
+// DrawReadingPicture — the mansion wheel as PNG (a name ending in .png) or
+// the reading's page as PDF (.pdf), for a file of that name
 // Inputs:  birth and passage only for a reading from birth data
-// Returns: "" when written, else why not (one line)
-// Notes:   draws offscreen: no display is needed.
-std::string WriteReadingPicture(const std::string& path, const MansionReading& reading,
-                                const std::optional<BirthMoment>& birth, const std::optional<MansionPassage>& passage);
+// Returns: the picture's bytes; "" with `problem` set (one line) when it
+//          could not be drawn
+// Notes:   draws offscreen: no display is needed. The caller writes the file.
+std::string DrawReadingPicture(const std::string& name, const MansionReading& reading,
+                               const std::optional<BirthMoment>& birth, const std::optional<MansionPassage>& passage,
+                               std::string& problem);

@@ -15,6 +15,7 @@
 #include "core/ReadingFile.h"
 #include "core/BirthReading.h"
 #include "core/ClockText.h"
+#include "files/FileWriting.h"
 #include "files/ReadingFileAccess.h"
 
 #include <cerrno>
@@ -78,14 +79,20 @@ int PictureFailed(const std::string& path, const std::string& problem, std::ostr
     return ToolOutputFailed;
 }
 
-// --picture: the wheel as PNG, or the whole reading as PDF, written whole to
-// `written` (`path` itself, or a name beside it that takes its place later).
-int WritePicture(const std::string& path, const std::string& written, const MansionReading& reading,
-                 const std::optional<BirthMoment>& birth, const std::optional<MansionPassage>& passage, std::ostream& err)
+// --picture: the wheel as PNG, or the whole reading as PDF, by the name's
+// ending, written whole and durable into `file` beside its place, which it
+// takes when put in place. The place is checked before the picture is drawn.
+std::string StagePicture(StagedFile& file, const std::string& path, const MansionReading& reading,
+                         const std::optional<BirthMoment>& birth, const std::optional<MansionPassage>& passage)
 {
-    const std::string problem = IsReadOnlyFile(path) ? path + " is read-only"
-                                                     : WriteReadingPicture(written, reading, birth, passage);
-    return problem.empty() ? ToolSuccess : PictureFailed(path, problem, err);
+    if (!file.problem().empty())
+        return file.problem();
+    std::string problem;
+    const std::string bytes = DrawReadingPicture(path, reading, birth, passage, problem);
+    if (!problem.empty())
+        return problem;
+    file.Write(bytes);
+    return file.Finish();
 }
 
 int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& err)
@@ -107,35 +114,26 @@ int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& er
     const BirthReading read = ReadBirth(moment, command.passage ? PassageWanted::Whole : PassageWanted::None);
     const MansionReading& reading = read.reading;
     const std::optional<MansionPassage>& passage = read.passage;
-    // --picture and --save are written together or not at all: with both, the
-    // picture is drawn beside its place first and takes it once the reading
-    // is saved.
-    std::string drawn;  // where the picture is drawn
+    // --picture and --save are written together or not at all: the picture
+    // is written beside its place first and takes it once the reading is saved.
+    std::optional<StagedFile> picture;
     if (command.picturePath) {
-        const std::string& target = *command.picturePath;
-        drawn = command.savePath ? TemporaryNameBeside(target, target.substr(target.size() - 4)) : target;
-        if (const int status = WritePicture(target, drawn, reading, moment, passage, err))
-            return status;
+        picture.emplace(*command.picturePath, ReadOnlyFiles::Refuse);
+        if (const std::string problem = StagePicture(*picture, *command.picturePath, reading, moment, passage); !problem.empty())
+            return PictureFailed(*command.picturePath, problem, err);
     }
     if (command.savePath) {
         // The bytes the program's Save writes, under the name it would use.
         const std::string path = WithReadingFileExtension(*command.savePath);
         const std::optional<std::string> bytes = ReadingFileBytes(reading.position);
-        // A file set read-only is the user's word that it stays as it is.
-        const std::string problem = !bytes                 ? std::string("the position cannot be kept")
-                                    : IsReadOnlyFile(path) ? path + " is read-only"
-                                                           : WriteFileAtomically(path, *bytes);
+        const std::string problem = bytes ? WriteFileAtomically(path, *bytes) : "the position cannot be kept";
         if (!problem.empty()) {
-            if (command.picturePath)
-                ::unlink(drawn.c_str());
             err << ToolName << ": " << OneLineText("the reading was not saved to " + path + ": " + problem) << '\n';
-            return ToolOutputFailed;
-        }
-        if (command.picturePath) {
-            if (const std::string moved = MoveIntoPlace(drawn, *command.picturePath); !moved.empty())
-                return PictureFailed(*command.picturePath, moved, err);
+            return ToolOutputFailed;  // the picture is not put in place
         }
     }
+    if (picture && !picture->PutInPlace().empty())
+        return PictureFailed(*command.picturePath, picture->problem(), err);
     WriteReading(out, reading, command.name, command.json, command.place ? &place : nullptr, passage ? &*passage : nullptr);
     return Finish(ToolSuccess, out, err);
 }
@@ -173,8 +171,12 @@ int RunOpen(const ReadingCommand& command, std::ostream& out, std::ostream& err)
     if (reading.status != PositionTextStatus::WellFormed)
         return Refuse(err, path + " is not a saved reading: its first line is not a Moon position");
     if (command.picturePath) {
-        if (const int status = WritePicture(*command.picturePath, *command.picturePath, reading, std::nullopt, std::nullopt, err))
-            return status;
+        StagedFile picture(*command.picturePath, ReadOnlyFiles::Refuse);
+        std::string problem = StagePicture(picture, *command.picturePath, reading, std::nullopt, std::nullopt);
+        if (problem.empty())
+            problem = picture.PutInPlace();
+        if (!problem.empty())
+            return PictureFailed(*command.picturePath, problem, err);
     }
     WriteReading(out, reading, std::nullopt, command.json);
     return Finish(ToolSuccess, out, err);
@@ -399,15 +401,27 @@ int RunCalendar(const ReadingCommand& command, std::ostream& out, std::ostream& 
         return Finish(ToolSomeRowsFailed, out, err);
     }
     if (command.icsPath) {
-        std::string problem;
-        const std::string file = CalendarIcs(stays, where, static_cast<long>(std::time(nullptr) / 60), problem);
+        // "-" is standard output; a file is checked before the calendar is made.
+        const bool toOutput = *command.icsPath == "-";
+        std::optional<StagedFile> file;
+        if (!toOutput)
+            file.emplace(*command.icsPath, ReadOnlyFiles::Refuse);
+        std::string problem = file ? file->problem() : std::string();
+        std::string ics;
         if (problem.empty())
-            problem = WriteFileAtomically(*command.icsPath, file);
+            ics = CalendarIcs(stays, where, static_cast<long>(std::time(nullptr) / 60), problem);
+        if (problem.empty() && file) {
+            file->Write(ics);
+            problem = file->PutInPlace();
+        }
         if (!problem.empty()) {
-            err << ToolName << ": " << OneLineText("the calendar was not written to " + *command.icsPath + ": " + problem)
+            err << ToolName << ": "
+                << OneLineText("the calendar was not written to " + (toOutput ? "standard output" : *command.icsPath) + ": " + problem)
                 << '\n';
             return ToolOutputFailed;
         }
+        if (toOutput)
+            out << ics;
         return Finish(ToolSuccess, out, err);
     }
     out << (command.json ? CalendarJson(stays, where) : command.csv ? CalendarCsv(stays, where) : CalendarText(stays, where));

@@ -3,66 +3,10 @@
 #include "base/UniqueFd.h"
 
 #include <cerrno>
-#include <cstring>
-#include <random>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-
-std::string Reason(int error)
-{
-    return std::strerror(error);
-}
-
-bool WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// A fresh name for a new file, beside `path` and short whatever the
-// target's length: "." + the target's name cut to 32 bytes (at a character's
-// start) + "." + 6 random letters or digits + `ending`. Hidden, so a file
-// manager does not show it while it is written.
-std::string TemporaryNameFor(const std::string& path, std::random_device& random, std::string_view ending = ".tmp")
-{
-    constexpr std::size_t Kept = 32;
-    constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    const std::size_t slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (name.size() > Kept) {
-        std::size_t cut = Kept;
-        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
-            --cut;  // not inside a UTF-8 character
-        name.resize(cut);
-    }
-    std::string temporary = folder + "." + name + ".";
-    for (int i = 0; i < 6; ++i)
-        temporary += Letters[random() % (sizeof Letters - 1)];
-    return temporary.append(ending);
-}
-
-std::string FolderOf(const std::string& path)
-{
-    const std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-}  // namespace
 
 ReadingFileText ReadReadingFile(const std::string& path)
 {
@@ -93,72 +37,4 @@ ReadingFileText ReadReadingFile(const std::string& path)
     }
     bytes.resize(got);
     return ReadingFileFromBytes(bytes);
-}
-
-std::string TemporaryNameBeside(const std::string& path, std::string_view ending)
-{
-    std::random_device random;
-    return TemporaryNameFor(path, random, ending);
-}
-
-std::string MoveIntoPlace(const std::string& written, const std::string& path)
-{
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        ::chmod(written.c_str(), old.st_mode & 07777);
-    if (::rename(written.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(written.c_str());
-        return Reason(error);
-    }
-    UniqueFd folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() >= 0)
-        ::fsync(folder.get());
-    return {};
-}
-
-bool IsReadOnlyFile(const std::string& path)
-{
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return false;
-    return (info.st_mode & 0222) == 0 || (::access(path.c_str(), W_OK) != 0 && errno == EACCES);
-}
-
-std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
-{
-    // A fresh name beside the target (same file system, so the rename is atomic).
-    std::random_device random;
-    std::string temporary;
-    UniqueFd file;
-    for (int attempt = 0; attempt < 100 && !file.valid(); ++attempt) {
-        temporary = TemporaryNameFor(path, random);
-        file.reset(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        if (!file.valid() && errno != EEXIST)
-            return Reason(errno);
-    }
-    if (!file.valid())
-        return Reason(EEXIST);
-
-    // An existing file keeps its permissions.
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        ::fchmod(file.get(), old.st_mode & 07777);
-
-    int error = 0;
-    if (!WriteAll(file.get(), bytes) || ::fsync(file.get()) != 0)
-        error = errno;
-    if (file.reset() != 0 && error == 0)
-        error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0)
-        error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        return Reason(error);
-    }
-    // The rename itself is made durable with the folder.
-    UniqueFd folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() >= 0)
-        ::fsync(folder.get());
-    return {};
 }

@@ -4,7 +4,6 @@
 
 #include "base/ProgramVersion.h"
 #include "base/TextBasics.h"
-#include "files/ReadingFileAccess.h"
 #include "files/RuntimeFolder.h"
 #include "pictures/ReadingSheet.h"
 
@@ -32,9 +31,9 @@ void EnsureGuiApplication()
     static QGuiApplication application(argc, argv);
 }
 
-void WriteReadingPicture(const PictureRequest& request, std::string& problem)
+void DrawReadingPicture(const PictureRequest& request, std::string& bytes, std::string& problem)
 {
-    const bool png = EndsWithIgnoringCase(request.path, ".png"), pdf = EndsWithIgnoringCase(request.path, ".pdf");
+    const bool png = EndsWithIgnoringCase(request.name, ".png"), pdf = EndsWithIgnoringCase(request.name, ".pdf");
     if (!png && !pdf) {
         problem = "the name must end in .png (the wheel) or .pdf (the reading)";
         return;
@@ -42,17 +41,16 @@ void WriteReadingPicture(const PictureRequest& request, std::string& problem)
     EnsureGuiApplication();
     const MansionReading& reading = request.reading;
     const ReadingSheet sheet = SheetForReading(reading.position, reading.texts, request.birth, request.passage);
-    const QByteArray bytes = png ? WheelPng(sheet.wheel) : ReadingPdf(sheet);
-    if (bytes.isEmpty()) {
+    const QByteArray drawn = png ? WheelPng(sheet.wheel) : ReadingPdf(sheet);
+    if (drawn.isEmpty())
         problem = "the picture could not be drawn";
-        return;
-    }
-    problem = WriteFileAtomically(request.path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    else
+        bytes = drawn.toStdString();
 }
 
 const PicturesModuleEntry Entry{
     ModuleHeaderOf<PicturesModuleEntry>(QAMAREL_VERSION),
-    WriteReadingPicture,
+    DrawReadingPicture,
 };
 
 }  // namespace

@@ -12,7 +12,7 @@
 // when first needed (see CompanionModules.h), and its entry.
 
 struct PictureRequest {
-    std::string path;  // ending in .png (the wheel) or .pdf (the page)
+    std::string name;  // of the file it is for: ending in .png (the wheel) or .pdf (the page)
     MansionReading reading;
     std::optional<BirthMoment> birth;  // none for a reading opened from a file
     std::optional<MansionPassage> passage;
@@ -21,9 +21,9 @@ struct PictureRequest {
 struct PicturesModuleEntry {
     static constexpr const char* Library = "libqamarel-pictures.so";
     static constexpr const char* Kind = "pictures";
-    static constexpr std::uint32_t Layout = 2;
+    static constexpr std::uint32_t Layout = 3;  // 3: the picture's bytes, written by the tool
 
     ModuleHeader header;  // first, so that the loader's check sees it
-    // Writes the picture whole; `problem` stays "" when written, else says why not.
-    void (*writePicture)(const PictureRequest& request, std::string& problem);
+    // Draws the picture into `bytes`; `problem` stays "" when drawn, else says why not.
+    void (*drawPicture)(const PictureRequest& request, std::string& bytes, std::string& problem);
 };

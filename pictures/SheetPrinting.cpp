@@ -2,13 +2,48 @@
 
 #include "base/QtStdText.h"
 #include "core/SafeFileName.h"
+#include "files/FileWriting.h"
 
 #include "pictures/CalendarSheet.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QTextDocument>
 #include <QPrintDialog>
 #include <QPrinter>
+
+#include <functional>
+
+namespace {
+
+// Runs `print`; a printer that prints to a file prints into a staged file
+// beside the chosen one (its name ends in .pdf, which keeps the printer's
+// PDF output), put in the chosen one's place when whole.
+bool PrintOut(QPrinter& printer, const std::function<bool(QPrinter&)>& print, std::string& problem)
+{
+    const QString chosen = printer.outputFileName();
+    if (chosen.isEmpty()) {
+        if (print(printer))
+            return true;
+        problem = "the printer could not be written";
+        return false;
+    }
+    StagedFile file(QFile::encodeName(chosen).toStdString(), ReadOnlyFiles::Refuse, ".pdf");
+    if (file.problem().empty()) {
+        printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(file.name())));
+        const bool printed = print(printer);
+        printer.setOutputFileName(chosen);
+        if (!printed) {
+            problem = "the page could not be written";
+            return false;  // the staged file goes with `file`
+        }
+        file.PutInPlace();
+    }
+    problem = file.problem();
+    return problem.empty();
+}
+
+}  // namespace
 
 bool PrintReadingSheet(QPrinter& printer, const ReadingSheet& sheet)
 {
@@ -23,6 +58,24 @@ bool PrintReadingSheet(QPrinter& printer, const ReadingSheet& sheet)
     return painter.end();
 }
 
+bool PrintReading(QPrinter& printer, const ReadingSheet& sheet, std::string& problem)
+{
+    return PrintOut(printer, [&sheet](QPrinter& p) { return PrintReadingSheet(p, sheet); }, problem);
+}
+
+bool PrintCalendar(QPrinter& printer, const CalendarSheet& sheet, std::string& problem)
+{
+    return PrintOut(
+        printer,
+        [&sheet](QPrinter& p) {
+            QTextDocument document;
+            document.setHtml(CalendarHtml(sheet));
+            document.print(&p);
+            return p.printerState() != QPrinter::Error;
+        },
+        problem);
+}
+
 bool PrintReadingWithDialog(QWidget* parent, const ReadingSheet& sheet, std::string& problem)
 {
     QPrinter printer(QPrinter::HighResolution);
@@ -30,10 +83,7 @@ bool PrintReadingWithDialog(QWidget* parent, const ReadingSheet& sheet, std::str
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
         return true;  // cancelled: nothing to report
-    if (PrintReadingSheet(printer, sheet))
-        return true;
-    problem = "the printer could not be written";
-    return false;
+    return PrintReading(printer, sheet, problem);
 }
 
 bool PrintCalendarWithDialog(QWidget* parent, const CalendarSheet& sheet, std::string& problem)
@@ -44,11 +94,5 @@ bool PrintCalendarWithDialog(QWidget* parent, const CalendarSheet& sheet, std::s
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
         return true;  // cancelled: nothing to report
-    QTextDocument document;
-    document.setHtml(CalendarHtml(sheet));
-    document.print(&printer);
-    if (printer.printerState() != QPrinter::Error)
-        return true;
-    problem = "the printer could not be written";
-    return false;
+    return PrintCalendar(printer, sheet, problem);
 }

@@ -3,6 +3,7 @@
 #include "cli/CsvReader.h"
 #include "base/Utf8Text.h"
 #include "core/ReadingFile.h"
+#include "WriteTargets.h"
 
 #include <gtest/gtest.h>
 
@@ -648,29 +649,71 @@ TEST_F(ReadingToolFileTest, SavesTheBytesOfTheProgramsSave)
                                       dir_.string() + "/."}) {
         const ToolRun run = Tool(With(J2000, {"--save", folder}));
         EXPECT_EQ(run.status, ToolRefused) << folder;
-        EXPECT_EQ(run.err, "qamarel-reading: --save needs a file name: \"" + folder + "\" names only a folder\n");
+        // The name said is cut to 60 bytes, however long the temporary folder's name.
+        EXPECT_EQ(run.err, "qamarel-reading: --save needs a file name: \"" + folder.substr(0, 60) + "\" names only a folder\n");
         EXPECT_EQ(run.out, "");
     }
     EXPECT_FALSE(fs::exists(dir_ / ".qmz"));
     EXPECT_FALSE(fs::exists(".qmz"));
 }
 
-// A reading or a picture set read-only is refused, not replaced (status 3).
-TEST_F(ReadingToolFileTest, ReadOnlyTargetsAreRefused)
+// Every file the tool writes (--save, --picture, --ics) meets what its name
+// leads to by one policy: each kind of target a row, each row for every
+// writer. A refusal is status 3 with one line, and leaves everything as it was.
+TEST_F(ReadingToolFileTest, EveryWriterMeetsEveryKindOfTarget)
 {
-    const std::string reading = Write("kept.qmz", "old\r\n");
-    const std::string picture = Write("kept.png", "old picture");
-    for (const std::string& path : {reading, picture})
-        fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    const ToolRun save = Tool(With(J2000, {"--save", reading}));
-    EXPECT_EQ(save.status, ToolOutputFailed);
-    EXPECT_EQ(save.err, "qamarel-reading: the reading was not saved to " + reading + ": " + reading + " is read-only\n");
-    const ToolRun png = Tool(With(J2000, {"--picture", picture}));
-    EXPECT_EQ(png.status, ToolOutputFailed);
-    EXPECT_EQ(png.err, "qamarel-reading: the picture was not written to " + picture + ": " + picture + " is read-only\n");
-    std::ifstream kept(reading, std::ios::binary), keptPicture(picture, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "old\r\n");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(keptPicture), {}), "old picture");
+    using namespace WriteTargets;
+    struct Writer {
+        const char* option;
+        std::string ending;     // of the name given
+        std::string failed;     // the message's start
+        std::string start;      // the new file's first bytes
+        std::vector<std::string> (*args)(const std::string& path);
+    };
+    const Writer writers[] = {
+        {"--save", ".qmz", "the reading was not saved to ", "\x8E\x96\x7D",
+         [](const std::string& path) { return With(J2000, {"--save", path}); }},
+        {"--picture", ".png", "the picture was not written to ", "\x89PNG\r\n",
+         [](const std::string& path) { return With(J2000, {"--picture", path}); }},
+        {"--ics", ".ics", "the calendar was not written to ", "BEGIN:VCALENDAR\r\n",
+         [](const std::string& path) { return std::vector<std::string>{"--calendar", "2026-02", "--ics", path}; }},
+    };
+    const UmaskForTest umask;
+    int row = 0;
+    for (const Target& target : Targets()) {
+        for (const Writer& writer : writers) {
+            SCOPED_TRACE(std::string(writer.option) + " to " + target.kind);
+            const fs::path dir = dir_ / std::to_string(++row);
+            fs::create_directory(dir);
+            const std::string path = (dir / ("target" + writer.ending)).string();
+            const std::optional<fs::path> written = target.make(dir, "target" + writer.ending);
+            if (!written)
+                continue;  // a device, as a user
+            const auto before = Tree(dir);
+            const ToolRun run = Tool(writer.args(path));
+            const auto after = Tree(dir);
+            if (target.outcome != Outcome::Written) {
+                const std::string why = target.outcome == Outcome::ReadOnly ? " is read-only" : " is not a regular file";
+                EXPECT_EQ(run.status, ToolOutputFailed);
+                EXPECT_EQ(run.err, "qamarel-reading: " + writer.failed + path + ": " + path + why + "\n");
+                EXPECT_EQ(after, before);
+                continue;
+            }
+            EXPECT_EQ(run.status, ToolSuccess) << run.err;
+            std::ifstream file(*written, std::ios::binary);
+            const std::string content(std::istreambuf_iterator<char>(file), {});
+            EXPECT_EQ(content.substr(0, writer.start.size()), writer.start);
+            // Only the file the name leads to changed: links stay links, and nothing is left beside it.
+            EXPECT_EQ(after, TreeAfterWrite(before, dir, *written, WrittenMode(target), content));
+        }
+    }
+    // The device of the system itself, only where it cannot be replaced (/dev
+    // is not writable), so that a fault here never harms the machine.
+    if (::access("/dev", W_OK) != 0) {
+        const ToolRun full = Tool({"--calendar", "2026-02", "--ics", "/dev/full"});
+        EXPECT_EQ(full.status, ToolOutputFailed);
+        EXPECT_EQ(full.err, "qamarel-reading: the calendar was not written to /dev/full: /dev/full is not a regular file\n");
+    }
 }
 
 // --picture and --save are written together or not at all, and nothing is

@@ -119,6 +119,15 @@ TEST(ToolGrammarTest, EachArgumentVectorGetsItsStatusMessageAndOutput)
         {Reading({"--save", ""}), ToolRefused, "--save needs a value", ""},
         {Reading({"--picture="}), ToolRefused, "--picture needs a value", ""},
         {{"--open"}, ToolRefused, "--open needs a value", ""},
+
+        // The files written need a name of their own; "-" is standard output for --ics alone.
+        {Reading({"--save", "-"}), ToolRefused, "--save needs a file name, not \"-\" (standard output)", ""},
+        {Reading({"--picture", "-"}), ToolRefused, "--picture needs a file name, not \"-\" (standard output)", ""},
+        {Reading({"--picture", "pictures/"}), ToolRefused, "--picture needs a file name: \"pictures/\" names only a folder", ""},
+        {Calendar("2026-02", {"--ics", "."}), ToolRefused, "--ics needs a file name: \".\" names only a folder", ""},
+        {Calendar("2026-02", {"--ics", ".."}), ToolRefused, "--ics needs a file name: \"..\" names only a folder", ""},
+        {Calendar("2026-02", {"--ics", "calendars/"}), ToolRefused, "--ics needs a file name: \"calendars/\" names only a folder", ""},
+        {Calendar("2026-02", {"--ics", "-"}), ToolSuccess, "", "END:VEVENT\r\nEND:VCALENDAR\r\n"},
         {Reading({"--name", ""}), ToolSuccess, "", AtGreenwich},
 
         // Which options go together.
@@ -141,8 +150,8 @@ TEST(ToolGrammarTest, EachArgumentVectorGetsItsStatusMessageAndOutput)
         {{"--bogus"}, ToolRefused, "unknown option \"--bogus\"; see --help", ""},
         {{"--x\ny\r\x1b[2J"}, ToolRefused, "unknown option \"--x?y??[2J\"; see --help", ""},
         {{"--json=1"}, ToolRefused, "--json takes no value", ""},
-        {{"-h"}, ToolSuccess, "", "output, the --save or the --picture file could not be written; a file set\n"
-                                  "read-only is not replaced).\n"},
+        {{"-h"}, ToolSuccess, "", "file set read-only, or one that is not a regular file, is not replaced;\n"
+                                  "a link is followed to the file it leads to, which is replaced).\n"},
     };
     for (const Row& row : rows) {
         std::string shown;

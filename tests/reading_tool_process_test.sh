@@ -64,22 +64,40 @@ mkfifo "$work/pipe.qmz"
 run "a pipe named as a reading" 2 "qamarel-reading: $work/pipe.qmz does not exist or is not a regular file" \
     "$tool" --open "$work/pipe.qmz"
 
-# A save is durable in order: the new file synced, renamed over the old one,
-# then its folder synced, so that the rename itself survives a power cut.
+# Every file the tool writes is made private (0600, created by this run
+# alone) under a fresh name beside its target, given its final mode, synced,
+# renamed over the target, and then its folder synced: no other user can read
+# a private file's new content meanwhile, and a power cut leaves the old file
+# or the new one.
 if strace -qq -o /dev/null true 2>/dev/null; then
-    printf 'old' >"$work/kept.qmz"
-    # (LeakSanitizer cannot run under ptrace: leaks are checked in the other runs.)
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
-        strace -f -y -qq -o "$work/trace" -e trace=fsync,fdatasync,/^rename \
-        "$tool" "${birth[@]}" --save "$work/kept.qmz" >/dev/null
-    expect "traced save status" 0 $?
-    order=$(sed -E 's/^[0-9]+ +//' "$work/trace" | awk -v dir="$work" '
-        /^f(data)?sync\(/ { w = w ($0 ~ "<" dir "/[.]kept[.]qmz[.][^/>]*[.]tmp" ? " sync-new" : $0 ~ "<" dir ">" ? " sync-folder" : " sync-other") }
-        /^rename/ { w = w " rename" }
-        END { print substr(w, 2) }')
-    expect "save: synced, renamed, folder synced" "sync-new rename sync-folder" "$order"
+    for writer in save picture ics; do
+        case $writer in
+        save) target=$work/kept.qmz args=("${birth[@]}" --save "$work/kept.qmz") ;;
+        picture) target=$work/kept.png args=("${birth[@]}" --picture "$work/kept.png") ;;
+        ics) target=$work/kept.ics args=(--calendar 2026-02 --ics "$work/kept.ics") ;;
+        esac
+        printf 'old' >"$target"
+        chmod 0640 "$target"
+        # (LeakSanitizer cannot run under ptrace: leaks are checked in the other runs.)
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+            strace -f -y -qq -o "$work/trace" -e trace=open,openat,fchmod,fsync,fdatasync,/^rename \
+            "$tool" "${args[@]}" >/dev/null
+        expect "traced $writer: status" 0 $?
+        order=$(sed -E 's/^[0-9]+ +//' "$work/trace" | awk -v dir="$work" -v name="${target##*/}" '
+            BEGIN { fresh = dir "/[.]" name "[.][^/>\"]*[.]tmp" }
+            /^open(at)?\(/ && $0 ~ "\"" fresh "\"" {
+                w = w ($0 ~ /O_CREAT/ && $0 ~ /O_EXCL/ && $0 ~ /, 0600\) = / ? " create-0600" : " create-other") }
+            /^fchmod\(/ && $0 ~ "<" fresh ">" { match($0, /, 0[0-7]+\)/); w = w " mode-" substr($0, RSTART + 2, RLENGTH - 3) }
+            /^f(data)?sync\(/ && $0 ~ "<" fresh ">" { w = w " sync-new" }
+            /^f(data)?sync\(/ && $0 ~ "<" dir ">" { w = w " sync-folder" }
+            /^rename/ && $0 ~ "\"" fresh "\"" { w = w " rename" }
+            END { print substr(w, 2) }')
+        expect "$writer: made private, given its mode, synced, renamed, folder synced" \
+            "create-0600 mode-0640 sync-new rename sync-folder" "$order"
+        expect "$writer: the old file's mode kept" 640 "$(stat -c %a "$target")"
+    done
 else
-    echo "note: strace cannot trace here; the order of a save's syncs is not checked"
+    echo "note: strace cannot trace here; how a file is written is not checked"
 fi
 
 # Without a runtime folder (cron, a plain ssh login), --picture says nothing

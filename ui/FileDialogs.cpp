@@ -1,6 +1,7 @@
 #include "ui/FileDialogs.h"
 
 #include "core/ReadingFile.h"
+#include "files/FileWriting.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramWidgets.h"
 
@@ -84,16 +85,23 @@ QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fi
                            Messages::Icon::Error);
             continue;
         }
-        if (file.isDir()) {
-            Messages::Show(parent, Tr("%1 is a folder.\nPlease choose another name.").arg(shown), Messages::Icon::Error);
+        // What the name leads to, as the writer will see it (files/FileWriting.h):
+        // a link is followed to its file; a folder, a device, a pipe or a
+        // socket is never written.
+        const WriteTarget target = FindWriteTarget(QFile::encodeName(path).toStdString());
+        if (target.kind == WriteTarget::Kind::NotAFile) {
+            const QString why = file.isDir() ? Tr("%1 is a folder.\nPlease choose another name.")
+                                             : Tr("%1 is not a regular file.\nPlease choose another name.");
+            Messages::Show(parent, why.arg(shown), Messages::Icon::Error);
             continue;
         }
         // A file set read-only is replaced only when the user says so, as a file manager asks.
-        const bool readOnly = file.exists() && (!file.isWritable() || !(file.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)));
-        const QString question = readOnly ? Tr("%1 is read-only.\nDo you want to replace it?")
-                                          : Tr("%1 already exists.\nDo you want to replace it?");
-        if (file.exists() && Messages::Show(parent, question.arg(shown), Messages::Icon::Warning,
-                                            Messages::Buttons::YesNo) != Messages::Answer::Yes)
+        const bool exists = target.kind == WriteTarget::Kind::File || target.kind == WriteTarget::Kind::ReadOnly;
+        const QString question = target.kind == WriteTarget::Kind::ReadOnly
+                                     ? Tr("%1 is read-only.\nDo you want to replace it?")
+                                     : Tr("%1 already exists.\nDo you want to replace it?");
+        if (exists && Messages::Show(parent, question.arg(shown), Messages::Icon::Warning, Messages::Buttons::YesNo) !=
+                          Messages::Answer::Yes)
             continue;
         return path;
     }

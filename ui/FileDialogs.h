@@ -11,10 +11,13 @@ class QWidget;
 namespace FileDialogs {
 
 // Save: the name chosen always ends in "." + `suffix` (added when it does not,
-// whatever other dots it holds). The question before replacing a file is
-// asked about that final name (saying so when the file is set read-only), and
-// a folder that does not exist, or a name that is only a folder, is said at
-// once; either way the dialog comes back so the user can choose again.
+// whatever other dots it holds). The name is judged as the program's one
+// writer judges it (files/FileWriting.h), a link by the file it leads to: the
+// question before replacing a file is asked about that final name (saying so
+// when the file is set read-only), and a folder that does not exist, a name
+// that is only a folder, a folder, a device, a pipe or a socket is said at
+// once; either way the dialog comes back so the user can choose again. The
+// caller writes the name returned with ReadOnlyFiles::Replace: it was asked.
 // `suggested`, when given, is the path the dialog opens on: its folder and name.
 QString GetSaveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suffix,
                         const QString& suggested = {});

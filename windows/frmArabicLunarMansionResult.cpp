@@ -1,9 +1,8 @@
 #include "windows/frmArabicLunarMansionResult.h"
 
 #include "base/QtStdText.h"
-#include "windows/ReadingFileSave.h"
+#include "windows/FileSaving.h"
 #include "pictures/PrintingModule.h"
-#include "files/ReadingFileAccess.h"
 #include "windows/frmMansionWheel.h"
 #include "core/ReadingState.h"
 #include "core/SignPosition.h"
@@ -15,7 +14,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -365,12 +363,11 @@ void frmArabicLunarMansionResult::mnuExportPdf_Click()
         return;  // cancelled
     // Written whole beside the old file and put in its place, as Save does.
     const QByteArray pdf = ReadingPdf(sheet);
-    const std::string problem = WriteFileAtomically(QFile::encodeName(path).toStdString(), pdf.toStdString());
-    if (problem.empty())
+    const QString problem = WriteChosenFile(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    if (problem.isEmpty())
         lastFolder = QFileInfo(path).absolutePath();
     else
-        Messages::Show(this, tr("The reading was not exported to %1.\n%2").arg(QDir::toNativeSeparators(path),
-                                                                               QString::fromLocal8Bit(problem)),
+        Messages::Show(this, tr("The reading was not exported to %1.\n%2").arg(QDir::toNativeSeparators(path), problem),
                        Messages::Icon::Error);
 }
 

@@ -7,17 +7,16 @@
 #include "core/MansionVocabulary.h"
 #include "core/SafeFileName.h"
 #include "core/modArabicLunarMansionInformation.h"
-#include "files/ReadingFileAccess.h"
 #include "pictures/CalendarSheet.h"
 #include "pictures/PrintingModule.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramWidgets.h"
+#include "windows/FileSaving.h"
 
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -290,10 +289,9 @@ void frmMansionCalendar::mnuExportPdf_Click()
     if (path.isEmpty())
         return;  // cancelled
     const QByteArray pdf = CalendarPdf(Sheet());
-    const std::string problem = WriteFileAtomically(QFile::encodeName(path).toStdString(), pdf.toStdString());
-    if (!problem.empty())
-        Messages::Show(this, tr("The calendar was not exported to %1.\n%2").arg(QDir::toNativeSeparators(path),
-                                                                                QString::fromLocal8Bit(problem)),
+    const QString problem = WriteChosenFile(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    if (!problem.isEmpty())
+        Messages::Show(this, tr("The calendar was not exported to %1.\n%2").arg(QDir::toNativeSeparators(path), problem),
                        Messages::Icon::Error);
 }
 
@@ -307,14 +305,16 @@ void frmMansionCalendar::mnuExportCalendar_Click()
     // The stays shown: the month, with the favours filter if one is typed.
     // The iCalendar writer (libical) is a module of its own, loaded now: the
     // program starts without it.
-    std::string problem;
-    if (const IcsModuleEntry* ics = LoadCompanionModule<IcsModuleEntry>(problem)) {
+    std::string loading;
+    QString problem;
+    if (const IcsModuleEntry* ics = LoadCompanionModule<IcsModuleEntry>(loading)) {
         const CalendarNames names{ToStdString(tr("Mansion Calendar \u2014 %1").arg(ToQString(where_.InWords()))), where_.clocks.zone};
         const std::string text = ics->staysCalendarText(shown_, static_cast<long>(QDateTime::currentSecsSinceEpoch() / 60), names);
-        problem = WriteFileAtomically(QFile::encodeName(path).toStdString(), text);
+        problem = WriteChosenFile(path, text);
+    } else {
+        problem = QString::fromStdString(loading);
     }
-    if (!problem.empty())
-        Messages::Show(this, tr("The calendar was not exported to %1.\n%2").arg(QDir::toNativeSeparators(path),
-                                                                                QString::fromLocal8Bit(problem)),
+    if (!problem.isEmpty())
+        Messages::Show(this, tr("The calendar was not exported to %1.\n%2").arg(QDir::toNativeSeparators(path), problem),
                        Messages::Icon::Error);
 }

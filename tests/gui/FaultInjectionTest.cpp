@@ -5,7 +5,7 @@
 #include "WindowTestSupport.h"
 
 #include "core/ReadingFile.h"
-#include "windows/ReadingFileSave.h"
+#include "windows/FileSaving.h"
 #include "core/ReadingState.h"
 #include "windows/frmMain.h"
 #include "ui/FileDialogs.h"

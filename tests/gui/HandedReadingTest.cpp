@@ -8,7 +8,7 @@
 #include "core/ReadingState.h"
 #include "shell/WindowTurns.h"
 #include "ui/FileDialogs.h"
-#include "windows/ReadingFileSave.h"
+#include "windows/FileSaving.h"
 #include "windows/frmMain.h"
 
 #include <QPushButton>

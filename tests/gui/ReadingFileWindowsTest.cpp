@@ -1,11 +1,17 @@
-// Saving a reading from the result window and opening it from the main window.
+// Saving a reading from the result window and opening it from the main
+// window; every file a window writes, and what it meets where it goes.
 #include "WindowTestSupport.h"
+#include "../WriteTargets.h"
 
 #include "base/UniqueFd.h"
 #include "core/ReadingFile.h"
 #include "core/modArabicLunarMansionInformation.h"
 #include "core/ReadingState.h"
+#include "pictures/ReadingSheet.h"
+#include "pictures/SheetPrinting.h"
+#include "places/ZoneClocks.h"
 #include "windows/frmMain.h"
+#include "windows/frmMansionCalendar.h"
 #include "ui/FileDialogs.h"
 #include "ui/FileNameText.h"
 #include "shell/WindowTurns.h"
@@ -14,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -22,6 +29,8 @@
 #include <unistd.h>
 
 #include <csignal>
+
+namespace fs = std::filesystem;
 
 class ReadingFileWindowsTest : public QObject {
     Q_OBJECT
@@ -56,6 +65,47 @@ class ReadingFileWindowsTest : public QObject {
         chosenPaths = QStringList{path};
         QTest::mouseClick(Control<QPushButton>(OpenWindow("frmMain"), "cmdOpen"), Qt::LeftButton);
         SettleWindows();
+    }
+
+    // Every writer of a window: the result window's Save and Export as PDF,
+    // the Mansion Calendar's Export as PDF and Export to Calendar, and a
+    // page printed to a file (as the print dialog sets the printer up).
+    static constexpr const char* Writers[] = {"Save", "Export as PDF", "Mansion Calendar: Export as PDF",
+                                              "Export to Calendar", "Print to File"};
+
+    // Writes the J2000 reading with `writer` to `path`, chosen once in the
+    // file dialog (Cancel should it come back); what the printer said, if it printed.
+    std::string Export(const QString& writer, const QString& path)
+    {
+        ShowReading("19\xC2\xB0 27' 45\" Lib");
+        chosenPaths = QStringList{path};
+        dialogs = 0;
+        std::string problem;
+        if (writer == QLatin1String("Save")) {
+            QTest::mouseClick(Control<QPushButton>(OpenWindow("frmArabicLunarMansionResult"), "cmdSave"), Qt::LeftButton);
+        } else if (writer == QLatin1String("Export as PDF")) {
+            Control<QAction>(OpenWindow("frmArabicLunarMansionResult"), "mnuExportPdf")->trigger();
+        } else if (writer == QLatin1String("Print to File")) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            PrintReading(printer, SheetForReading(state.chart.MoonPositionText, state.currentMansion, state.birth, state.passage),
+                         problem);
+        } else {
+            frmMansionCalendar calendar(PlaceClocks{std::nullopt, ClocksOfZone("UTC")}, 14, 1771236000);
+            Control<QAction>(&calendar, writer == QLatin1String("Export to Calendar") ? "mnuExportCalendar" : "mnuExportPdf")
+                ->trigger();
+        }
+        return problem;
+    }
+
+    // A folder's names and what each is, for comparing before and after.
+    static QStringList Listed(const std::map<std::string, std::string>& tree)
+    {
+        QStringList lines;
+        for (const auto& [name, what] : tree)
+            lines << QString::fromLatin1(name + ": " + what);
+        return lines;
     }
 
     QStringList ShownFields()
@@ -175,25 +225,91 @@ private slots:
         QVERIFY(!QFileInfo::exists(Path(".qmz")));
     }
 
-    // A file set read-only is replaced only when the user says so, to a
-    // question that says it is read-only.
-    void readOnlyFileIsReplacedOnlyWhenAsked()
+    // Every file a window writes meets what its name leads to by the one
+    // policy the tool follows too: each kind of target a row (WriteTargets.h),
+    // each row for every writer. The dialog says at once what cannot be
+    // written and asks before a file is replaced; the printer, set up by
+    // Qt's dialog, refuses what the tool refuses.
+    void everyExportMeetsEveryKindOfTarget_data()
     {
-        ShowReading("19\xC2\xB0 27' 45\" Lib");
-        const QString path = Path("read-only.qmz");
-        const QByteArray kept("\x8D\x7D\x8D\x84\x7D\x8D\x7F\x7D\x9E\xCF\xC6\r\n");
-        WriteFile(path, kept);
-        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-        const QStringList asked{QDir::toNativeSeparators(path) + QStringLiteral(" is read-only.\nDo you want to replace it?")};
-        messages->answer = Messages::Answer::No;
-        Save({path, QString()});
-        QCOMPARE(messages->texts(), asked);
-        QCOMPARE(FileBytes(path), kept);
-        messages->shown.clear();
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<int>("target");
+        const auto& targets = WriteTargets::Targets();
+        for (const char* writer : Writers)
+            for (int t = 0; t < int(targets.size()); ++t)
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(writer), QLatin1String(targets[t].kind))))
+                    << QString::fromLatin1(writer) << t;
+    }
+
+    void everyExportMeetsEveryKindOfTarget()
+    {
+        using namespace WriteTargets;
+        QFETCH(QString, writer);
+        QFETCH(int, target);
+        const Target& row = Targets()[std::size_t(target)];
+        const bool printed = writer == QLatin1String("Print to File");
+        const std::string ending = writer == QLatin1String("Save")                 ? ".qmz"
+                                   : writer == QLatin1String("Export to Calendar") ? ".ics"
+                                                                                   : ".pdf";
+        const std::string start = ending == ".qmz" ? "\x8E\x96\x7D" : ending == ".ics" ? "BEGIN:VCALENDAR\r\n" : "%PDF-";
+        static int rows = 0;
+        const fs::path folder = fs::path(QFile::encodeName(dir.path()).toStdString()) / ("target" + std::to_string(++rows));
+        fs::create_directory(folder);
+        const std::optional<fs::path> written = row.make(folder, "target" + ending);
+        if (!written)
+            QSKIP("a device is made only by root");
+        const QString path = QFile::decodeName(QByteArray::fromStdString((folder / ("target" + ending)).string()));
+        const QString shown = QDir::toNativeSeparators(path);
+        // A faulty printer opening a pipe would wait for a reader: one is there,
+        // with room for the whole page, so that a fault fails and never hangs.
+        const UniqueFd reader(row.outcome == Outcome::NotAFile && fs::is_fifo(fs::symlink_status(folder / ("target" + ending)))
+                                  ? ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)
+                                  : -1);
+        if (reader.valid())
+            ::fcntl(reader.get(), F_SETPIPE_SZ, 1 << 20);
+        const auto before = Tree(folder);
+        const UmaskForTest umask;
         messages->answer = Messages::Answer::Yes;
-        Save({path});
-        QCOMPARE(messages->texts(), asked);
-        QCOMPARE(FileBytes(path), QByteArray("\x8E\x96\x7D\x8F\x94\x84\x7D\x91\x92\x7F\x7D\xA9\xC6\xBF\r\n"));
+
+        if (row.outcome == Outcome::Written) {
+            const std::string problem = Export(writer, path);
+            QCOMPARE(QString::fromStdString(problem), QString());
+            const QStringList asked{shown + QStringLiteral(" already exists.\nDo you want to replace it?")};
+            QCOMPARE(messages->texts(), row.oldMode != 0 && !printed ? asked : QStringList());
+            const std::string content = FileBytes(QFile::decodeName(written->c_str())).toStdString();
+            QCOMPARE(content.substr(0, start.size()), start);
+            // Only the file the name leads to changed: links stay links, nothing is left beside it.
+            QCOMPARE(Listed(Tree(folder)), Listed(TreeAfterWrite(before, folder, *written, WrittenMode(row), content)));
+        } else if (printed) {
+            const std::string why = row.outcome == Outcome::ReadOnly ? " is read-only" : " is not a regular file";
+            QCOMPARE(QString::fromStdString(Export(writer, path)), path + QString::fromStdString(why));
+            QVERIFY(messages->shown.empty());
+            QCOMPARE(Listed(Tree(folder)), Listed(before));
+        } else if (row.outcome == Outcome::ReadOnly) {
+            // Asked, saying so: No brings the dialog back and changes nothing; Yes replaces it, its mode kept.
+            const QStringList asked{shown + QStringLiteral(" is read-only.\nDo you want to replace it?")};
+            messages->answer = Messages::Answer::No;
+            Export(writer, path);
+            QCOMPARE(messages->texts(), asked);
+            QCOMPARE(dialogs, 2);
+            QCOMPARE(Listed(Tree(folder)), Listed(before));
+            messages->shown.clear();
+            messages->answer = Messages::Answer::Yes;
+            Export(writer, path);
+            QCOMPARE(messages->texts(), asked);
+            const std::string content = FileBytes(QFile::decodeName(written->c_str())).toStdString();
+            QCOMPARE(content.substr(0, start.size()), start);
+            QCOMPARE(Listed(Tree(folder)), Listed(TreeAfterWrite(before, folder, *written, row.oldMode, content)));
+        } else {
+            // Said at once, and the dialog comes back: nothing is written.
+            Export(writer, path);
+            QCOMPARE(messages->texts(), QStringList{shown + (row.outcome == Outcome::Folder
+                                                                 ? QStringLiteral(" is a folder.\nPlease choose another name.")
+                                                                 : QStringLiteral(" is not a regular file.\nPlease choose another name."))});
+            QCOMPARE(messages->shown[0].icon, Messages::Icon::Error);
+            QCOMPARE(dialogs, 2);
+            QCOMPARE(Listed(Tree(folder)), Listed(before));
+        }
     }
 
     // A name that is not UTF-8 (Latin-1 "été", a stray byte) opens as any other.

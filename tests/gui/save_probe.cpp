@@ -1,7 +1,7 @@
 // Saves two readings in turn to one file, without end, until it is killed:
 // the file must always hold one of the two whole readings. Says "saving" after
 // the number of saves given, so that each kill lands at another moment.
-#include "windows/ReadingFileSave.h"
+#include "windows/FileSaving.h"
 
 #include <QCoreApplication>
 
