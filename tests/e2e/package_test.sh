@@ -18,8 +18,10 @@ fi
 fail=0
 check() { if [ "$2" == "$3" ]; then echo "ok   $1"; else echo "FAIL $1: wanted [$2], got [$3]"; fail=1; fi; }
 
-deb=$(CCACHE_BASEDIR=$(dirname "$source") "$source/scripts/package" 2>/dev/null | tail -n 1)
-[ -f "$deb" ] || { echo "FAIL scripts/package"; exit 1; }
+log=$(mktemp)
+deb=$(CCACHE_BASEDIR=$(dirname "$source") "$source/scripts/package" 2>"$log" | tail -n 1)
+[ -f "$deb" ] || { tail -n 30 "$log"; rm -f "$log"; echo "FAIL scripts/package"; exit 1; }
+rm -f "$log"
 # Debian's checker finds no error and no warning in the package, and, pedantic, no hardening tag.
 lint=$(lintian --tag-display-limit 0 --fail-on error,warning "$deb" 2>&1 | grep -v 'root privileges')
 check "lintian is clean" "" "$lint"
