@@ -4,6 +4,7 @@
 #include "base/Utf8Text.h"
 #include "core/ReadingFile.h"
 
+#include <algorithm>
 #include <cctype>
 #include <set>
 #include <string_view>
@@ -129,7 +130,7 @@ const ToolOption Options[] = {
     {"--no-passage", "", Value::None, 0, Single | Batch, 0, false, false,
      [](ReadingCommand& c, std::string&&) { c.passage = false; }, ""},
     {"--help", "-h", Value::None, Help, AnyMode, 0, false, false, [](ReadingCommand&, std::string&&) {}, ""},
-    {"--version", "", Value::None, Version, AnyMode, 0, false, false, [](ReadingCommand&, std::string&&) {}, ""},
+    {"--version", "-v", Value::None, Version, AnyMode, 0, false, false, [](ReadingCommand&, std::string&&) {}, ""},
 };
 
 const ToolOption* FindOption(std::string_view name)
@@ -138,6 +139,39 @@ const ToolOption* FindOption(std::string_view name)
         if (option.name == name || (!option.alias.empty() && option.alias == name))
             return &option;
     return nullptr;
+}
+
+// The number of single-byte edits that turn one word into the other.
+std::size_t EditDistance(std::string_view a, std::string_view b)
+{
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+// The option a misspelt one most likely meant: the nearest by edit distance,
+// when it is near enough (one edit in three letters); the first of a tie.
+const ToolOption* NearestOption(std::string_view word)
+{
+    const std::size_t allowed = std::max<std::size_t>(1, (word.size() - std::min<std::size_t>(word.size(), 2)) / 3);
+    const ToolOption* nearest = nullptr;
+    std::size_t best = allowed + 1;
+    for (const ToolOption& option : Options)
+        if (const std::size_t distance = EditDistance(word, option.name); distance < best) {
+            best = distance;
+            nearest = &option;
+        }
+    return nearest;
 }
 
 // "one reading", "one reading or --open", "one reading, --open or --batch".
@@ -190,7 +224,7 @@ const std::string& ReadingToolUsage()
         "  qamarel-reading --calendar YYYY-MM|YYYY-MM-DD..YYYY-MM-DD\n"
         "                  [--zone +H:MM|--place PLACE] [--favours TOPIC] [--hinders TOPIC]\n"
         "                  [--json|--csv|--ics FILE.ics|-]\n"
-        "  qamarel-reading --help | --version\n"
+        "  qamarel-reading -h|--help | -v|--version\n"
         "\n"
         "Gives the Arabic lunar mansion reading of a birth: the Moon's sidereal\n"
         "position, its mansion (1 to 28) and the mansion's ten texts.\n"
@@ -221,6 +255,10 @@ const std::string& ReadingToolUsage()
         "is never closed is reported on its row, and the lines after that row are\n"
         "read again as rows of their own.\n"
         "\n"
+        "A batch whose header is separated by semicolons (as spreadsheets set to\n"
+        "German or French save CSV) is read with semicolons. \"--\" ends the\n"
+        "options; the tool takes no other arguments.\n"
+        "\n"
         "Exit status: 0 success; 1 some batch rows failed, or the batch input failed\n"
         "after some rows; 2 refused input (arguments, birth data, a file that is not\n"
         "a reading, a batch input that cannot be read); 3 output failed (standard\n"
@@ -242,16 +280,27 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
         return result;
     };
 
+    bool optionsEnded = false;  // after "--", no word is an option
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
+        if (name == "--" && !optionsEnded) {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || name.empty() || name[0] != '-' || name == "-")
+            return fail("unexpected argument \"" + std::string(Utf8Prefix(name, 40)) + "\"; see --help");
         std::optional<std::string> inlineValue;
         if (const std::size_t eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
             inlineValue = name.substr(eq + 1);
             name.resize(eq);
         }
         const ToolOption* option = FindOption(name);
-        if (option == nullptr)
-            return fail("unknown option \"" + std::string(Utf8Prefix(name, 40)) + "\"; see --help");
+        if (option == nullptr) {
+            const std::string unknown = "unknown option \"" + std::string(Utf8Prefix(name, 40)) + "\"";
+            if (const ToolOption* nearest = NearestOption(name))
+                return fail(unknown + "; did you mean " + std::string(nearest->name) + "?");
+            return fail(unknown + "; see --help");
+        }
         if (!given.insert(option->name).second)
             return fail(name + " is given more than once");
         if (option->value == Value::None && inlineValue)

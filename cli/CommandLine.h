@@ -35,7 +35,8 @@ struct CommandLineParse {
 // ParseCommandLine — the arguments after the program name
 // Notes: options take their value as the next argument or after "="
 //        (--zone=-5:00); a value is never empty but --name's; every option
-//        may be given once, and only in the modes it goes with.
+//        may be given once, and only in the modes it goes with. "--" ends
+//        the options; the tool takes no other arguments.
 CommandLineParse ParseCommandLine(const std::vector<std::string>& args);
 
 // The text of --help.

@@ -138,14 +138,14 @@ CsvReader::Status CsvReader::Next(std::vector<std::string>& fields, std::size_t&
         case State::Unquoted: {
             // Ordinary characters in one run, up to a separator or a line end.
             const char* q = p;
-            while (q < e && *q != ',' && *q != '\n' && *q != '\r')
+            while (q < e && *q != separator_ && *q != '\n' && *q != '\r')
                 ++q;
             append(p, static_cast<std::size_t>(q - p));
             pos_ = static_cast<std::size_t>(q - data);
             if (q == e)
                 continue;
             ++pos_;
-            if (*q == ',') {
+            if (*q == separator_) {
                 ++size;
                 if (!tooLong)
                     startField();

@@ -6,7 +6,8 @@
 #include <string_view>
 #include <vector>
 
-// CsvReader — streams records from comma-separated text (RFC 4180)
+// CsvReader — streams records from comma-separated text (RFC 4180), or text
+//             separated by another character
 // Notes: 1) Fields may be quoted; a quoted field may hold commas, doubled quotes
 //           and line ends. A quote that does not open a field is an ordinary
 //           character. Records end at LF, CR LF or a lone CR. A UTF-8 byte-order
@@ -41,6 +42,10 @@ public:
     // limit, without reading on (for a header, where nothing can follow).
     Status Next(std::vector<std::string>& fields, std::size_t& line, bool stopAtLimit = false);
 
+    // The character between fields from the next record on: ',' unless set
+    // (';' for the CSV of spreadsheets whose decimal mark is a comma).
+    void SetSeparator(char separator) { separator_ = separator; }
+
     // After Unclosed: the lines that could not be read again (0 when all were).
     std::size_t skippedLines() const { return skippedLines_; }
     // After InputError: the system's reason.
@@ -59,6 +64,7 @@ private:
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     std::size_t line_ = 1;
+    char separator_ = ',';
     bool started_ = false;  // the first bytes were looked at (byte-order mark)
     bool ended_ = false;    // the input said it ended, or failed: it is not read again
 

@@ -294,6 +294,19 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
     case CsvReader::Status::End:
         return Refuse(err, input + ": no header line; expected " + BatchHeader);
     }
+    // A header of one field with semicolons: the CSV of a spreadsheet whose
+    // decimal mark is a comma (German, French); its rows are read the same way.
+    if (fields.size() == 1 && fields[0].find(';') != std::string::npos) {
+        std::vector<std::string> parts;
+        for (std::size_t start = 0, end;; start = end + 1) {
+            end = fields[0].find(';', start);
+            parts.push_back(fields[0].substr(start, end - start));
+            if (end == std::string::npos)
+                break;
+        }
+        fields = std::move(parts);
+        reader.SetSeparator(';');
+    }
     std::string header;
     for (std::size_t i = 0; i < fields.size(); ++i)
         header += (i ? "," : "") + fields[i];

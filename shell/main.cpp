@@ -21,6 +21,8 @@
 #include <QTranslator>
 #include <QtPlugin>
 
+#include <memory>
+
 namespace {
 
 // The argument `decoded` as the system gave it, bytes and all: Qt's arguments
@@ -56,19 +58,27 @@ void AddProgramOptions(QCommandLineParser& arguments)
                                     QStringLiteral("[reading.qmz]"));
 }
 
-// Whether the command line asks only for the usage or the version, which need
-// no display: a QApplication ends the run where it finds none. A command line
-// the parser refuses here (it may hold Qt's own options, which QApplication
-// takes out first) goes to the QApplication as before.
-bool AsksOnlyForText(int argc, char** argv)
+// What the command line asks for, when it asks only for a text: the usage or
+// the version, which need no display (a QApplication ends the run where it
+// finds none), or the usage with Qt's own options, which only a QApplication
+// knows (it is given the offscreen platform, which needs no display either).
+// A command line the parser refuses here (it may hold Qt's own options, which
+// QApplication takes out first) goes to the QApplication as before.
+enum class TextAsked { None, Plain, WithQtOptions };
+TextAsked AsksOnlyForText(int argc, char** argv)
 {
     QStringList words;
     for (int i = 0; i < argc; ++i)
         words << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser arguments;
     AddProgramOptions(arguments);
-    return arguments.parse(words) &&
-           (arguments.isSet(QStringLiteral("help")) || arguments.isSet(QStringLiteral("version")));
+    if (!arguments.parse(words))
+        return TextAsked::None;
+    if (arguments.isSet(QStringLiteral("help-all")))
+        return TextAsked::WithQtOptions;
+    if (arguments.isSet(QStringLiteral("help")) || arguments.isSet(QStringLiteral("version")))
+        return TextAsked::Plain;
+    return TextAsked::None;
 }
 
 }  // namespace
@@ -78,13 +88,17 @@ Q_IMPORT_PLUGIN(PngReadingPlugin)
 
 int main(int argc, char** argv)
 {
-    if (AsksOnlyForText(argc, argv)) {
-        QCoreApplication app(argc, argv);
+    if (const TextAsked text = AsksOnlyForText(argc, argv); text != TextAsked::None) {
+        if (text == TextAsked::WithQtOptions)
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        const std::unique_ptr<QCoreApplication> app = text == TextAsked::WithQtOptions
+                                                          ? std::make_unique<QApplication>(argc, argv)
+                                                          : std::make_unique<QCoreApplication>(argc, argv);
         QTranslator translation;
         SetUpApplication(translation);
         QCommandLineParser arguments;
         AddProgramOptions(arguments);
-        arguments.process(app);  // prints the text and ends the run
+        arguments.process(*app);  // prints the text and ends the run
         return 0;
     }
 

@@ -1,6 +1,7 @@
 // The tool's grammar as a user meets it: argument vectors for readings and
 // calendars, each with its exit status, its one line on standard error and
 // the end of its standard output.
+#include "base/ProgramVersion.h"
 #include "cli/ReadingTool.h"
 
 #include <gtest/gtest.h>
@@ -150,6 +151,28 @@ TEST(ToolGrammarTest, EachArgumentVectorGetsItsStatusMessageAndOutput)
         {{"--bogus"}, ToolRefused, "unknown option \"--bogus\"; see --help", ""},
         {{"--x\ny\r\x1b[2J"}, ToolRefused, "unknown option \"--x?y??[2J\"; see --help", ""},
         {{"--json=1"}, ToolRefused, "--json takes no value", ""},
+
+        // "--" ends the options; a word that is no option is an unexpected argument.
+        {Reading({"--"}), ToolSuccess, "", AtGreenwich},
+        {Reading({"--", "--json"}), ToolRefused, "unexpected argument \"--json\"; see --help", ""},
+        {Reading({"--", "--"}), ToolRefused, "unexpected argument \"--\"; see --help", ""},
+        {Reading({"extra"}), ToolRefused, "unexpected argument \"extra\"; see --help", ""},
+        {{"-"}, ToolRefused, "unexpected argument \"-\"; see --help", ""},
+        {{"--open", "r.qmz", "-", "x"}, ToolRefused, "unexpected argument \"-\"; see --help", ""},
+        {Reading({"--name", "--"}), ToolSuccess, "", AtGreenwich},  // a value, not the end of the options
+
+        // A misspelt option: the nearest by edit distance, when one is near enough.
+        {{"--dat", "2000-01-01"}, ToolRefused, "unknown option \"--dat\"; did you mean --date?", ""},
+        {Calendar("2026-02", {"--favors=travel"}), ToolRefused, "unknown option \"--favors\"; did you mean --favours?", ""},
+        {Reading({"--lattitude", "1:00N"}), ToolRefused, "unknown option \"--lattitude\"; did you mean --latitude?", ""},
+        {Reading({"-json"}), ToolRefused, "unknown option \"-json\"; did you mean --json?", ""},
+        {Reading({"--nopassage"}), ToolRefused, "unknown option \"--nopassage\"; did you mean --no-passage?", ""},
+        {{"--calender", "2026-02"}, ToolRefused, "unknown option \"--calender\"; did you mean --calendar?", ""},
+        {{"-x"}, ToolRefused, "unknown option \"-x\"; see --help", ""},
+
+        // The short forms the window program takes too.
+        {{"-v"}, ToolSuccess, "", "qamarel-reading " QAMAREL_VERSION "\n"},
+        {{"-v", "--version"}, ToolRefused, "--version is given more than once", ""},
         {{"-h"}, ToolSuccess, "", "file set read-only, or one that is not a regular file, is not replaced;\n"
                                   "a link is followed to the file it leads to, which is replaced).\n"},
     };
@@ -166,6 +189,42 @@ TEST(ToolGrammarTest, EachArgumentVectorGetsItsStatusMessageAndOutput)
             EXPECT_EQ(output, "") << shown;
         else
             EXPECT_EQ(output.substr(output.size() - std::min(output.size(), row.outEnd.size())), row.outEnd) << shown;
+    }
+}
+
+// Batches: the header's separator, comma or semicolon, is the rows' too.
+TEST(ToolGrammarTest, EachBatchInputGetsItsStatusMessageAndOutput)
+{
+    const std::string Reading = ",\"19\u00B0 27' 45\"\" Lib\",16,Azubene or Ahubene,1999-12-31T22:53+00:00,"
+                                "2000-01-02T00:32+00:00,,\n";
+    const struct {
+        std::string in;
+        int status;
+        std::string err;
+        std::string outEnd;
+    } rows[] = {
+        {"name,date,time,longitude,latitude,zone,dst\nDoe,2000-01-01,12:00,0:00E,51:28N,0:00,0\n", ToolSuccess, "",
+         "\nDoe" + Reading},
+        {"name;date;time;longitude;latitude;zone;dst\nDoe;2000-01-01;12:00;0:00E;51:28N;0:00;0\n", ToolSuccess, "",
+         "\nDoe" + Reading},
+        // A comma in a semicolon file is text; a quoted field may hold a semicolon.
+        {"name;date;time;longitude;latitude;zone;dst\r\nDoe, Jane;2000-01-01;12:00;0:00E;51:28N;0:00;0\r\n", ToolSuccess,
+         "", "\n\"Doe, Jane\"" + Reading},
+        {"\xEF\xBB\xBFname;date;time;longitude;latitude;zone;dst\n\"Doe; Jane\";2000-01-01;12:00;0:00E;51:28N;0:00;0\n",
+         ToolSuccess, "", "\nDoe; Jane" + Reading},
+        // Rows separated otherwise than their header are rows of one field.
+        {"name;date;time;longitude;latitude;zone;dst\nDoe,2000-01-01,12:00,0:00E,51:28N,0:00,0\n", ToolSomeRowsFailed,
+         "line 2: expected 7 fields, found 1", ""},
+        {"name;date;time\n", ToolRefused,
+         "standard input: the header must be name,date,time,longitude,latitude,zone,dst or name,date,time,place", ""},
+    };
+    for (const auto& row : rows) {
+        std::istringstream in(row.in);
+        std::ostringstream out, err;
+        EXPECT_EQ(RunReadingTool({"--batch", "-"}, in, out, err), row.status) << row.in;
+        EXPECT_EQ(err.str(), row.err.empty() ? "" : "qamarel-reading: " + row.err + "\n") << row.in;
+        const std::string output = out.str();
+        EXPECT_EQ(output.substr(output.size() - std::min(output.size(), row.outEnd.size())), row.outEnd) << row.in;
     }
 }
 
