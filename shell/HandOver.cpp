@@ -157,9 +157,8 @@ void HandOverServer::Accept()
         if (open_ >= ConnectionLimit)
             continue;  // too many at once: closed unanswered
         // Only the user's own programs hand over.
-        ucred peer{};
-        socklen_t size = sizeof peer;
-        if (::getsockopt(connection.get(), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 || peer.uid != ::geteuid())
+        uid_t peer = 0;
+        if (answers_.peerUser(connection.get(), peer) != 0 || peer != ::geteuid())
             continue;
         Serve(std::move(connection));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/UniqueFd.h"
+#include "shell/TrustAnswers.h"
 
 #include <QObject>
 #include <QString>
@@ -30,7 +31,11 @@ public:
     static constexpr int ConnectionLimit = 16;
     static constexpr int AcceptPauseMs = 250;
 
-    explicit HandOverServer(QObject* parent = nullptr) : QObject(parent) {}
+    // `answers`: whom to trust (a peer of this user's alone), as the system says.
+    explicit HandOverServer(QObject* parent = nullptr, const TrustAnswers& answers = SystemAnswers())
+        : QObject(parent), answers_(answers)
+    {
+    }
     ~HandOverServer() override;
 
     // Listens at `socketPath` (a socket left there by a copy that crashed is
@@ -45,6 +50,7 @@ private:
     void Accept();
     void Serve(UniqueFd connection);
 
+    TrustAnswers answers_;
     UniqueFd listening_;
     QString path_;
     QSocketNotifier* notifier_ = nullptr;

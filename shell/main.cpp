@@ -111,7 +111,11 @@ int main(int argc, char** argv)
     const QString runtime = ProgramRuntimeFolder();
     const QString handOverSocket = HandOverSocketIn(runtime);
     SingleInstance instance(LockPathIn(runtime));
-    if (instance.IsAnotherRunning()) {
+    const SingleInstance::Lock lock = instance.TakeLock();
+    const QString program = QCoreApplication::applicationName();
+    if (lock == SingleInstance::Lock::Unavailable)
+        qWarning("%s", qPrintable(QObject::tr("%1: more than one copy may run: %2").arg(program, instance.problem())));
+    if (lock == SingleInstance::Lock::Held) {
         if (reading.isEmpty() || !HandToRunningCopy(handOverSocket, reading)) {
             Messages::Show(nullptr, QObject::tr("Application is already running"), Messages::Icon::Information);
             HandToRunningCopy(handOverSocket, QString());
@@ -120,14 +124,17 @@ int main(int argc, char** argv)
     }
 
     // Listening starts before the start-up question: a reading handed over
-    // while it is asked waits and opens after it.
+    // while it is asked waits and opens after it. Only the copy that holds the
+    // lock listens: the socket is the lock holder's.
     ReadingState state;
     WindowTurns turns(state);
     HandOverServer handOver;
     QObject::connect(&handOver, &HandOverServer::raiseRequested, [&turns] { turns.RaiseCurrentWindow(); });
     QObject::connect(&handOver, &HandOverServer::readingFileReceived,
                      [&turns](const QString& path) { turns.OpenReadingFile(path); });
-    handOver.Listen(handOverSocket);
+    if (lock == SingleInstance::Lock::Taken && !handOver.Listen(handOverSocket))
+        qWarning("%s", qPrintable(QObject::tr("%1: no second start can hand its reading to this copy: %2 cannot be made")
+                                      .arg(program, handOverSocket)));
 
 #ifdef QAMAREL_UPDATE_REMINDER
     RemindOfUpdate(UpdateReminderSettingsPath(QCoreApplication::applicationName()), QDate::currentDate());

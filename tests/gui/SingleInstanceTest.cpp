@@ -20,6 +20,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -327,7 +328,7 @@ private slots:
     void lockThatCannotBeMadeLetsTheProgramStart()
     {
         QProcess copy;
-        QCOMPARE(Start(copy, dir.filePath(QStringLiteral("no-such-folder/c.lock"))), QStringLiteral("first"));
+        QCOMPARE(Start(copy, dir.filePath(QStringLiteral("no-such-folder/c.lock"))), QStringLiteral("unlocked"));
         copy.closeWriteChannel();
         QVERIFY(copy.waitForFinished(10000));
     }
@@ -356,6 +357,109 @@ private slots:
         struct stat info {};
         QCOMPARE(::stat(QFile::encodeName(folder).constData(), &info), 0);
         QCOMPARE(int(info.st_mode & 07777), mode);  // looked at, never changed
+    }
+
+    // Each check the lock and the hand-over make before they trust a file or
+    // a peer, met by one that fails it. The lock is taken only as a regular
+    // file of this user's, reached without a link; only a lock another copy
+    // holds means another copy (any other refusal lets this one run, without
+    // the rule); a peer of another user, or one the system cannot tell, gets
+    // no answer. Where a real case cannot be made (another user, an error of
+    // the system's), the system's answer is bent (TrustAnswers).
+    void trustChecks_data()
+    {
+        QTest::addColumn<QString>("check");     // "lock" or "peer"
+        QTest::addColumn<QString>("plant");     // in the lock's place: "held" (locked by another), "link"
+                                                // (to a lock another holds), "folder", "pipe"; "" nothing
+        QTest::addColumn<bool>("foreign");      // the system says: another user's (the lock file, the peer)
+        QTest::addColumn<int>("error");         // the system refuses with this error (the lock, the peer's user)
+        QTest::addColumn<QString>("expected");  // lock: taken, held, unlocked; peer: answered, unanswered
+        QTest::newRow("lock free") << "lock" << "" << false << 0 << "taken";
+        QTest::newRow("lock held by another copy") << "lock" << "held" << false << 0 << "held";
+        QTest::newRow("lock a link to a held lock") << "lock" << "link" << false << 0 << "unlocked";
+        QTest::newRow("lock a folder") << "lock" << "folder" << false << 0 << "unlocked";
+        QTest::newRow("lock a pipe") << "lock" << "pipe" << false << 0 << "unlocked";
+        QTest::newRow("lock of another user") << "lock" << "" << true << 0 << "unlocked";
+        QTest::newRow("lock refused: no locks here") << "lock" << "" << false << int(ENOLCK) << "unlocked";
+        QTest::newRow("lock refused: interrupted") << "lock" << "" << false << int(EINTR) << "unlocked";
+        QTest::newRow("peer of this user") << "peer" << "" << false << 0 << "answered";
+        QTest::newRow("peer of another user") << "peer" << "" << true << 0 << "unanswered";
+        QTest::newRow("peer's user unknown") << "peer" << "" << false << int(EINVAL) << "unanswered";
+    }
+
+    void trustChecks()
+    {
+        QFETCH(QString, check);
+        QFETCH(QString, plant);
+        QFETCH(bool, foreign);
+        QFETCH(int, error);
+        QFETCH(QString, expected);
+        TrustAnswers answers = SystemAnswers();
+        answers.fileStatus = [foreign](int fd, struct stat& info) {
+            const int status = SystemAnswers().fileStatus(fd, info);
+            if (foreign)
+                info.st_uid = ::geteuid() + 1;
+            return status;
+        };
+        if (error != 0)
+            answers.tryLock = [error](int) {
+                errno = error;
+                return -1;
+            };
+        answers.peerUser = [foreign, error](int fd, uid_t& user) {
+            if (error != 0) {
+                errno = error;
+                return -1;
+            }
+            const int status = SystemAnswers().peerUser(fd, user);
+            if (foreign)
+                user = ::geteuid() + 1;
+            return status;
+        };
+        const QString root = dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(QDir().mkpath(root));
+
+        if (check == QLatin1String("peer")) {
+            const QString socket = root + QStringLiteral("/t.socket");
+            HandOverServer server(nullptr, answers);
+            QVERIFY(server.Listen(socket));
+            QSignalSpy raised(&server, &HandOverServer::raiseRequested);
+            const int fd = LocalSocket(socket, false);
+            QVERIFY(fd >= 0);
+            QCOMPARE(::write(fd, "raise\n", 6), ssize_t(6));
+            ::fcntl(fd, F_SETFL, O_NONBLOCK);
+            QByteArray answer;
+            QTRY_VERIFY_WITH_TIMEOUT(([&] {
+                char buffer[16];
+                const ssize_t got = ::read(fd, buffer, sizeof buffer);
+                if (got > 0)
+                    answer.append(buffer, got);
+                return got == 0 || (got < 0 && errno != EAGAIN);
+            }()), 5000);
+            ::close(fd);
+            QCOMPARE(answer.isEmpty() ? QStringLiteral("unanswered") : QStringLiteral("answered"), expected);
+            QTRY_COMPARE_WITH_TIMEOUT(int(raised.size()), expected == QLatin1String("answered") ? 1 : 0, 2000);
+            return;
+        }
+
+        const QString held = root + QStringLiteral("/held.lock");  // another copy's lock, held here
+        UniqueFd holder(::open(QFile::encodeName(held).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+        QCOMPARE(::flock(holder.get(), LOCK_EX | LOCK_NB), 0);
+        const QString lock = plant == QLatin1String("held") ? held : root + QStringLiteral("/t.lock");
+        const QByteArray name = QFile::encodeName(lock);
+        if (plant == QLatin1String("link"))
+            QVERIFY(QFile::link(held, lock));
+        else if (plant == QLatin1String("folder"))
+            QCOMPARE(::mkdir(name.constData(), 0700), 0);
+        else if (plant == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        SingleInstance instance(lock, answers);
+        const SingleInstance::Lock state = instance.TakeLock();
+        const QString outcome = state == SingleInstance::Lock::Taken  ? QStringLiteral("taken")
+                                : state == SingleInstance::Lock::Held ? QStringLiteral("held")
+                                                                      : QStringLiteral("unlocked");
+        QCOMPARE(outcome, expected);
+        QCOMPARE(instance.problem().isEmpty(), expected != QLatin1String("unlocked"));
     }
 
     // A hand-over counts only when the running copy answers "ok": a copy that

@@ -1,9 +1,10 @@
 // A stand-in for a starting copy of the program: applies the single-instance
-// rule to the lock file given and prints "first" or "running". The first copy
-// holds the lock until its standard input closes or it is killed; given a
-// socket, it also takes hand-overs there and prints each ("raise" or
-// "open PATH"). A later copy given a socket hands over the file given (or asks
-// for a raise) and prints "handed" or "not handed".
+// rule to the lock file given and prints "first", "running" or "unlocked"
+// (the lock cannot be had; why, on standard error). The first copy (or an
+// unlocked one) holds on until its standard input closes or it is killed;
+// given a socket, a first copy also takes hand-overs there and prints each
+// ("raise" or "open PATH"). A later copy given a socket hands over the file
+// given (or asks for a raise) and prints "handed" or "not handed".
 //   single_instance_probe LOCK [SOCKET [FILE]]
 #include "shell/HandOver.h"
 #include "shell/SingleInstance.h"
@@ -23,7 +24,8 @@ int main(int argc, char** argv)
     const QString socket = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     const QString file = argc > 3 ? FileNameText(QByteArray(argv[3])) : QString();
     SingleInstance instance(QString::fromLocal8Bit(argv[1]));
-    if (instance.IsAnotherRunning()) {
+    const SingleInstance::Lock state = instance.TakeLock();
+    if (state == SingleInstance::Lock::Held) {
         std::puts("running");
         if (!socket.isEmpty())
             std::puts(HandToRunningCopy(socket, file) ? "handed" : "not handed");
@@ -38,9 +40,14 @@ int main(int argc, char** argv)
         std::printf("open %s\n", FileNameBytes(path).constData());
         std::fflush(stdout);
     });
-    if (!socket.isEmpty() && !server.Listen(socket))
-        std::puts("cannot listen");
-    std::puts("first");
+    if (state == SingleInstance::Lock::Unavailable) {
+        std::fprintf(stderr, "%s\n", qPrintable(instance.problem()));
+        std::puts("unlocked");
+    } else {
+        if (!socket.isEmpty() && !server.Listen(socket))
+            std::puts("cannot listen");
+        std::puts("first");
+    }
     std::fflush(stdout);
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, [&] {
