@@ -2,6 +2,7 @@
 #include "base/UniqueFd.h"
 #include "shell/HandOver.h"
 #include "shell/SingleInstance.h"
+#include "ui/FileNameText.h"
 
 #include <QDir>
 #include <QFile>
@@ -246,6 +247,30 @@ private slots:
         QVERIFY(quiet.waitForFinished(10000));
     }
 
+    // Any name the system allows reaches the running copy byte for byte: a
+    // newline in it, a name of 4096 bytes, bytes that are not UTF-8.
+    void namesReachTheRunningCopyByteForByte_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("newline") << QByteArray("/home/a/Amira\nopen /etc/x.qmz");
+        QTest::newRow("4096 bytes") << QByteArray("/") + QByteArray(4091, 'n') + QByteArray(".qmz");
+        QTest::newRow("not UTF-8") << QByteArray("/tmp/\xE9t\xE9 \xFF\x80.qmz");
+    }
+
+    void namesReachTheRunningCopyByteForByte()
+    {
+        QFETCH(QByteArray, name);
+        const QString socket = dir.filePath(QStringLiteral("n.socket"));
+        HandOverServer server;
+        QVERIFY(server.Listen(socket));
+        QSignalSpy opened(&server, &HandOverServer::readingFileReceived);
+        std::future<bool> handed =
+            std::async(std::launch::async, [socket, name] { return HandToRunningCopy(socket, FileNameText(name)); });
+        QTRY_COMPARE_WITH_TIMEOUT(int(opened.size()), 1, 10000);
+        QVERIFY(handed.get());
+        QCOMPARE(FileNameBytes(opened.at(0).at(0).toString()), name);
+    }
+
     // A second start that leaves before the answer (given up, killed) leaves
     // the running copy running; what it asked for is still done.
     void peerLeavingBeforeTheAnswerIsHarmless()
@@ -303,7 +328,7 @@ private slots:
                 continue;
             }
             tries = 0;
-            ::send(peer.get(), "open /ha", 8, MSG_NOSIGNAL);  // fails when the copy closed it at once
+            ::send(peer.get(), "open 9\n/ha", 10, MSG_NOSIGNAL);  // fails when the copy closed it at once
             idle.push_back(std::move(peer));
         }
         QVERIFY(idle.size() > 16);
@@ -514,10 +539,14 @@ private slots:
             int raises, opens;
         } cases[] = {
             {"raise\n", "ok\n", 1, 0},
-            {"open /a b/c.qmz\n", "ok\n", 0, 1},
+            {"open 10\n/a b/c.qmz", "ok\n", 0, 1},
             {"bogus\n", "", 0, 0},
-            {"open \n", "", 0, 0},
+            {"open 0\n", "", 0, 0},
             {"raise now\n", "", 0, 0},
+            {"open /a b/c.qmz\n", "", 0, 0},     // no length
+            {"open 010\n/a b/c.qmz", "", 0, 0},  // a length written otherwise
+            {"open 9\n/a b/c.qmz", "", 0, 0},    // more than it says
+            {"open 11\n/a b/c.qmz", "", 0, 0},   // less, and the end
         };
         for (const auto& c : cases) {
             raised.clear();
@@ -525,6 +554,7 @@ private slots:
             const int fd = LocalSocket(socket, false);
             QVERIFY(fd >= 0);
             QCOMPARE(::write(fd, c.request.constData(), std::size_t(c.request.size())), ssize_t(c.request.size()));
+            ::shutdown(fd, SHUT_WR);  // all of it sent
             ::fcntl(fd, F_SETFL, O_NONBLOCK);
             QByteArray answer;
             bool closed = false;
