@@ -97,9 +97,12 @@ QString PrivateFolder(const QStringList& candidates)
 QString ProgramRuntimeFolder()
 {
 #ifdef QAMAREL_ADVISORY_LOCKS
-    const std::vector<std::string> candidates =
-        RuntimeFolderCandidates(QFile::encodeName(QCoreApplication::applicationName()).toStdString());
-    return QFile::decodeName(QByteArray::fromStdString(PrivateFolder(candidates)));
+    // The socket's name, the longest in the folder, must fit in a socket's address.
+    const QByteArray program = QFile::encodeName(QCoreApplication::applicationName());
+    const std::size_t socketName = static_cast<std::size_t>(program.size()) + sizeof "/.socket" - 1;
+    constexpr std::size_t address = sizeof(sockaddr_un::sun_path) - 1;
+    const std::size_t longest = socketName < address ? address - socketName : 0;
+    return QFile::decodeName(QByteArray::fromStdString(RuntimeFolder(program.toStdString(), longest)));
 #else
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     return PrivateFolder({qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir(cache).filePath(QCoreApplication::applicationName())});

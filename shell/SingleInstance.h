@@ -48,7 +48,8 @@ QString PrivateFolder(const QStringList& candidates);
 // The per-user folder of the lock and of the hand-over to a running copy: the
 // runtime folder, else a folder of the program's own under the cache folder,
 // else one under the temporary folder, whichever is the user's alone first
-// (RuntimeFolderCandidates in files/RuntimeFolder.h).
+// and short enough for the socket's address (RuntimeFolder in
+// files/RuntimeFolder.h). "" when there is none.
 QString ProgramRuntimeFolder();
 
 // The lock file in the runtime folder `folder` ("" when there is none).

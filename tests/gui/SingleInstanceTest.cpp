@@ -123,6 +123,43 @@ class SingleInstanceTest : public QObject {
         return QString::fromLatin1(process.readLine()).trimmed();
     }
 
+    // A copy that finds its own runtime folder (probe --own) in `environment`,
+    // started in `folder`: its first line of output.
+    QString StartOwn(QProcess& process, const QProcessEnvironment& environment, const QString& folder,
+                     const QStringList& file = {})
+    {
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(folder);
+        process.start(probe, QStringList{QStringLiteral("--own")} + file);
+        if (!process.waitForStarted(10000) || !process.waitForReadyRead(10000))
+            return QStringLiteral("<no answer>") + QString::fromLocal8Bit(process.readAllStandardError());
+        return QString::fromLocal8Bit(process.readLine()).trimmed();
+    }
+
+    // The environment of a user with the home `home`, the temporary folder
+    // `temporary` and the runtime folder `runtime` ("" for none).
+    static QProcessEnvironment UserEnvironment(const QString& home, const QString& temporary, const QString& runtime)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("XDG_CACHE_HOME"));
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        environment.remove(QStringLiteral("HOME"));
+        if (!home.isEmpty())
+            environment.insert(QStringLiteral("HOME"), home);
+        if (!runtime.isEmpty())
+            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        environment.insert(QStringLiteral("TMPDIR"), temporary);
+        return environment;
+    }
+
+    // Whether `folder` is an absolute path to a folder of this user's alone.
+    static bool IsPrivateFolder(const QString& folder)
+    {
+        struct stat info {};
+        return QDir::isAbsolutePath(folder) && ::lstat(QFile::encodeName(folder).constData(), &info) == 0 &&
+               S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -346,6 +383,102 @@ private slots:
         // burns a core for the 2 s the idle connections are kept.
         QVERIFY2(CpuTicks(first.processId()) - cpuBefore < ::sysconf(_SC_CLK_TCK) / 2, "the copy spun");
         QCOMPARE(first.state(), QProcess::Running);
+        first.closeWriteChannel();
+        QVERIFY(first.waitForFinished(10000));
+    }
+
+    // Two copies started from two folders find each other through a runtime
+    // folder of the user's alone, whatever $XDG_RUNTIME_DIR holds: a path too
+    // long for a socket's address, or a relative one (ignored, and not made).
+    void runtimeFolderFromTheEnvironment_data()
+    {
+        QTest::addColumn<QString>("runtime");  // "long": a private folder of 120 characters
+        QTest::newRow("long") << "long";
+        QTest::newRow("relative") << "relrun";
+    }
+
+    void runtimeFolderFromTheEnvironment()
+    {
+        QFETCH(QString, runtime);
+        const QString root = dir.filePath(QStringLiteral("env-%1").arg(QTest::currentDataTag()));
+        for (const char* folder : {"home", "tmp", "a", "b"})
+            QVERIFY(QDir().mkpath(root + QLatin1Char('/') + QLatin1String(folder)));
+        if (runtime == QLatin1String("long")) {
+            runtime = root + QLatin1Char('/');
+            if (runtime.size() >= 120)
+                QSKIP("the temporary folder's path leaves no room for a runtime folder of 120 characters in it");
+            runtime += QString(120 - runtime.size(), QLatin1Char('r'));
+            QVERIFY(QDir().mkpath(runtime));
+            QCOMPARE(::chmod(QFile::encodeName(runtime).constData(), 0700), 0);
+        }
+        const QProcessEnvironment user =
+            UserEnvironment(root + QStringLiteral("/home"), root + QStringLiteral("/tmp"), runtime);
+        QProcess first, second;
+        const QString started = StartOwn(first, user, root + QStringLiteral("/a"));
+        QVERIFY2(started.startsWith(QStringLiteral("first ")), qPrintable(started));
+        QVERIFY2(IsPrivateFolder(started.mid(6)), qPrintable(started));
+        QCOMPARE(StartOwn(second, user, root + QStringLiteral("/b"), {QStringLiteral("/x.qmz")}),
+                 QStringLiteral("running"));
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(QString::fromLocal8Bit(second.readAll()).trimmed(), QStringLiteral("handed"));
+        QCOMPARE(NextLine(first), QStringLiteral("open /x.qmz"));
+        first.closeWriteChannel();
+        QVERIFY(first.waitForFinished(10000));
+        QVERIFY(!QFileInfo::exists(root + QStringLiteral("/a/relrun")));
+        QVERIFY(!QFileInfo::exists(root + QStringLiteral("/b/relrun")));
+    }
+
+    // Without a runtime or a cache folder, "qamarel-UID" in the temporary
+    // folder, made first by another user, is passed over: the copies find each
+    // other in a folder of the program's own making beside it. A folder of
+    // another user's is made as root by a change of owner, else under a user
+    // namespace with root's folder "/" bound in its place.
+    void foreignTemporaryFolderIsPassedOver()
+    {
+        const QString temporary = dir.filePath(QStringLiteral("foreign-tmp"));
+        const int socketPath = int(QFile::encodeName(temporary).size() + sizeof "/qamarel-0-XXXXXX/qamarel.socket");
+        if (socketPath > int(sizeof(sockaddr_un::sun_path)))
+            QSKIP("the temporary folder's path is too long for a socket in a folder made in it");
+        QVERIFY(QDir().mkpath(temporary));
+        const QProcessEnvironment user = UserEnvironment(QString(), temporary, QString());
+        QProcess first, second;
+        QString started;
+        if (::geteuid() == 0) {
+            const QByteArray taken = QFile::encodeName(temporary + QStringLiteral("/qamarel-0"));
+            QCOMPARE(::mkdir(taken.constData(), 0755), 0);
+            if (::chown(taken.constData(), 65534, 65534) != 0)
+                QSKIP("no folder of another user's can be made here (no user 65534)");
+            started = StartOwn(first, user, temporary);
+            QCOMPARE(StartOwn(second, user, temporary, {QStringLiteral("/x.qmz")}), QStringLiteral("running"));
+            QVERIFY(second.waitForFinished(10000));
+        } else {
+            // In the namespace this user is root (UID 0), and "/", owned by
+            // the real root, is owned by nobody that is mapped.
+            first.setProcessEnvironment(user);
+            const QString bind = QStringLiteral("mkdir \"$1\" && mount --rbind / \"$1\" && exec \"$2\" --own");
+            const QString taken = temporary + QStringLiteral("/qamarel-0");
+            first.start(QStringLiteral("unshare"),
+                        QStringLiteral("--user --map-root-user --mount /bin/sh -c").split(QLatin1Char(' ')) +
+                            QStringList{bind, QStringLiteral("sh"), taken, probe});
+            if (!first.waitForStarted(10000) || (!first.waitForReadyRead(10000) && first.exitCode() != 0))
+                QSKIP(qPrintable(QStringLiteral("no user namespace can be made here: ") +
+                                 QString::fromLocal8Bit(first.readAllStandardError())));
+            started = QString::fromLocal8Bit(first.readLine()).trimmed();
+            second.setProcessEnvironment(user);
+            second.start(QStringLiteral("nsenter"),
+                         QStringLiteral("--preserve-credentials --user --mount --target").split(QLatin1Char(' ')) +
+                             QStringList{QString::number(first.processId()), probe, QStringLiteral("--own"),
+                                         QStringLiteral("/x.qmz")});
+            QVERIFY(second.waitForFinished(10000));
+            QCOMPARE(QString::fromLocal8Bit(second.readLine()).trimmed(), QStringLiteral("running"));
+        }
+        const QString made = started.mid(6);  // "first FOLDER"
+        QVERIFY2(started.startsWith(QStringLiteral("first ")) && IsPrivateFolder(made), qPrintable(started));
+        QCOMPARE(QFileInfo(made).path(), temporary);
+        QVERIFY2(QFileInfo(made).fileName().startsWith(QStringLiteral("qamarel-0-")), qPrintable(made));
+        QCOMPARE(QFileInfo(made).fileName().size(), QStringLiteral("qamarel-0-XXXXXX").size());
+        QCOMPARE(QString::fromLocal8Bit(second.readAll()).trimmed(), QStringLiteral("handed"));
+        QCOMPARE(NextLine(first), QStringLiteral("open /x.qmz"));
         first.closeWriteChannel();
         QVERIFY(first.waitForFinished(10000));
     }

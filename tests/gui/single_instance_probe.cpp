@@ -6,6 +6,10 @@
 // ("raise" or "open PATH"). A later copy given a socket hands over the file
 // given (or asks for a raise) and prints "handed" or "not handed".
 //   single_instance_probe LOCK [SOCKET [FILE]]
+// With --own it goes by the name "qamarel" and finds its lock and socket in
+// the program's own runtime folder, as the program does; a first copy prints
+// "first FOLDER".
+//   single_instance_probe --own [FILE]
 #include "shell/HandOver.h"
 #include "shell/SingleInstance.h"
 #include "ui/FileNameText.h"
@@ -14,6 +18,7 @@
 #include <QSocketNotifier>
 
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 int main(int argc, char** argv)
@@ -21,9 +26,20 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     if (argc < 2)
         return 2;
-    const QString socket = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    const QString file = argc > 3 ? FileNameText(QByteArray(argv[3])) : QString();
-    SingleInstance instance(QString::fromLocal8Bit(argv[1]));
+    const bool own = std::strcmp(argv[1], "--own") == 0;
+    QString folder, lock, socket, file;
+    if (own) {
+        QCoreApplication::setApplicationName(QStringLiteral("qamarel"));
+        folder = ProgramRuntimeFolder();
+        lock = LockPathIn(folder);
+        socket = HandOverSocketIn(folder);
+        file = argc > 2 ? FileNameText(QByteArray(argv[2])) : QString();
+    } else {
+        lock = QString::fromLocal8Bit(argv[1]);
+        socket = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+        file = argc > 3 ? FileNameText(QByteArray(argv[3])) : QString();
+    }
+    SingleInstance instance(lock);
     const SingleInstance::Lock state = instance.TakeLock();
     if (state == SingleInstance::Lock::Held) {
         std::puts("running");
@@ -46,7 +62,7 @@ int main(int argc, char** argv)
     } else {
         if (!socket.isEmpty() && !server.Listen(socket))
             std::puts("cannot listen");
-        std::puts("first");
+        std::puts(own ? qPrintable(QStringLiteral("first ") + folder) : "first");
     }
     std::fflush(stdout);
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
