@@ -40,6 +40,9 @@ public:
     // The user closed the main or the result window: the exit window comes up.
     void WindowClosedByUser();
 
+    // The main or result window that is open (none while the exit window is up).
+    QWidget* CurrentWindow() const { return current_; }
+
     // A second start asked for the program: the window in front of the user
     // (a dialog open over the windows, else the open window) comes to the front.
     void RaiseCurrentWindow();

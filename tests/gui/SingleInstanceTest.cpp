@@ -3,6 +3,7 @@
 #include "shell/HandOver.h"
 #include "shell/SingleInstance.h"
 #include "ui/FileNameText.h"
+#include "windows/ReadingFileSave.h"
 
 #include <QDir>
 #include <QFile>
@@ -481,6 +482,43 @@ private slots:
         QCOMPARE(NextLine(first), QStringLiteral("open /x.qmz"));
         first.closeWriteChannel();
         QVERIFY(first.waitForFinished(10000));
+    }
+
+    // A reading the running copy does not take (here it takes no hand-over
+    // at all) is shown by the program's second start itself, which says why
+    // on standard error, rather than lost behind "Application is already
+    // running".
+    void readingNotTakenIsShownInACopyOfItsOwn()
+    {
+        const QString root = dir.filePath(QStringLiteral("untaken"));
+        const QString runtime = root + QStringLiteral("/run");
+        if (QFile::encodeName(runtime).size() + int(sizeof "/qamarel.socket") > int(sizeof(sockaddr_un::sun_path)))
+            QSKIP("the temporary folder's path is too long for a runtime folder in it");
+        QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(root + QStringLiteral("/home")));
+        QCOMPARE(::chmod(QFile::encodeName(runtime).constData(), 0700), 0);
+        const QString reading = root + QStringLiteral("/r.qmz");
+        QCOMPARE(SaveReadingFile(reading, "0\xC2\xB0 0' 0\" Vir"), QString());
+        QProcess holder;
+        QCOMPARE(Start(holder, runtime + QStringLiteral("/qamarel.lock")), QStringLiteral("first"));
+
+        QProcessEnvironment user = UserEnvironment(root + QStringLiteral("/home"), root, runtime);
+        user.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        user.insert(QStringLiteral("QAMAREL_QUIT_AFTER_FIRST_EXPOSE"), QStringLiteral("1"));
+        QProcess second;
+        second.setProcessEnvironment(user);
+        second.start(QStringLiteral(QAMAREL_PROGRAM), {reading});
+        const bool ended = second.waitForFinished(20000);
+        if (!ended) {
+            second.kill();
+            second.waitForFinished(10000);
+        }
+        QVERIFY2(ended, "the second start waits on (behind a message?)");
+        QCOMPARE(second.exitCode(), 0);
+        const QStringList said = QString::fromLocal8Bit(second.readAllStandardError()).split(QLatin1Char('\n'));
+        const QString why = QStringLiteral("qamarel: the running copy did not take %1: it is shown in a copy of its own");
+        QVERIFY2(said.contains(why.arg(reading)), qPrintable(said.join(QLatin1Char('\n'))));
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(10000));
     }
 
     void lockThatCannotBeMadeLetsTheProgramStart()
