@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,15 @@
 // Returns "" when none is.
 std::string PrivateFolder(const std::vector<std::string>& candidates);
 
-// RuntimeFolderCandidates — where the program named `program` looks, in
-// order: $XDG_RUNTIME_DIR; "program" in the cache folder ($XDG_CACHE_HOME, or
-// ~/.cache, made when missing); "program-UID" in the temporary folder
-// ($TMPDIR, or /tmp).
-std::vector<std::string> RuntimeFolderCandidates(const std::string& program);
+// RuntimeFolder — the private runtime folder of the program named `program`:
+// the first of $XDG_RUNTIME_DIR; "program" in the cache folder
+// ($XDG_CACHE_HOME, or ~/.cache, made when missing); "program-UID" in the
+// temporary folder ($TMPDIR, or /tmp) that PrivateFolder takes and whose path
+// is at most `longestPath` bytes (a socket's address holds little more than
+// 100). A variable that holds a relative path is taken as unset, as the XDG
+// base directory rules have it: the folder would depend on the folder the
+// program was started from. When none is taken (another user made
+// "program-UID" first, say), a folder of the program's own making,
+// "program-UID-XXXXXX" in the temporary folder (mkdtemp), which every later
+// start finds again under the same checks. "" when there is none.
+std::string RuntimeFolder(const std::string& program, std::size_t longestPath = std::string::npos);

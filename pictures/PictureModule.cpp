@@ -22,7 +22,7 @@ void EnsureGuiApplication()
     // Qt wants a runtime folder of the user's alone; without one (cron, a
     // plain ssh login) it warns and makes one in /tmp. The program's own
     // private folder serves, found as the program finds it.
-    const std::string runtime = PrivateFolder(RuntimeFolderCandidates("qamarel"));
+    const std::string runtime = RuntimeFolder("qamarel");
     if (!runtime.empty())
         qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
     static int argc = 1;

@@ -24,11 +24,54 @@
 
 namespace {
 
-constexpr int LineLimit = 64 * 1024;  // a path, with room to spare
-constexpr int RetryPauseMs = 50;      // between two tries of a second start
-const QByteArray Raise = "raise";
+constexpr int RetryPauseMs = 50;  // between two tries of a second start
+constexpr int HeaderLimit = 16;   // "open " and the length, with its line end
+const QByteArray Raise = "raise\n";
 const QByteArray Open = "open ";
 const QByteArray Ok = "ok\n";
+
+// What a second start sends: "raise\n", or "open N\n" and the N bytes of the
+// name. The name goes by its length, not to a line end: a file name may hold
+// any byte but the zero byte, a line end included.
+QByteArray Request(const QString& readingFile)
+{
+    if (readingFile.isEmpty())
+        return Raise;
+    const QByteArray name = FileNameBytes(readingFile);
+    return Open + QByteArray::number(name.size()) + '\n' + name;
+}
+
+// The request of a second start read from `received`: Whole with the name
+// ("" for a raise), Partial while more may come, Foreign when it is no
+// request of ours (bytes after it included).
+enum class Reading { Whole, Partial, Foreign };
+Reading ReadRequest(const QByteArray& received, QByteArray& name)
+{
+    const qsizetype end = received.indexOf('\n');
+    if (end < 0)
+        return received.size() < HeaderLimit ? Reading::Partial : Reading::Foreign;
+    const QByteArray header = received.left(end + 1);
+    if (header == Raise) {
+        name.clear();
+        return received.size() == header.size() ? Reading::Whole : Reading::Foreign;
+    }
+    if (!header.startsWith(Open))
+        return Reading::Foreign;
+    // The length: digits alone, no sign or leading zero, at most NameLimit.
+    const QByteArray digits = header.mid(Open.size(), header.size() - Open.size() - 1);
+    bool number = !digits.isEmpty() && digits[0] != '0';
+    for (const char c : digits)
+        number = number && c >= '0' && c <= '9';
+    const qsizetype length = number ? digits.toLongLong() : 0;
+    if (length <= 0 || length > HandOverServer::NameLimit)
+        return Reading::Foreign;
+    if (received.size() < header.size() + length)
+        return Reading::Partial;
+    if (received.size() > header.size() + length)
+        return Reading::Foreign;
+    name = received.mid(header.size());
+    return Reading::Whole;
+}
 
 #ifdef QAMAREL_LOCAL_SOCKETS
 bool SocketAddress(const QString& path, sockaddr_un& address)
@@ -73,7 +116,7 @@ bool SendAll(int fd, const QByteArray& bytes, const QDeadlineTimer& deadline)
 
 enum class Exchange { Answered, Unanswered, Failed };
 
-// One connection of a second start: connect, send the line, read the answer.
+// One connection of a second start: connect, send the request, read the answer.
 Exchange TryOnce(const sockaddr_un& address, const QByteArray& request, const QDeadlineTimer& deadline)
 {
     // Non-blocking, so that a copy whose queue is full cannot hold the start in connect().
@@ -157,9 +200,8 @@ void HandOverServer::Accept()
         if (open_ >= ConnectionLimit)
             continue;  // too many at once: closed unanswered
         // Only the user's own programs hand over.
-        ucred peer{};
-        socklen_t size = sizeof peer;
-        if (::getsockopt(connection.get(), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 || peer.uid != ::geteuid())
+        uid_t peer = 0;
+        if (answers_.peerUser(connection.get(), peer) != 0 || peer != ::geteuid())
             continue;
         Serve(std::move(connection));
     }
@@ -169,13 +211,13 @@ void HandOverServer::Accept()
 #ifdef QAMAREL_LOCAL_SOCKETS
 namespace {
 
-// One connection being served: its descriptor, the line so far, and the
+// One connection being served: its descriptor, the request so far, and the
 // notifier and deadline timer that are its children.
 class HandOverConnection : public QObject {
 public:
     HandOverConnection(UniqueFd fd, QObject* parent) : QObject(parent), fd(std::move(fd)) {}
     UniqueFd fd;
-    QByteArray line;
+    QByteArray received;
 };
 
 }  // namespace
@@ -188,7 +230,7 @@ void HandOverServer::Serve(UniqueFd fd)
     ++open_;
     connect(connection, &QObject::destroyed, this, [this] { --open_; });
     auto* readable = new QSocketNotifier(connection->fd.get(), QSocketNotifier::Read, connection);
-    // A peer that never ends its line is dropped, unanswered.
+    // A peer that never ends its request is dropped, unanswered.
     auto* deadline = new QTimer(connection);
     deadline->setSingleShot(true);
     connect(deadline, &QTimer::timeout, connection, [readable, connection] {
@@ -201,24 +243,22 @@ void HandOverServer::Serve(UniqueFd fd)
         const ssize_t got = ::recv(connection->fd.get(), buffer, sizeof buffer, 0);
         if (got < 0 && (errno == EAGAIN || errno == EINTR))
             return;
-        QByteArray& line = connection->line;
+        QByteArray& received = connection->received;
         if (got > 0)
-            line.append(buffer, static_cast<int>(got));
-        const qsizetype end = line.indexOf('\n');
-        if (end < 0 && got > 0 && line.size() <= LineLimit)
+            received.append(buffer, static_cast<int>(got));
+        QByteArray name;
+        const Reading request = ReadRequest(received, name);
+        if (request == Reading::Partial && got > 0)
             return;  // more to come
         readable->setEnabled(false);
         connection->deleteLater();  // closes the connection
-        const QByteArray request = end < 0 ? QByteArray() : line.left(end);
-        const bool raise = request == Raise;
-        const bool open = request.startsWith(Open) && request.size() > Open.size();
-        if (!raise && !open)
-            return;  // not one of ours
+        if (request != Reading::Whole)
+            return;  // not one of ours, or cut short
         // Answer first, then act: the reading may bring up a message box that
         // waits for the user, and the second start must not wait for it. A
         // peer gone already is no reason not to act on what it asked.
         SendAll(connection->fd.get(), Ok, QDeadlineTimer(0));
-        const QString path = open ? FileNameText(request.mid(Open.size())) : QString();  // the name's own bytes
+        const QString path = FileNameText(name);  // the name's own bytes
         QMetaObject::invokeMethod(
             this,
             [this, path] {
@@ -240,7 +280,9 @@ bool HandToRunningCopy(const QString& socketPath, const QString& readingFile, in
     sockaddr_un address{};
     if (socketPath.isEmpty() || !SocketAddress(socketPath, address))
         return false;
-    const QByteArray request = (readingFile.isEmpty() ? Raise : Open + FileNameBytes(readingFile)) + '\n';
+    const QByteArray request = Request(readingFile);
+    if (request.size() > HeaderLimit + HandOverServer::NameLimit)
+        return false;  // a name no running copy takes
     const QDeadlineTimer deadline(timeoutMs);
     for (;;) {
         switch (TryOnce(address, request, deadline)) {

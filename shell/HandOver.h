@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/UniqueFd.h"
+#include "shell/TrustAnswers.h"
 
 #include <QObject>
 #include <QString>
@@ -11,14 +12,15 @@ class QSocketNotifier;
 // reading file while the program runs shows that reading in the running copy,
 // and a second start without a file brings the running window to the front.
 // It goes through a local (Unix domain) socket in the user's private runtime
-// folder, open to the user alone and checked for the peer's user. One line is
-// sent: "raise", or "open " and the file's absolute path; the running copy
-// answers "ok". (The system's sockets directly: Qt's network module would add
-// a megabyte and a half of libraries to every start for this one line.)
+// folder, open to the user alone and checked for the peer's user. The second
+// start sends "raise\n", or "open N\n" and the N bytes of the file's absolute
+// path (by its length: a name may hold a line end); the running copy answers
+// "ok\n". (The system's sockets directly: Qt's network module would add a
+// megabyte and a half of libraries to every start for these few bytes.)
 
 // HandOverServer — the running copy's side
 // Notes: a peer that leaves before the answer costs nothing (no SIGPIPE). A
-//        connection has ConnectionDeadlineMs to send its line and at most
+//        connection has ConnectionDeadlineMs to send its request and at most
 //        ConnectionLimit are open at once: past it, a new one is closed at
 //        once. When the process is out of descriptors, accepting pauses for
 //        AcceptPauseMs rather than spinning.
@@ -29,8 +31,13 @@ public:
     static constexpr int ConnectionDeadlineMs = 2000;
     static constexpr int ConnectionLimit = 16;
     static constexpr int AcceptPauseMs = 250;
+    static constexpr int NameLimit = 64 * 1024;  // the longest name taken, in bytes
 
-    explicit HandOverServer(QObject* parent = nullptr) : QObject(parent) {}
+    // `answers`: whom to trust (a peer of this user's alone), as the system says.
+    explicit HandOverServer(QObject* parent = nullptr, const TrustAnswers& answers = SystemAnswers())
+        : QObject(parent), answers_(answers)
+    {
+    }
     ~HandOverServer() override;
 
     // Listens at `socketPath` (a socket left there by a copy that crashed is
@@ -45,6 +52,7 @@ private:
     void Accept();
     void Serve(UniqueFd connection);
 
+    TrustAnswers answers_;
     UniqueFd listening_;
     QString path_;
     QSocketNotifier* notifier_ = nullptr;
@@ -54,7 +62,8 @@ private:
 // HandToRunningCopy — the second start's side
 // Inputs:  readingFile  an absolute path, or "" to bring the running window up
 //          timeoutMs    the whole exchange, connecting included
-// Returns: whether the running copy took it (false: no answer within the time)
+// Returns: whether the running copy took it (false: no answer within the time,
+//          or a name longer than HandOverServer::NameLimit)
 // Notes:   a connection refused for the moment (a full queue, or closed unanswered
 //          by a busy copy) is tried again until the time is up.
 bool HandToRunningCopy(const QString& socketPath, const QString& readingFile, int timeoutMs = 5000);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/UniqueFd.h"
+#include "shell/TrustAnswers.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,19 +16,28 @@ class QLockFile;
 // blocks the next copy, whatever the lock file holds.
 class SingleInstance {
 public:
-    explicit SingleInstance(const QString& lockPath);
+    // Taken: this copy holds the lock. Held: another running copy does.
+    // Unavailable: the lock cannot be had (no folder, a planted link or
+    // anything but a regular file of this user's, a file system without
+    // locks): a program that will not start is worse than two copies, so
+    // this copy runs, without the rule, and problem() says why.
+    enum class Lock { Taken, Held, Unavailable };
+
+    explicit SingleInstance(const QString& lockPath, const TrustAnswers& answers = SystemAnswers());
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // Whether another running copy holds the lock; if not, this copy now
-    // holds it. When the lock cannot be made at all (no folder, a file of
-    // someone else's), the answer is no: a program that will not start is
-    // worse than two copies.
-    bool IsAnotherRunning();
+    Lock TakeLock();
+    // Whether another running copy holds the lock (TakeLock() == Held).
+    bool IsAnotherRunning() { return TakeLock() == Lock::Held; }
+    // Why the lock is Unavailable, in a few words.
+    QString problem() const { return problem_; }
 
 private:
     QString path_;
+    TrustAnswers answers_;
+    QString problem_;
     UniqueFd fd_;                       // the locked file, where the system has advisory locks
     std::unique_ptr<QLockFile> fallback_;  // elsewhere
 };
@@ -38,7 +48,8 @@ QString PrivateFolder(const QStringList& candidates);
 // The per-user folder of the lock and of the hand-over to a running copy: the
 // runtime folder, else a folder of the program's own under the cache folder,
 // else one under the temporary folder, whichever is the user's alone first
-// (RuntimeFolderCandidates in files/RuntimeFolder.h).
+// and short enough for the socket's address (RuntimeFolder in
+// files/RuntimeFolder.h). "" when there is none.
 QString ProgramRuntimeFolder();
 
 // The lock file in the runtime folder `folder` ("" when there is none).

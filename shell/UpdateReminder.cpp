@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
-#include <QStandardPaths>
 
 #include <cerrno>
 
@@ -89,7 +88,8 @@ void RemindOfUpdate(QSettings& settings, const QDate& today, QWidget* parent)
 void RemindOfUpdate(const QString& path, const QDate& today, QWidget* parent)
 {
     const QString lockPath = path + QStringLiteral(".lock");  // the lock QSettings takes to write
-    QString problem = SettingsProblem(path, lockPath);
+    QString problem = path.isEmpty() ? Tr("there is no home folder to keep them in (HOME is not set)")
+                                     : SettingsProblem(path, lockPath);
     // Most starts only read the date, which takes no lock: the lock (whose
     // making syncs the disk) and the folder are for a start that writes.
     if (problem.isEmpty() && ActionFor(QSettings(path, QSettings::IniFormat), today) == ReminderAction::Nothing)
@@ -119,6 +119,13 @@ void RemindOfUpdate(const QString& path, const QDate& today, QWidget* parent)
 
 QString UpdateReminderSettingsPath(const QString& program)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir(folder).filePath(program + QStringLiteral(".ini"));
+    // As the XDG base directory rules have it: $XDG_CONFIG_HOME, else
+    // ~/.config, each only when it is an absolute path. (Qt's own answer
+    // without a home is "/.config", the root's.)
+    QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!QDir::isAbsolutePath(folder)) {
+        const QString home = qEnvironmentVariable("HOME");
+        folder = QDir::isAbsolutePath(home) ? QDir(home).filePath(QStringLiteral(".config")) : QString();
+    }
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(program + QStringLiteral(".ini"));
 }

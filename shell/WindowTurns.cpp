@@ -4,6 +4,7 @@
 #include "core/ReadingState.h"
 #include "windows/frmMain.h"
 #include "shell/frmExit.h"
+#include "ui/MessageBox.h"
 
 #include "core/MansionStays.h"
 #include "core/modEphemeris.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDialog>
+#include <QDir>
 #include <QEvent>
 
 #include <utility>
@@ -29,6 +31,7 @@ public:
     void Keep(const QString& path, QWidget* dialog)
     {
         path_ = path;
+        chosenBefore_ = turns_.chosenReadings_;
         Watch(dialog);
     }
     // A later reading was opened at once: the earlier one is not shown after it.
@@ -81,11 +84,17 @@ private:
             return;
         }
         const QString path = std::exchange(path_, QString());
-        turns_.OpenReadingFile(path);
+        // A reading the user chose under the dialog (the Open dialog's own)
+        // is the one to stay on screen; the handed one is offered.
+        if (turns_.chosenReadings_ != chosenBefore_)
+            turns_.OfferHandedReading(path);
+        else
+            turns_.ShowHandedReading(path);
     }
 
     WindowTurns& turns_;
     QString path_;
+    int chosenBefore_ = 0;  // the user's readings when it came
     QPointer<QWidget> watched_;
     QMetaObject::Connection destroyed_;
 };
@@ -95,6 +104,7 @@ WindowTurns::WindowTurns(ReadingState& state) : state_(state), waiting_(std::mak
 WindowTurns::~WindowTurns()
 {
     delete result_.data();
+    delete kept_.data();
 }
 
 frmMain* WindowTurns::CreateMainWindow()
@@ -123,13 +133,15 @@ frmArabicLunarMansionResult* WindowTurns::ShowResultWindow()
 {
     if (!result_) {
         auto* made = new frmArabicLunarMansionResult(state_);
-        QObject::connect(made, &frmArabicLunarMansionResult::backRequested, made, [this] { ShowMainWindow(); });
+        QObject::connect(made, &frmArabicLunarMansionResult::backRequested, made, [this] { ShowFormAgain(); });
         QObject::connect(made, &frmArabicLunarMansionResult::closedByUser, made, [this] { WindowClosedByUser(); });
         // The reading's own place and clocks; a reading from a file has none.
         QObject::connect(made, &frmArabicLunarMansionResult::calendarRequested, made,
                          [this] { ShowCalendar(state_.birth ? state_.birth->where : PlaceClocks{}); });
         result_ = made;
     }
+    if (!handing_)
+        ++chosenReadings_;
     frmArabicLunarMansionResult* window = result_;
     window->ShowReading(state_.currentMansion);
     window->show();
@@ -168,6 +180,17 @@ void WindowTurns::RaiseCurrentWindow()
     front->activateWindow();
 }
 
+void WindowTurns::ShowFormAgain()
+{
+    if (frmMain* form = kept_) {
+        kept_ = nullptr;
+        form->show();
+        current_ = form;
+    } else {
+        ShowMainWindow();
+    }
+}
+
 void WindowTurns::OpenReadingFile(const QString& path)
 {
     if (QWidget* dialog = QApplication::activeModalWidget()) {
@@ -176,24 +199,44 @@ void WindowTurns::OpenReadingFile(const QString& path)
         return;
     }
     waiting_->Forget();
-    // The open form opens it itself; over a reading, or the exit window, a
-    // fresh form that is never shown does, as at a start with a file.
-    auto* form = qobject_cast<frmMain*>(current_.data());
-    const bool fresh = !form;
-    if (fresh)
-        form = CreateMainWindow();
+    ShowHandedReading(path);
+}
+
+void WindowTurns::ShowHandedReading(const QString& path)
+{
+    // A fresh form that is never shown opens it, as at a start with a file:
+    // the open form keeps what the user typed in it.
+    frmMain* opener = CreateMainWindow();
     QPointer<QWidget> before = current_;
-    if (form->OpenReadingFile(path)) {
-        if (fresh)
+    handing_ = true;
+    const bool shown = opener->OpenReadingFile(path);
+    handing_ = false;
+    if (shown) {
+        if (auto* form = qobject_cast<frmMain*>(before.data())) {
+            form->hide();  // not closed: Back brings it again as it was
+            kept_ = form;
+        } else {
             GiveWay(before);  // the reading it showed, without asking to exit
+        }
         if (exit_) {
             exit_->hide();
             exit_->deleteLater();
         }
-    } else if (fresh) {
-        form->deleteLater();
+    } else {
+        opener->deleteLater();
     }
     RaiseCurrentWindow();
+}
+
+void WindowTurns::OfferHandedReading(const QString& path)
+{
+    const QString question =
+        QCoreApplication::translate("WindowTurns", "Another start of the program asked to show %1.\r"
+                                                   "Show it in place of the reading you chose?")
+            .arg(QDir::toNativeSeparators(path));
+    using namespace Messages;
+    if (Show(current_, question, Icon::Information, Buttons::YesNo) == Answer::Yes)
+        ShowHandedReading(path);
 }
 
 void WindowTurns::ShowCalendar(PlaceClocks where)

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPointer>
@@ -116,32 +117,44 @@ int main(int argc, char** argv)
     arguments.process(app);
 
     // One copy at a time. A second start hands its reading file to the copy
-    // that runs, which shows it; without a file (or when the running copy does
-    // not answer) it says so before anything else, and the running window
-    // comes to the front.
+    // that runs, which shows it; without a file it says so before anything
+    // else, and the running window comes to the front. A file the running
+    // copy does not take is shown here, in a copy of its own, rather than
+    // lost; so is every start when the lock cannot be had, which is said.
     const QStringList files = arguments.positionalArguments();
     const QString reading =
         files.isEmpty() ? QString() : QFileInfo(FileArgument(argc, argv, files.constFirst())).absoluteFilePath();
     const QString runtime = ProgramRuntimeFolder();
     const QString handOverSocket = HandOverSocketIn(runtime);
     SingleInstance instance(LockPathIn(runtime));
-    if (instance.IsAnotherRunning()) {
-        if (reading.isEmpty() || !HandToRunningCopy(handOverSocket, reading)) {
+    const SingleInstance::Lock lock = instance.TakeLock();
+    const QString program = QCoreApplication::applicationName();
+    if (lock == SingleInstance::Lock::Unavailable)
+        qWarning("%s", qPrintable(QObject::tr("%1: more than one copy may run: %2").arg(program, instance.problem())));
+    if (lock == SingleInstance::Lock::Held) {
+        if (reading.isEmpty()) {
             Messages::Show(nullptr, QObject::tr("Application is already running"), Messages::Icon::Information);
             HandToRunningCopy(handOverSocket, QString());
+            return 0;
         }
-        return 0;
+        if (HandToRunningCopy(handOverSocket, reading))
+            return 0;
+        qWarning("%s", qPrintable(QObject::tr("%1: the running copy did not take %2: it is shown in a copy of its own")
+                                      .arg(program, QDir::toNativeSeparators(reading))));
     }
 
     // Listening starts before the start-up question: a reading handed over
-    // while it is asked waits and opens after it.
+    // while it is asked waits and opens after it. Only the copy that holds the
+    // lock listens: the socket is the lock holder's.
     ReadingState state;
     WindowTurns turns(state);
     HandOverServer handOver;
     QObject::connect(&handOver, &HandOverServer::raiseRequested, [&turns] { turns.RaiseCurrentWindow(); });
     QObject::connect(&handOver, &HandOverServer::readingFileReceived,
                      [&turns](const QString& path) { turns.OpenReadingFile(path); });
-    handOver.Listen(handOverSocket);
+    if (lock == SingleInstance::Lock::Taken && !handOver.Listen(handOverSocket))
+        qWarning("%s", qPrintable(QObject::tr("%1: no second start can hand its reading to this copy: %2 cannot be made")
+                                      .arg(program, handOverSocket)));
 
 #ifdef QAMAREL_UPDATE_REMINDER
     RemindOfUpdate(UpdateReminderSettingsPath(QCoreApplication::applicationName()), QDate::currentDate());
@@ -156,6 +169,8 @@ int main(int argc, char** argv)
     if (reading.isEmpty() || !main->OpenReadingFile(reading)) {
         QuitAfterFirstExposeIfAsked(main);
         turns.ShowMainWindow(main);
+    } else {
+        QuitAfterFirstExposeIfAsked(turns.CurrentWindow());
     }
     return QApplication::exec();
 }

@@ -107,6 +107,48 @@ private slots:
         QVERIFY(messages.shown.empty());
     }
 
+    // The settings go in $XDG_CONFIG_HOME, else in ~/.config, each only when
+    // it is an absolute path; without a home, none are kept, and that is said
+    // once (not "/.config", the root's, written or complained about).
+    void settingsWithoutAHome_data()
+    {
+        QTest::addColumn<QByteArray>("home");    // "-" unset
+        QTest::addColumn<QByteArray>("config");  // $XDG_CONFIG_HOME, "-" unset
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("no home") << QByteArray("-") << QByteArray("-") << "";
+        QTest::newRow("relative home") << QByteArray("home") << QByteArray("-") << "";
+        QTest::newRow("relative config folder") << QByteArray("/h") << QByteArray("config") << "/h/.config/qamarel.ini";
+        QTest::newRow("config folder, no home") << QByteArray("-") << QByteArray("/c") << "/c/qamarel.ini";
+    }
+
+    void settingsWithoutAHome()
+    {
+        QFETCH(QByteArray, home);
+        QFETCH(QByteArray, config);
+        QFETCH(QString, expected);
+        const QByteArray homeBefore = qgetenv("HOME"), configBefore = qgetenv("XDG_CONFIG_HOME");
+        const auto set = [](const char* name, const QByteArray& value) {
+            if (value == "-")
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        };
+        set("HOME", home);
+        set("XDG_CONFIG_HOME", config);
+        const QString path = UpdateReminderSettingsPath(QStringLiteral("qamarel"));
+        qputenv("HOME", homeBefore);
+        qputenv("XDG_CONFIG_HOME", configBefore);
+        QCOMPARE(path, expected);
+        if (!path.isEmpty())
+            return;
+        MessageRecorder messages;
+        ExpectNotKept(QRegularExpression::escape(
+            QStringLiteral("there is no home folder to keep them in (HOME is not set)")));
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        QVERIFY(RemindReturns(path));
+        QVERIFY(messages.shown.empty());
+    }
+
     // A lock beside the settings that is a pipe, a folder or a file of another
     // user's is left alone: the start goes on at once, keeping no settings.
     void settingsLockThatIsNoFileOfTheUsers_data()

@@ -2,6 +2,8 @@
 #include "base/UniqueFd.h"
 #include "shell/HandOver.h"
 #include "shell/SingleInstance.h"
+#include "ui/FileNameText.h"
+#include "windows/FileSaving.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +22,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -59,7 +62,14 @@ qint64 CpuTicks(qint64 pid)
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
+    // Sockets want short paths: under a long $TMPDIR the test's folder is made in /tmp.
+    static QString FolderTemplate()
+    {
+        const QString temporary = QDir::tempPath();
+        return (temporary.size() > 30 ? QStringLiteral("/tmp") : temporary) + QStringLiteral("/SingleInstanceTest-XXXXXX");
+    }
+
+    QTemporaryDir dir{FolderTemplate()};
     QString probe;
 
     // Starts a copy that takes hand-overs at `socket`, with at most `files`
@@ -119,6 +129,43 @@ class SingleInstanceTest : public QObject {
         if (!process.waitForStarted(10000) || !process.waitForReadyRead(10000))
             return QStringLiteral("<no answer>");
         return QString::fromLatin1(process.readLine()).trimmed();
+    }
+
+    // A copy that finds its own runtime folder (probe --own) in `environment`,
+    // started in `folder`: its first line of output.
+    QString StartOwn(QProcess& process, const QProcessEnvironment& environment, const QString& folder,
+                     const QStringList& file = {})
+    {
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(folder);
+        process.start(probe, QStringList{QStringLiteral("--own")} + file);
+        if (!process.waitForStarted(10000) || !process.waitForReadyRead(10000))
+            return QStringLiteral("<no answer>") + QString::fromLocal8Bit(process.readAllStandardError());
+        return QString::fromLocal8Bit(process.readLine()).trimmed();
+    }
+
+    // The environment of a user with the home `home`, the temporary folder
+    // `temporary` and the runtime folder `runtime` ("" for none).
+    static QProcessEnvironment UserEnvironment(const QString& home, const QString& temporary, const QString& runtime)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("XDG_CACHE_HOME"));
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        environment.remove(QStringLiteral("HOME"));
+        if (!home.isEmpty())
+            environment.insert(QStringLiteral("HOME"), home);
+        if (!runtime.isEmpty())
+            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        environment.insert(QStringLiteral("TMPDIR"), temporary);
+        return environment;
+    }
+
+    // Whether `folder` is an absolute path to a folder of this user's alone.
+    static bool IsPrivateFolder(const QString& folder)
+    {
+        struct stat info {};
+        return QDir::isAbsolutePath(folder) && ::lstat(QFile::encodeName(folder).constData(), &info) == 0 &&
+               S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
     }
 
 private slots:
@@ -245,6 +292,30 @@ private slots:
         QVERIFY(quiet.waitForFinished(10000));
     }
 
+    // Any name the system allows reaches the running copy byte for byte: a
+    // newline in it, a name of 4096 bytes, bytes that are not UTF-8.
+    void namesReachTheRunningCopyByteForByte_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("newline") << QByteArray("/home/a/Amira\nopen /etc/x.qmz");
+        QTest::newRow("4096 bytes") << QByteArray("/") + QByteArray(4091, 'n') + QByteArray(".qmz");
+        QTest::newRow("not UTF-8") << QByteArray("/tmp/\xE9t\xE9 \xFF\x80.qmz");
+    }
+
+    void namesReachTheRunningCopyByteForByte()
+    {
+        QFETCH(QByteArray, name);
+        const QString socket = dir.filePath(QStringLiteral("n.socket"));
+        HandOverServer server;
+        QVERIFY(server.Listen(socket));
+        QSignalSpy opened(&server, &HandOverServer::readingFileReceived);
+        std::future<bool> handed =
+            std::async(std::launch::async, [socket, name] { return HandToRunningCopy(socket, FileNameText(name)); });
+        QTRY_COMPARE_WITH_TIMEOUT(int(opened.size()), 1, 10000);
+        QVERIFY(handed.get());
+        QCOMPARE(FileNameBytes(opened.at(0).at(0).toString()), name);
+    }
+
     // A second start that leaves before the answer (given up, killed) leaves
     // the running copy running; what it asked for is still done.
     void peerLeavingBeforeTheAnswerIsHarmless()
@@ -302,7 +373,7 @@ private slots:
                 continue;
             }
             tries = 0;
-            ::send(peer.get(), "open /ha", 8, MSG_NOSIGNAL);  // fails when the copy closed it at once
+            ::send(peer.get(), "open 9\n/ha", 10, MSG_NOSIGNAL);  // fails when the copy closed it at once
             idle.push_back(std::move(peer));
         }
         QVERIFY(idle.size() > 16);
@@ -324,10 +395,136 @@ private slots:
         QVERIFY(first.waitForFinished(10000));
     }
 
+    // Two copies started from two folders find each other through a runtime
+    // folder of the user's alone, whatever $XDG_RUNTIME_DIR holds: a path too
+    // long for a socket's address, or a relative one (ignored, and not made).
+    void runtimeFolderFromTheEnvironment_data()
+    {
+        QTest::addColumn<QString>("runtime");  // "long": a private folder of 120 characters
+        QTest::newRow("long") << "long";
+        QTest::newRow("relative") << "relrun";
+    }
+
+    void runtimeFolderFromTheEnvironment()
+    {
+        QFETCH(QString, runtime);
+        const QString root = dir.filePath(QStringLiteral("env-%1").arg(QTest::currentDataTag()));
+        for (const char* folder : {"home", "tmp", "a", "b"})
+            QVERIFY(QDir().mkpath(root + QLatin1Char('/') + QLatin1String(folder)));
+        if (runtime == QLatin1String("long")) {
+            runtime = root + QLatin1Char('/');
+            runtime += QString(120 - runtime.size(), QLatin1Char('r'));
+            QVERIFY(QDir().mkpath(runtime));
+            QCOMPARE(::chmod(QFile::encodeName(runtime).constData(), 0700), 0);
+        }
+        const QProcessEnvironment user =
+            UserEnvironment(root + QStringLiteral("/home"), root + QStringLiteral("/tmp"), runtime);
+        QProcess first, second;
+        const QString started = StartOwn(first, user, root + QStringLiteral("/a"));
+        QVERIFY2(started.startsWith(QStringLiteral("first ")), qPrintable(started));
+        QVERIFY2(IsPrivateFolder(started.mid(6)), qPrintable(started));
+        QCOMPARE(StartOwn(second, user, root + QStringLiteral("/b"), {QStringLiteral("/x.qmz")}),
+                 QStringLiteral("running"));
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(QString::fromLocal8Bit(second.readAll()).trimmed(), QStringLiteral("handed"));
+        QCOMPARE(NextLine(first), QStringLiteral("open /x.qmz"));
+        first.closeWriteChannel();
+        QVERIFY(first.waitForFinished(10000));
+        QVERIFY(!QFileInfo::exists(root + QStringLiteral("/a/relrun")));
+        QVERIFY(!QFileInfo::exists(root + QStringLiteral("/b/relrun")));
+    }
+
+    // Without a runtime or a cache folder, "qamarel-UID" in the temporary
+    // folder, made first by another user, is passed over: the copies find each
+    // other in a folder of the program's own making beside it. A folder of
+    // another user's is made as root by a change of owner, else under a user
+    // namespace with root's folder "/" bound in its place.
+    void foreignTemporaryFolderIsPassedOver()
+    {
+        const QString temporary = dir.filePath(QStringLiteral("foreign-tmp"));
+        QVERIFY(QDir().mkpath(temporary));
+        const QProcessEnvironment user = UserEnvironment(QString(), temporary, QString());
+        QProcess first, second;
+        QString started;
+        if (::geteuid() == 0) {
+            const QByteArray taken = QFile::encodeName(temporary + QStringLiteral("/qamarel-0"));
+            QCOMPARE(::mkdir(taken.constData(), 0755), 0);
+            if (::chown(taken.constData(), 65534, 65534) != 0)
+                QSKIP("no folder of another user's can be made here (no user 65534)");
+            started = StartOwn(first, user, temporary);
+            QCOMPARE(StartOwn(second, user, temporary, {QStringLiteral("/x.qmz")}), QStringLiteral("running"));
+            QVERIFY(second.waitForFinished(10000));
+        } else {
+            // In the namespace this user is root (UID 0), and "/", owned by
+            // the real root, is owned by nobody that is mapped.
+            first.setProcessEnvironment(user);
+            const QString bind = QStringLiteral("mkdir \"$1\" && mount --rbind / \"$1\" && exec \"$2\" --own");
+            const QString taken = temporary + QStringLiteral("/qamarel-0");
+            first.start(QStringLiteral("unshare"),
+                        QStringLiteral("--user --map-root-user --mount /bin/sh -c").split(QLatin1Char(' ')) +
+                            QStringList{bind, QStringLiteral("sh"), taken, probe});
+            if (!first.waitForStarted(10000) || (!first.waitForReadyRead(10000) && first.exitCode() != 0))
+                QSKIP(qPrintable(QStringLiteral("no user namespace can be made here: ") +
+                                 QString::fromLocal8Bit(first.readAllStandardError())));
+            started = QString::fromLocal8Bit(first.readLine()).trimmed();
+            second.setProcessEnvironment(user);
+            second.start(QStringLiteral("nsenter"),
+                         QStringLiteral("--preserve-credentials --user --mount --target").split(QLatin1Char(' ')) +
+                             QStringList{QString::number(first.processId()), probe, QStringLiteral("--own"),
+                                         QStringLiteral("/x.qmz")});
+            QVERIFY(second.waitForFinished(10000));
+            QCOMPARE(QString::fromLocal8Bit(second.readLine()).trimmed(), QStringLiteral("running"));
+        }
+        const QString made = started.mid(6);  // "first FOLDER"
+        QVERIFY2(started.startsWith(QStringLiteral("first ")) && IsPrivateFolder(made), qPrintable(started));
+        QCOMPARE(QFileInfo(made).path(), temporary);
+        QVERIFY2(QFileInfo(made).fileName().startsWith(QStringLiteral("qamarel-0-")), qPrintable(made));
+        QCOMPARE(QFileInfo(made).fileName().size(), QStringLiteral("qamarel-0-XXXXXX").size());
+        QCOMPARE(QString::fromLocal8Bit(second.readAll()).trimmed(), QStringLiteral("handed"));
+        QCOMPARE(NextLine(first), QStringLiteral("open /x.qmz"));
+        first.closeWriteChannel();
+        QVERIFY(first.waitForFinished(10000));
+    }
+
+    // A reading the running copy does not take (here it takes no hand-over
+    // at all) is shown by the program's second start itself, which says why
+    // on standard error, rather than lost behind "Application is already
+    // running".
+    void readingNotTakenIsShownInACopyOfItsOwn()
+    {
+        const QString root = dir.filePath(QStringLiteral("untaken"));
+        const QString runtime = root + QStringLiteral("/run");
+        QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(root + QStringLiteral("/home")));
+        QCOMPARE(::chmod(QFile::encodeName(runtime).constData(), 0700), 0);
+        const QString reading = root + QStringLiteral("/r.qmz");
+        QCOMPARE(SaveReadingFile(reading, "0\xC2\xB0 0' 0\" Vir"), QString());
+        QProcess holder;
+        QCOMPARE(Start(holder, runtime + QStringLiteral("/qamarel.lock")), QStringLiteral("first"));
+
+        QProcessEnvironment user = UserEnvironment(root + QStringLiteral("/home"), root, runtime);
+        user.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        user.insert(QStringLiteral("QAMAREL_QUIT_AFTER_FIRST_EXPOSE"), QStringLiteral("1"));
+        QProcess second;
+        second.setProcessEnvironment(user);
+        second.start(QStringLiteral(QAMAREL_PROGRAM), {reading});
+        const bool ended = second.waitForFinished(20000);
+        if (!ended) {
+            second.kill();
+            second.waitForFinished(10000);
+        }
+        QVERIFY2(ended, "the second start waits on (behind a message?)");
+        QCOMPARE(second.exitCode(), 0);
+        const QStringList said = QString::fromLocal8Bit(second.readAllStandardError()).split(QLatin1Char('\n'));
+        const QString why = QStringLiteral("qamarel: the running copy did not take %1: it is shown in a copy of its own");
+        QVERIFY2(said.contains(why.arg(reading)), qPrintable(said.join(QLatin1Char('\n'))));
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(10000));
+    }
+
     void lockThatCannotBeMadeLetsTheProgramStart()
     {
         QProcess copy;
-        QCOMPARE(Start(copy, dir.filePath(QStringLiteral("no-such-folder/c.lock"))), QStringLiteral("first"));
+        QCOMPARE(Start(copy, dir.filePath(QStringLiteral("no-such-folder/c.lock"))), QStringLiteral("unlocked"));
         copy.closeWriteChannel();
         QVERIFY(copy.waitForFinished(10000));
     }
@@ -356,6 +553,109 @@ private slots:
         struct stat info {};
         QCOMPARE(::stat(QFile::encodeName(folder).constData(), &info), 0);
         QCOMPARE(int(info.st_mode & 07777), mode);  // looked at, never changed
+    }
+
+    // Each check the lock and the hand-over make before they trust a file or
+    // a peer, met by one that fails it. The lock is taken only as a regular
+    // file of this user's, reached without a link; only a lock another copy
+    // holds means another copy (any other refusal lets this one run, without
+    // the rule); a peer of another user, or one the system cannot tell, gets
+    // no answer. Where a real case cannot be made (another user, an error of
+    // the system's), the system's answer is bent (TrustAnswers).
+    void trustChecks_data()
+    {
+        QTest::addColumn<QString>("check");     // "lock" or "peer"
+        QTest::addColumn<QString>("plant");     // in the lock's place: "held" (locked by another), "link"
+                                                // (to a lock another holds), "folder", "pipe"; "" nothing
+        QTest::addColumn<bool>("foreign");      // the system says: another user's (the lock file, the peer)
+        QTest::addColumn<int>("error");         // the system refuses with this error (the lock, the peer's user)
+        QTest::addColumn<QString>("expected");  // lock: taken, held, unlocked; peer: answered, unanswered
+        QTest::newRow("lock free") << "lock" << "" << false << 0 << "taken";
+        QTest::newRow("lock held by another copy") << "lock" << "held" << false << 0 << "held";
+        QTest::newRow("lock a link to a held lock") << "lock" << "link" << false << 0 << "unlocked";
+        QTest::newRow("lock a folder") << "lock" << "folder" << false << 0 << "unlocked";
+        QTest::newRow("lock a pipe") << "lock" << "pipe" << false << 0 << "unlocked";
+        QTest::newRow("lock of another user") << "lock" << "" << true << 0 << "unlocked";
+        QTest::newRow("lock refused: no locks here") << "lock" << "" << false << int(ENOLCK) << "unlocked";
+        QTest::newRow("lock refused: interrupted") << "lock" << "" << false << int(EINTR) << "unlocked";
+        QTest::newRow("peer of this user") << "peer" << "" << false << 0 << "answered";
+        QTest::newRow("peer of another user") << "peer" << "" << true << 0 << "unanswered";
+        QTest::newRow("peer's user unknown") << "peer" << "" << false << int(EINVAL) << "unanswered";
+    }
+
+    void trustChecks()
+    {
+        QFETCH(QString, check);
+        QFETCH(QString, plant);
+        QFETCH(bool, foreign);
+        QFETCH(int, error);
+        QFETCH(QString, expected);
+        TrustAnswers answers = SystemAnswers();
+        answers.fileStatus = [foreign](int fd, struct stat& info) {
+            const int status = SystemAnswers().fileStatus(fd, info);
+            if (foreign)
+                info.st_uid = ::geteuid() + 1;
+            return status;
+        };
+        if (error != 0)
+            answers.tryLock = [error](int) {
+                errno = error;
+                return -1;
+            };
+        answers.peerUser = [foreign, error](int fd, uid_t& user) {
+            if (error != 0) {
+                errno = error;
+                return -1;
+            }
+            const int status = SystemAnswers().peerUser(fd, user);
+            if (foreign)
+                user = ::geteuid() + 1;
+            return status;
+        };
+        const QString root = dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(QDir().mkpath(root));
+
+        if (check == QLatin1String("peer")) {
+            const QString socket = root + QStringLiteral("/t.socket");
+            HandOverServer server(nullptr, answers);
+            QVERIFY(server.Listen(socket));
+            QSignalSpy raised(&server, &HandOverServer::raiseRequested);
+            const int fd = LocalSocket(socket, false);
+            QVERIFY(fd >= 0);
+            QCOMPARE(::write(fd, "raise\n", 6), ssize_t(6));
+            ::fcntl(fd, F_SETFL, O_NONBLOCK);
+            QByteArray answer;
+            QTRY_VERIFY_WITH_TIMEOUT(([&] {
+                char buffer[16];
+                const ssize_t got = ::read(fd, buffer, sizeof buffer);
+                if (got > 0)
+                    answer.append(buffer, got);
+                return got == 0 || (got < 0 && errno != EAGAIN);
+            }()), 5000);
+            ::close(fd);
+            QCOMPARE(answer.isEmpty() ? QStringLiteral("unanswered") : QStringLiteral("answered"), expected);
+            QTRY_COMPARE_WITH_TIMEOUT(int(raised.size()), expected == QLatin1String("answered") ? 1 : 0, 2000);
+            return;
+        }
+
+        const QString held = root + QStringLiteral("/held.lock");  // another copy's lock, held here
+        UniqueFd holder(::open(QFile::encodeName(held).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+        QCOMPARE(::flock(holder.get(), LOCK_EX | LOCK_NB), 0);
+        const QString lock = plant == QLatin1String("held") ? held : root + QStringLiteral("/t.lock");
+        const QByteArray name = QFile::encodeName(lock);
+        if (plant == QLatin1String("link"))
+            QVERIFY(QFile::link(held, lock));
+        else if (plant == QLatin1String("folder"))
+            QCOMPARE(::mkdir(name.constData(), 0700), 0);
+        else if (plant == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        SingleInstance instance(lock, answers);
+        const SingleInstance::Lock state = instance.TakeLock();
+        const QString outcome = state == SingleInstance::Lock::Taken  ? QStringLiteral("taken")
+                                : state == SingleInstance::Lock::Held ? QStringLiteral("held")
+                                                                      : QStringLiteral("unlocked");
+        QCOMPARE(outcome, expected);
+        QCOMPARE(instance.problem().isEmpty(), expected != QLatin1String("unlocked"));
     }
 
     // A hand-over counts only when the running copy answers "ok": a copy that
@@ -410,10 +710,14 @@ private slots:
             int raises, opens;
         } cases[] = {
             {"raise\n", "ok\n", 1, 0},
-            {"open /a b/c.qmz\n", "ok\n", 0, 1},
+            {"open 10\n/a b/c.qmz", "ok\n", 0, 1},
             {"bogus\n", "", 0, 0},
-            {"open \n", "", 0, 0},
+            {"open 0\n", "", 0, 0},
             {"raise now\n", "", 0, 0},
+            {"open /a b/c.qmz\n", "", 0, 0},     // no length
+            {"open 010\n/a b/c.qmz", "", 0, 0},  // a length written otherwise
+            {"open 9\n/a b/c.qmz", "", 0, 0},    // more than it says
+            {"open 11\n/a b/c.qmz", "", 0, 0},   // less, and the end
         };
         for (const auto& c : cases) {
             raised.clear();
@@ -421,6 +725,7 @@ private slots:
             const int fd = LocalSocket(socket, false);
             QVERIFY(fd >= 0);
             QCOMPARE(::write(fd, c.request.constData(), std::size_t(c.request.size())), ssize_t(c.request.size()));
+            ::shutdown(fd, SHUT_WR);  // all of it sent
             ::fcntl(fd, F_SETFL, O_NONBLOCK);
             QByteArray answer;
             bool closed = false;
