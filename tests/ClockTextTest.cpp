@@ -20,6 +20,7 @@ TEST(ClockTextTest, OffsetsForMachinesAndForPeople)
         {-210, "-03:30", "UTC" + Minus + "3:30"}, {-300, "-05:00", "UTC" + Minus + "5"},
         {-570, "-09:30", "UTC" + Minus + "9:30"}, {-720, "-12:00", "UTC" + Minus + "12"},
         {840, "+14:00", "UTC+14"},       {765, "+12:45", "UTC+12:45"},
+        {5, "+00:05", "UTC+0:05"},       {-485, "-08:05", "UTC" + Minus + "8:05"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IsoOffset(c.minutes), c.iso) << c.minutes;

@@ -169,29 +169,62 @@ TEST(MansionPassageTest, EndsOnTheClocksOfTheirMoment)
     EXPECT_EQ(PassageSpanText(onClocks), "from 10:07 GMT on 30 March to 08:38 BST on 31 March");
 }
 
-// The birth's own offset in the times, from the birth data.
-TEST(MansionPassageTest, ZoneOffsetsBothSidesWithMinutes)
+// The birth's own offset, from typed birth data, in both ends of the passage
+// at every clock time of the day: whole hours, half and three-quarter hours,
+// both sides of Greenwich, with summer time, and under an hour either way.
+// The same birth typed in universal time has the same two instants.
+TEST(MansionPassageTest, TypedOffsetsInBothEndsAtEveryHour)
 {
-    // Zones behind universal time with half hours, from the birth data:
-    // Newfoundland (52°43'W, 3:30, and 2:30 in summer) and the Marquesas
-    // (139°30'W, 9:30).
     const struct {
         const char* what;
-        ChartRecord birth;
-        int offset;
-        const char* suffix;
-    } births[] = {
-        {"St. John's", MakeChart(1985, 1, 15, 9, 0, 52, 43, 'W', 3, 30), -210, "-03:30"},
-        {"St. John's, summer time", MakeChart(1985, 7, 15, 9, 0, 52, 43, 'W', 3, 30, true), -150, "-02:30"},
-        {"Marquesas", MakeChart(1990, 5, 2, 18, 45, 139, 30, 'W', 9, 30), -570, "-09:30"},
-        {"Kathmandu", MakeChart(1995, 11, 3, 7, 13, 85, 19, 'E', 5, 45), 345, "+05:45"},
+        int lonDeg;
+        char hemisphere;
+        int zoneHours, zoneMinutes;
+        bool dst;
+        int offset;       // minutes East, as typed
+        const char* iso;  // as the tool writes it
+    } zones[] = {
+        {"Greenwich", 0, 'W', 0, 0, false, 0, "+00:00"},
+        {"one hour West", 15, 'W', 1, 0, false, -60, "-01:00"},
+        {"one hour West, summer time", 15, 'W', 1, 0, true, 0, "+00:00"},
+        {"one hour East", 15, 'E', 1, 0, false, 60, "+01:00"},
+        {"half an hour West", 7, 'W', 0, 30, false, -30, "-00:30"},
+        {"half an hour West, summer time", 7, 'W', 0, 30, true, 30, "+00:30"},
+        {"Newfoundland", 52, 'W', 3, 30, false, -210, "-03:30"},
+        {"Newfoundland, summer time", 52, 'W', 3, 30, true, -150, "-02:30"},
+        {"Marquesas", 139, 'W', 9, 30, false, -570, "-09:30"},
+        {"Kathmandu", 85, 'E', 5, 45, false, 345, "+05:45"},
+        {"Chatham Islands, summer time", 176, 'E', 12, 45, true, 825, "+13:45"},
+        {"date line West", 179, 'W', 12, 0, false, -720, "-12:00"},
+        {"Line Islands", 157, 'E', 14, 0, false, 840, "+14:00"},
     };
-    for (const auto& b : births) {
-        SCOPED_TRACE(b.what);
-        const MansionPassage p = FindMansionPassage(b.birth);
-        EXPECT_EQ(p.entered.offsetMinutes, b.offset);
-        const std::string entered = IsoLocalTime(p.entered);
-        EXPECT_EQ(entered.substr(entered.size() - 6), b.suffix);
+    const int clockMinutes[] = {0, 1, 59, 60, 61, 719, 720, 721, 1380, 1438, 1439};
+    for (const auto& z : zones) {
+        for (const int clock : clockMinutes) {
+            const ChartRecord birth = MakeChart(1987, 3, 21, clock / 60, clock % 60, z.lonDeg, 0, z.hemisphere,
+                                                z.zoneHours, z.zoneMinutes, z.dst);
+            SCOPED_TRACE(std::string(z.what) + " at " + std::to_string(clock / 60) + ":" + std::to_string(clock % 60));
+            EXPECT_EQ(ChartOffsetMinutes(birth), z.offset);
+            const MansionPassage p = FindMansionPassage(birth, DayPath::Skipped);
+            for (const ClockTime& end : {p.entered, p.left}) {
+                const std::string iso = IsoLocalTime(end);
+                EXPECT_EQ(iso.substr(iso.size() - 6), z.iso);
+            }
+            const LocalMinute utc = LocalMinuteShifted({1987, 3, 21, clock / 60, clock % 60}, -z.offset);
+            const MansionPassage atGreenwich =
+                FindMansionPassage(MakeChart(utc.year, utc.month, utc.day, utc.hour, utc.minute, 0, 0, 'W', 0, 0),
+                                   DayPath::Skipped);
+            EXPECT_EQ(p.entered.utcMinute, atGreenwich.entered.utcMinute);
+            EXPECT_EQ(p.left.utcMinute, atGreenwich.left.utcMinute);
+        }
+    }
+    // Each offset's minutes as typed, every minute of the day.
+    for (const auto& z : zones) {
+        for (int clock = 0; clock < 1440; ++clock) {
+            const ChartRecord birth = MakeChart(2024, 2, 29, clock / 60, clock % 60, z.lonDeg, 0, z.hemisphere,
+                                                z.zoneHours, z.zoneMinutes, z.dst);
+            ASSERT_EQ(ChartOffsetMinutes(birth), z.offset) << z.what << " at minute " << clock;
+        }
     }
 }
 

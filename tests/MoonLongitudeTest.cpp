@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <erfa.h>
+#include <erfam.h>
+
 #include <cmath>
+#include <cstdio>
 #include <random>
 
 namespace {
@@ -21,9 +25,10 @@ struct Anchor {
     double longitude;
 };
 
-// Regression anchors over the supported years, from an independent Python
-// evaluation of the same 25-term series in double precision. Any drift in the
-// constants, the term table or the order of operations shows here.
+// Regression anchors over the supported years (the 25-term series evaluated
+// once in double precision, outside the program). Any drift in the constants,
+// the term table or the order of operations shows here; how far the series
+// is from the Moon is the next test's.
 TEST(MoonLongitudeTest, RegressionAnchors)
 {
     const Anchor anchors[] = {
@@ -38,6 +43,33 @@ TEST(MoonLongitudeTest, RegressionAnchors)
     };
     for (const Anchor& a : anchors)
         EXPECT_NEAR(MoonTropicalLongitude(a.T), a.longitude, 1e-9) << a.instant;
+}
+
+// The claimed accuracy, against ERFA's Moon (eraMoon98: Meeus's whole
+// simplified ELP-2000/82 series, GCRS) turned onto the mean ecliptic and
+// equinox of date (eraEcm06), every 0.7 days over 1901-2050. Both take the
+// same time argument, so the difference is the series' alone.
+TEST(MoonLongitudeTest, WithinTheClaimedAccuracyOfErfasMoon)
+{
+    constexpr double Bound = 0.05;  // degrees, as MoonLongitude.h says
+    const double from = 2415385.5 - ERFA_DJ00, to = 2470172.5 - ERFA_DJ00;  // 1901-01-01 to 2051-01-01
+    double worst = 0.0, worstDay = 0.0;
+    int instants = 0;
+    for (double day = from; day < to; day += 0.7, ++instants) {
+        double pv[2][3], rm[3][3], ecliptic[3];
+        eraMoon98(ERFA_DJ00, day, pv);
+        eraEcm06(ERFA_DJ00, day, rm);
+        eraRxp(rm, pv[0], ecliptic);
+        const double erfa = std::atan2(ecliptic[1], ecliptic[0]) * ERFA_DR2D;
+        const double difference = std::remainder(MoonTropicalLongitude(day / ERFA_DJC) - erfa, 360.0);
+        if (std::fabs(difference) > worst) {
+            worst = std::fabs(difference);
+            worstDay = day;
+        }
+    }
+    EXPECT_GT(instants, 75000);
+    EXPECT_LT(worst, Bound) << "the series is " << worst << " degrees from ERFA's Moon at JD " << worstDay + ERFA_DJ00;
+    std::printf("Moon: at most %.4f degrees from ERFA's (JD %.1f)\n", worst, worstDay + ERFA_DJ00);
 }
 
 // The reduction as first written: repeated additions and subtractions.

@@ -344,6 +344,12 @@ const ZoneCase Zones[] = {
     // Double summer time: the whole offset in the boxes, and the words say so.
     {"Berlin, Germany", "Europe/Berlin", {1945, 6, 1}, {12, 0}, true, 10800, true, 7200, "3", "0", false,
      "Berlin, Germany: UTC+3 on 1 June 1945 at 12:00 (CEMT, summer time of 2:00: the zone boxes hold all of UTC+3, DST unticked)"},
+    // Summer time of less than an hour is no DST box either: Accra's 20
+    // minutes, Lord Howe Island's half hour.
+    {"Accra, Ghana", "Africa/Accra", {1936, 10, 1}, {12, 0}, false, 1200, true, 1200, "-0", "-20", false,
+     "Accra, Ghana: UTC+0:20 on 1 October 1936 at 12:00 (summer time of 0:20: the zone boxes hold all of UTC+0:20, DST unticked)"},
+    {"Lord Howe Island", "Australia/Lord_Howe", {2000, 1, 15}, {12, 0}, true, 39600, true, 1800, "11", "0", false,
+     "Lord Howe Island: UTC+11 on 15 January 2000 at 12:00 (summer time of 0:30: the zone boxes hold all of UTC+11, DST unticked)"},
     // Moscow's 1919 summer time: two hours ahead of its mean time.
     {"Moscow, Russia", "Europe/Moscow", {1919, 6, 15}, {12, 0}, true, 16279, true, 7200, "4", "31", false,
      "Moscow, Russia: UTC+4:31:19 on 15 June 1919 at 12:00 (MDST, summer time of 2:00: the zone boxes hold all of "

@@ -10,6 +10,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -130,6 +132,27 @@ TEST(ReadingToolTest, PlaceGivesTheRightInstant)
         {"New York", "2008-11-02", "01:30", "2008-11-02", "05:30", "74:00W", "happened twice"},
         {"Chatham, Ontario", "2000-01-01", "12:00", "2000-01-01", "17:00", "82:11W", "Chatham, Ontario: UTC\u22125"},
         {"Chatham, United Kingdom", "2000-01-01", "12:00", "2000-01-01", "12:00", "0:32E", "Chatham, England: UTC+0"},
+        // Summer time, East: an hour ahead; seconds both ways, to the nearest minute; minutes West.
+        {"London, England", "1990-07-15", "12:00", "1990-07-15", "11:00", "0:08W", "London, England: UTC+1 on 15 July 1990"},
+        {"Amsterdam, Netherlands", "1920-01-15", "12:00", "1920-01-15", "11:40", "4:53E", "UTC+0:19:32 on 15 January 1920"},
+        {"Dublin, Ireland", "1910-01-15", "12:00", "1910-01-15", "12:25", "6:16W", "UTC\u22120:25:21 on 15 January 1910"},
+        {"Monrovia, Liberia", "1950-01-15", "12:00", "1950-01-15", "12:45", "10:48W", "UTC\u22120:44:30 on 15 January 1950"},
+        {"St. John's, Canada", "1990-01-15", "12:00", "1990-01-15", "15:30", "52:43W", "UTC\u22123:30 on 15 January 1990"},
+    };
+    // The instant of "1990-07-15T12:00+01:00" in minutes since 1970.
+    auto instant = [](const std::string& iso) {
+        std::tm t{};
+        t.tm_year = std::stoi(iso.substr(0, 4)) - 1900;
+        t.tm_mon = std::stoi(iso.substr(5, 2)) - 1;
+        t.tm_mday = std::stoi(iso.substr(8, 2));
+        t.tm_hour = std::stoi(iso.substr(11, 2));
+        t.tm_min = std::stoi(iso.substr(14, 2));
+        const long offset = std::stol(iso.substr(17, 2)) * 60 + std::stol(iso.substr(20, 2));
+        return static_cast<long>(::timegm(&t) / 60) - (iso[16] == '-' ? -offset : offset);
+    };
+    auto passage = [](const std::string& out, const char* end) {
+        const std::size_t at = out.find(end);
+        return at == std::string::npos ? std::string("1970-01-01T00:00+00:00") : out.substr(at + std::strlen(end), 22);
     };
     for (const auto& c : cases) {
         const ToolRun byPlace = Tool({"--date", c.date, "--time", c.time, "--place", c.place});
@@ -142,6 +165,10 @@ TEST(ReadingToolTest, PlaceGivesTheRightInstant)
             return out.substr(out.find("Position:"), out.find("Entered this mansion:") - out.find("Position:"));
         };
         EXPECT_EQ(reading(byPlace.out), reading(byHand.out)) << c.place;
+        // The passage: the same two instants, each on the place's clocks.
+        for (const char* end : {"Entered this mansion: ", "Left this mansion: "})
+            EXPECT_EQ(instant(passage(byPlace.out, end)), instant(passage(byHand.out, end))) << c.place << ": " << end
+                                                                                           << passage(byPlace.out, end);
     }
     const ToolRun json = Tool({"--date", "1975-07-01", "--time", "12:00", "--place", "Madrid, Spain", "--json"});
     EXPECT_EQ(json.out.rfind("{\"place\":{\"name\":\"Madrid\",\"state\":\"Madrid\",\"country\":\"Spain\","
@@ -210,6 +237,14 @@ TEST(ReadingToolTest, PlacesAndTheirRefusals)
     EXPECT_EQ(list.status, ToolSuccess);
     EXPECT_EQ(list.out.rfind("Chatham, England, United Kingdom\t51\xC2\xB0" "23\xE2\x80\xB2N 0\xC2\xB0" "32\xE2\x80\xB2" "E\tEurope/London\n"
                              "Chatham, Ontario, Canada\t", 0), 0u) << list.out;
+    // The other name typed stays beside the place's own, in text and in JSON.
+    const ToolRun bombay = Tool({"--places", "Bombay"});
+    EXPECT_EQ(bombay.out.rfind("Mumbai, Maharashtra, India (Bombay)\t", 0), 0u) << bombay.out;
+    const ToolRun bombayJson = Tool({"--places", "Bombay", "--json"});
+    EXPECT_EQ(bombayJson.out.rfind("{\"name\":\"Mumbai\",\"matchedName\":\"Bombay\",\"state\":\"Maharashtra\",\"country\":\"India\",", 0), 0u)
+        << bombayJson.out;
+    const ToolRun mumbaiJson = Tool({"--places", "Mumbai", "--json"});
+    EXPECT_EQ(mumbaiJson.out.rfind("{\"name\":\"Mumbai\",\"state\":", 0), 0u) << mumbaiJson.out;
     const struct {
         std::vector<std::string> args;
         std::string message;
@@ -507,6 +542,54 @@ TEST(ReadingToolTest, CalendarOfAMonth)
     EXPECT_GE(count, 4);
 }
 
+// A calendar at a place keeps the place's clocks in every line and every
+// output, to the nearest minute: a local mean time with seconds either way
+// (halves away from zero), minutes West and East.
+TEST(ReadingToolTest, CalendarOnThePlacesClocks)
+{
+    const struct {
+        const char* place;
+        const char* month;
+        const char* offset;  // ISO 8601, in every line
+        const char* zone;    // the JSON's zone
+    } months[] = {
+        {"Amsterdam, Netherlands", "1920-01", "+00:20", "Europe/Amsterdam"},
+        {"Dublin, Ireland", "1910-01", "-00:25", "Europe/Dublin"},
+        {"Monrovia, Liberia", "1950-01", "-00:45", "Africa/Monrovia"},
+        {"St. John's, Canada", "1990-01", "-03:30", "America/St_Johns"},
+        {"Kathmandu, Nepal", "1990-01", "+05:45", "Asia/Kathmandu"},
+        {"London, England", "1990-07", "+01:00", "Europe/London"},
+    };
+    for (const auto& m : months) {
+        SCOPED_TRACE(m.place);
+        const ToolRun text = Tool({"--calendar", m.month, "--place", m.place});
+        ASSERT_EQ(text.status, ToolSuccess) << text.err;
+        std::istringstream lines(text.out);
+        int stays = 0;
+        for (std::string line; std::getline(lines, line);) {
+            if (line.empty() || line[0] < '0' || line[0] > '9')
+                continue;
+            EXPECT_EQ(line.substr(16, 6) + line.substr(40, 6), std::string(m.offset) + m.offset) << line;
+            ++stays;
+        }
+        EXPECT_GE(stays, 28);
+        const ToolRun json = Tool({"--calendar", m.month, "--place", m.place, "--json"});
+        EXPECT_NE(json.out.find(std::string("\"zone\":\"") + m.zone + "\",\"calendar\":[{\"mansion\":"), std::string::npos) << json.out;
+        EXPECT_EQ(static_cast<int>(std::count(json.out.begin(), json.out.end(), '{')), stays + 2);  // the place, and each stay
+        std::size_t offsets = 0;
+        for (std::size_t at = json.out.find(std::string(m.offset) + "\""); at != std::string::npos;
+             at = json.out.find(std::string(m.offset) + "\"", at + 1))
+            ++offsets;
+        EXPECT_EQ(offsets, 2u * static_cast<std::size_t>(stays));
+        const ToolRun csv = Tool({"--calendar", m.month, "--place", m.place, "--csv"});
+        std::size_t inCsv = 0;
+        for (std::size_t at = csv.out.find(std::string(m.offset) + ","); at != std::string::npos;
+             at = csv.out.find(std::string(m.offset) + ",", at + 1))
+            ++inCsv;
+        EXPECT_EQ(inCsv, 2u * static_cast<std::size_t>(stays)) << csv.out.substr(0, 400);
+    }
+}
+
 TEST_F(ReadingToolFileTest, CalendarFileAndItsFailedWrite)
 {
     const std::string path = (dir_ / "month.ics").string();
@@ -644,13 +727,19 @@ TEST_F(ReadingToolFileTest, SavesTheBytesOfTheProgramsSave)
     EXPECT_EQ(Tool({"--open", "x.qmz", "--save", "y"}).status, ToolRefused);
 
     // A name that is only a folder is refused before anything is computed or
-    // written; no hidden ".qmz" appears.
+    // written; no hidden ".qmz" appears. The message quotes the name, or the
+    // beginning of a long one (the temporary folder may be long).
     for (const std::string& folder : {std::string("."), dir_.string() + "/", dir_.string() + "/..",
                                       dir_.string() + "/."}) {
         const ToolRun run = Tool(With(J2000, {"--save", folder}));
         EXPECT_EQ(run.status, ToolRefused) << folder;
-        // The name said is cut to 60 bytes, however long the temporary folder's name.
-        EXPECT_EQ(run.err, "qamarel-reading: --save needs a file name: \"" + folder.substr(0, 60) + "\" names only a folder\n");
+        const std::string head = "qamarel-reading: --save needs a file name: \"", tail = "\" names only a folder\n";
+        ASSERT_GT(run.err.size(), head.size() + tail.size()) << run.err;
+        EXPECT_EQ(run.err.substr(0, head.size()), head) << run.err;
+        EXPECT_EQ(run.err.substr(run.err.size() - tail.size()), tail) << run.err;
+        const std::string quoted = run.err.substr(head.size(), run.err.size() - head.size() - tail.size());
+        EXPECT_EQ(folder.rfind(quoted, 0), 0u) << quoted;
+        EXPECT_TRUE(quoted == folder || quoted.size() >= 40) << quoted;
         EXPECT_EQ(run.out, "");
     }
     EXPECT_FALSE(fs::exists(dir_ / ".qmz"));

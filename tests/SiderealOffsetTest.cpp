@@ -2,26 +2,47 @@
 
 #include <gtest/gtest.h>
 
+#include <erfa.h>
+#include <erfam.h>
+
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
 TEST(SiderealOffsetTest, ReferenceValues)
 {
     EXPECT_NEAR(SiderealOffsetAt(0.0), -23.8535, 5e-5);
-    // Independent Python evaluation of the same formula (double precision).
+    // Regression anchors: the formula evaluated once in double precision,
+    // outside the program.
     EXPECT_NEAR(SiderealOffsetAt(0.0), -23.85350484390874, 1e-12);
     EXPECT_NEAR(SiderealOffsetAt(-0.07722108145106092), -23.754038614118105, 1e-12);
     EXPECT_NEAR(SiderealOffsetAt(-0.9899931553730321), -22.479815759701136, 1e-12);
     EXPECT_NEAR(SiderealOffsetAt(0.5099931363601795), -24.57245036324311, 1e-12);
 }
 
-// Precession carries the offset about 1.4 degrees a century, always growing in size.
-TEST(SiderealOffsetTest, GrowsWithTime)
+// The offset is the ayanamsa at J2000 (85886.27") carried by the general
+// precession in longitude and moved by the nutation in longitude: against
+// ERFA's IAU 2006 precession (eraP06e) and IAU 2000B nutation (eraNut00b),
+// every 3 days over 1901-2050.
+TEST(SiderealOffsetTest, PrecessionAndNutationAsErfaGivesThem)
 {
-    EXPECT_NEAR(SiderealOffsetAt(1.0) - SiderealOffsetAt(0.0), -5026.75 / 3600.0, 0.02);
-    for (double T = -1.0; T < 0.6; T += 0.1)
-        EXPECT_LT(SiderealOffsetAt(T + 0.1), SiderealOffsetAt(T)) << T;
+    constexpr double Bound = 0.002;  // degrees: 5025.64" a century against 5028.80", and the nutation's small terms
+    double worst = 0.0, worstT = 0.0;
+    for (double day = 2415385.5 - ERFA_DJ00; day < 2470172.5 - ERFA_DJ00; day += 3.0) {
+        double eps0, psia, oma, bpa, bqa, pia, bpia, epsa, chia, za, zetaa, thetaa, pa, gam, phi, psi, dpsi, deps;
+        eraP06e(ERFA_DJ00, day, &eps0, &psia, &oma, &bpa, &bqa, &pia, &bpia, &epsa, &chia, &za, &zetaa, &thetaa, &pa,
+                &gam, &phi, &psi);
+        eraNut00b(ERFA_DJ00, day, &dpsi, &deps);
+        const double erfa = -(85886.27 / 3600.0 + (pa + dpsi) * ERFA_DR2D);
+        const double difference = std::fabs(SiderealOffsetAt(day / ERFA_DJC) - erfa);
+        if (difference > worst) {
+            worst = difference;
+            worstT = day / ERFA_DJC;
+        }
+    }
+    EXPECT_LT(worst, Bound) << "at T = " << worstT;
+    std::printf("sidereal offset: at most %.5f degrees from ERFA's (T = %.3f)\n", worst, worstT);
 }
 
 TEST(SiderealOffsetTest, ToSiderealWrapsOnce)

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -85,11 +87,8 @@ TEST(ToolGrammarTest, EachArgumentVectorGetsItsStatusMessageAndOutput)
         {Calendar("2026-02", {"--zone", "+15:00"}), ToolRefused, "zone \"+15:00\": hours must be 0 to 14 and minutes 0 to 59", ""},
         {Calendar("2026-02", {"--zone", "+5:3"}), ToolRefused, SignNeeded + "\"+5:3\"", ""},
 
-        // Spans: a month, December's to 1 January; days with the last one whole; at most 10 years.
-        {Calendar("2026-12"), ToolSuccess, "",
-         "2026-12-31T23:21+00:00  2027-01-01T23:59+00:00  mansion 15  Agrapha or Algarpha  Al Ghafr (The Covering)\n"},
-        {Calendar("2026-03-01..2026-03-10"), ToolSuccess, "",
-         "2026-03-10T23:14+00:00  2026-03-12T01:11+00:00  mansion 19  Allatha or Achala or Hycula or Axala  Al Shaula (The Sting)\n"},
+        // Spans at the edges of the years taken, at most 10 years (their
+        // ends: SpansCoverEveryMonthsEndAndEveryYearsEnd).
         {Calendar("1901-01-01..1901-01-02", {"--zone", "+14:00"}), ToolSuccess, "",
          "1901-01-02T11:44+14:00  1901-01-03T09:45+14:00  mansion 4  Aldebaram or Aldelamen  Al Dabaran (The Follower)\n"},
         {Calendar("2041-01-01..2050-12-31", {"--zone", "-12:00"}), ToolSuccess, "",
@@ -225,6 +224,79 @@ TEST(ToolGrammarTest, EachBatchInputGetsItsStatusMessageAndOutput)
         EXPECT_EQ(err.str(), row.err.empty() ? "" : "qamarel-reading: " + row.err + "\n") << row.in;
         const std::string output = out.str();
         EXPECT_EQ(output.substr(output.size() - std::min(output.size(), row.outEnd.size())), row.outEnd) << row.in;
+    }
+}
+
+// Calendar spans as a user reads them: a month from 00:00 on its first day to
+// 00:00 on the next month's first (December's into January; February's 28 or
+// 29 days), a day span to 00:00 after its last day. The first stay shown holds
+// the span's first minute, the last one its last minute, each stay begins as
+// the one before ends, and text, JSON and CSV list the same stays.
+TEST(ToolGrammarTest, SpansCoverEveryMonthsEndAndEveryYearsEnd)
+{
+    const struct {
+        const char* span;
+        const char* first;  // the first minute, local time
+        const char* end;    // the minute after the last
+    } spans[] = {
+        {"2023-01", "2023-01-01T00:00", "2023-02-01T00:00"}, {"2023-02", "2023-02-01T00:00", "2023-03-01T00:00"},
+        {"2023-03", "2023-03-01T00:00", "2023-04-01T00:00"}, {"2023-04", "2023-04-01T00:00", "2023-05-01T00:00"},
+        {"2023-05", "2023-05-01T00:00", "2023-06-01T00:00"}, {"2023-06", "2023-06-01T00:00", "2023-07-01T00:00"},
+        {"2023-07", "2023-07-01T00:00", "2023-08-01T00:00"}, {"2023-08", "2023-08-01T00:00", "2023-09-01T00:00"},
+        {"2023-09", "2023-09-01T00:00", "2023-10-01T00:00"}, {"2023-10", "2023-10-01T00:00", "2023-11-01T00:00"},
+        {"2023-11", "2023-11-01T00:00", "2023-12-01T00:00"}, {"2023-12", "2023-12-01T00:00", "2024-01-01T00:00"},
+        {"2024-02", "2024-02-01T00:00", "2024-03-01T00:00"}, {"2000-02", "2000-02-01T00:00", "2000-03-01T00:00"},
+        {"1999-12", "1999-12-01T00:00", "2000-01-01T00:00"}, {"1901-01", "1901-01-01T00:00", "1901-02-01T00:00"},
+        {"2050-12", "2050-12-01T00:00", "2051-01-01T00:00"},
+        {"2023-01-31..2023-01-31", "2023-01-31T00:00", "2023-02-01T00:00"},
+        {"2023-02-28..2023-02-28", "2023-02-28T00:00", "2023-03-01T00:00"},
+        {"2024-02-28..2024-02-29", "2024-02-28T00:00", "2024-03-01T00:00"},
+        {"2023-04-30..2023-04-30", "2023-04-30T00:00", "2023-05-01T00:00"},
+        {"2023-06-30..2023-07-01", "2023-06-30T00:00", "2023-07-02T00:00"},
+        {"2023-09-30..2023-09-30", "2023-09-30T00:00", "2023-10-01T00:00"},
+        {"2023-11-30..2023-11-30", "2023-11-30T00:00", "2023-12-01T00:00"},
+        {"2023-12-31..2023-12-31", "2023-12-31T00:00", "2024-01-01T00:00"},
+        {"2023-12-30..2024-01-02", "2023-12-30T00:00", "2024-01-03T00:00"},
+        {"2026-03-01..2026-03-10", "2026-03-01T00:00", "2026-03-11T00:00"},
+        {"2050-12-31..2050-12-31", "2050-12-31T00:00", "2051-01-01T00:00"},
+    };
+    const struct {
+        const char* zone;
+        const char* iso;
+    } zones[] = {{"0", "+00:00"}, {"-3:30", "-03:30"}, {"+5:45", "+05:45"}};
+    auto run = [](const std::vector<std::string>& args) {
+        std::istringstream in;
+        std::ostringstream out, err;
+        const int status = RunReadingTool(args, in, out, err);
+        return status == ToolSuccess ? out.str() : "status " + std::to_string(status) + ": " + err.str();
+    };
+    for (const auto& z : zones) {
+        for (const auto& span : spans) {
+            const std::string first = span.first + std::string(z.iso), end = span.end + std::string(z.iso);
+            SCOPED_TRACE(std::string(span.span) + " at " + z.iso);
+            std::istringstream text(run(Calendar(span.span, {"--zone", z.zone})));
+            std::vector<std::pair<std::string, std::string>> stays;  // entered, left
+            for (std::string line; std::getline(text, line);)
+                if (!line.empty() && line[0] >= '0' && line[0] <= '9')
+                    stays.emplace_back(line.substr(0, 22), line.substr(24, 22));
+            ASSERT_GE(stays.size(), 1u) << text.str();
+            EXPECT_LE(stays.front().first, first);
+            EXPECT_GT(stays.front().second, first);
+            EXPECT_LT(stays.back().first, end);
+            EXPECT_GE(stays.back().second, end);
+            const std::string csv = run(Calendar(span.span, {"--zone", z.zone, "--csv"}));
+            for (std::size_t i = 0; i < stays.size(); ++i) {
+                if (i + 1 < stays.size()) {
+                    EXPECT_EQ(stays[i].second, stays[i + 1].first);
+                }
+                EXPECT_NE(csv.find("," + stays[i].first + "," + stays[i].second + ","), std::string::npos) << i;
+            }
+            EXPECT_EQ(static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n')), stays.size() + 1) << csv;
+            const std::string asJson = run(Calendar(span.span, {"--zone", z.zone, "--json"}));
+            EXPECT_EQ(static_cast<std::size_t>(std::count(asJson.begin(), asJson.end(), '{')), stays.size() + 1);
+            EXPECT_NE(asJson.find("\"entered\":\"" + stays.front().first + "\""), std::string::npos) << asJson;
+            EXPECT_NE(asJson.find("\"left\":\"" + stays.back().second + "\""), std::string::npos) << asJson;
+        }
     }
 }
 

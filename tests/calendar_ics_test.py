@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
 """qamarel-reading --calendar --ics read back by python3-icalendar: one event a
 stay of the text output, DTSTART and DTEND in UTC at the same instants, the
-summary and description of each mansion, and UIDs that stay the same from one
-run to the next (and differ between stays).
+summary and description of each mansion, each event with every property a
+calendar program needs and no other (marked free, never busy), each
+description a list without a blank or broken line, and UIDs that stay the
+same from one run to the next (and differ between stays).
 Usage: calendar_ics_test.py TOOL"""
 import datetime
+import re
 import subprocess
 import sys
 import tempfile
@@ -13,6 +16,11 @@ import icalendar
 
 tool = sys.argv[1]
 faults = []
+# Every event holds these, once each.
+Properties = sorted(["UID", "DTSTAMP", "DTSTART", "DTEND", "SUMMARY", "DESCRIPTION", "TRANSP"])
+SimakDescription = ("Favours:\n- To save and protect sailors at sea\n- To improve friendship\n"
+                    "- To promote love between man and woman\n- To heal the sick by drugs, medicines\n"
+                    "- To destroy lust\n- To improve the luck of kings\nHinders:\n- Hinders journeys by land\n")
 
 
 def check(condition, message):
@@ -51,12 +59,17 @@ with tempfile.TemporaryDirectory() as work:
         check(end == datetime.datetime.fromisoformat(left), f"DTEND {end} for {left}")
         summary = str(event.get("SUMMARY"))
         check(summary.startswith(f"Moon in mansion {mansion} \u2014 "), f"SUMMARY {summary!r}")
+        # Two headings, each over one line an item: no empty, blank-edged or
+        # broken line anywhere.
         description = str(event.get("DESCRIPTION"))
-        check(description.startswith("Favours:\n- ") and "\nHinders:\n- " in description, f"DESCRIPTION {description!r}")
-        check(event.get("DTSTAMP") is not None, "no DTSTAMP")
-    # Mansion 14, Al Simak, as the window's "Now" line names it.
+        check(re.fullmatch(r"Favours:\n(- [^\s\n][^\n]*[^\s\n]\n)+Hinders:\n(- [^\s\n][^\n]*[^\s\n]\n)+", description),
+              f"mansion {mansion}: DESCRIPTION {description!r}")
+        check(sorted(event.keys()) == Properties, f"mansion {mansion}: properties {sorted(event.keys())}")
+        check(str(event.get("TRANSP")) == "TRANSPARENT", f"mansion {mansion}: TRANSP {event.get('TRANSP')!r}, not free")
+    # Mansion 14, Al Simak, as the window's "Now" line names it, whole.
     simak = [e for e in first if str(e.get("SUMMARY")) == "Moon in mansion 14 \u2014 Al Simak (The Unarmed)"]
-    check(len(simak) == 1 and "- Hinders journeys by land" in str(simak[0].get("DESCRIPTION")), "mansion 14's event")
+    check(len(simak) == 1 and str(simak[0].get("DESCRIPTION")) == SimakDescription,
+          f"mansion 14's event: {[str(e.get('DESCRIPTION')) for e in simak]!r}")
     uids = [str(e.get("UID")) for e in first]
     check(uids == [str(e.get("UID")) for e in second], "UIDs differ between two runs")
     check(len(set(uids)) == len(uids), "two stays share a UID")

@@ -7,59 +7,32 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 using namespace modArabicLunarMansionInformation;
 
 namespace {
 
-int ItemCount(const std::string& text)
+// The items of a list field, split at CR LF.
+std::vector<std::string_view> Items(std::string_view text)
 {
-    int items = 1;
-    for (std::size_t p = text.find("\r\n"); p != std::string::npos; p = text.find("\r\n", p + 2))
-        ++items;
-    return items;
+    std::vector<std::string_view> items;
+    for (std::size_t from = 0;;) {
+        const std::size_t end = text.find("\r\n", from);
+        items.push_back(text.substr(from, end == std::string_view::npos ? std::string_view::npos : end - from));
+        if (end == std::string_view::npos)
+            return items;
+        from = end + 2;
+    }
 }
 
-TEST(modArabicLunarMansionInformationTest, AlnathFillsRowZero)
-{
-    MansionRecord current;
-    current[LunarMansionName] = "Alnath";
-    EXPECT_EQ(FillCurrentMansion(current), 0);
-    EXPECT_EQ(current[ArabicName], "Al Sharatain");
-    EXPECT_EQ(current[EnglishMeaning], "The Two Signs");
-    EXPECT_EQ(current[Constellation], "Aries");
-    EXPECT_EQ(current[PlanetaryRuler], "Sun");
-    EXPECT_EQ(current[Angel], "Geniel");
-    EXPECT_EQ(current[Attributes], "This is good for business. You will be involved in legal battles.");
-    EXPECT_EQ(current[FavorableCircumstances],
-              "To travel or go on a long journey\r\nTo take medications or undergo surgery");
-    EXPECT_EQ(current[UnfavorableCircumstances], "Discords");
-}
-
-TEST(modArabicLunarMansionInformationTest, LastRowKeepsItsDoubleSpaces)
-{
-    MansionRecord current;
-    current[LunarMansionName] = "Albotham or Alchalcy";
-    EXPECT_EQ(FillCurrentMansion(current), 27);
-    EXPECT_EQ(current[ArabicName], "Al Batn al  Hut");
-    EXPECT_EQ(current[EnglishMeaning], "The Belly of the  Fish");
-    EXPECT_EQ(current[Angel], "Not Applicable");
-}
-
-// Row 16's favourable text: six items, from the first to the last named.
-TEST(modArabicLunarMansionInformationTest, RowSixteenListsSixFavourableItems)
-{
-    const std::string text(MansionTable()[16][FavorableCircumstances]);
-    EXPECT_EQ(ItemCount(text), 6);
-    EXPECT_EQ(text.rfind("To save and protect sailors at sea\r\n", 0), 0u);
-    EXPECT_EQ(text.substr(text.rfind("\r\n") + 2), "To help the deceived");
-}
-
-// What every row must hold: ten texts, none empty, one line each but the two
-// lists, printable; a Latin name the mansion choice gives for the middle of
-// that row's mansion, which the lookup takes back to the same row; the sign
-// the mansion begins in as its constellation; the planets in their cycle; an
-// angel up to row 23.
+// What a reader of every row expects: ten texts, none empty, none beginning
+// or ending in a space, one line each but the two lists, whose items are
+// lines of their own (CR LF between, none empty or blank-edged); the reading
+// of the middle of that row's mansion gives that mansion and all ten texts,
+// and the lookup takes its Latin name back to the same row; as its
+// constellation the sign its span of the zodiac begins in, one of the signs
+// the span lies in; the planets in their cycle; an angel up to row 23.
 TEST(modArabicLunarMansionInformationTest, EveryRowIsWhole)
 {
     const char* rulers[] = {"Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn"};
@@ -69,27 +42,33 @@ TEST(modArabicLunarMansionInformationTest, EveryRowIsWhole)
         SCOPED_TRACE("row " + std::to_string(r));
         const MansionRecord& row = MansionTable()[static_cast<std::size_t>(r)];
         for (std::size_t f = 0; f < MansionFieldCount; ++f) {
-            EXPECT_FALSE(row[f].empty()) << f;
-            EXPECT_EQ(row[f].find_first_not_of(" "), row[f].empty() ? std::string_view::npos : 0u) << f;
-            for (const char c : row[f])
-                EXPECT_TRUE((c >= 0x20 && c < 0x7F) || c == '\r' || c == '\n') << f;
-            if (f != FavorableCircumstances && f != UnfavorableCircumstances) {
-                EXPECT_EQ(row[f].find_first_of("\r\n"), std::string_view::npos) << f;
+            const bool list = f == FavorableCircumstances || f == UnfavorableCircumstances;
+            for (const std::string_view line : list ? Items(row[f]) : std::vector<std::string_view>{row[f]}) {
+                EXPECT_FALSE(line.empty()) << f;
+                EXPECT_TRUE(line.empty() || (line.front() != ' ' && line.back() != ' ')) << f << ": " << line;
+                for (const char c : line)
+                    EXPECT_TRUE(c >= 0x20 && c < 0x7F) << f << ": " << line;
             }
         }
         const MansionReading middle = ReadingForPositionText(FormatSignPosition((r + 0.5) * width));
         EXPECT_EQ(middle.mansion, r + 1);
-        EXPECT_EQ(middle.texts[LunarMansionName], row[LunarMansionName]);
+        for (std::size_t f = 0; f < MansionFieldCount; ++f)
+            EXPECT_EQ(middle.texts[f], row[f]) << f;
         MansionRecord current;
         current[LunarMansionName] = row[LunarMansionName];
         EXPECT_EQ(FillCurrentMansion(current), r);
 
-        const std::string start = FormatSignPosition(r * width + 1.0 / 60);  // its first whole minute
+        // The span of the zodiac [r, r + 1) mansion widths: the sign of its
+        // first whole minute, and of its last unless the span crosses a sign.
+        const std::string start = FormatSignPosition(r * width + 1.0 / 60);
+        const std::string end = FormatSignPosition((r + 1) * width - 1.0 / 60);
         EXPECT_EQ(row[Constellation].substr(0, 3), start.substr(start.size() - 3));
+        EXPECT_TRUE(row[Constellation].substr(0, 3) == end.substr(end.size() - 3) ||
+                    static_cast<int>((r + 1) * width) / 30 != static_cast<int>(r * width) / 30);
         EXPECT_EQ(row[PlanetaryRuler], rulers[r % 7]);
         EXPECT_EQ(row[Angel] == "Not Applicable", r >= 24);
-        const int favorable = ItemCount(std::string(row[FavorableCircumstances]));
-        const int unfavorable = ItemCount(std::string(row[UnfavorableCircumstances]));
+        const std::size_t favorable = Items(row[FavorableCircumstances]).size();
+        const std::size_t unfavorable = Items(row[UnfavorableCircumstances]).size();
         EXPECT_TRUE(favorable >= 1 && favorable <= 6);
         EXPECT_TRUE(unfavorable >= 1 && unfavorable <= 3);
         names.insert(row[LunarMansionName]);
@@ -125,12 +104,16 @@ TEST(modArabicLunarMansionInformationTest, SecondLookupReplacesEveryField)
     }
 }
 
+// Each number 1..28 is its row of the table; other numbers have ten empty texts.
 TEST(modArabicLunarMansionInformationTest, RowByNumber)
 {
-    EXPECT_EQ(MansionRowFor(1)[LunarMansionName], "Alnath");
-    EXPECT_EQ(MansionRowFor(28)[LunarMansionName], "Albotham or Alchalcy");
-    EXPECT_TRUE(MansionRowFor(0)[LunarMansionName].empty());
-    EXPECT_TRUE(MansionRowFor(29)[ArabicName].empty());
+    for (int mansion = -1; mansion <= MansionCount + 1; ++mansion) {
+        const bool inTable = mansion >= 1 && mansion <= MansionCount;
+        for (std::size_t f = 0; f < MansionFieldCount; ++f)
+            EXPECT_EQ(MansionRowFor(mansion)[f],
+                      inTable ? MansionTable()[static_cast<std::size_t>(mansion - 1)][f] : std::string_view())
+                << mansion << "/" << f;
+    }
 }
 
 }  // namespace

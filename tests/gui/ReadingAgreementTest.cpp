@@ -76,6 +76,10 @@ private slots:
         QTest::newRow("Amsterdam") << QStringList{"Amsterdam", "Netherlands"} << QDateTime({1901, 1, 1}, {0, 30})
                                    << "1901-01-01T00:09+00:20" << "1901-01-01T22:04+00:20"
                                    << "00:09 AMT on 1 January" << "22:04 AMT on 1 January";
+        // Dublin's mean time, -0:25:21 in the database: behind, with seconds, rounded once.
+        QTest::newRow("Dublin") << QStringList{"Dublin", "Ireland"} << QDateTime({1910, 1, 15}, {12, 0})
+                                << "1910-01-15T08:18-00:25" << "1910-01-16T06:06-00:25"
+                                << "08:18 DMT on 15 January" << "06:06 DMT on 16 January";
         // A zone with 45 minutes and no lettered abbreviation.
         QTest::newRow("Kathmandu") << QStringList{"Kathmandu", "Nepal"} << QDateTime({1986, 1, 1}, {12, 0})
                                    << "1986-01-01T00:35+05:45" << "1986-01-01T23:54+05:45"

@@ -12,6 +12,9 @@
 #include "ui/FileDialogs.h"
 
 #include <QAction>
+#include <QDateTime>
+#include <QPushButton>
+#include <QTimeZone>
 #include <QHeaderView>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -20,6 +23,8 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableWidget>
+
+#include <cmath>
 
 namespace {
 
@@ -179,6 +184,78 @@ private slots:
         QVERIFY(summer >= 2);
     }
 
+    // Previous and Next lead anywhere in 1901-2050 and no further: both
+    // enabled but in January 1901 and December 2050.
+    void monthButtonsAtTheEndsOfTheYears()
+    {
+        frmMansionCalendar calendar(ZoneClocks("Europe/London"), 0, SydneyEvening);
+        auto* previous = Control<QPushButton>(&calendar, "cmdPrevious");
+        auto* next = Control<QPushButton>(&calendar, "cmdNext");
+        const struct {
+            int year, month;
+            bool previous, next;
+        } months[] = {
+            {1901, 1, false, true}, {1901, 2, true, true},  {1901, 12, true, true}, {2026, 6, true, true},
+            {2049, 12, true, true}, {2050, 1, true, true},  {2050, 2, true, true},  {2050, 6, true, true},
+            {2050, 11, true, true}, {2050, 12, true, false},
+        };
+        for (const auto& m : months) {
+            calendar.ShowMonth(m.year, m.month);
+            const QByteArray shown = QByteArray::number(m.year) + "-" + QByteArray::number(m.month);
+            QVERIFY2(previous->isEnabled() == m.previous, shown.constData());
+            QVERIFY2(next->isEnabled() == m.next, shown.constData());
+        }
+        // Next from November 2050 reaches December, and stops there.
+        calendar.ShowMonth(2050, 11);
+        next->click();
+        QCOMPARE(calendar.year() * 100 + calendar.month(), 205012);
+        QVERIFY(!calendar.shownStays().empty());
+    }
+
+    // A month runs from 00:00 on its first day to 00:00 on the next month's
+    // first, each on the clocks of its moment: a change of the clocks in the
+    // first hours of the month (Sydney, 1 April 2018, 03:00 AEDT back to 02:00
+    // AEST) or at its end, a local mean time of seconds (Amsterdam, +0:19:32),
+    // minutes West (St. John's). The first stay holds the first minute, the
+    // last the last; each stay's clocks are the database's offset then, to the
+    // nearest minute.
+    void monthEndsOnThePlacesClocks()
+    {
+        const struct {
+            const char* zone;
+            int year, month;
+            const char* first;  // ISO 8601, as a person at the place reads it
+            const char* end;
+        } months[] = {
+            {"Australia/Sydney", 2018, 4, "2018-04-01T00:00+11:00", "2018-05-01T00:00+10:00"},
+            {"Australia/Sydney", 2018, 9, "2018-09-01T00:00+10:00", "2018-10-01T00:00+10:00"},
+            {"Australia/Sydney", 2018, 10, "2018-10-01T00:00+10:00", "2018-11-01T00:00+11:00"},
+            {"Europe/London", 2026, 3, "2026-03-01T00:00+00:00", "2026-04-01T00:00+01:00"},
+            {"Europe/London", 2026, 12, "2026-12-01T00:00+00:00", "2027-01-01T00:00+00:00"},
+            {"Europe/Amsterdam", 1920, 1, "1920-01-01T00:00+00:20", "1920-02-01T00:00+00:20"},
+            {"America/St_Johns", 1990, 2, "1990-02-01T00:00-03:30", "1990-03-01T00:00-03:30"},
+            {"Africa/Monrovia", 1950, 1, "1950-01-01T00:00-00:45", "1950-02-01T00:00-00:45"},
+        };
+        for (const auto& m : months) {
+            const QByteArray shown = QByteArray(m.zone) + " " + m.first;
+            frmMansionCalendar calendar(ZoneClocks(m.zone), 0, SydneyEvening);
+            calendar.ShowMonth(m.year, m.month);
+            const std::vector<MansionStay>& stays = calendar.shownStays();
+            QVERIFY2(stays.size() >= 27, shown.constData());
+            auto minute = [](const char* iso) { return QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toSecsSinceEpoch() / 60; };
+            QVERIFY2(stays.front().entered.utcMinute <= minute(m.first) && stays.front().left.utcMinute > minute(m.first), shown.constData());
+            QVERIFY2(stays.back().entered.utcMinute < minute(m.end) && stays.back().left.utcMinute >= minute(m.end), shown.constData());
+            const QTimeZone tz(m.zone);
+            for (std::size_t i = 0; i < stays.size(); ++i) {
+                const ClockTime& at = stays[i].entered;
+                const int seconds = tz.offsetFromUtc(QDateTime::fromSecsSinceEpoch(at.utcMinute * 60, QTimeZone::utc()));
+                QVERIFY2(at.offsetMinutes == static_cast<int>(std::lround(seconds / 60.0)), shown.constData());
+                if (i + 1 < stays.size())
+                    QVERIFY2(stays[i].left.utcMinute == stays[i + 1].entered.utcMinute, shown.constData());
+            }
+        }
+    }
+
     // File > Export as PDF and Export to Calendar write the month shown (after
     // the favours filter).
     void exports()
@@ -212,6 +289,29 @@ private slots:
         QVERIFY(messages.shown.empty());
 
         FileDialogs::SetHandler({});
+    }
+
+    // Asked for again, from the form or the reading, the one calendar comes
+    // to the front with the focus: never a second window.
+    void openedAgainComesForward()
+    {
+        ReadingState state;
+        WindowTurns turns(state);
+        frmMain* form = turns.ShowMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        auto* ask = Control<QAction>(form, "mnuCalendar");
+        ask->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(OpenWindow("frmMansionCalendar") != nullptr, 5000);
+        QWidget* calendar = OpenWindow("frmMansionCalendar");
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), calendar, 5000);
+        for (int again = 0; again < 2; ++again) {
+            form->activateWindow();
+            QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), form, 5000);
+            ask->trigger();
+            QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), calendar, 5000);
+            SettleWindows();
+            QCOMPARE(OpenWindowCount("frmMansionCalendar"), 1);
+        }
     }
 
     // Ctrl+L on the form opens the calendar through the shell; Enter on a row
