@@ -20,10 +20,17 @@ Clocks ClocksOfZone(const QByteArray& zone)
         const QTimeZone::OffsetData first = tz.offsetData(from);
         clocks.changes.push_back({static_cast<long>(from.toSecsSinceEpoch() / 60), RoundedOffsetMinutes(first.offsetFromUtc),
                                   first.abbreviation.toStdString()});
-        if (tz.hasTransitions()) {
-            for (const QTimeZone::OffsetData& t : tz.transitions(from.addSecs(1), to))
-                clocks.changes.push_back({static_cast<long>(t.atUtc.toSecsSinceEpoch() / 60),
-                                          RoundedOffsetMinutes(t.offsetFromUtc), t.abbreviation.toStdString()});
+        // Change by change: Qt's list of a span stops at the zone file's last
+        // listed change (2037), while each next change follows the zone's rule
+        // on. Bound: no zone changes more than four times a year.
+        QDateTime after = from;
+        for (int step = 0; tz.hasTransitions() && step < 4 * 152; ++step) {
+            const QTimeZone::OffsetData t = tz.nextTransition(after.addSecs(1));
+            if (!t.atUtc.isValid() || t.atUtc >= to || t.atUtc <= after)
+                break;
+            clocks.changes.push_back({static_cast<long>(t.atUtc.toSecsSinceEpoch() / 60),
+                                      RoundedOffsetMinutes(t.offsetFromUtc), t.abbreviation.toStdString()});
+            after = t.atUtc;
         }
     }
     made.insert(zone, clocks);

@@ -7,6 +7,7 @@
 #include "core/BirthMoment.h"
 #include "core/ClockText.h"
 #include "places/PlaceFill.h"
+#include "places/ZoneClocks.h"
 #include "core/BirthForm.h"
 
 #include <gtest/gtest.h>
@@ -422,6 +423,22 @@ TEST(PlacesTest, ChangesOfTheClocksToTheMinute)
         EXPECT_EQ(at.localTime, c.kind);
         EXPECT_EQ(at.offsetSeconds, c.offsetMinutes * 60);
     }
+}
+
+// A zone's whole history as the clocks of the program's years, rounded to the
+// minute once: Amsterdam's mean time (+0:19:32) is +0:20; London keeps summer
+// time in 2050, from the zone's rule beyond its listed changes.
+TEST(PlacesTest, ZoneHistoryAsClocks)
+{
+    const Clocks amsterdam = ClocksOfZone("Europe/Amsterdam");
+    EXPECT_EQ(amsterdam.zone, "Europe/Amsterdam");
+    EXPECT_EQ(amsterdam.OffsetAt(UtcMinuteOf({1901, 1, 1, 0, 0}, 0)), 20);
+    const Clocks london = ClocksOfZone("Europe/London");
+    const ClockTime summer2050 = london.At(UtcMinuteOf({2050, 7, 1, 12, 0}, 0));
+    EXPECT_EQ(summer2050.offsetMinutes, 60);
+    EXPECT_EQ(summer2050.abbreviation, "BST");
+    EXPECT_EQ(london.OffsetAt(UtcMinuteOf({2050, 12, 31, 12, 0}, 0)), 0);
+    EXPECT_TRUE(ClocksOfZone("Nowhere/Atlantis").changes.empty());
 }
 
 TEST(PlacesTest, ZonesOutsideThePlaceList)
