@@ -37,7 +37,7 @@ struct PlaceSearch {
     enum class Status {
         Found,            // `places` holds the matches, best first
         NoMatch,          // nothing matches; `suggestions` holds up to 3 near names
-        ListUnavailable,  // libgeonames is missing or cannot be loaded; `problem` says why
+        ListUnavailable,  // the place index is missing or damaged; `problem` says why
     };
     Status status = Status::NoMatch;
     QList<Place> places;
@@ -67,11 +67,11 @@ struct PlaceSearch {
 //             city lies in gives NoMatch, never a place elsewhere.
 //          3) With two parts in `city` the second is a state or a country.
 //             Each typed state or country a place lies in ranks it up.
-//          4) The list (and its names in other languages, from libgeonames'
-//             catalogues) is read on the first search and kept: some 0.3 s.
+//          4) The place index (PlaceIndex.h) is mapped on the first search
+//             and kept; the names are searched in its sorted keys.
 PlaceSearch FindPlaces(const QString& city, const QString& state = {}, const QString& country = {});
 
 // "No place called Lodnon. Did you mean London, England?", or for an
-// unavailable list "The place list (libgeonames) could not be loaded: …";
+// unavailable index "The place index could not be read: …";
 // empty when places were found.
 QString SearchMessage(const PlaceSearch& search);
