@@ -66,7 +66,9 @@ bool OpenPlaceIndex(const QString& path, PlaceIndex& index, QString& problem)
     } else if (h.fileSize != size) {
         problem = QStringLiteral("%1 is %2 bytes where its header says %3").arg(name).arg(size).arg(h.fileSize);
     } else if (!Take(base, size, h.places, index.places) || !Take(base, size, h.placeNames, index.placeNames) ||
-               !Take(base, size, h.placeWords, index.placeWords) || !Take(base, size, h.states, index.states) ||
+               !Take(base, size, h.placeWords, index.placeWords) || !Take(base, size, h.placeFence, index.placeFence) ||
+               !Take(base, size, h.stateFence, index.stateFence) || !Take(base, size, h.countryFence, index.countryFence) ||
+               !Take(base, size, h.states, index.states) ||
                !Take(base, size, h.stateNames, index.stateNames) || !Take(base, size, h.stateWords, index.stateWords) ||
                !Take(base, size, h.countries, index.countries) ||
                !Take(base, size, h.countryNames, index.countryNames) ||

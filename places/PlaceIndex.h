@@ -23,6 +23,7 @@ struct PlaceIndex {
     Records<PlaceIndexFormat::PlaceRecord> places;
     Records<PlaceIndexFormat::NameRecord> placeNames, stateNames, countryNames;
     Records<PlaceIndexFormat::WordRecord> placeWords, stateWords, countryWords;
+    Records<PlaceIndexFormat::Prefix> placeFence, stateFence, countryFence;
     Records<PlaceIndexFormat::StateRecord> states;
     Records<PlaceIndexFormat::CountryRecord> countries;
     Records<char16_t> pool;

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 // The place index: one file made at build time from libgeonames' list and
-// catalogues (tools/MakePlaceIndex), installed as share/qamarel/places.index
+// catalogues (places/MakePlaceIndex.cpp), installed as share/qamarel/places.index
 // and mapped read-only at run time. All numbers are in the machine's own byte
 // order; every section begins at a multiple of 8 bytes.
 //
@@ -14,12 +15,16 @@
 //                                  sorted by the key from there (UTF-16 code
 //                                  units compared as numbers): the names that
 //                                  hold typed words lie together
-//   states, stateNames, stateWords, countries, countryNames, countryWords: alike
+//   placeFence     Prefix[]        the prefix of every FenceStep-th word: a
+//                                  binary search reads a page or two of it and
+//                                  one block of words, not a page per step
+//   states, stateNames, stateWords, stateFence, countries, countryNames,
+//   countryWords, countryFence: alike
 //   pool           char16_t[]      every text, UTF-16
 namespace PlaceIndexFormat {
 
 inline constexpr char Magic[8] = {'Q', 'A', 'M', 'P', 'L', 'A', 'C', 'E'};
-inline constexpr std::uint32_t Version = 1;          // raised whenever a record changes
+inline constexpr std::uint32_t Version = 2;          // raised whenever a record changes
 inline constexpr std::uint32_t ByteOrder = 0x01020304;  // as written by the machine that made it
 inline constexpr const char* FileName = "places.index";
 
@@ -48,10 +53,19 @@ struct NameRecord {
 };
 inline constexpr std::uint32_t WithinListName = 1, Translation = 2;
 
+// The first code units of a key from a word's start, zeros after a shorter
+// one: most comparisons of a search end in it, without reading the pool.
+inline constexpr std::size_t PrefixSize = 8;
+struct Prefix {
+    char16_t units[PrefixSize] = {};
+};
+
 struct WordRecord {
     std::uint32_t name = 0;  // in the names of its kind
     std::uint32_t from = 0;  // where the word begins in the name's key
+    Prefix prefix;
 };
+inline constexpr std::size_t FenceStep = 64;
 
 struct StateRecord {
     Text countryCode, adminCode, adminKey;
@@ -72,9 +86,9 @@ struct Header {
     std::uint32_t byteOrder;
     std::uint64_t fingerprint;  // 64-bit FNV-1a of the list, the names table and the catalogues read
     std::uint64_t fileSize;
-    Section places, placeNames, placeWords;
-    Section states, stateNames, stateWords;
-    Section countries, countryNames, countryWords;
+    Section places, placeNames, placeWords, placeFence;
+    Section states, stateNames, stateWords, stateFence;
+    Section countries, countryNames, countryWords, countryFence;
     Section pool;
 };
 

@@ -4,6 +4,9 @@
 
 #include <QHash>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -43,14 +46,26 @@ std::vector<WordRecord> Words(const std::vector<NameRecord>& names, const Pool& 
         const std::u16string_view key = pool.View(names[i].key);
         for (std::size_t at = 0; at < key.size(); ++at)
             if (at == 0 || key[at - 1] == u' ')
-                words.push_back({static_cast<std::uint32_t>(i), static_cast<std::uint32_t>(at)});
+                words.push_back({static_cast<std::uint32_t>(i), static_cast<std::uint32_t>(at), Prefix{}});
     }
     auto from = [&](const WordRecord& w) { return pool.View(names[w.name].key).substr(w.from); };
     std::sort(words.begin(), words.end(), [&](const WordRecord& a, const WordRecord& b) {
         const std::u16string_view x = from(a), y = from(b);
         return x != y ? x < y : a.name != b.name ? a.name < b.name : a.from < b.from;
     });
+    for (WordRecord& w : words) {
+        const std::u16string_view key = from(w);
+        std::copy_n(key.begin(), std::min(key.size(), PrefixSize), w.prefix.units);
+    }
     return words;
+}
+
+std::vector<Prefix> Fence(const std::vector<WordRecord>& words)
+{
+    std::vector<Prefix> fence;
+    for (std::size_t i = 0; i < words.size(); i += FenceStep)
+        fence.push_back(words[i].prefix);
+    return fence;
 }
 
 template <typename Owner>
@@ -129,13 +144,18 @@ bool WritePlaceIndex(const PlaceList& list, const std::string& path, std::string
     Writer w;
     h.places = w.Add(places);
     h.placeNames = w.Add(placeNames);
-    h.placeWords = w.Add(Words(placeNames, pool));
+    const std::vector<WordRecord> placeWords = Words(placeNames, pool), stateWords = Words(stateNames, pool),
+                                  countryWords = Words(countryNames, pool);
+    h.placeWords = w.Add(placeWords);
+    h.placeFence = w.Add(Fence(placeWords));
     h.states = w.Add(states);
     h.stateNames = w.Add(stateNames);
-    h.stateWords = w.Add(Words(stateNames, pool));
+    h.stateWords = w.Add(stateWords);
+    h.stateFence = w.Add(Fence(stateWords));
     h.countries = w.Add(countries);
     h.countryNames = w.Add(countryNames);
-    h.countryWords = w.Add(Words(countryNames, pool));
+    h.countryWords = w.Add(countryWords);
+    h.countryFence = w.Add(Fence(countryWords));
     h.pool = w.Add(std::vector<char16_t>(pool.Units().begin(), pool.Units().end()));
     std::vector<char>& bytes = w.Bytes();
     h.fileSize = bytes.size();
@@ -150,6 +170,15 @@ bool WritePlaceIndex(const PlaceList& list, const std::string& path, std::string
         problem = partial + ": " + std::strerror(errno);
         std::remove(partial.c_str());
         return false;
+    }
+    // The pages just written stay cached in large blocks, and a mapping maps
+    // a whole block at its first read: a search would count megabytes it never
+    // reads. Written out and dropped, the file is read back a page at a time.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fdatasync(fd);
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        ::close(fd);
     }
     return true;
 }

@@ -22,12 +22,46 @@ std::u16string_view View(const QString& text)
     return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 
-// Calls found(name, match) for each name whose key holds the typed words:
-// the word starts that begin with them lie together in `words`.
-template <typename Found>
-void FindWords(const PlaceIndex& index, const NameRecords& names, const WordRecords& words, std::u16string_view typed, Found found)
+// The prefix's code units, up to its first zero.
+std::u16string_view Units(const Prefix& prefix)
 {
-    if (typed.empty())
+    std::size_t size = 0;
+    while (size < PrefixSize && prefix.units[size] != 0)
+        ++size;
+    return {prefix.units, size};
+}
+
+// How a key from a word's start stands to the typed words.
+enum class Order { Before, Starts, After };
+
+// The order from the key's prefix, asking for the whole key (`whole`) only
+// when the prefix and the typed words agree over all of the prefix.
+template <typename Whole>
+Order OrderOf(const Prefix& prefix, std::u16string_view typed, Whole whole)
+{
+    const std::u16string_view p = Units(prefix);
+    const std::size_t common = std::min(p.size(), typed.size());
+    const int c = p.substr(0, common).compare(typed.substr(0, common));
+    if (c != 0)
+        return c < 0 ? Order::Before : Order::After;
+    if (common == typed.size())
+        return Order::Starts;
+    if (p.size() < PrefixSize)  // the whole key, shorter than the typed words
+        return Order::Before;
+    const std::u16string_view key = whole();
+    if (key.substr(0, typed.size()) == typed)
+        return Order::Starts;
+    return key < typed ? Order::Before : Order::After;
+}
+
+// Calls found(name, match) for each name whose key holds the typed words:
+// the word starts that begin with them lie together in `words`, found
+// through the fence and then in one block.
+template <typename Found>
+void FindWords(const PlaceIndex& index, const NameRecords& names, const WordRecords& words,
+               const PlaceIndex::Records<Prefix>& fence, std::u16string_view typed, Found found)
+{
+    if (typed.empty() || words.count == 0)
         return;
     auto from = [&](const WordRecord& w) {
         if (w.name >= names.count)
@@ -35,12 +69,23 @@ void FindWords(const PlaceIndex& index, const NameRecords& names, const WordReco
         const std::u16string_view key = index.View(names[w.name].key);
         return w.from <= key.size() ? key.substr(w.from) : std::u16string_view();
     };
-    const WordRecord* at = std::lower_bound(words.begin(), words.end(), typed,
-                                            [&](const WordRecord& w, std::u16string_view t) { return from(w) < t; });
-    for (; at != words.end(); ++at) {
-        const std::u16string_view rest = from(*at);
-        if (rest.substr(0, typed.size()) != typed)
-            break;
+    auto order = [&](const WordRecord& w) { return OrderOf(w.prefix, typed, [&] { return from(w); }); };
+    // The first fence entry not before the typed words: the first word that
+    // is lies after the entry before it, up to this one.
+    const std::size_t blocks = std::min(fence.count, (words.count + FenceStep - 1) / FenceStep);
+    const Prefix* f = std::lower_bound(fence.begin(), fence.begin() + blocks, typed, [&](const Prefix& p, std::u16string_view) {
+        const auto i = static_cast<std::size_t>(&p - fence.begin());
+        return OrderOf(p, typed, [&] { return from(words[i * FenceStep]); }) == Order::Before;
+    });
+    const auto block = static_cast<std::size_t>(f - fence.begin());
+    const WordRecord* first = words.begin() + (block == 0 ? 0 : (block - 1) * FenceStep);
+    const WordRecord* last = words.begin() + std::min(words.count, block * FenceStep + 1);
+    const WordRecord* at = std::lower_bound(first, last, typed, [&](const WordRecord& w, std::u16string_view) {
+        return order(w) == Order::Before;
+    });
+    for (; at != words.end() && order(*at) == Order::Starts; ++at) {
+        const std::u16string_view p = Units(at->prefix);
+        const std::u16string_view rest = typed.size() < p.size() ? p : from(*at);
         if (rest.size() > typed.size() && rest[typed.size()] != u' ')
             continue;
         const bool whole = rest.size() == typed.size();
@@ -57,7 +102,7 @@ std::vector<bool> TypedCountries(const PlaceIndex& index, const QString& typed)
         const QString c = index.Qt(index.countries[i].code);
         match[i] = c.compare(typed, Qt::CaseInsensitive) == 0 || c == code;
     }
-    FindWords(index, index.countryNames, index.countryWords, View(typed), [&](std::uint32_t name, NameMatch) {
+    FindWords(index, index.countryNames, index.countryWords, index.countryFence, View(typed), [&](std::uint32_t name, NameMatch) {
         if (index.countryNames[name].owner < match.size())
             match[index.countryNames[name].owner] = true;
     });
@@ -81,7 +126,7 @@ std::vector<bool> TypedStates(const PlaceIndex& index, const QString& typed)
                 index.Qt(s.adminCode) == QLatin1String(abbreviations[a].adminCode);
         match[i] = m;
     }
-    FindWords(index, index.stateNames, index.stateWords, key, [&](std::uint32_t name, NameMatch) {
+    FindWords(index, index.stateNames, index.stateWords, index.stateFence, key, [&](std::uint32_t name, NameMatch) {
         if (index.stateNames[name].owner < match.size())
             match[index.stateNames[name].owner] = true;
     });
@@ -263,7 +308,7 @@ PlaceSearch FindPlaces(const QString& city, const QString& state, const QString&
     // order before they are ranked.
     std::vector<Ranked> matches;
     std::vector<int> slot(index.places.count, -1);
-    FindWords(index, index.placeNames, index.placeWords, View(key), [&](std::uint32_t name, NameMatch match) {
+    FindWords(index, index.placeNames, index.placeWords, index.placeFence, View(key), [&](std::uint32_t name, NameMatch match) {
         const std::uint32_t owner = index.placeNames[name].owner;
         if (owner >= index.places.count)
             return;

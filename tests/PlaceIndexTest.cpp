@@ -150,7 +150,8 @@ TEST(PlaceIndexTest, DamagedFilesAreRefusedWithTheReason)
         {"text", QByteArray("not a place index\n"), "places.index is not a Qamarel place index"},
         {"other magic", withField(0, "QAMPLACX", 8), "places.index is not a Qamarel place index"},
         {"other format", withField(offsetof(PlaceIndexFormat::Header, version), &otherVersion, 4),
-         "places.index is of format 2, not 1 as this Qamarel reads"},
+         "places.index is of format " + std::to_string(otherVersion) + ", not " +
+             std::to_string(PlaceIndexFormat::Version) + " as this Qamarel reads"},
         {"other byte order", withField(offsetof(PlaceIndexFormat::Header, byteOrder), &swapped, 4),
          "places.index was made on a machine of another byte order"},
         {"cut short", good.left(good.size() - 8),
