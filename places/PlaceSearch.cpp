@@ -116,14 +116,17 @@ std::vector<bool> TypedStates(const PlaceIndex& index, const QString& typed)
     std::vector<bool> match(index.states.count);
     std::size_t count = 0;
     const PlaceNameTable::StateAbbreviation* abbreviations = PlaceNameTable::StateAbbreviations(count);
+    std::vector<const PlaceNameTable::StateAbbreviation*> typedAbbreviations;  // those the typed text is
+    for (std::size_t a = 0; a < count; ++a)
+        if (typed == QLatin1String(abbreviations[a].key))
+            typedAbbreviations.push_back(&abbreviations[a]);
     const std::u16string_view key = View(typed);
     for (std::size_t i = 0; i < index.states.count; ++i) {
         const StateRecord& s = index.states[i];
         bool m = index.View(s.adminKey) == key;
-        for (std::size_t a = 0; !m && a < count; ++a)
-            m = typed == QLatin1String(abbreviations[a].key) &&
-                index.Qt(s.countryCode) == QLatin1String(abbreviations[a].countryCode) &&
-                index.Qt(s.adminCode) == QLatin1String(abbreviations[a].adminCode);
+        for (std::size_t a = 0; !m && a < typedAbbreviations.size(); ++a)
+            m = index.Qt(s.countryCode) == QLatin1String(typedAbbreviations[a]->countryCode) &&
+                index.Qt(s.adminCode) == QLatin1String(typedAbbreviations[a]->adminCode);
         match[i] = m;
     }
     FindWords(index, index.stateNames, index.stateWords, index.stateFence, key, [&](std::uint32_t name, NameMatch) {
