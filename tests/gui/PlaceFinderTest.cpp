@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <memory>
 
 class PlaceFinderTest : public QObject {
@@ -218,6 +219,64 @@ private slots:
         QCOMPARE(PlaceZone(main), words);
         QCOMPARE(main->focusWidget(), Control<QPushButton>(main, "cmdCalculate"));
         QVERIFY(messages->shown.empty());
+    }
+
+    // The list follows each keystroke in the finder's box: letters typed in
+    // the list go on in the box, Backspace rubs out, Down from the box moves
+    // into the list, Enter chooses. Each row: what is rubbed out of the first
+    // search and typed instead, the first row after the whole of it (and its
+    // state), and the place then chosen by keyboard.
+    void listFollowsEachKeystroke_data()
+    {
+        QTest::addColumn<QString>("opened");   // typed into City before the finder opens
+        QTest::addColumn<int>("rubbedOut");    // Backspaces, typed in the list
+        QTest::addColumn<QString>("typed");    // then typed, letter by letter
+        QTest::addColumn<QStringList>("firstRow");  // place and state of the first row
+        QTest::addColumn<QString>("chosen");   // City after Down, Up and Enter: the first row
+        QTest::newRow("another city") << "Springfield" << 11 << "Paris, TX" << QStringList{"Paris", "Texas"} << "Paris";
+        QTest::newRow("a state added") << "London" << 0 << ", ON" << QStringList{"London", "Ontario"} << "London";
+        QTest::newRow("a misspelling mended") << "Lodnon" << 4 << "ndon" << QStringList{"London", "England"} << "London";
+        QTest::newRow("another name") << "Paris" << 5 << "Bombay" << QStringList{"Mumbai (Bombay)", "Maharashtra"} << "Mumbai";
+    }
+
+    void listFollowsEachKeystroke()
+    {
+        QFETCH(QString, opened);
+        QFETCH(int, rubbedOut);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, firstRow);
+        QFETCH(QString, chosen);
+        frmMain* main = FreshForm(QDateTime(QDate(1969, 6, 1), QTime(12, 0)));
+        FindByKeyboard(main, opened, [&](QWidget* finder, QTableWidget* list) {
+            auto* box = Control<QLineEdit>(finder, "txtPlace");
+            QCOMPARE(box->text(), opened);
+            // Rubbed out and the first letter typed in the list, the rest in the box.
+            for (int i = 0; i < rubbedOut; ++i)
+                QTest::keyClick(list, Qt::Key_Backspace);
+            QString expected = opened.left(opened.size() - rubbedOut);
+            QCOMPARE(box->text(), expected);
+            for (const QChar c : typed) {
+                QTest::keyClicks(c == typed.front() ? static_cast<QWidget*>(list) : box, QString(c));
+                expected += c;
+                QCOMPARE(box->text(), expected);
+                // Each keystroke's list is the search of the box as it stands.
+                const PlaceSearch search = FindPlaces(expected);
+                const QList<Place>& shown = search.status == PlaceSearch::Status::Found ? search.places : search.suggestions;
+                QCOMPARE(list->rowCount(), static_cast<int>(shown.size()));
+                if (!shown.isEmpty())
+                    QCOMPARE(list->item(0, 0)->text(), ShownName(shown.first()));
+            }
+            QVERIFY(list->rowCount() >= 1);
+            QCOMPARE((QStringList{list->item(0, 0)->text(), list->item(0, 1)->text()}), firstRow);
+            QVERIFY(Control<QLabel>(finder, "lblMessage")->isHidden());
+            QTest::keyClick(box, Qt::Key_Down);  // into the list, on the second row where there is one
+            QCOMPARE(list->currentRow(), std::min(1, list->rowCount() - 1));
+            QTest::keyClick(list, Qt::Key_Up);
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(Box(main, "txtMCity"), chosen);
+        QVERIFY(this->opened.isEmpty());  // no web search unless asked
     }
 
     // A misspelling: the finder says so and lists the nearest names to choose.
