@@ -9,6 +9,7 @@
 #include "ui/WebLinks.h"
 #include "places/PlaceSearch.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QDateTime>
 #include <QLocale>
@@ -277,6 +278,49 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(Box(main, "txtMCity"), chosen);
         QVERIFY(this->opened.isEmpty());  // no web search unless asked
+    }
+
+    // Typed into City, a letter at a time: the list under it follows each
+    // keystroke, best first, with the places the search finds; Down and Enter
+    // in it choose one, as the finder would.
+    void cityListFollowsEachKeystroke_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("first");  // the list's first entry after the whole
+        QTest::addColumn<QStringList>("place");  // City, State and Country after Down and Enter
+        QTest::newRow("a state") << "Paris, TX" << "Paris, Texas" << QStringList{"Paris", "Texas", "United States of America"};
+        QTest::newRow("another name") << "Bombay" << "Mumbai (Bombay), India" << QStringList{"Mumbai", "Maharashtra", "India"};
+        QTest::newRow("a capital") << "Washington" << "Washington D.C., District of Columbia"
+                                   << QStringList{"Washington D.C.", "District of Columbia", "United States of America"};
+    }
+
+    void cityListFollowsEachKeystroke()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, first);
+        QFETCH(QStringList, place);
+        frmMain* main = FreshForm(QDateTime(QDate(1969, 6, 1), QTime(12, 0)));
+        auto* city = Control<QLineEdit>(main, "txtMCity");
+        city->setFocus();
+        for (qsizetype n = 1; n <= typed.size(); ++n) {
+            QTest::keyClicks(city, typed.mid(n - 1, 1));
+            const PlaceSearch search = FindPlaces(typed.left(n));
+            const QList<Place> found = search.status == PlaceSearch::Status::Found ? search.places.mid(0, 10) : QList<Place>();
+            auto* list = main->findChild<QAbstractItemView*>(QStringLiteral("lstCityPlaces"));
+            QVERIFY(list);
+            QCOMPARE(list->model()->rowCount(), static_cast<int>(found.size()));
+            if (!found.isEmpty())
+                QCOMPARE(list->model()->index(0, 0).data().toString().section(QLatin1Char(','), 0, 0), ShownName(found.first()));
+        }
+        auto* list = main->findChild<QAbstractItemView*>(QStringLiteral("lstCityPlaces"));
+        QCOMPARE(list->model()->index(0, 0).data().toString(), first);
+        QVERIFY(list->isVisible());
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE((QStringList{Box(main, "txtMCity"), Box(main, "txtMState"), Box(main, "txtMCountry")}), place);
+        QVERIFY(!list->isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(messages->shown.empty());
     }
 
     // A misspelling: the finder says so and lists the nearest names to choose.
