@@ -22,6 +22,19 @@ bool Expand(QString& word)
     return false;
 }
 
+// Letters written two ways in the names of the list: ß as ss, æ and œ as
+// ae and oe, ø as o.
+void FoldSpellings(QString& word)
+{
+    if (word.contains(QChar(0x00DF)) || word.contains(QChar(0x00E6)) || word.contains(QChar(0x0153)) ||
+        word.contains(QChar(0x00F8))) {
+        word.replace(QChar(0x00DF), QLatin1String("ss"));
+        word.replace(QChar(0x00E6), QLatin1String("ae"));
+        word.replace(QChar(0x0153), QLatin1String("oe"));
+        word.replace(QChar(0x00F8), QLatin1Char('o'));
+    }
+}
+
 }  // namespace
 
 QString SearchKey(const QString& text)
@@ -33,6 +46,7 @@ QString SearchKey(const QString& text)
     auto endWord = [&] {
         if (word.isEmpty())
             return;
+        FoldSpellings(word);
         Expand(word);
         if (!key.isEmpty())
             key += QLatin1Char(' ');

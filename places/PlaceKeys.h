@@ -10,7 +10,8 @@
 
 // A name as it is searched: accents and letter case set aside ("São Paulo"
 // and "sao paulo" are one), dots and apostrophes dropped ("D.C." is "dc"),
-// any other punctuation a space between words, "St" as "saint".
+// any other punctuation a space between words, "St" as "saint"; ß as ss, æ
+// and œ as ae and oe, ø as o ("Straßburg" is "strassburg").
 QString SearchKey(const QString& text);
 
 // How a name holds the typed words: the whole name, its first words, or

@@ -428,8 +428,10 @@ PlaceSearch FindPlacesInList(const PlaceList& list, const QString& city, const Q
         return search;
     }
     const QString key = SearchKey(cityText);
-    if (key.isEmpty())
+    if (key.isEmpty()) {
+        search.status = PlaceSearch::Status::EmptyName;
         return search;
+    }
     // How many of the hints each place matches.
     const bool anyTyped = !hints.empty();
     std::vector<int> typedMatches(list.entries.size());

@@ -245,7 +245,41 @@ QString ShortName(const Place& place)
     return NameAndRegion(place.countryCode, place.state, place.country, place.name);
 }
 
+namespace {
+
+// The German ae, oe and ue written for ä, ö and ü: as the plain vowel, which
+// is what the umlaut leaves in a search key ("Koeln" as "Koln", "Köln").
+QString WithoutUmlautSpellings(const QString& text)
+{
+    QString folded = text;
+    for (const char* pair : {"ae", "oe", "ue"})
+        folded.replace(QLatin1String(pair), QString(QLatin1Char(pair[0])), Qt::CaseInsensitive);
+    return folded;
+}
+
+PlaceSearch Search(const QString& city, const QString& state, const QString& country);
+
+}  // namespace
+
 PlaceSearch FindPlaces(const QString& city, const QString& state, const QString& country)
+{
+    PlaceSearch search = Search(city, state, country);
+    // A name typed as a German writes it without umlauts, when it finds nothing
+    // as typed: "Muenchen", "Zuerich", "Duesseldorf".
+    const QString folded = WithoutUmlautSpellings(city);
+    if (search.status == PlaceSearch::Status::NoMatch && folded != city) {
+        PlaceSearch again = Search(folded, state, country);
+        if (again.status == PlaceSearch::Status::Found) {
+            again.typed = search.typed;
+            return again;
+        }
+    }
+    return search;
+}
+
+namespace {
+
+PlaceSearch Search(const QString& city, const QString& state, const QString& country)
 {
     PlaceSearch search;
     // What was typed besides the city: each a state, a country, or with two
@@ -281,8 +315,10 @@ PlaceSearch FindPlaces(const QString& city, const QString& state, const QString&
         return search;
     }
     const QString key = SearchKey(cityText);
-    if (key.isEmpty())
+    if (key.isEmpty()) {
+        search.status = PlaceSearch::Status::EmptyName;
         return search;
+    }
     // How many of the hints each place matches.
     const bool anyTyped = !hints.empty();
     struct Named {
@@ -350,12 +386,15 @@ PlaceSearch FindPlaces(const QString& city, const QString& state, const QString&
     return search;
 }
 
+}  // namespace
+
 QString SearchMessage(const PlaceSearch& search)
 {
     switch (search.status) {
     case PlaceSearch::Status::Found: return {};
     case PlaceSearch::Status::ListUnavailable:
         return QStringLiteral("The place index could not be read: %1").arg(search.problem);
+    case PlaceSearch::Status::EmptyName: return QStringLiteral("The place name is empty.");
     case PlaceSearch::Status::NoMatch: break;
     }
     QString text = QStringLiteral("No place called %1.").arg(search.typed);

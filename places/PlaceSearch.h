@@ -37,6 +37,7 @@ struct PlaceSearch {
     enum class Status {
         Found,            // `places` holds the matches, best first
         NoMatch,          // nothing matches; `suggestions` holds up to 3 near names
+        EmptyName,        // the city holds no letters or digits: nothing was searched
         ListUnavailable,  // the place index is missing or damaged; `problem` says why
     };
     Status status = Status::NoMatch;
@@ -55,7 +56,8 @@ struct PlaceSearch {
 //                   may be empty
 //          country  a country's name, another name of it, its ISO 3166
 //                   alpha-2 or alpha-3 code, "UK", "USA" or "UAE"; may be empty
-// Returns: Found, NoMatch (with suggestions by edit distance) or ListUnavailable.
+// Returns: Found, NoMatch (with suggestions by edit distance), EmptyName or
+//          ListUnavailable.
 // Notes:   1) Ranking: places in the typed state and country first (both
 //             before one); then the list's name or another name equal to the
 //             city, before one that starts with it, before one holding it as
@@ -71,7 +73,8 @@ struct PlaceSearch {
 //             and kept; the names are searched in its sorted keys.
 PlaceSearch FindPlaces(const QString& city, const QString& state = {}, const QString& country = {});
 
-// "No place called Lodnon. Did you mean London, England?", or for an
+// "No place called Lodnon. Did you mean London, England?", "The place name is
+// empty." for a city of no letters or digits, or for an
 // unavailable index "The place index could not be read: …";
 // empty when places were found.
 QString SearchMessage(const PlaceSearch& search);

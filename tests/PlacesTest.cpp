@@ -262,6 +262,39 @@ TEST(PlacesTest, NothingMatchesSaysSoWithTheNearestNames)
     }
 }
 
+// The other spellings of letters people cannot type: ß as ss, an umlaut as
+// its vowel and e, ø and å as their plain letters; and a city of no letters,
+// which is said to be empty rather than searched.
+TEST(PlacesTest, OtherSpellingsFindThePlaceMeant)
+{
+    const struct {
+        const char* typed;
+        const char* name;  // the list's name of the place meant
+        const char* countryCode;
+    } cases[] = {
+        {"Strassburg", "Strasbourg", "FR"}, {"Straßburg", "Strasbourg", "FR"}, {"Muenchen", "Munich", "DE"},
+        {"München", "Munich", "DE"},         {"Koeln", "Cologne", "DE"},        {"Köln", "Cologne", "DE"},
+        {"Zuerich", "Zurich", "CH"},         {"Zürich", "Zurich", "CH"},        {"Duesseldorf", "Düsseldorf", "DE"},
+        {"Düsseldorf", "Düsseldorf", "DE"},  {"Goettingen", "Göttingen", "DE"}, {"Göttingen", "Göttingen", "DE"},
+        {"Malmoe", "Malmo", "SE"},           {"Malmö", "Malmo", "SE"},          {"Aarhus", "Aarhus", "DK"},
+        {"Århus", "Aarhus", "DK"},           {"Tromsø", "Tromsø", "NO"},        {"Tromso", "Tromsø", "NO"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const PlaceSearch search = FindPlaces(QString::fromUtf8(c.typed));
+        ASSERT_EQ(search.status, PlaceSearch::Status::Found) << SearchMessage(search).toStdString();
+        EXPECT_EQ(search.places.first().name.toStdString(), c.name);
+        EXPECT_EQ(search.places.first().countryCode.toStdString(), c.countryCode);
+    }
+    for (const char* empty : {"", "   ", " , TX", "...", "\u2019"}) {
+        SCOPED_TRACE(empty);
+        const PlaceSearch search = FindPlaces(QString::fromUtf8(empty));
+        EXPECT_EQ(search.status, PlaceSearch::Status::EmptyName);
+        EXPECT_TRUE(search.places.isEmpty() && search.suggestions.isEmpty());
+        EXPECT_EQ(SearchMessage(search), QStringLiteral("The place name is empty."));
+    }
+}
+
 TEST(PlacesTest, CityMatchesWholeWordsOnly)
 {
     auto names = [](const char* city) {

@@ -549,7 +549,7 @@ bool frmMain::OpenReadingFile(const QString& path)
 
 void frmMain::cmdBrowser_Click()
 {
-    if (txtMCity->text().isEmpty()) {  // blanks count as filled; State and Country may be left out
+    if (txtMCity->text().trimmed().isEmpty()) {  // State and Country may be left out
         Messages::Show(this, tr("Please Enter City"), Messages::Icon::Information);
         txtMCity->setFocus();
         return;
