@@ -321,11 +321,12 @@ bool Better(const Ranked& a, const Ranked& b)
         return a.typedMatches > b.typedMatches;
     if (a.name != b.name)
         return a.name < b.name;
-    // A name in another language after the list's own and well-known names:
-    // "Victoria" is Victoria, British Columbia before Hong Kong's old name.
-    if (a.matched->translation != b.matched->translation)
-        return b.matched->translation;
-    return Weight(*a.entry) > Weight(*b.entry);
+    // A name in another language counts a tenth of its place's people (see
+    // RankedWeight in PlaceSearch.cpp).
+    auto ranked = [](const Ranked& r) {
+        return r.matched->translation ? double(r.entry->place.population) / 10 : Weight(*r.entry);
+    };
+    return ranked(a) > ranked(b);
 }
 
 Place Shown(const Entry& entry, const Name* matched)

@@ -152,6 +152,16 @@ double Weight(const PlaceRecord& p)
     return double(p.population) * ((p.flags & Capital) ? 100.0 : (p.flags & Seat) ? 10.0 : 1.0);
 }
 
+// A name in another language counts a tenth of its place's people, with no
+// capital's or seat's share: "Victoria" is Victoria, British Columbia before
+// Hong Kong's old name, but "Canton" is Guangzhou before Canton, Michigan,
+// and "Sevilla" Seville before Sevilla, Colombia.
+double RankedWeight(const PlaceIndex& index, const Ranked& r)
+{
+    const PlaceRecord& p = index.places[r.place];
+    return (index.placeNames[r.matched].flags & Translation) ? double(p.population) / 10 : Weight(p);
+}
+
 Place Shown(const PlaceIndex& index, std::uint32_t place, std::uint32_t matched)
 {
     const PlaceRecord& r = index.places[place];
@@ -372,12 +382,7 @@ PlaceSearch Search(const QString& city, const QString& state, const QString& cou
             return a.typedMatches > b.typedMatches;
         if (a.name != b.name)
             return a.name < b.name;
-        // A name in another language after the list's own and well-known names:
-        // "Victoria" is Victoria, British Columbia before Hong Kong's old name.
-        const bool at = index.placeNames[a.matched].flags & Translation, bt = index.placeNames[b.matched].flags & Translation;
-        if (at != bt)
-            return bt;
-        return Weight(index.places[a.place]) > Weight(index.places[b.place]);
+        return RankedWeight(index, a) > RankedWeight(index, b);
     });
     search.status = PlaceSearch::Status::Found;
     search.places.reserve(static_cast<qsizetype>(matches.size()));

@@ -64,7 +64,9 @@ struct PlaceSearch {
 //             later words; then capitals, then seats of states, then
 //             population, where a capital counts a hundred times its people
 //             and a seat ten times (Hamilton, Bermuda, 902 people, comes after
-//             Hamilton, Ontario; Springfield, Illinois before Springfield, Missouri).
+//             Hamilton, Ontario; Springfield, Illinois before Springfield, Missouri),
+//             and a name in another language a tenth of its place's people
+//             ("Canton" is Guangzhou, "Victoria" Victoria, British Columbia).
 //          2) A typed state or country that none of the places named like the
 //             city lies in gives NoMatch, never a place elsewhere.
 //          3) With two parts in `city` the second is a state or a country.

@@ -184,6 +184,9 @@ const Typed Queries[] = {
     {"Sao Paulo", "", "", "São Paulo", "BR", "27", ""},
     {"Mumbai", "Maharashtra", "India", "Mumbai", "IN", "16", ""},
     {"Munich", "Bayern", "Deutschland", "Munich", "DE", "02", ""},
+    // A name in another language of a place ten times larger than a namesake's.
+    {"Canton", "", "", "Guangzhou", "CN", "30", "Canton"},
+    {"Sevilla", "", "", "Seville", "ES", "51", "Sevilla"},
     // Capitals and seats of states before larger or exact namesakes.
     {"Washington", "", "", "Washington D.C.", "US", "DC", ""},
     {"Santiago", "", "", "Santiago", "CL", "12", ""},
