@@ -404,15 +404,17 @@ PlaceSearch FindPlacesInList(const PlaceList& list, const QString& city, const Q
     struct Hint {
         Names names;
         QString text;
+        bool inCity = false;  // a part of City: one that names nothing gives no place
     };
     std::vector<Hint> hints;
     const QStringList parts = city.split(QLatin1Char(','));
     const QString cityText = parts.front().trimmed();
     if (parts.size() == 2)
-        hints.push_back({Names::Either, parts[1].trimmed()});
+        hints.push_back({Names::Either, parts[1].trimmed(), true});
     if (parts.size() > 2) {
-        hints.push_back({Names::State, parts[1].trimmed()});
-        hints.push_back({Names::Country, parts.mid(2).join(QLatin1Char(',')).trimmed()});
+        hints.push_back({Names::State, parts[1].trimmed(), true});
+        for (qsizetype i = 2; i < parts.size(); ++i)
+            hints.push_back({Names::Country, parts[i].trimmed(), true});
     }
     hints.push_back({Names::State, state.trimmed()});
     hints.push_back({Names::Country, country.trimmed()});
@@ -436,10 +438,13 @@ PlaceSearch FindPlacesInList(const PlaceList& list, const QString& city, const Q
     // How many of the hints each place matches.
     const bool anyTyped = !hints.empty();
     std::vector<int> typedMatches(list.entries.size());
+    bool namesNothing = false;  // a part of City that is no state's or country's name
     for (const Hint& h : hints) {
         const QString hintKey = SearchKey(h.text);
         const std::vector<bool> states = h.names == Names::Country ? std::vector<bool>() : TypedStates(list, hintKey);
         const std::vector<bool> countries = h.names == Names::State ? std::vector<bool>() : TypedCountries(list, hintKey);
+        namesNothing = namesNothing || (h.inCity && std::find(states.begin(), states.end(), true) == states.end() &&
+                                        std::find(countries.begin(), countries.end(), true) == countries.end());
         for (std::size_t i = 0; i < list.entries.size(); ++i) {
             const Entry& e = list.entries[i];
             const bool inState = !states.empty() && states[static_cast<std::size_t>(e.state)];
@@ -465,7 +470,7 @@ PlaceSearch FindPlacesInList(const PlaceList& list, const QString& city, const Q
         }
     });
     const bool anyInTyped = std::any_of(matches.begin(), matches.end(), [](const Ranked& r) { return r.typedMatches > 0; });
-    if (matches.empty() || (anyTyped && !anyInTyped)) {
+    if (matches.empty() || (anyTyped && !anyInTyped) || namesNothing) {
         search.status = PlaceSearch::Status::NoMatch;
         search.suggestions = Suggestions(list, key, typedMatches);
         return search;

@@ -298,15 +298,17 @@ PlaceSearch Search(const QString& city, const QString& state, const QString& cou
     struct Hint {
         Names names;
         QString text;
+        bool inCity = false;  // a part of City: one that names nothing gives no place
     };
     std::vector<Hint> hints;
     const QStringList parts = city.split(QLatin1Char(','));
     const QString cityText = parts.front().trimmed();
     if (parts.size() == 2)
-        hints.push_back({Names::Either, parts[1].trimmed()});
+        hints.push_back({Names::Either, parts[1].trimmed(), true});
     if (parts.size() > 2) {
-        hints.push_back({Names::State, parts[1].trimmed()});
-        hints.push_back({Names::Country, parts.mid(2).join(QLatin1Char(',')).trimmed()});
+        hints.push_back({Names::State, parts[1].trimmed(), true});
+        for (qsizetype i = 2; i < parts.size(); ++i)
+            hints.push_back({Names::Country, parts[i].trimmed(), true});
     }
     hints.push_back({Names::State, state.trimmed()});
     hints.push_back({Names::Country, country.trimmed()});
@@ -335,10 +337,14 @@ PlaceSearch Search(const QString& city, const QString& state, const QString& cou
         std::vector<bool> states, countries;
     };
     std::vector<Named> named;
+    bool namesNothing = false;  // a part of City that is no state's or country's name
     for (const Hint& h : hints) {
         const QString hintKey = SearchKey(h.text);
         named.push_back({h.names == Names::Country ? std::vector<bool>() : TypedStates(index, hintKey),
                          h.names == Names::State ? std::vector<bool>() : TypedCountries(index, hintKey)});
+        const Named& n = named.back();
+        namesNothing = namesNothing || (h.inCity && std::find(n.states.begin(), n.states.end(), true) == n.states.end() &&
+                                        std::find(n.countries.begin(), n.countries.end(), true) == n.countries.end());
     }
     // Counted for the places a search reaches, not for the whole list: each
     // record read is a page of the index in memory.
@@ -372,7 +378,7 @@ PlaceSearch Search(const QString& city, const QString& state, const QString& cou
     });
     std::sort(matches.begin(), matches.end(), [](const Ranked& a, const Ranked& b) { return a.place < b.place; });
     const bool anyInTyped = std::any_of(matches.begin(), matches.end(), [](const Ranked& r) { return r.typedMatches > 0; });
-    if (matches.empty() || (anyTyped && !anyInTyped)) {
+    if (matches.empty() || (anyTyped && !anyInTyped) || namesNothing) {
         search.status = PlaceSearch::Status::NoMatch;
         search.suggestions = Suggestions(index, key, typedMatches);
         return search;

@@ -69,8 +69,10 @@ struct PlaceSearch {
 //             ("Canton" is Guangzhou, "Victoria" Victoria, British Columbia).
 //          2) A typed state or country that none of the places named like the
 //             city lies in gives NoMatch, never a place elsewhere.
-//          3) With two parts in `city` the second is a state or a country.
-//             Each typed state or country a place lies in ranks it up.
+//          3) With two parts in `city` the second is a state or a country;
+//             with more, the second a state and each after it a country. A
+//             part that names no state or country gives NoMatch. Each typed
+//             state or country a place lies in ranks it up.
 //          4) The place index (PlaceIndex.h) is mapped on the first search
 //             and kept; the names are searched in its sorted keys.
 PlaceSearch FindPlaces(const QString& city, const QString& state = {}, const QString& country = {});

@@ -94,7 +94,8 @@ TEST(PlaceIndexTest, TypedQueriesFindWhatTheLiveListFinds)
         {"San José, Costa Rica", "", ""}, {"Springfield, IL", "", "USA"}, {"Springfield, USA", "Massachusetts", ""},
         {"London, , UK", "", ""}, {"Lodnon", "", ""}, {"Pariss", "", ""}, {"Mosow", "", ""}, {"London, Texas", "", ""},
         {"Paris", "Ontario", ""}, {"Melbourne", "", "Austria"}, {"Springfield, XX", "", ""}, {"Xqzzyville", "", ""},
-        {"Lond", "", ""}, {"Melbourne", "", "US"}, {"Mumbai", "", ""}, {"Bonn", "", ""}, {"", "", ""}, {"  ,  ", "", ""},
+        {"Lond", "", ""}, {"Melbourne", "", "US"}, {"Paris, TX, US, Earth", "", ""}, {"Paris, TX, US", "", ""},
+        {"Canton", "", ""}, {"Sevilla", "", ""}, {"Straßburg", "", ""}, {"Tromsø", "", ""}, {"Mumbai", "", ""}, {"Bonn", "", ""}, {"", "", ""}, {"  ,  ", "", ""},
     };
     static_assert(std::size(queries) > 100);
     for (const auto& q : queries)

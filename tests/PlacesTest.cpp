@@ -253,6 +253,8 @@ TEST(PlacesTest, NothingMatchesSaysSoWithTheNearestNames)
         {"Melbourne", "", "Austria", "No place called Melbourne, Austria. Did you mean Melbourne, Victoria; Melbourne, Florida or Cleburne, Texas?", "Melbourne"},
         {"Springfield, XX", "", "", "No place called Springfield, XX. Did you mean Springfield, Missouri; Springfield, Massachusetts or Springfield, Illinois?", "Springfield"},
         {"Xqzzyville", "", "", "No place called Xqzzyville.", ""},
+        // Every part of City names something, or no place is found.
+        {"Paris, TX, US, Earth", "", "", "No place called Paris, TX, US, Earth. Did you mean Paris, Texas; Paris, France or Bari (Baris), Italy?", "Paris"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.city);
