@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Times qamarel-reading --batch over a generated client list and reports its
-# peak memory, which must stay flat whatever the number of rows.
+# peak memory, which must stay flat whatever the number of rows. With
+# BATCH_ROWS=places each row names its place (forty cities in turn, some by
+# state or country, some by another name) instead of coordinates.
 #   bench/batch_throughput.sh [TOOL] [ROWS...]
 set -euo pipefail
 tool=${1:-build/cli/qamarel-reading}
@@ -21,9 +23,24 @@ generate() {  # generate <rows> > file: births spread over every field's range
     }'
 }
 
+generate_places() {  # generate_places <rows> > file: births at places named as people type them
+    awk -v n="$1" 'BEGIN {
+        split("London|Paris, TX|Madrid, Spain|New York|Springfield, IL|Bombay|München|Sydney, Australia|" \
+              "Tokyo|Cairo|Lagos|Lima|Toronto|Berlin, DE|Kolkata|Dubai, UAE|Peking|Roma|Wien|Saigon|" \
+              "Melbourne, VIC|Vancouver, BC|Athens, GA|Chatham, Ontario|Mexico City|Buenos Aires|Nairobi|" \
+              "Istanbul|Moscow|Kyiv|Lisboa|Praha|Den Haag|Bangalore|Sao Paulo|Santiago|Manila|Jakarta|" \
+              "Karachi|Tehran", places, "|")
+        print "name,date,time,place"
+        for (i = 0; i < n; i++) {
+            y = 1901 + i % 150; m = 1 + i % 12; d = 1 + i % 28
+            printf "Client %d,%04d-%02d-%02d,%d:%02d,\"%s\"\n", i, y, m, d, i % 24, i % 60, places[1 + i % 40]
+        }
+    }'
+}
+
 printf '%-10s %12s %14s %12s\n' rows seconds rows/second max_rss_kB
 for rows in ${rows_list[@]}; do
-    generate "$rows" >"$work/in.csv"
+    if [ "${BATCH_ROWS:-}" = places ]; then generate_places "$rows" >"$work/in.csv"; else generate "$rows" >"$work/in.csv"; fi
     # Wall time by the shell's clock (microseconds; time's own is in hundredths,
     # too coarse for the quick runs), the peak memory by time.
     t0=$EPOCHREALTIME

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-// The place list for the tool. Its code (the place finder, with Qt Core and
-// libgeonames) is a module loaded at the first call (PlacesModule.h), so a
+// The place list for the tool. Its code (the place finder, with Qt Core, over
+// the place index) is a module loaded at the first call (PlacesModule.h), so a
 // run that names no place starts without it; when the module cannot be
 // loaded, each call fails with the reason.
 

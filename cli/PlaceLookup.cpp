@@ -14,6 +14,8 @@
 #include "places/ZoneClocks.h"
 
 #include <cstdio>
+#include <string>
+#include <unordered_map>
 
 namespace {
 
@@ -27,6 +29,19 @@ std::string PlaceName(const Place& p)
     return Utf8(FullName(p)) + (p.matchedName.isEmpty() ? "" : " (" + Utf8(p.matchedName) + ")");
 }
 
+
+// The search for a typed place, kept for the rest of the run: a batch names
+// the same places row after row. At most 4,096 kept; then they start again.
+const PlaceSearch& SearchFor(const std::string& place)
+{
+    static std::unordered_map<std::string, PlaceSearch> searched;
+    const auto found = searched.find(place);
+    if (found != searched.end())
+        return found->second;
+    if (searched.size() >= 4096)
+        searched.clear();
+    return searched.emplace(place, FindPlaces(QString::fromStdString(std::string(Utf8Prefix(place, 200))))).first->second;
+}
 
 const char* LocalTimeName(ZoneAtDate::LocalTime kind)
 {
@@ -48,7 +63,7 @@ PlaceBirth ResolvePlace(const std::string& place, const std::string& date, const
         result.error = when.error;
         return result;
     }
-    const PlaceSearch search = FindPlaces(QString::fromStdString(std::string(Utf8Prefix(place, 200))));
+    const PlaceSearch& search = SearchFor(place);
     if (search.status != PlaceSearch::Status::Found) {
         result.error = Utf8(SearchMessage(search));
         if (search.status == PlaceSearch::Status::NoMatch)
@@ -100,7 +115,7 @@ PlaceListing ListMatches(const std::string& query, bool json)
 PlaceClocksFound PlaceClocksOf(const std::string& place)
 {
     PlaceClocksFound result;
-    const PlaceSearch search = FindPlaces(QString::fromStdString(std::string(Utf8Prefix(place, 200))));
+    const PlaceSearch& search = SearchFor(place);
     if (search.status != PlaceSearch::Status::Found) {
         result.error = Utf8(SearchMessage(search));
         return result;

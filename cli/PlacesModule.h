@@ -5,7 +5,7 @@
 
 // The reading tool's place list: the module libqamarel-tool-places.so, loaded
 // at the first --place, --places or --calendar --place (see CompanionModules.h),
-// and its entry. Plain readings start without Qt Core and libgeonames.
+// and its entry. Plain readings start without Qt Core and the place index.
 struct PlacesModuleEntry {
     static constexpr const char* Library = "libqamarel-tool-places.so";
     static constexpr const char* Kind = "tool-places";

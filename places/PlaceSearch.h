@@ -37,7 +37,8 @@ struct PlaceSearch {
     enum class Status {
         Found,            // `places` holds the matches, best first
         NoMatch,          // nothing matches; `suggestions` holds up to 3 near names
-        ListUnavailable,  // libgeonames is missing or cannot be loaded; `problem` says why
+        EmptyName,        // the city holds no letters or digits: nothing was searched
+        ListUnavailable,  // the place index is missing or damaged; `problem` says why
     };
     Status status = Status::NoMatch;
     QList<Place> places;
@@ -55,23 +56,29 @@ struct PlaceSearch {
 //                   may be empty
 //          country  a country's name, another name of it, its ISO 3166
 //                   alpha-2 or alpha-3 code, "UK", "USA" or "UAE"; may be empty
-// Returns: Found, NoMatch (with suggestions by edit distance) or ListUnavailable.
+// Returns: Found, NoMatch (with suggestions by edit distance), EmptyName or
+//          ListUnavailable.
 // Notes:   1) Ranking: places in the typed state and country first (both
 //             before one); then the list's name or another name equal to the
 //             city, before one that starts with it, before one holding it as
 //             later words; then capitals, then seats of states, then
 //             population, where a capital counts a hundred times its people
 //             and a seat ten times (Hamilton, Bermuda, 902 people, comes after
-//             Hamilton, Ontario; Springfield, Illinois before Springfield, Missouri).
+//             Hamilton, Ontario; Springfield, Illinois before Springfield, Missouri),
+//             and a name in another language a tenth of its place's people
+//             ("Canton" is Guangzhou, "Victoria" Victoria, British Columbia).
 //          2) A typed state or country that none of the places named like the
 //             city lies in gives NoMatch, never a place elsewhere.
-//          3) With two parts in `city` the second is a state or a country.
-//             Each typed state or country a place lies in ranks it up.
-//          4) The list (and its names in other languages, from libgeonames'
-//             catalogues) is read on the first search and kept: some 0.3 s.
+//          3) With two parts in `city` the second is a state or a country;
+//             with more, the second a state and each after it a country. A
+//             part that names no state or country gives NoMatch. Each typed
+//             state or country a place lies in ranks it up.
+//          4) The place index (PlaceIndex.h) is mapped on the first search
+//             and kept; the names are searched in its sorted keys.
 PlaceSearch FindPlaces(const QString& city, const QString& state = {}, const QString& country = {});
 
-// "No place called Lodnon. Did you mean London, England?", or for an
-// unavailable list "The place list (libgeonames) could not be loaded: …";
+// "No place called Lodnon. Did you mean London, England?", "The place name is
+// empty." for a city of no letters or digits, or for an
+// unavailable index "The place index could not be read: …";
 // empty when places were found.
 QString SearchMessage(const PlaceSearch& search);

@@ -99,12 +99,24 @@ bool DaylightFlag(const QTimeZone& tz, const QByteArray& zone, const QDateTime& 
     return next == flags.changes.begin() ? flags.first : flags.flagged[static_cast<std::size_t>(next - flags.changes.begin() - 1)];
 }
 
+// A zone made once a run: making one looks its name up among all of ICU's.
+const QTimeZone& ZoneNamed(const QByteArray& zone)
+{
+    static QHash<QByteArray, QTimeZone> made;
+    const auto found = made.constFind(zone);
+    if (found != made.cend())
+        return *found;
+    if (made.size() >= 1024)
+        made.clear();
+    return *made.insert(zone, QTimeZone(zone));
+}
+
 }  // namespace
 
 ZoneAtDate ZoneAt(const QByteArray& zone, const QDate& date, const QTime& time)
 {
     ZoneAtDate at;
-    const QTimeZone tz(zone);
+    const QTimeZone& tz = ZoneNamed(zone);
     if (!tz.isValid() || !date.isValid() || !time.isValid())
         return at;
     at.known = true;

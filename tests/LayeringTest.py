@@ -93,7 +93,7 @@ optional ostream queue random ratio set sstream stack stdexcept streambuf string
 system_error tuple type_traits unordered_map unordered_set utility variant vector""".split())
 platform_free = {"core", "base"}
 # The headers of base/ that bridge to the platform, for the components above the core.
-platform_bridges = {"base/UniqueFd.h", "base/QtStdText.h", "base/CompanionModules.cpp"}
+platform_bridges = {"base/UniqueFd.h", "base/QtStdText.h", "base/CompanionModules.cpp", "base/MappedFile.cpp"}
 top_folders = {p.name for p in root.iterdir() if p.is_dir() and not p.name.startswith(".")}
 include = re.compile(r'\s*#\s*include\s*([<"])([^>"]+)[>"]')
 

@@ -18,13 +18,16 @@
 #include "core/TimeZoneTable.h"
 #include "windows/frmTimeZone.h"
 #include "places/PlaceFill.h"
+#include "places/PlaceKeys.h"
 #include "places/ZoneClocks.h"
 #include "windows/frmPlaceFinder.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -36,6 +39,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedLayout>
+#include <QStringListModel>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -343,6 +347,7 @@ void frmMain::WireHandlers()
     connect(lblTZHelp, &QLabel::linkActivated, this, &frmMain::lblTZHelp_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
     connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
+    connect(txtMCity, &QLineEdit::textEdited, this, &frmMain::txtMCity_Change);
     connect(homePageLink, &QLabel::linkActivated, this, &WebLinks::OpenHomePage);
     connect(lblCobrand, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(1); });
     connect(lblFullBrand, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(2); });
@@ -544,7 +549,7 @@ bool frmMain::OpenReadingFile(const QString& path)
 
 void frmMain::cmdBrowser_Click()
 {
-    if (txtMCity->text().isEmpty()) {  // blanks count as filled; State and Country may be left out
+    if (txtMCity->text().trimmed().isEmpty()) {  // State and Country may be left out
         Messages::Show(this, tr("Please Enter City"), Messages::Icon::Information);
         txtMCity->setFocus();
         return;
@@ -560,6 +565,36 @@ void frmMain::cmdBrowser_Click()
         const std::string query = LocationQuery(Text(txtMCity), Text(txtMState), Text(txtMCountry));
         LocationLookup().FindLocation(QString::fromStdString(query), WebLinks::HomePage());
     }
+}
+
+void frmMain::txtMCity_Change()
+{
+    if (!cityCompleter_) {
+        cityMatches_ = new QStringListModel(this);
+        cityCompleter_ = new QCompleter(cityMatches_, this);
+        cityCompleter_->setObjectName(QStringLiteral("cityCompleter"));
+        // The list is the search's, best first: the completer filters nothing.
+        cityCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+        cityCompleter_->setWidget(txtMCity);
+        // The list is the form's own window, made after the completer: it goes
+        // with the form, after the completer that watches it.
+        cityCompleter_->popup()->setParent(this, Qt::Popup);
+        cityCompleter_->popup()->setObjectName(QStringLiteral("lstCityPlaces"));
+        connect(cityCompleter_, qOverload<const QModelIndex&>(&QCompleter::activated), this, [this](const QModelIndex& index) {
+            if (index.row() >= 0 && index.row() < cityPlaces_.size())
+                UsePlace(cityPlaces_.at(index.row()));
+        });
+    }
+    const PlaceSearch search = FindPlaces(txtMCity->text(), txtMState->text(), txtMCountry->text());
+    cityPlaces_ = search.status == PlaceSearch::Status::Found ? search.places.mid(0, 10) : QList<Place>();
+    QStringList shown;
+    for (const Place& p : cityPlaces_)
+        shown << NameAndRegion(p.countryCode, p.state, p.country, ShownName(p));
+    cityMatches_->setStringList(shown);
+    if (shown.isEmpty() || focusWidget() != txtMCity)  // typed, not set by the program
+        cityCompleter_->popup()->hide();
+    else
+        cityCompleter_->complete();
 }
 
 void frmMain::UsePlace(const Place& place)

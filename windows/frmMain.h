@@ -65,6 +65,7 @@ private slots:
     void lblTZHelp_Click();
     void cmdOpen_Click();
     void cmdBrowser_Click();
+    void txtMCity_Change();
     void FollowPlaceZone();
     void StopFollowingPlaceZone();
     void ForgetChosenPlace();
@@ -86,6 +87,11 @@ private:
 
     ReadingState& state_;
     bool closingForTurn_ = false;
+    // The places that match City as it is typed, in a list under it
+    // (made at the first keystroke): Enter or a click there chooses one.
+    class QCompleter* cityCompleter_ = nullptr;
+    class QStringListModel* cityMatches_ = nullptr;
+    QList<struct Place> cityPlaces_;
     QByteArray followedZone_;  // the chosen place's time zone, while the zone follows it
     QString followedPlace_;    // its name in the zone's sentence, e.g. "Springfield, Illinois"
     std::optional<BirthPlace> chosenPlace_;  // the place chosen in the finder, until the place or coordinates are typed

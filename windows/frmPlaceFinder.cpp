@@ -7,32 +7,36 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-frmPlaceFinder::frmPlaceFinder(const PlaceSearch& search, QWidget* parent)
-    : QDialog(parent), places_(search.status == PlaceSearch::Status::Found ? search.places : search.suggestions)
+frmPlaceFinder::frmPlaceFinder(const PlaceSearch& search, QWidget* parent) : QDialog(parent)
 {
     SetUpProgramWindow(this, "frmPlaceFinder");
     setWindowTitle(tr("Place of Birth \u2014 Qamarel"));  // a title of its own beside the program's windows
     setModal(true);
 
-    auto* intro = new QLabel(tr("Choose the place of birth. Its longitude, latitude and time zone on the day "
-                                "of birth go into the form."),
-                             this);
-    intro->setWordWrap(true);
-    // Why the list holds no match: near names, or no place list at all.
-    lblMessage = new QLabel(SearchMessage(search), this);
+    // What was typed, searched again at each keystroke.
+    txtPlace = new QLineEdit(search.typed, this);
+    txtPlace->setObjectName(QStringLiteral("txtPlace"));
+    txtPlace->setAccessibleName(tr("Place to find"));
+    txtPlace->installEventFilter(this);
+    lblIntro = new QLabel(tr("Choose the place of birth. Its longitude, latitude and time zone on the day "
+                             "of birth go into the form."),
+                          this);
+    lblIntro->setWordWrap(true);
+    // Why the list holds no match: near names, or no place index at all.
+    lblMessage = new QLabel(this);
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
     lblMessage->setWordWrap(true);
-    lblMessage->setVisible(search.status != PlaceSearch::Status::Found);
-    intro->setVisible(!places_.isEmpty());
 
-    lstPlaces = new QTableWidget(static_cast<int>(places_.size()), 6, this);
+    lstPlaces = new QTableWidget(0, 6, this);
     lstPlaces->setObjectName(QStringLiteral("lstPlaces"));
     lstPlaces->setAccessibleName(tr("Places that match the city"));
     lstPlaces->setHorizontalHeaderLabels(
@@ -42,26 +46,8 @@ frmPlaceFinder::frmPlaceFinder(const PlaceSearch& search, QWidget* parent)
     lstPlaces->setSelectionMode(QAbstractItemView::SingleSelection);
     lstPlaces->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstPlaces->setTabKeyNavigation(false);
-    for (int row = 0; row < places_.size(); ++row) {
-        const Place& p = places_[row];
-        const QString cells[] = {ShownName(p), p.state, p.country, ToQString(AngleText(p.latitude, true)), ToQString(AngleText(p.longitude, false)),
-                                 QString::fromUtf8(p.zone)};
-        for (int column = 0; column < 6; ++column)
-            lstPlaces->setItem(row, column, new QTableWidgetItem(cells[column]));
-    }
-    lstPlaces->resizeColumnsToContents();
     lstPlaces->horizontalHeader()->setStretchLastSection(true);
-    // About ten rows high, and as wide as the columns but no wider than the screen.
-    const int rowsHeight = lstPlaces->horizontalHeader()->sizeHint().height() +
-                           10 * lstPlaces->verticalHeader()->defaultSectionSize() + 2 * lstPlaces->frameWidth();
-    lstPlaces->setMinimumHeight(rowsHeight);
-    int width = lstPlaces->horizontalHeader()->length() + 40;
-    if (const QScreen* s = screen())
-        width = std::min(width, s->availableGeometry().width() - 60);
-    lstPlaces->setMinimumWidth(width);
     lstPlaces->installEventFilter(this);
-    if (!places_.isEmpty())
-        lstPlaces->selectRow(0);  // the best match, ready for Enter
 
     cmdChoose = new QPushButton(tr("&Choose"), this);
     cmdChoose->setObjectName(QStringLiteral("cmdChoose"));
@@ -69,7 +55,7 @@ frmPlaceFinder::frmPlaceFinder(const PlaceSearch& search, QWidget* parent)
     cmdWeb->setObjectName(QStringLiteral("cmdWeb"));
     cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    // Enter presses the focused Choose or Cancel (in the list it chooses).
+    // Enter presses the focused Choose or Cancel (in the list and the box it chooses).
     for (QPushButton* button : {cmdChoose, cmdCancel})
         button->setAutoDefault(true);
     cmdWeb->setAutoDefault(false);
@@ -80,30 +66,83 @@ frmPlaceFinder::frmPlaceFinder(const PlaceSearch& search, QWidget* parent)
     buttons->addWidget(cmdChoose);
     buttons->addWidget(cmdCancel);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(txtPlace);
     layout->addWidget(lblMessage);
-    layout->addWidget(intro);
+    layout->addWidget(lblIntro);
     layout->addWidget(lstPlaces);
-    lstPlaces->setVisible(!places_.isEmpty());
     layout->addLayout(buttons);
 
+    ShowSearch(search);
+    // About ten rows high, and as wide as the columns but no wider than the screen.
+    const int rowsHeight = lstPlaces->horizontalHeader()->sizeHint().height() +
+                           10 * lstPlaces->verticalHeader()->defaultSectionSize() + 2 * lstPlaces->frameWidth();
+    lstPlaces->setMinimumHeight(rowsHeight);
+    int width = lstPlaces->horizontalHeader()->length() + 40;
+    if (const QScreen* s = screen())
+        width = std::min(width, s->availableGeometry().width() - 60);
+    lstPlaces->setMinimumWidth(width);
+
+    connect(txtPlace, &QLineEdit::textEdited, this, &frmPlaceFinder::txtPlace_Change);
     connect(lstPlaces, &QTableWidget::cellDoubleClicked, this, &frmPlaceFinder::lstPlaces_DblClick);
     connect(cmdChoose, &QPushButton::clicked, this, &frmPlaceFinder::lstPlaces_DblClick);
     connect(cmdWeb, &QPushButton::clicked, this, &frmPlaceFinder::cmdWeb_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    if (places_.isEmpty()) {
-        cmdChoose->setEnabled(false);
+    if (places_.isEmpty())
         cmdWeb->setFocus();
-    } else {
+    else
         lstPlaces->setFocus();
+}
+
+// The search's places, or its near names, in the list, the best selected.
+void frmPlaceFinder::ShowSearch(const PlaceSearch& search)
+{
+    places_ = search.status == PlaceSearch::Status::Found ? search.places : search.suggestions;
+    lblMessage->setText(SearchMessage(search));
+    lblMessage->setVisible(search.status != PlaceSearch::Status::Found);
+    lblIntro->setVisible(!places_.isEmpty());
+    lstPlaces->clearContents();
+    lstPlaces->setRowCount(static_cast<int>(places_.size()));
+    for (int row = 0; row < places_.size(); ++row) {
+        const Place& p = places_[row];
+        const QString cells[] = {ShownName(p), p.state, p.country, ToQString(AngleText(p.latitude, true)), ToQString(AngleText(p.longitude, false)),
+                                 QString::fromUtf8(p.zone)};
+        for (int column = 0; column < 6; ++column)
+            lstPlaces->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
+    lstPlaces->resizeColumnsToContents();
+    lstPlaces->setVisible(!places_.isEmpty());
+    cmdChoose->setEnabled(!places_.isEmpty());
+    if (!places_.isEmpty())
+        lstPlaces->selectRow(0);  // the best match, ready for Enter
+}
+
+void frmPlaceFinder::txtPlace_Change()
+{
+    ShowSearch(FindPlaces(txtPlace->text()));
 }
 
 bool frmPlaceFinder::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lstPlaces && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((watched == lstPlaces || watched == txtPlace) && event->type() == QEvent::KeyPress) {
+        auto* press = static_cast<QKeyEvent*>(event);
+        const int key = press->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             lstPlaces_DblClick();
+            return true;
+        }
+        // Down and Up from the box move in the list.
+        if (watched == txtPlace && (key == Qt::Key_Down || key == Qt::Key_Up) && !places_.isEmpty()) {
+            lstPlaces->setFocus();
+            QCoreApplication::sendEvent(lstPlaces, event);
+            return true;
+        }
+        // A letter or a rub-out in the list goes on with the typed place.
+        const bool editing = key == Qt::Key_Backspace ||
+                             (!press->text().isEmpty() && press->text().front().isPrint() &&
+                              !(press->modifiers() & (Qt::ControlModifier | Qt::AltModifier)));
+        if (watched == lstPlaces && editing) {
+            txtPlace->setFocus();
+            QCoreApplication::sendEvent(txtPlace, event);
             return true;
         }
     }

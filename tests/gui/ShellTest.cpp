@@ -204,6 +204,7 @@ private slots:
         // Only the city is needed: the place finder takes State and Country as optional.
         QTest::newRow("all empty") << "" << "" << "" << "Please Enter City" << "txtMCity";
         QTest::newRow("state and country given") << "" << "Maharashtra" << "India" << "Please Enter City" << "txtMCity";
+        QTest::newRow("only spaces") << "   " << "" << "" << "Please Enter City" << "txtMCity";
     }
 
     void lookupAsksForThePlaceInOrder()
