@@ -27,7 +27,9 @@ constexpr const char* MinusSign = "\xE2\x88\x92";  // U+2212
 
 int RoundedOffsetMinutes(int offsetSeconds)
 {
-    const int minutes = (std::abs(offsetSeconds) + 30) / 60;
+    // In long long: the size of any int, the most negative included.
+    const long long size = offsetSeconds < 0 ? -static_cast<long long>(offsetSeconds) : offsetSeconds;
+    const int minutes = static_cast<int>((size + 30) / 60);
     return offsetSeconds < 0 ? -minutes : minutes;
 }
 

@@ -17,9 +17,13 @@ Clocks ClocksOfZone(const QByteArray& zone)
         clocks.zone = zone.toStdString();
         const QDateTime from(QDate(1900, 1, 1), QTime(0, 0), QTimeZone::utc());
         const QDateTime to(QDate(2052, 1, 1), QTime(0, 0), QTimeZone::utc());
+        // A zone without data that far back (UTC) gives no offset data for
+        // 1900: its offset then is the one it reports.
         const QTimeZone::OffsetData first = tz.offsetData(from);
-        clocks.changes.push_back({static_cast<long>(from.toSecsSinceEpoch() / 60), RoundedOffsetMinutes(first.offsetFromUtc),
-                                  first.abbreviation.toStdString()});
+        const bool known = first.atUtc.isValid();
+        clocks.changes.push_back({static_cast<long>(from.toSecsSinceEpoch() / 60),
+                                  RoundedOffsetMinutes(known ? first.offsetFromUtc : tz.offsetFromUtc(from)),
+                                  known ? first.abbreviation.toStdString() : tz.abbreviation(from).toStdString()});
         // Change by change: Qt's list of a span stops at the zone file's last
         // listed change (2037), while each next change follows the zone's rule
         // on. Bound: no zone changes more than four times a year.

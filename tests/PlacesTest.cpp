@@ -470,6 +470,8 @@ TEST(PlacesTest, ZoneHistoryAsClocks)
     const Clocks amsterdam = ClocksOfZone("Europe/Amsterdam");
     EXPECT_EQ(amsterdam.zone, "Europe/Amsterdam");
     EXPECT_EQ(amsterdam.OffsetAt(UtcMinuteOf({1901, 1, 1, 0, 0}, 0)), 20);
+    EXPECT_EQ(amsterdam.OffsetAt(UtcMinuteOf({1920, 1, 1, 0, 0}, 0)), 20);  // after the summer of 1919: +0:19:32 again
+    EXPECT_EQ(amsterdam.OffsetAt(UtcMinuteOf({1920, 7, 1, 0, 0}, 0)), 80);  // its summer time, +1:19:32
     const Clocks london = ClocksOfZone("Europe/London");
     const ClockTime summer2050 = london.At(UtcMinuteOf({2050, 7, 1, 12, 0}, 0));
     EXPECT_EQ(summer2050.offsetMinutes, 60);
