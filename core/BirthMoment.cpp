@@ -37,19 +37,7 @@ LocalMinute BirthMoment::Local() const
 
 int ChartOffsetMinutes(const ChartRecord& chart)
 {
-    ChartRecord converted;
-    converted.BirthYear = chart.BirthYear;
-    converted.BirthMonth = chart.BirthMonth;
-    converted.BirthDay = chart.BirthDay;
-    converted.BirthHour = chart.BirthHour;
-    converted.BirthMinute = chart.BirthMinute;
-    converted.ZoneHours = chart.ZoneHours;
-    converted.ZoneMinutes = chart.ZoneMinutes;
-    converted.LongitudeDegrees = chart.LongitudeDegrees;
-    converted.LongitudeMinutes = chart.LongitudeMinutes;
-    converted.IsEast = chart.IsEast;
-    converted.IsDaylightSaving = chart.IsDaylightSaving;
-    converted.ZoneAhead = chart.ZoneAhead;
+    ChartRecord converted = chart;  // the working values are written afresh
     ConvertChartInputs(converted);
     return static_cast<int>(std::lround((converted.LocalHours - converted.UniversalHours) * 60.0));
 }
@@ -63,22 +51,26 @@ BirthMoment MomentOfTypedBirth(const ChartRecord& chart, std::string name)
     return moment;
 }
 
-BirthMoment MomentAtInstant(long utcMinute, const PlaceClocks& where)
+void SetChartInstant(ChartRecord& chart, long utcMinute, int offsetMinutes)
 {
-    BirthMoment moment;
-    moment.where = where;
-    ChartRecord& chart = moment.chart;
-    const int offset = where.clocks.OffsetAt(utcMinute);
-    const LocalMinute local = LocalAt(utcMinute, offset);
+    const LocalMinute local = LocalAt(utcMinute, offsetMinutes);
     chart.BirthYear = static_cast<std::int16_t>(local.year);
     chart.BirthMonth = static_cast<std::int16_t>(local.month);
     chart.BirthDay = static_cast<std::int16_t>(local.day);
     chart.BirthHour = static_cast<std::int16_t>(local.hour);
     chart.BirthMinute = static_cast<std::int16_t>(local.minute);
-    const int size = offset < 0 ? -offset : offset;
+    const int size = offsetMinutes < 0 ? -offsetMinutes : offsetMinutes;
     chart.ZoneHours = static_cast<std::int16_t>(size / 60);
     chart.ZoneMinutes = static_cast<std::int16_t>(size % 60);
-    chart.ZoneAhead = static_cast<std::int16_t>(offset > 0 ? -1 : offset < 0 ? 1 : 0);
+    chart.ZoneAhead = static_cast<std::int16_t>(offsetMinutes > 0 ? -1 : offsetMinutes < 0 ? 1 : 0);
+}
+
+BirthMoment MomentAtInstant(long utcMinute, const PlaceClocks& where)
+{
+    BirthMoment moment;
+    moment.where = where;
+    ChartRecord& chart = moment.chart;
+    SetChartInstant(chart, utcMinute, where.clocks.OffsetAt(utcMinute));
     if (where.place && where.place->latitude && where.place->longitude) {
         auto arc = [](double degrees, std::int16_t& whole, std::int16_t& minutes) {
             const long total = std::lround(std::fabs(degrees) * 60.0);

@@ -57,6 +57,10 @@ int ChartOffsetMinutes(const ChartRecord& chart);
 // A birth from typed data alone: the chart's own offset, fixed.
 BirthMoment MomentOfTypedBirth(const ChartRecord& chart, std::string name = {});
 
+// SetChartInstant — puts an instant into a chart's clock time and zone: the
+// local time at `offsetMinutes`, the zone given its own direction.
+void SetChartInstant(ChartRecord& chart, long utcMinute, int offsetMinutes);
+
 // MomentAtInstant — the moment of an instant at a place on its clocks, as the
 // calendar opens it: the local clock time with the offset then in force, given
 // its own direction, and the place's coordinates when it has them

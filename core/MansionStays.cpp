@@ -9,7 +9,8 @@
 
 ChartRecord ChartAtInstant(long utcMinute, int offsetMinutes)
 {
-    ChartRecord chart = MomentAtInstant(utcMinute, {std::nullopt, Clocks::Fixed(offsetMinutes)}).chart;
+    ChartRecord chart;  // no Clocks made: a calendar reads thousands of instants
+    SetChartInstant(chart, utcMinute, offsetMinutes);
     modEphemeris::ComputeMoonPosition(chart);
     return chart;
 }
