@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QSet>
 #include <QStringList>
 #include <QtEndian>
@@ -140,6 +141,38 @@ QString CatalogueFolder()
     return QStringLiteral("/usr/share/locale");
 }
 
+// Whose names a language's catalogue gives: a name in a language is offered
+// for the places of the countries where that language is spoken (the
+// territories of its locales in Qt's copy of the Unicode CLDR), and for every
+// place when it is one of the languages read the world over: the six of the
+// United Nations (Arabic, Chinese, English, French, Russian, Spanish) and
+// German, Italian, Japanese and Portuguese. So "Lisboa" and "Wien" are found,
+// and an Esperanto "Lodzo" or a Swedish "Acton i London" is not offered.
+struct CatalogueReaders {
+    bool everywhere = false;
+    QSet<QString> countries;  // ISO 3166 alpha-2 codes
+
+    bool Read(const QString& countryCode) const { return everywhere || countries.contains(countryCode); }
+};
+
+CatalogueReaders ReadersOf(const QString& folderName)
+{
+    static const QSet<QString> WorldLanguages = {
+        QStringLiteral("ar"), QStringLiteral("zh"), QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("ru"),
+        QStringLiteral("es"), QStringLiteral("de"), QStringLiteral("it"), QStringLiteral("ja"), QStringLiteral("pt")};
+    // "pt_BR", "sr@latin": the language is the part before the territory or variant.
+    const QString code = folderName.section(QLatin1Char('@'), 0, 0).section(QLatin1Char('_'), 0, 0);
+    CatalogueReaders readers;
+    readers.everywhere = WorldLanguages.contains(code);
+    const QLocale::Language language = QLocale::codeToLanguage(code);
+    if (language == QLocale::AnyLanguage || language == QLocale::C)
+        return readers;
+    for (const QLocale& locale : QLocale::matchingLocales(language, QLocale::AnyScript, QLocale::AnyTerritory))
+        if (locale.territory() != QLocale::AnyTerritory)
+            readers.countries.insert(QLocale::territoryToCode(locale.territory()));
+    return readers;
+}
+
 void ReadOtherNames(PlaceList& list, Fingerprint& fingerprint)
 {
     QHash<quint32, int> byId;
@@ -162,6 +195,9 @@ void ReadOtherNames(PlaceList& list, Fingerprint& fingerprint)
     }
     const QDir folder(CatalogueFolder());
     for (const QString& language : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        const CatalogueReaders readers = ReadersOf(language);
+        if (!readers.everywhere && readers.countries.isEmpty())
+            continue;
         ReadCatalogue(folder.filePath(language + QStringLiteral("/LC_MESSAGES/geonames.mo")), fingerprint,
                       [&](const QByteArray& id, const QByteArray& translation) {
                           if (id.isEmpty() || translation.isEmpty())
@@ -170,15 +206,18 @@ void ReadOtherNames(PlaceList& list, Fingerprint& fingerprint)
                           if (std::isdigit(static_cast<unsigned char>(id.front()))) {
                               bool ok = false;
                               const auto it = byId.constFind(id.toUInt(&ok));
-                              if (ok && it != byId.cend())
-                                  AddName(list.entries[static_cast<std::size_t>(*it)].names, shown, true);
+                              if (!ok || it == byId.cend())
+                                  return;
+                              Entry& e = list.entries[static_cast<std::size_t>(*it)];
+                              if (readers.Read(e.place.countryCode))
+                                  AddName(e.names, shown, true);
                           } else if (id.size() == 2) {
                               const auto it = list.countryIndex.constFind(QString::fromLatin1(id));
-                              if (it != list.countryIndex.cend())
+                              if (it != list.countryIndex.cend() && readers.Read(QString::fromLatin1(id)))
                                   AddName(list.countries[static_cast<std::size_t>(*it)].names, shown);
                           } else {
                               const auto it = stateIndex.constFind(QString::fromUtf8(id));
-                              if (it != stateIndex.cend())
+                              if (it != stateIndex.cend() && readers.Read(QString::fromUtf8(id.left(2))))
                                   AddName(list.states[static_cast<std::size_t>(*it)].names, shown);
                           }
                       });

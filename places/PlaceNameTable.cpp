@@ -59,6 +59,19 @@ constexpr OtherName Others[] = {
     {703448, "Kiev"},            {104515, "Mecca"},      {104515, "Makkah"},
     {745044, "Constantinople"},  {292968, "Abu Dhabi"},  {1526273, "Astana"},
     {4140963, "Washington"},     {1277333, "Bangalore"}, {498817, "Leningrad"},
+    // Former names, historic in GeoNames' alternate names: Volgograd was
+    // Stalingrad 1925-1961, Nizhny Novgorod Gorky 1932-1990, Yekaterinburg
+    // Sverdlovsk 1924-1991, Chemnitz Karl-Marx-Stadt 1953-1990, Kinshasa
+    // Léopoldville until 1966; and the German names of Lviv, Bratislava,
+    // Kaliningrad (Königsberg until 1946), Gdańsk, Wrocław and Strasbourg;
+    // Canton, the English name of Guangzhou until pinyin.
+    {472757, "Stalingrad"},      {520555, "Gorky"},      {1486209, "Sverdlovsk"},
+    {2940132, "Karl-Marx-Stadt"}, {2314302, "Léopoldville"}, {702550, "Lemberg"},
+    {3060972, "Pressburg"},      {554234, "Königsberg"}, {3099434, "Danzig"},
+    {3081368, "Breslau"},        {2973783, "Straßburg"},      {1809858, "Canton"},
+    // Short forms, abbreviations in GeoNames' alternate names; no place of the
+    // list has either as its own name.
+    {5128581, "NYC"},            {5368361, "LA"},
 };
 
 // Capitals of the countries in the list, by GeoNames id: the capital that
