@@ -1,9 +1,12 @@
 #include "cli/ReadingOutput.h"
 
 #include "core/ClockText.h"
+#include "core/MansionChoice.h"
 #include "core/MansionVocabulary.h"
 
 #include <array>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -17,6 +20,17 @@ constexpr std::array<std::string_view, MansionFieldCount> JsonKeys{
 bool IsList(std::size_t field)
 {
     return field == FavorableCircumstances || field == UnfavorableCircumstances;
+}
+
+// Degrees as a JSON number with four decimals (about a third of a second of
+// arc, finer than any angle the tool shows), whatever the locale: "51.5167".
+std::string JsonDegrees(double degrees)
+{
+    const double rounded = std::round(degrees * 1e4) / 1e4;
+    char number[32];
+    const auto done = std::to_chars(number, number + sizeof number, rounded == 0 ? 0.0 : rounded,
+                                    std::chars_format::fixed, 4);
+    return std::string(number, done.ptr);
 }
 
 }  // namespace
@@ -67,7 +81,8 @@ std::string PlaceJsonFields(const BirthPlace& p)
     json += ",\"state\":" + JsonString(p.state) + ",\"country\":" + JsonString(p.country);
     if (p.latitude && p.longitude)
         json += ",\"latitude\":" + JsonString(AngleText(*p.latitude, true)) + ",\"longitude\":" +
-                JsonString(AngleText(*p.longitude, false));
+                JsonString(AngleText(*p.longitude, false)) + ",\"latitudeDegrees\":" + JsonDegrees(*p.latitude) +
+                ",\"longitudeDegrees\":" + JsonDegrees(*p.longitude);
     return json + ",\"zone\":" + JsonString(p.zone);
 }
 
@@ -113,6 +128,8 @@ std::string ReadingJson(const MansionReading& reading, const std::optional<std::
     if (!place.empty())
         out.append("\"place\":").append(place).append(",");
     out += "\"position\":" + JsonString(reading.position);
+    if (const std::optional<double> longitude = PositionTextLongitude(reading.position))
+        out += ",\"siderealLongitude\":" + JsonDegrees(*longitude);
     out += ",\"mansion\":" + std::to_string(reading.mansion);
     if (passage)
         out += ",\"passage\":{\"entered\":\"" + IsoLocalTime(passage->entered) + "\",\"left\":\"" +

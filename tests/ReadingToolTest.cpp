@@ -59,7 +59,8 @@ TEST(ReadingToolTest, SingleReadingAsJson)
 {
     const ToolRun run = Tool(With(J2000, {"--json", "--name", "Ada"}));
     EXPECT_EQ(run.status, ToolSuccess);
-    EXPECT_EQ(run.out.rfind("{\"name\":\"Ada\",\"position\":\"19\xC2\xB0 27' 45\\\" Lib\",\"mansion\":16,", 0), 0u)
+    // 19° 27′ 45″ of Libra, the seventh sign: 180° + 19.4625°.
+    EXPECT_EQ(run.out.rfind("{\"name\":\"Ada\",\"position\":\"19\xC2\xB0 27' 45\\\" Lib\",\"siderealLongitude\":199.4625,\"mansion\":16,", 0), 0u)
         << run.out;
     EXPECT_EQ(run.out.back(), '\n');
 }
@@ -173,7 +174,7 @@ TEST(ReadingToolTest, PlaceGivesTheRightInstant)
     const ToolRun json = Tool({"--date", "1975-07-01", "--time", "12:00", "--place", "Madrid, Spain", "--json"});
     EXPECT_EQ(json.out.rfind("{\"place\":{\"name\":\"Madrid\",\"state\":\"Madrid\",\"country\":\"Spain\","
                              "\"latitude\":\"40\xC2\xB0" "25\xE2\x80\xB2N\",\"longitude\":\"3\xC2\xB0" "42\xE2\x80\xB2W\","
-                             "\"zone\":\"Europe/Madrid\",\"offset\":\"+02:00\",\"summerTime\":true,\"localTime\":\"normal\",",
+                             "\"latitudeDegrees\":40.4165,\"longitudeDegrees\":-3.7026,\"zone\":\"Europe/Madrid\",\"offset\":\"+02:00\",\"summerTime\":true,\"localTime\":\"normal\",",
                              0),
               0u)
         << json.out;
@@ -450,7 +451,8 @@ TEST(ReadingToolTest, CalendarSaysItsPlaceAndNeverAnswersWithNothing)
         << text.out;
     const ToolRun json = Tool({"--calendar", "2026-03-29..2026-03-29", "--place", "London, United Kingdom", "--json"});
     EXPECT_EQ(json.out.rfind("{\"place\":{\"name\":\"London\",\"state\":\"England\",\"country\":\"United Kingdom\","
-                             "\"latitude\":\"51\u00B031\u2032N\",\"longitude\":\"0\u00B008\u2032W\",\"zone\":\"Europe/London\"},"
+                             "\"latitude\":\"51\u00B031\u2032N\",\"longitude\":\"0\u00B008\u2032W\",\"latitudeDegrees\":51.5085,"
+                             "\"longitudeDegrees\":-0.1257,\"zone\":\"Europe/London\"},"
                              "\"zone\":\"Europe/London\",\"calendar\":[",
                              0),
               0u)
