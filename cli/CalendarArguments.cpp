@@ -17,7 +17,8 @@ bool ReadZone(const std::string& text, int& minutes, std::string& error)
 
 }  // namespace
 
-CalendarRequest ReadCalendarRequest(const std::string& span, const std::string& zone, const std::string& place)
+CalendarRequest ReadCalendarRequest(const std::string& span, const std::string& zone, const std::string& place,
+                                    const std::string& zoneName)
 {
     CalendarRequest request;
     const SpanRead days = ReadSpan(span);
@@ -28,8 +29,8 @@ CalendarRequest ReadCalendarRequest(const std::string& span, const std::string& 
     const LocalMinute from{days.first.year, days.first.month, days.first.day, 0, 0};
     const LocalMinute to{days.end.year, days.end.month, days.end.day, 0, 0};
 
-    if (!place.empty()) {
-        PlaceClocksFound found = FindPlaceClocks(place);
+    if (!place.empty() || !zoneName.empty()) {
+        PlaceClocksFound found = place.empty() ? FindZoneClocks(zoneName) : FindPlaceClocks(place);
         if (!found.ok) {
             request.error = found.error;
             return request;

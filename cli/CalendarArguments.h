@@ -19,9 +19,11 @@ struct CalendarRequest {
 
 // ReadCalendarRequest — "YYYY-MM" (a month) or "YYYY-MM-DD..YYYY-MM-DD" (the
 // days from the first to the last, whole), in the clocks of `zone` (a signed
-// ISO 8601 offset, "+11:00", "-4:00", "0:00") or of `place` (the place list's
-// best match and its zone's history); universal time when neither is given.
+// ISO 8601 offset, "+11:00", "-4:00", "0:00"), of `place` (the place list's
+// best match and its zone's history) or of the zone `zoneName`
+// ("Pacific/Chatham"); universal time when none is given.
 // Refused: a malformed span or date, a month out of 1..12, a day the month
 // lacks, a year out of 1901..2050, a span that ends before it starts or is
-// longer than 10 years, an unsigned or malformed zone, an unknown place.
-CalendarRequest ReadCalendarRequest(const std::string& span, const std::string& zone, const std::string& place);
+// longer than 10 years, an unsigned or malformed zone, an unknown place or zone.
+CalendarRequest ReadCalendarRequest(const std::string& span, const std::string& zone, const std::string& place,
+                                    const std::string& zoneName = {});

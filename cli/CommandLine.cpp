@@ -31,9 +31,13 @@ constexpr std::pair<unsigned, std::string_view> ModeWords[] = {
 // Whether an option takes a value; only --name's may be empty.
 enum class Value { None, Needed, MayBeEmpty };
 
+// What may stand instead of an option: --place for all four of the birth's
+// place and clock, --zone-name for the clock alone (--zone and --dst).
+constexpr unsigned ByPlace = 1, ByZoneName = 2;
+
 // One option of the tool: its name, its value, the mode it asks for (none
 // for the options that only add to a mode), the modes it goes with and those
-// it must be given in, whether --place stands instead of it, whether it is
+// it must be given in, what may stand instead of it, whether it is
 // one of the output forms (one at most), what it sets, and its lines in
 // --help (the first beside the name, the rest under it; none for the options
 // --help explains in its paragraphs).
@@ -44,7 +48,7 @@ struct ToolOption {
     unsigned asks;
     unsigned goesWith;
     unsigned neededIn;
-    bool placeInstead;
+    unsigned standsInstead;  // ByPlace, ByZoneName
     bool outputForm;
     void (*apply)(ReadingCommand& command, std::string&& value);
     std::string_view help;
@@ -61,20 +65,27 @@ const ToolOption Options[] = {
      [](ReadingCommand& c, std::string&& v) { c.birth.time = std::move(v); },
      "local clock time of birth, H:MM or HH:MM, or with :SS (seconds\n"
      "unused); minutes and seconds always have two digits"},
-    {"--longitude", "", Value::Needed, Single, Single, Single, true, false,
+    {"--longitude", "", Value::Needed, Single, Single, Single, ByPlace, false,
      [](ReadingCommand& c, std::string&& v) { c.birth.longitude = std::move(v); },
      "degrees 0-180 and minutes, then E or W, e.g. 77:13E"},
-    {"--latitude", "", Value::Needed, Single, Single, Single, true, false,
+    {"--latitude", "", Value::Needed, Single, Single, Single, ByPlace, false,
      [](ReadingCommand& c, std::string&& v) { c.birth.latitude = std::move(v); },
      "degrees 0-90 and minutes, then N or S, e.g. 28:36N"},
-    {"--zone", "", Value::Needed, 0, Single | Calendar, Single, true, false,
+    {"--zone", "", Value::Needed, 0, Single | Calendar, Single, ByPlace | ByZoneName, false,
      [](ReadingCommand& c, std::string&& v) { c.birth.zone = std::move(v); },
      "time-zone offset, H or H:MM (two-digit minutes), 0:00 to\n"
      "14:59; +1:00 is ahead of universal time and -5:00 behind it\n"
      "(ISO 8601; the minus sign U+2212 is taken as -); unsigned, its\n"
      "direction follows the longitude (East ahead of UT, West behind it)"},
-    {"--dst", "", Value::None, Single, Single, 0, true, false,
+    {"--dst", "", Value::None, Single, Single, 0, ByPlace | ByZoneName, false,
      [](ReadingCommand& c, std::string&&) { c.birth.dst = true; }, "summer time was in force"},
+    {"--zone-name", "", Value::Needed, 0, Single | Calendar, 0, false, false,
+     [](ReadingCommand& c, std::string&& v) { c.zoneName = std::move(v); },
+     "instead of --zone and --dst: a zone of the system's time-zone\n"
+     "database by its name (Area/City, e.g. Pacific/Chatham), whose\n"
+     "offset at the birth (or over the calendar) is taken from its\n"
+     "history; with --longitude and --latitude, for a place not in\n"
+     "the list"},
     {"--place", "", Value::Needed, 0, Single | Calendar, 0, false, false,
      [](ReadingCommand& c, std::string&& v) { c.place = std::move(v); },
      "instead of --longitude, --latitude, --zone and --dst: the best\n"
@@ -218,11 +229,14 @@ const std::string& ReadingToolUsage()
         "                  [--save FILE.qmz] [--picture FILE.png|FILE.pdf]\n"
         "  qamarel-reading --date YYYY-MM-DD --time HH:MM --place \"CITY[, STATE][, COUNTRY]\"\n"
         "                  [--name TEXT] [--json] [--save FILE.qmz]\n"
+        "  qamarel-reading --date YYYY-MM-DD --time HH:MM --longitude D:MM(E|W)\n"
+        "                  --latitude D:MM(N|S) --zone-name AREA/CITY [--name TEXT] [--json]\n"
         "  qamarel-reading --places QUERY [--json]\n"
         "  qamarel-reading --open FILE.qmz [--json] [--picture FILE.png|FILE.pdf]\n"
         "  qamarel-reading --batch FILE.csv|- [--json] [--no-passage]\n"
         "  qamarel-reading --calendar YYYY-MM|YYYY-MM-DD..YYYY-MM-DD\n"
-        "                  [--zone +H:MM|--place PLACE] [--favours TOPIC] [--hinders TOPIC]\n"
+        "                  [--zone +H:MM|--zone-name AREA/CITY|--place PLACE]\n"
+        "                  [--favours TOPIC] [--hinders TOPIC]\n"
         "                  [--json|--csv|--ics FILE.ics|-]\n"
         "  qamarel-reading -h|--help | -v|--version\n"
         "\n"
@@ -355,15 +369,25 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
         return fail(std::string(option.name) + " goes with " + ModesInWords(option.goesWith));
     }
     std::size_t outputForms = 0;
+    if (command.place && command.zoneName)
+        return fail("give either --place or --zone-name, not both");
+    // What stands instead of an option: --place, or --zone-name.
+    const auto replaced = [&](const ToolOption& option) -> const char* {
+        if (command.place && (option.standsInstead & ByPlace))
+            return "--place";
+        if (command.zoneName && (option.standsInstead & ByZoneName))
+            return "--zone-name";
+        return nullptr;
+    };
     for (const ToolOption& option : Options) {
-        if (command.place && option.placeInstead && isGiven(option))
-            return fail("give either --place or " + std::string(option.name) + ", not both");
+        if (const char* instead = replaced(option); instead && isGiven(option))
+            return fail("give either " + std::string(instead) + " or " + std::string(option.name) + ", not both");
         outputForms += option.outputForm && isGiven(option);
     }
     if (outputForms > 1)
         return fail("give one of --json, --csv and --ics");
     for (const ToolOption& option : Options)
-        if ((option.neededIn & mode) != 0 && !isGiven(option) && !(command.place && option.placeInstead))
+        if ((option.neededIn & mode) != 0 && !isGiven(option) && !replaced(option))
             return fail(std::string(option.name) + " is missing; see --help");
 
     // The files written: each needs a name of its own. "-" is standard

@@ -15,6 +15,7 @@ struct ReadingCommand {
     std::optional<std::string> savePath;  // Single: also save the reading to this file
     std::optional<std::string> picturePath;  // Single, Open: the wheel (.png) or the reading (.pdf)
     std::optional<std::string> place;     // Single: "City[, State][, Country]" for the place columns
+    std::optional<std::string> zoneName;  // Single, Calendar: an IANA zone ("Pacific/Chatham") instead of --zone
     std::string placeQuery;               // Places
     std::string path;                 // Open, Batch ("-" is standard input)
     bool json = false;

@@ -45,3 +45,23 @@ PlaceClocksFound FindPlaceClocks(const std::string& place)
     failed.error = problem;
     return failed;
 }
+
+PlaceBirth ResolveZoneBirth(const std::string& zone, const BirthFields& typed)
+{
+    std::string problem;
+    if (const PlacesModuleEntry* places = Places(problem))
+        return places->resolveZoneBirth(zone, typed);
+    PlaceBirth failed;
+    failed.error = problem;
+    return failed;
+}
+
+PlaceClocksFound FindZoneClocks(const std::string& zone)
+{
+    std::string problem;
+    if (const PlacesModuleEntry* places = Places(problem))
+        return places->findZoneClocks(zone);
+    PlaceClocksFound failed;
+    failed.error = problem;
+    return failed;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/BirthArguments.h"
 #include "cli/PlaceResults.h"
 
 #include <string>
@@ -22,3 +23,13 @@ PlaceListing ListPlaces(const std::string& query, bool json);
 // FindPlaceClocks — the best match of a place and its zone's clocks over the
 // program's years, for --calendar --place.
 PlaceClocksFound FindPlaceClocks(const std::string& place);
+
+// ResolveZoneBirth — a birth typed with --longitude and --latitude and a zone
+// named (--zone-name "Pacific/Chatham", any letter case): the offset in force
+// at the birth from the zone's history. An unknown name is refused with up to
+// three of the nearest names.
+PlaceBirth ResolveZoneBirth(const std::string& zone, const BirthFields& typed);
+
+// FindZoneClocks — a named zone's clocks over the program's years, for
+// --calendar --zone-name.
+PlaceClocksFound FindZoneClocks(const std::string& zone);

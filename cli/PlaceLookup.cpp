@@ -13,6 +13,9 @@
 #include "places/ZoneAtDate.h"
 #include "places/ZoneClocks.h"
 
+#include <QTimeZone>
+
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <unordered_map>
@@ -54,6 +57,28 @@ const char* LocalTimeName(ZoneAtDate::LocalTime kind)
 }
 
 
+// The birth data as if typed, with the offset the zone's history gives (a
+// signed zone gives its own direction), on the zone's clocks.
+PlaceBirth BirthOnZoneClocks(BirthFields typed, const PlaceFill& fill, BirthPlace place, const QByteArray& zone)
+{
+    PlaceBirth result;
+    const int offset = RoundedOffsetMinutes(fill.dst ? fill.zoneAt.offsetSeconds - 3600 : fill.zoneAt.offsetSeconds);
+    typed.zone = offset == 0 ? "0:00" : IsoOffset(offset);
+    typed.dst = fill.dst;
+    const BirthParse birth = ParseBirth(typed);
+    if (!birth.ok) {
+        result.error = birth.error;
+        return result;
+    }
+    result.ok = true;
+    result.moment.chart = birth.chart;
+    result.moment.where = {std::move(place), ClocksOfZone(zone)};
+    result.moment.zoneInWords = Utf8(fill.description);
+    result.summerTime = fill.zoneAt.summerTime;
+    result.localTime = LocalTimeName(fill.zoneAt.localTime);
+    return result;
+}
+
 PlaceBirth ResolvePlace(const std::string& place, const std::string& date, const std::string& time)
 {
     PlaceBirth result;
@@ -78,24 +103,87 @@ PlaceBirth ResolvePlace(const std::string& place, const std::string& date, const
         result.error = "the time zone " + best.zone.toStdString() + " of " + PlaceName(best) + " is not known on this computer";
         return result;
     }
-
-    // The birth data as if typed: a signed zone gives its own direction.
     char longitude[16], latitude[16];
     std::snprintf(longitude, sizeof longitude, "%d:%02d%c", fill.longitudeDegrees, fill.longitudeMinutes, fill.east ? 'E' : 'W');
     std::snprintf(latitude, sizeof latitude, "%d:%02d%c", fill.latitudeDegrees, fill.latitudeMinutes, fill.north ? 'N' : 'S');
-    const int zone = RoundedOffsetMinutes(fill.dst ? fill.zoneAt.offsetSeconds - 3600 : fill.zoneAt.offsetSeconds);
-    const BirthParse birth = ParseBirth({date, time, longitude, latitude, zone == 0 ? "0:00" : IsoOffset(zone), fill.dst});
-    if (!birth.ok) {
-        result.error = birth.error;
+    return BirthOnZoneClocks({date, time, longitude, latitude, "", false}, fill, BirthPlaceOf(best), best.zone);
+}
+
+// The zone names of the system's database nearest to a misspelt one, by edit
+// distance of the whole name or of its city ("Pacific/Chatam", "Chatham"):
+// at most three, near enough (one edit in three letters).
+std::string NearZoneNames(const std::string& typed)
+{
+    const auto distance = [](std::string a, std::string b) {
+        for (std::string* text : {&a, &b})
+            std::transform(text->begin(), text->end(), text->begin(), [](unsigned char c) { return std::tolower(c); });
+        std::vector<std::size_t> row(b.size() + 1);
+        for (std::size_t j = 0; j <= b.size(); ++j)
+            row[j] = j;
+        for (std::size_t i = 1; i <= a.size(); ++i) {
+            std::size_t diagonal = row[0];
+            row[0] = i;
+            for (std::size_t j = 1; j <= b.size(); ++j) {
+                const std::size_t above = row[j];
+                row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+                diagonal = above;
+            }
+        }
+        return row[b.size()];
+    };
+    const std::size_t allowed = std::max<std::size_t>(1, typed.size() / 3);
+    std::vector<std::pair<std::size_t, std::string>> near;
+    for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
+        const std::string name = id.toStdString();
+        const std::string city = name.substr(name.rfind('/') + 1);
+        const std::size_t d = std::min(distance(typed, name), distance(typed, city));
+        if (d <= allowed)
+            near.emplace_back(d, name);
+    }
+    std::stable_sort(near.begin(), near.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::string names;
+    for (std::size_t i = 0; i < near.size() && i < 3; ++i)
+        names += (i == 0 ? "" : i + 1 == std::min<std::size_t>(near.size(), 3) ? " or " : ", ") + near[i].second;
+    return names;
+}
+
+// The database's own spelling of a zone's name, any letter case; "" with
+// `error` set (and the nearest names) for a name it does not know.
+QByteArray KnownZone(const std::string& typed, std::string& error)
+{
+    const QByteArray wanted = QByteArray::fromStdString(typed);
+    if (QTimeZone::isTimeZoneIdAvailable(wanted))
+        return wanted;
+    for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
+        if (id.compare(wanted, Qt::CaseInsensitive) == 0)
+            return id;
+    const std::string near = NearZoneNames(typed);
+    error = "no time zone called " + std::string(Utf8Prefix(typed, 60)) + (near.empty() ? "" : "; did you mean " + near + "?");
+    return {};
+}
+
+// A birth typed with its coordinates and a zone named: the zone's offset at
+// the birth from its history, stated as for a place of the list.
+PlaceBirth ResolveZoneBirth(const std::string& zone, const BirthFields& typed)
+{
+    PlaceBirth result;
+    const BirthParse when = ParseBirth({typed.date, typed.time, typed.longitude, typed.latitude, "0:00", false});
+    if (!when.ok) {
+        result.error = when.error;
         return result;
     }
-    result.ok = true;
-    result.moment.chart = birth.chart;
-    result.moment.where = {BirthPlaceOf(best), ClocksOfZone(best.zone)};
-    result.moment.zoneInWords = Utf8(fill.description);
-    result.summerTime = fill.zoneAt.summerTime;
-    result.localTime = LocalTimeName(fill.zoneAt.localTime);
-    return result;
+    const QByteArray id = KnownZone(zone, result.error);
+    if (id.isEmpty())
+        return result;
+    const ChartRecord& c = when.chart;
+    PlaceFill fill;
+    fill.east = c.IsEast != 0;
+    FillZone(id, QString(), QDate(c.BirthYear, c.BirthMonth, c.BirthDay), QTime(c.BirthHour, c.BirthMinute), fill);
+    BirthPlace coordinates;
+    coordinates.latitude = (c.LatitudeDegrees + c.LatitudeMinutes / 60.0) * (c.IsNorth ? 1 : -1);
+    coordinates.longitude = (c.LongitudeDegrees + c.LongitudeMinutes / 60.0) * (c.IsEast ? 1 : -1);
+    coordinates.zone = id.toStdString();
+    return BirthOnZoneClocks(typed, fill, std::move(coordinates), id);
 }
 
 PlaceListing ListMatches(const std::string& query, bool json)
@@ -130,11 +218,25 @@ PlaceClocksFound PlaceClocksOf(const std::string& place)
     return result;
 }
 
+// A named zone's clocks over the program's years, for --calendar --zone-name.
+PlaceClocksFound ZoneClocksOf(const std::string& zone)
+{
+    PlaceClocksFound result;
+    const QByteArray id = KnownZone(zone, result.error);
+    if (id.isEmpty())
+        return result;
+    result.where.clocks = ClocksOfZone(id);
+    result.ok = true;
+    return result;
+}
+
 const PlacesModuleEntry Entry{
     ModuleHeaderOf<PlacesModuleEntry>(QAMAREL_VERSION),
     ResolvePlace,
     ListMatches,
     PlaceClocksOf,
+    ResolveZoneBirth,
+    ZoneClocksOf,
 };
 
 }  // namespace

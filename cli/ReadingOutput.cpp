@@ -64,10 +64,13 @@ std::string PlaceLines(const PlaceClocks& where, const std::string& zoneInWords)
 {
     std::string lines;
     if (where.place) {
+        // A place of the list with its coordinates in brackets; coordinates
+        // typed for a zone named, alone.
         const BirthPlace& p = *where.place;
-        lines += "Place: " + OneLineText(p.FullNameAsTyped());
-        if (p.latitude && p.longitude)
-            lines += " (" + AngleText(*p.latitude, true) + " " + AngleText(*p.longitude, false) + ")";
+        const std::string coordinates =
+            p.latitude && p.longitude ? AngleText(*p.latitude, true) + " " + AngleText(*p.longitude, false) : std::string();
+        lines += "Place: " + (p.name.empty() ? coordinates
+                                             : OneLineText(p.FullNameAsTyped()) + (coordinates.empty() ? "" : " (" + coordinates + ")"));
         lines += '\n';
     }
     return lines + "Time zone: " + OneLineText(zoneInWords.empty() ? where.ZoneName() : zoneInWords) + '\n';
@@ -75,15 +78,19 @@ std::string PlaceLines(const PlaceClocks& where, const std::string& zoneInWords)
 
 std::string PlaceJsonFields(const BirthPlace& p)
 {
-    std::string json = "\"name\":" + JsonString(p.name);
-    if (!p.matchedName.empty())
-        json += ",\"matchedName\":" + JsonString(p.matchedName);
-    json += ",\"state\":" + JsonString(p.state) + ",\"country\":" + JsonString(p.country);
+    // Coordinates typed for a zone named have no name, state or country.
+    std::string json;
+    if (!p.name.empty()) {
+        json = "\"name\":" + JsonString(p.name);
+        if (!p.matchedName.empty())
+            json += ",\"matchedName\":" + JsonString(p.matchedName);
+        json += ",\"state\":" + JsonString(p.state) + ",\"country\":" + JsonString(p.country) + ",";
+    }
     if (p.latitude && p.longitude)
-        json += ",\"latitude\":" + JsonString(AngleText(*p.latitude, true)) + ",\"longitude\":" +
+        json += "\"latitude\":" + JsonString(AngleText(*p.latitude, true)) + ",\"longitude\":" +
                 JsonString(AngleText(*p.longitude, false)) + ",\"latitudeDegrees\":" + JsonDegrees(*p.latitude) +
-                ",\"longitudeDegrees\":" + JsonDegrees(*p.longitude);
-    return json + ",\"zone\":" + JsonString(p.zone);
+                ",\"longitudeDegrees\":" + JsonDegrees(*p.longitude) + ",";
+    return json + "\"zone\":" + JsonString(p.zone);
 }
 
 std::string ReadingPlaceJson(const PlaceBirth& found)

@@ -99,8 +99,9 @@ int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& er
 {
     // The birth at its place on its clocks, made once: every output renders it.
     PlaceBirth place;
-    if (command.place) {
-        place = ResolvePlaceBirth(*command.place, command.birth.date, command.birth.time);
+    if (command.place || command.zoneName) {
+        place = command.place ? ResolvePlaceBirth(*command.place, command.birth.date, command.birth.time)
+                              : ResolveZoneBirth(*command.zoneName, command.birth);
         if (!place.ok)
             return Refuse(err, place.error);
     } else {
@@ -134,7 +135,8 @@ int RunSingle(const ReadingCommand& command, std::ostream& out, std::ostream& er
     }
     if (picture && !picture->PutInPlace().empty())
         return PictureFailed(*command.picturePath, picture->problem(), err);
-    WriteReading(out, reading, command.name, command.json, command.place ? &place : nullptr, passage ? &*passage : nullptr);
+    WriteReading(out, reading, command.name, command.json, command.place || command.zoneName ? &place : nullptr,
+                 passage ? &*passage : nullptr);
     return Finish(ToolSuccess, out, err);
 }
 
@@ -383,7 +385,8 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
 int RunCalendar(const ReadingCommand& command, std::ostream& out, std::ostream& err)
 {
     const CalendarRequest request =
-        ReadCalendarRequest(command.calendarSpan, command.birth.zone, command.place.value_or(std::string()));
+        ReadCalendarRequest(command.calendarSpan, command.birth.zone, command.place.value_or(std::string()),
+                            command.zoneName.value_or(std::string()));
     if (!request.ok)
         return Refuse(err, request.error);
     for (const auto& [word, option] : {std::pair{command.favours, "--favours"}, std::pair{command.hinders, "--hinders"}})

@@ -232,6 +232,55 @@ TEST(ReadingToolTest, TypedPlacesAndNearNames)
     EXPECT_NE(amsterdam.out.find("\"offset\":\"+00:20\",\"summerTime\":false,"), std::string::npos) << amsterdam.out;
 }
 
+// A zone by its name, for coordinates the list does not hold: the offset in
+// force from the zone's history (the time-zone database's rules), on each side
+// of a change; the calendar on the same clocks.
+TEST(ReadingToolTest, ZonesByNameTakeTheirHistory)
+{
+    const struct {
+        const char* zone;
+        const char* longitude;
+        const char* latitude;
+        const char* date;
+        const char* offset;
+        bool summer;
+    } births[] = {
+        {"Pacific/Chatham", "176:33W", "43:57S", "2000-03-18", "+13:45", true},  // summer time ends 19 March
+        {"Pacific/Chatham", "176:33W", "43:57S", "2000-03-20", "+12:45", false},
+        {"Australia/Lord_Howe", "159:05E", "31:33S", "2000-01-01", "+11:00", true},  // half an hour of summer time
+        {"australia/lord_howe", "159:05E", "31:33S", "2000-07-01", "+10:30", false},
+        {"Asia/Kathmandu", "85:19E", "27:43N", "1985-12-31", "+05:30", false},  // +5:45 from 1 January 1986
+        {"Asia/Kathmandu", "85:19E", "27:43N", "1986-01-01", "+05:45", false},
+        {"Pacific/Apia", "171:46W", "13:50S", "2011-12-29", "-10:00", true},  // 30 December 2011 skipped
+        {"Pacific/Apia", "171:46W", "13:50S", "2011-12-31", "+14:00", true},
+    };
+    for (const auto& b : births) {
+        SCOPED_TRACE(std::string(b.zone) + " " + b.date);
+        const ToolRun run = Tool({"--date", b.date, "--time", "12:00", "--longitude", b.longitude, "--latitude",
+                                  b.latitude, "--zone-name", b.zone, "--json"});
+        ASSERT_EQ(run.status, ToolSuccess) << run.err;
+        EXPECT_NE(run.out.find(std::string("\"offset\":\"") + b.offset + "\",\"summerTime\":" + (b.summer ? "true" : "false")),
+                  std::string::npos) << run.out;
+        EXPECT_EQ(run.out.find("\"name\":\"\""), std::string::npos) << run.out;  // coordinates, not a place
+    }
+    const ToolRun text = Tool({"--date", "2000-03-20", "--time", "12:00", "--longitude", "176:33W", "--latitude", "43:57S",
+                               "--zone-name", "Pacific/Chatham"});
+    EXPECT_EQ(text.out.rfind("Place: 43\u00B057\u2032S 176\u00B033\u2032W\nTime zone: Pacific/Chatham: UTC+12:45 on "
+                             "20 March 2000 at 12:00\n", 0), 0u) << text.out;
+    const ToolRun calendar = Tool({"--calendar", "2011-12-29..2011-12-31", "--zone-name", "Pacific/Apia", "--csv"});
+    EXPECT_EQ(calendar.status, ToolSuccess) << calendar.err;
+    EXPECT_NE(calendar.out.find("-10:00,"), std::string::npos) << calendar.out;
+    EXPECT_NE(calendar.out.find("+14:00,"), std::string::npos) << calendar.out;
+    EXPECT_NE(calendar.out.find(",Pacific/Apia\n"), std::string::npos) << calendar.out;
+    for (const auto& [zone, message] : {
+             std::pair{"Pacific/Chatam", "qamarel-reading: no time zone called Pacific/Chatam; did you mean Pacific/Chatham"},
+             std::pair{"Mars/Olympus", "qamarel-reading: no time zone called Mars/Olympus\n"}}) {
+        const ToolRun unknown = Tool({"--calendar", "2026-02", "--zone-name", zone});
+        EXPECT_EQ(unknown.status, ToolRefused);
+        EXPECT_EQ(unknown.err.rfind(message, 0), 0u) << unknown.err;
+    }
+}
+
 TEST(ReadingToolTest, PlacesAndTheirRefusals)
 {
     const ToolRun list = Tool({"--places", "Chatham"});
