@@ -600,6 +600,7 @@ void frmMain::txtMCity_Change()
 void frmMain::UsePlace(const Place& place)
 {
     followedZone_.clear();  // the hemisphere set below must not follow an earlier place
+    zoneByName_ = false;
     // The form shows which place it is (which Springfield).
     txtMCity->setText(place.name);
     txtMState->setText(place.state);
@@ -641,13 +642,15 @@ void frmMain::FollowPlaceZone()
 void frmMain::StopFollowingPlaceZone()
 {
     followedZone_.clear();
+    zoneByName_ = false;
     lblPlaceZone->hide();
 }
 
 void frmMain::ForgetChosenPlace()
 {
     chosenPlace_.reset();
-    StopFollowingPlaceZone();
+    if (!zoneByName_)  // a zone chosen by its name holds for any coordinates
+        StopFollowingPlaceZone();
 }
 
 PlaceClocks frmMain::chosenPlaceClocks() const
@@ -666,6 +669,16 @@ void frmMain::lblTZHelp_Click()
     if (ExecDialog(picker) != QDialog::Accepted)
         return;
     StopFollowingPlaceZone();
+    if (!picker.chosenZone().isEmpty()) {
+        // A zone by its name: its offset at the birth, followed as the date
+        // and time change, as for a chosen place; the place boxes stay as typed.
+        chosenPlace_.reset();
+        followedZone_ = picker.chosenZone();
+        followedPlace_.clear();
+        zoneByName_ = true;
+        FollowPlaceZone();
+        return;
+    }
     const TimeZoneEntry& zone = TimeZoneTable()[static_cast<std::size_t>(picker.chosenRow())];
     txtZoneHour->setText(QString::fromStdString(ZoneBoxText(zone.hours)));
     txtZoneMinute->setText(QString::fromStdString(ZoneBoxText(zone.minutes)));

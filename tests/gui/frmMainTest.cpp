@@ -640,6 +640,56 @@ private slots:
         QVERIFY(!OpenWindow("frmArabicLunarMansionResult"));
     }
 
+    // A zone by its name, for coordinates the list does not hold: typed in
+    // the picker, its offset at the birth in the boxes, followed as the date
+    // changes and kept when the longitude is typed; Chatham is ahead of
+    // universal time although West, so the boxes carry the sign.
+    void pickerZoneByItsName()
+    {
+        Choose(main, "cboYear", QStringLiteral("2000"));
+        Choose(main, "cboMonth", QStringLiteral("March"));
+        Choose(main, "cboDate", QStringLiteral("20"));
+        Choose(main, "cboHH", QStringLiteral("12"));
+        Control<QRadioButton>(main, "optLong_1")->click();
+        WithPicker([](QWidget* picker) {
+            auto* box = Control<QLineEdit>(picker, "txtZoneName");
+            auto* names = Control<QListWidget>(picker, "lstZoneName");
+            QTest::keyClicks(box, QStringLiteral("pacific chat"));
+            int shown = 0;
+            for (int i = 0; i < names->count(); ++i)
+                shown += !names->item(i)->isHidden();
+            QCOMPARE(shown, 1);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(Control<QLineEdit>(main, "txtZoneHour")->text(), QStringLiteral("-12"));
+        QCOMPARE(Control<QLineEdit>(main, "txtZoneMinute")->text(), QStringLiteral("-45"));
+        QVERIFY(!Control<QCheckBox>(main, "chkDST")->isChecked());
+        QCOMPARE(Control<QLabel>(main, "lblPlaceZone")->text(),
+                 QStringLiteral("Pacific/Chatham: UTC+12:45 on 20 March 2000 at 12:00"));
+        Type(main, "txtLonD", QStringLiteral("176"));
+        Choose(main, "cboDate", QStringLiteral("18"));  // summer time until the 19th
+        QCOMPARE(Control<QLineEdit>(main, "txtZoneHour")->text(), QStringLiteral("-12"));
+        QCOMPARE(Control<QLineEdit>(main, "txtZoneMinute")->text(), QStringLiteral("-45"));
+        QVERIFY(Control<QCheckBox>(main, "chkDST")->isChecked());
+        // Down from the box into the list, Enter there; an unknown name chooses nothing.
+        WithPicker([](QWidget* picker) {
+            QVERIFY(QTest::qWaitForWindowActive(picker));
+            auto* box = Control<QLineEdit>(picker, "txtZoneName");
+            QTest::keyClicks(box, QStringLiteral("Mars Olympus"));
+            QTest::keyClick(box, Qt::Key_Return);
+            QCOMPARE(QApplication::activeModalWidget(), picker);
+            box->clear();
+            QTest::keyClicks(box, QStringLiteral("kathmandu"));
+            QTest::keyClick(box, Qt::Key_Down);
+            auto* names = Control<QListWidget>(picker, "lstZoneName");
+            QCOMPARE(QApplication::focusWidget(), names);
+            QTest::keyClick(names, Qt::Key_Return);
+        });
+        QCOMPARE(Control<QLineEdit>(main, "txtZoneHour")->text(), QStringLiteral("-5"));  // ahead, with a West longitude
+        QCOMPARE(Control<QLineEdit>(main, "txtZoneMinute")->text(), QStringLiteral("-45"));
+    }
+
     void pickerQuitWritesNothing()
     {
         Type(main, "txtZoneHour", QStringLiteral("7"));
