@@ -1,6 +1,7 @@
 #include "core/MansionPassage.h"
 
 #include "ChartFixture.h"
+#include "core/BirthReading.h"
 #include "core/ClockText.h"
 #include "core/MansionReading.h"
 #include "core/modEphemeris.h"
@@ -250,6 +251,17 @@ TEST(MansionPassageTest, DayPathIsTheBirthDaysMidnights)
         const MansionPassage p = FindMansionPassage(birth);
         EXPECT_NEAR(p.dayStartLongitude, moonAt(midnight), 1e-9);
         EXPECT_NEAR(p.dayEndLongitude, moonAt(LocalMinuteShifted(midnight, 1440)), 1e-9);
+        // A reading for the window and the page has the day's path; a batch
+        // row's has the two ends alone, the same ones.
+        const BirthReading whole = ReadBirth(MomentOfTypedBirth(birth), PassageWanted::Whole);
+        const BirthReading ends = ReadBirth(MomentOfTypedBirth(birth), PassageWanted::TimesOnly);
+        ASSERT_TRUE(whole.passage && ends.passage);
+        EXPECT_NEAR(whole.passage->dayStartLongitude, moonAt(midnight), 1e-9);
+        EXPECT_NEAR(whole.passage->dayEndLongitude, moonAt(LocalMinuteShifted(midnight, 1440)), 1e-9);
+        EXPECT_EQ(ends.passage->dayStartLongitude, 0.0);
+        EXPECT_EQ(IsoLocalTime(ends.passage->entered), IsoLocalTime(p.entered));
+        EXPECT_EQ(IsoLocalTime(ends.passage->left), IsoLocalTime(p.left));
+        EXPECT_FALSE(ReadBirth(MomentOfTypedBirth(birth), PassageWanted::None).passage);
     }
 }
 
