@@ -2,6 +2,7 @@
 
 #include "base/CompanionModules.h"
 #include "places/PlaceNameTable.h"
+#include "places/PlaceRanking.h"
 
 #include <geonames.h>
 
@@ -345,27 +346,13 @@ struct Ranked {
     const Name* matched;
 };
 
-// Among names matched alike, a capital comes before a larger namesake, then
-// the seat of a state, then the larger place: a capital counts a hundred
-// times its people and a seat ten times. A village of a capital does not
-// hide a city: Hamilton, Bermuda (902 people) comes after Hamilton, Ontario.
-double Weight(const Entry& e)
-{
-    return double(e.place.population) * (e.capital ? 100.0 : e.seat ? 10.0 : 1.0);
-}
-
 bool Better(const Ranked& a, const Ranked& b)
 {
-    if (a.typedMatches != b.typedMatches)
-        return a.typedMatches > b.typedMatches;
-    if (a.name != b.name)
-        return a.name < b.name;
-    // A name in another language counts a tenth of its place's people (see
-    // RankedWeight in PlaceSearch.cpp).
-    auto ranked = [](const Ranked& r) {
-        return r.matched->translation ? double(r.entry->place.population) / 10 : Weight(*r.entry);
+    auto rank = [](const Ranked& r) {
+        const Entry& e = *r.entry;
+        return RankedMatch{r.typedMatches, r.name, e.place.population, e.capital, e.seat, r.matched->translation};
     };
-    return ranked(a) > ranked(b);
+    return PlaceRanksBefore(rank(a), rank(b));
 }
 
 Place Shown(const Entry& entry, const Name* matched)
@@ -385,7 +372,7 @@ QString NameAndRegion(const Place& place, const QString& name)
 // the nearer first, then those in the typed state and country, then the larger.
 QList<Place> Suggestions(const PlaceList& list, const QString& key, const std::vector<int>& typedMatches)
 {
-    const int limit = key.size() <= 4 ? 1 : key.size() <= 8 ? 2 : 3;
+    const int limit = NearNameLimit(key);
     struct Near {
         int distance;
         int typed;
@@ -411,16 +398,13 @@ QList<Place> Suggestions(const PlaceList& list, const QString& key, const std::v
         }
     });
     std::sort(near.begin(), near.end(), [](const Near& a, const Near& b) {
-        if (a.distance != b.distance)
-            return a.distance < b.distance;
-        if (a.typed != b.typed)
-            return a.typed > b.typed;
-        return a.entry->place.population > b.entry->place.population;
+        return NearNameRanksBefore({a.distance, a.typed, a.entry->place.population},
+                                   {b.distance, b.typed, b.entry->place.population});
     });
     QList<Place> places;
     QSet<QString> shown;
     for (const Near& n : near) {
-        if (places.size() == 3)
+        if (places.size() == NearNamesOffered)
             break;
         const Place place = Shown(*n.entry, n.name);
         const QString label = NameAndRegion(place, ShownName(place));
@@ -437,51 +421,27 @@ QList<Place> Suggestions(const PlaceList& list, const QString& key, const std::v
 PlaceSearch FindPlacesInList(const PlaceList& list, const QString& city, const QString& state, const QString& country)
 {
     PlaceSearch search;
-    // What was typed besides the city: each a state, a country, or with two
-    // parts in City ("Paris, TX") either one. The boxes add to the parts.
-    enum class Names { State, Country, Either };
-    struct Hint {
-        Names names;
-        QString text;
-        bool inCity = false;  // a part of City: one that names nothing gives no place
-    };
-    std::vector<Hint> hints;
-    const QStringList parts = city.split(QLatin1Char(','));
-    const QString cityText = parts.front().trimmed();
-    if (parts.size() == 2)
-        hints.push_back({Names::Either, parts[1].trimmed(), true});
-    if (parts.size() > 2) {
-        hints.push_back({Names::State, parts[1].trimmed(), true});
-        for (qsizetype i = 2; i < parts.size(); ++i)
-            hints.push_back({Names::Country, parts[i].trimmed(), true});
-    }
-    hints.push_back({Names::State, state.trimmed()});
-    hints.push_back({Names::Country, country.trimmed()});
-    hints.erase(std::remove_if(hints.begin(), hints.end(), [](const Hint& h) { return SearchKey(h.text).isEmpty(); }),
-                hints.end());
-    QStringList typed{cityText};
-    for (const Hint& h : hints)
-        typed << h.text;
-    search.typed = typed.join(QStringLiteral(", "));
+    const TypedPlace typed = ReadTypedPlace(city, state, country);
+    search.typed = typed.typed;
 
     if (!list.loaded) {
         search.status = PlaceSearch::Status::ListUnavailable;
         search.problem = list.problem;
         return search;
     }
-    const QString key = SearchKey(cityText);
+    const QString& key = typed.cityKey;
     if (key.isEmpty()) {
         search.status = PlaceSearch::Status::EmptyName;
         return search;
     }
     // How many of the hints each place matches.
-    const bool anyTyped = !hints.empty();
+    using Names = TypedHint::Names;
+    const bool anyTyped = !typed.hints.empty();
     std::vector<int> typedMatches(list.entries.size());
     bool namesNothing = false;  // a part of City that is no state's or country's name
-    for (const Hint& h : hints) {
-        const QString hintKey = SearchKey(h.text);
-        const std::vector<bool> states = h.names == Names::Country ? std::vector<bool>() : TypedStates(list, hintKey);
-        const std::vector<bool> countries = h.names == Names::State ? std::vector<bool>() : TypedCountries(list, hintKey);
+    for (const TypedHint& h : typed.hints) {
+        const std::vector<bool> states = h.names == Names::Country ? std::vector<bool>() : TypedStates(list, h.key);
+        const std::vector<bool> countries = h.names == Names::State ? std::vector<bool>() : TypedCountries(list, h.key);
         namesNothing = namesNothing || (h.inCity && std::find(states.begin(), states.end(), true) == states.end() &&
                                         std::find(countries.begin(), countries.end(), true) == countries.end());
         for (std::size_t i = 0; i < list.entries.size(); ++i) {

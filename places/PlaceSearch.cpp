@@ -3,6 +3,7 @@
 #include "places/PlaceIndex.h"
 #include "places/PlaceKeys.h"
 #include "places/PlaceNameTable.h"
+#include "places/PlaceRanking.h"
 
 #include <QSet>
 #include <QStringList>
@@ -143,23 +144,11 @@ struct Ranked {
     std::uint32_t matched;  // in placeNames
 };
 
-// Among names matched alike, a capital comes before a larger namesake, then
-// the seat of a state, then the larger place: a capital counts a hundred
-// times its people and a seat ten times. A village of a capital does not
-// hide a city: Hamilton, Bermuda (902 people) comes after Hamilton, Ontario.
-double Weight(const PlaceRecord& p)
-{
-    return double(p.population) * ((p.flags & Capital) ? 100.0 : (p.flags & Seat) ? 10.0 : 1.0);
-}
-
-// A name in another language counts a tenth of its place's people, with no
-// capital's or seat's share: "Victoria" is Victoria, British Columbia before
-// Hong Kong's old name, but "Canton" is Guangzhou before Canton, Michigan,
-// and "Sevilla" Seville before Sevilla, Colombia.
-double RankedWeight(const PlaceIndex& index, const Ranked& r)
+RankedMatch RankOf(const PlaceIndex& index, const Ranked& r)
 {
     const PlaceRecord& p = index.places[r.place];
-    return (index.placeNames[r.matched].flags & Translation) ? double(p.population) / 10 : Weight(p);
+    return {r.typedMatches, r.name, p.population, (p.flags & Capital) != 0, (p.flags & Seat) != 0,
+            (index.placeNames[r.matched].flags & Translation) != 0};
 }
 
 Place Shown(const PlaceIndex& index, std::uint32_t place, std::uint32_t matched)
@@ -187,7 +176,7 @@ Place Shown(const PlaceIndex& index, std::uint32_t place, std::uint32_t matched)
 template <typename TypedMatches>
 QList<Place> Suggestions(const PlaceIndex& index, const QString& key, TypedMatches typedMatches)
 {
-    const int limit = key.size() <= 4 ? 1 : key.size() <= 8 ? 2 : 3;
+    const int limit = NearNameLimit(key);
     struct Near {
         int distance;
         int typed;
@@ -213,16 +202,13 @@ QList<Place> Suggestions(const PlaceIndex& index, const QString& key, TypedMatch
         }
     }
     std::sort(near.begin(), near.end(), [&](const Near& a, const Near& b) {
-        if (a.distance != b.distance)
-            return a.distance < b.distance;
-        if (a.typed != b.typed)
-            return a.typed > b.typed;
-        return index.places[a.place].population > index.places[b.place].population;
+        return NearNameRanksBefore({a.distance, a.typed, index.places[a.place].population},
+                                   {b.distance, b.typed, index.places[b.place].population});
     });
     QList<Place> places;
     QSet<QString> shown;
     for (const Near& n : near) {
-        if (places.size() == 3)
+        if (places.size() == NearNamesOffered)
             break;
         const Place place = Shown(index, n.place, n.name);
         const QString label = NameAndRegion(place.countryCode, place.state, place.country, ShownName(place));
@@ -292,32 +278,8 @@ namespace {
 PlaceSearch Search(const QString& city, const QString& state, const QString& country)
 {
     PlaceSearch search;
-    // What was typed besides the city: each a state, a country, or with two
-    // parts in City ("Paris, TX") either one. The boxes add to the parts.
-    enum class Names { State, Country, Either };
-    struct Hint {
-        Names names;
-        QString text;
-        bool inCity = false;  // a part of City: one that names nothing gives no place
-    };
-    std::vector<Hint> hints;
-    const QStringList parts = city.split(QLatin1Char(','));
-    const QString cityText = parts.front().trimmed();
-    if (parts.size() == 2)
-        hints.push_back({Names::Either, parts[1].trimmed(), true});
-    if (parts.size() > 2) {
-        hints.push_back({Names::State, parts[1].trimmed(), true});
-        for (qsizetype i = 2; i < parts.size(); ++i)
-            hints.push_back({Names::Country, parts[i].trimmed(), true});
-    }
-    hints.push_back({Names::State, state.trimmed()});
-    hints.push_back({Names::Country, country.trimmed()});
-    hints.erase(std::remove_if(hints.begin(), hints.end(), [](const Hint& h) { return SearchKey(h.text).isEmpty(); }),
-                hints.end());
-    QStringList typed{cityText};
-    for (const Hint& h : hints)
-        typed << h.text;
-    search.typed = typed.join(QStringLiteral(", "));
+    const TypedPlace typed = ReadTypedPlace(city, state, country);
+    search.typed = typed.typed;
 
     QString problem;
     const PlaceIndex& index = ThePlaceIndex(problem);
@@ -326,22 +288,22 @@ PlaceSearch Search(const QString& city, const QString& state, const QString& cou
         search.problem = problem;
         return search;
     }
-    const QString key = SearchKey(cityText);
+    const QString& key = typed.cityKey;
     if (key.isEmpty()) {
         search.status = PlaceSearch::Status::EmptyName;
         return search;
     }
     // How many of the hints each place matches.
-    const bool anyTyped = !hints.empty();
+    using Names = TypedHint::Names;
+    const bool anyTyped = !typed.hints.empty();
     struct Named {
         std::vector<bool> states, countries;
     };
     std::vector<Named> named;
     bool namesNothing = false;  // a part of City that is no state's or country's name
-    for (const Hint& h : hints) {
-        const QString hintKey = SearchKey(h.text);
-        named.push_back({h.names == Names::Country ? std::vector<bool>() : TypedStates(index, hintKey),
-                         h.names == Names::State ? std::vector<bool>() : TypedCountries(index, hintKey)});
+    for (const TypedHint& h : typed.hints) {
+        named.push_back({h.names == Names::Country ? std::vector<bool>() : TypedStates(index, h.key),
+                         h.names == Names::State ? std::vector<bool>() : TypedCountries(index, h.key)});
         const Named& n = named.back();
         namesNothing = namesNothing || (h.inCity && std::find(n.states.begin(), n.states.end(), true) == n.states.end() &&
                                         std::find(n.countries.begin(), n.countries.end(), true) == n.countries.end());
@@ -383,13 +345,8 @@ PlaceSearch Search(const QString& city, const QString& state, const QString& cou
         search.suggestions = Suggestions(index, key, typedMatches);
         return search;
     }
-    std::sort(matches.begin(), matches.end(), [&](const Ranked& a, const Ranked& b) {
-        if (a.typedMatches != b.typedMatches)
-            return a.typedMatches > b.typedMatches;
-        if (a.name != b.name)
-            return a.name < b.name;
-        return RankedWeight(index, a) > RankedWeight(index, b);
-    });
+    std::sort(matches.begin(), matches.end(),
+              [&](const Ranked& a, const Ranked& b) { return PlaceRanksBefore(RankOf(index, a), RankOf(index, b)); });
     search.status = PlaceSearch::Status::Found;
     search.places.reserve(static_cast<qsizetype>(matches.size()));
     for (const Ranked& m : matches)
