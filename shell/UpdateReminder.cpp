@@ -2,20 +2,12 @@
 
 #include "core/ReadingTextCodec.h"
 #include "ui/MessageBox.h"
+#include "ui/ProgramSettings.h"
 #include "core/UpdateReminderRule.h"
 #include "ui/WebLinks.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QLockFile>
 #include <QSettings>
-
-#include <cerrno>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -28,25 +20,6 @@ QString Latin1(const std::string& bytes)
 QString Tr(const char* text)
 {
     return QCoreApplication::translate("UpdateReminder", text);
-}
-
-// Why the settings file at `path` and its lock are not to be touched, or "".
-// lstat: a link is seen as a link, never followed to what it names.
-QString SettingsProblem(const QString& path, const QString& lockPath)
-{
-    struct stat info {};
-    if (::lstat(QFile::encodeName(path).constData(), &info) == 0) {
-        if (S_ISLNK(info.st_mode))
-            return Tr("%1 is a symbolic link").arg(path);
-        if (!S_ISREG(info.st_mode) || info.st_size > SettingsFileLimit)
-            return Tr("%1 is not a small regular file").arg(path);
-    }
-    // The lock is read by whoever finds it taken: a pipe would never answer,
-    // and a lock of another user's is not ours to break.
-    if (::lstat(QFile::encodeName(lockPath).constData(), &info) == 0 &&
-        (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid()))
-        return Tr("its lock %1 is not a regular file of this user's").arg(lockPath);
-    return {};
 }
 
 QString ReminderKey()
@@ -87,45 +60,15 @@ void RemindOfUpdate(QSettings& settings, const QDate& today, QWidget* parent)
 
 void RemindOfUpdate(const QString& path, const QDate& today, QWidget* parent)
 {
-    const QString lockPath = path + QStringLiteral(".lock");  // the lock QSettings takes to write
-    QString problem = path.isEmpty() ? Tr("there is no home folder to keep them in (HOME is not set)")
-                                     : SettingsProblem(path, lockPath);
     // Most starts only read the date, which takes no lock: the lock (whose
     // making syncs the disk) and the folder are for a start that writes.
-    if (problem.isEmpty() && ActionFor(QSettings(path, QSettings::IniFormat), today) == ReminderAction::Nothing)
+    QString problem;
+    if (const auto stored = SettingsToRead(path, problem); stored && ActionFor(*stored, today) == ReminderAction::Nothing)
         return;
-    if (problem.isEmpty()) {
-        // A new account may have no settings folder yet: it is made, for the
-        // user alone, as the desktop's own folders are, so that the lock can be taken.
-        QStringList unmade;
-        for (QString folder = QFileInfo(path).absolutePath(); !QFileInfo::exists(folder) && !QDir(folder).isRoot();
-             folder = QFileInfo(folder).absolutePath())
-            unmade.prepend(folder);
-        for (const QString& folder : unmade)
-            QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        // QSettings would wait for the lock without end: it is tried here first, for a while.
-        QLockFile lock(lockPath);
-        if (!lock.tryLock(SettingsLockWaitMs))
-            problem = lock.error() == QLockFile::LockFailedError ? Tr("its lock %1 is held by another program").arg(lockPath)
-                                                                  : Tr("its lock %1 cannot be made").arg(lockPath);
-    }
-    if (!problem.isEmpty()) {
+    const std::unique_ptr<QSettings> settings = problem.isEmpty() ? SettingsToWrite(path, problem) : nullptr;
+    if (!settings) {
         qWarning("%s", qPrintable(Tr("%1: the settings are not kept: %2").arg(QCoreApplication::applicationName(), problem)));
         return;
     }
-    QSettings settings(path, QSettings::IniFormat);
-    RemindOfUpdate(settings, today, parent);
-}
-
-QString UpdateReminderSettingsPath(const QString& program)
-{
-    // As the XDG base directory rules have it: $XDG_CONFIG_HOME, else
-    // ~/.config, each only when it is an absolute path. (Qt's own answer
-    // without a home is "/.config", the root's.)
-    QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (!QDir::isAbsolutePath(folder)) {
-        const QString home = qEnvironmentVariable("HOME");
-        folder = QDir::isAbsolutePath(home) ? QDir(home).filePath(QStringLiteral(".config")) : QString();
-    }
-    return folder.isEmpty() ? QString() : QDir(folder).filePath(program + QStringLiteral(".ini"));
+    RemindOfUpdate(*settings, today, parent);
 }

@@ -157,7 +157,7 @@ int main(int argc, char** argv)
                                       .arg(program, handOverSocket)));
 
 #ifdef QAMAREL_UPDATE_REMINDER
-    RemindOfUpdate(UpdateReminderSettingsPath(QCoreApplication::applicationName()), QDate::currentDate());
+    RemindOfUpdate(ProgramSettingsPath(QCoreApplication::applicationName()), QDate::currentDate());
 #endif
 
     QPointer<frmMain> main = turns.CreateMainWindow();

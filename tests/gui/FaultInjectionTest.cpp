@@ -135,7 +135,7 @@ private slots:
         };
         set("HOME", home);
         set("XDG_CONFIG_HOME", config);
-        const QString path = UpdateReminderSettingsPath(QStringLiteral("qamarel"));
+        const QString path = ProgramSettingsPath(QStringLiteral("qamarel"));
         qputenv("HOME", homeBefore);
         qputenv("XDG_CONFIG_HOME", configBefore);
         QCOMPARE(path, expected);
