@@ -2,6 +2,7 @@
 
 #include "base/QtStdText.h"
 #include "windows/FileSaving.h"
+#include "windows/RecentLists.h"
 #include "pictures/PrintingModule.h"
 #include "windows/frmMansionWheel.h"
 #include "core/ReadingState.h"
@@ -325,6 +326,8 @@ void frmArabicLunarMansionResult::cmdSave_Click()
     if (!problem.isEmpty())
         Messages::Show(this, tr("The reading was not saved to %1.\n%2").arg(QDir::toNativeSeparators(path), problem),
                        Messages::Icon::Error);
+    else
+        RememberReading(path);
 }
 
 ReadingSheet frmArabicLunarMansionResult::Sheet() const

@@ -17,6 +17,7 @@
 #include "ui/ProgramWidgets.h"
 #include "core/TimeZoneTable.h"
 #include "windows/frmTimeZone.h"
+#include "windows/RecentLists.h"
 #include "places/PlaceFill.h"
 #include "places/PlaceKeys.h"
 #include "places/ZoneClocks.h"
@@ -35,6 +36,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -337,6 +341,22 @@ void frmMain::BuildMenus()
     mnuCalendar->setObjectName(QStringLiteral("mnuCalendar"));
     mnuCalendar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));  // Ctrl+K is a line edit's "delete to end of line"
     connect(mnuCalendar, &QAction::triggered, this, &frmMain::calendarRequested);
+    // The last readings opened or saved, as they are when the menu opens:
+    // files found gone are dropped.
+    QMenu* recent = file->addMenu(tr("Open &Recent"));
+    recent->setObjectName(QStringLiteral("mnuRecent"));
+    connect(file, &QMenu::aboutToShow, this, [this, recent] {
+        recent->clear();
+        const QStringList readings = RecentReadings();
+        for (int i = 0; i < readings.size(); ++i) {
+            QAction* entry = recent->addAction(
+                QStringLiteral("&%1 %2").arg(i == 9 ? 0 : i + 1).arg(QFileInfo(readings[i]).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
+            entry->setToolTip(QDir::toNativeSeparators(readings[i]));
+            entry->setStatusTip(entry->toolTip());
+            connect(entry, &QAction::triggered, this, [this, path = readings[i]] { OpenReadingFile(path); });
+        }
+        recent->setEnabled(!readings.isEmpty());
+    });
     AddHelpMenu(this);
 }
 
@@ -543,13 +563,15 @@ bool frmMain::OpenReadingFile(const QString& path)
     state_.chart.MoonPositionText = file.text;
     state_.birth.reset();
     state_.passage.reset();  // a file keeps no birth data: no passage, rather than a guess
+    RememberReading(path);
     ShowMansionReading(file.text);
     return true;
 }
 
 void frmMain::cmdBrowser_Click()
 {
-    if (txtMCity->text().trimmed().isEmpty()) {  // State and Country may be left out
+    // With City empty the finder offers the places chosen before, if any.
+    if (txtMCity->text().trimmed().isEmpty() && RecentPlaces().isEmpty()) {  // State and Country may be left out
         Messages::Show(this, tr("Please Enter City"), Messages::Icon::Information);
         txtMCity->setFocus();
         return;
@@ -585,8 +607,10 @@ void frmMain::txtMCity_Change()
                 UsePlace(cityPlaces_.at(index.row()));
         });
     }
+    // The places chosen before that begin with what was typed, then the search's.
     const PlaceSearch search = FindPlaces(txtMCity->text(), txtMState->text(), txtMCountry->text());
-    cityPlaces_ = search.status == PlaceSearch::Status::Found ? search.places.mid(0, 10) : QList<Place>();
+    const bool searched = search.status == PlaceSearch::Status::Found || search.status == PlaceSearch::Status::EmptyName;
+    cityPlaces_ = searched ? RecentFirst(RecentPlaces(), search.places, txtMCity->text(), 10) : QList<Place>();
     QStringList shown;
     for (const Place& p : cityPlaces_)
         shown << NameAndRegion(p.countryCode, p.state, p.country, ShownName(p));
@@ -616,6 +640,7 @@ void frmMain::UsePlace(const Place& place)
     followedZone_ = place.zone;
     followedPlace_ = ShortName(place);
     chosenPlace_ = BirthPlaceOf(place);
+    RememberPlace(place);
     FollowPlaceZone();
     cmdCalculate->setFocus();
 }

@@ -4,6 +4,7 @@
 #include "core/BirthMoment.h"
 #include "places/PlaceFill.h"
 #include "ui/ProgramWidgets.h"
+#include "windows/RecentLists.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -96,9 +97,16 @@ frmPlaceFinder::frmPlaceFinder(const PlaceSearch& search, QWidget* parent) : QDi
 // The search's places, or its near names, in the list, the best selected.
 void frmPlaceFinder::ShowSearch(const PlaceSearch& search)
 {
+    // The places chosen before that begin with the typed city come first (all
+    // of them when it is empty), then the search's.
     places_ = search.status == PlaceSearch::Status::Found ? search.places : search.suggestions;
+    bool found = search.status == PlaceSearch::Status::Found;
+    if (found || search.status == PlaceSearch::Status::EmptyName) {
+        places_ = RecentFirst(RecentPlaces(), places_, search.typed, static_cast<int>(places_.size()) + RecentKept);
+        found = !places_.isEmpty();
+    }
     lblMessage->setText(SearchMessage(search));
-    lblMessage->setVisible(search.status != PlaceSearch::Status::Found);
+    lblMessage->setVisible(!found);
     lblIntro->setVisible(!places_.isEmpty());
     lstPlaces->clearContents();
     lstPlaces->setRowCount(static_cast<int>(places_.size()));

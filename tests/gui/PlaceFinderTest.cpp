@@ -88,6 +88,7 @@ class PlaceFinderTest : public QObject {
 private slots:
     void init()
     {
+        ForgetRecentLists();
         messages = new MessageRecorder;
         opened.clear();
         WebLinks::SetOpener([this](const QUrl& url) { opened << url; });
@@ -219,6 +220,37 @@ private slots:
         QCOMPARE((QStringList{Box(main, "txtMCity"), Box(main, "txtMState"), Box(main, "txtMCountry")}), place);
         QCOMPARE(PlaceZone(main), words);
         QCOMPARE(main->focusWidget(), Control<QPushButton>(main, "cmdCalculate"));
+        QVERIFY(messages->shown.empty());
+    }
+
+    // The places chosen before come first, in the finder and in City's own
+    // list, while the typed city begins their names, and all of them with
+    // City empty; the last chosen first.
+    void placesChosenBeforeComeFirst()
+    {
+        for (const char* place : {"Paris, TX", "Springfield, MA"}) {
+            frmMain* main = FreshForm(QDateTime(QDate(1969, 6, 1), QTime(12, 0)));
+            FindByKeyboard(main, QString::fromLatin1(place), [](QWidget*, QTableWidget* list) { QTest::keyClick(list, Qt::Key_Return); });
+        }
+        frmMain* main = FreshForm(QDateTime(QDate(1969, 6, 1), QTime(12, 0)));
+        FindByKeyboard(main, QStringLiteral("Paris"), [](QWidget* finder, QTableWidget* list) {
+            QCOMPARE((QStringList{list->item(0, 0)->text(), list->item(0, 1)->text()}), (QStringList{"Paris", "Texas"}));
+            QCOMPARE((QStringList{list->item(1, 0)->text(), list->item(1, 2)->text()}), (QStringList{"Paris", "France"}));
+            auto* box = Control<QLineEdit>(finder, "txtPlace");
+            box->clear();
+            QTest::keyClicks(box, QStringLiteral("Springfield"));
+            QCOMPARE(list->item(0, 1)->text(), QStringLiteral("Massachusetts"));  // not Illinois, the capital
+            QCOMPARE(list->item(1, 1)->text(), QStringLiteral("Illinois"));
+            QTest::keyClick(finder, Qt::Key_Escape);
+        });
+        // City empty: the finder lists the places chosen before, with no message.
+        Control<QLineEdit>(main, "txtMCity")->clear();
+        FindByKeyboard(main, QString(), [](QWidget* finder, QTableWidget* list) {
+            QCOMPARE(list->rowCount(), 2);
+            QCOMPARE((QStringList{list->item(0, 1)->text(), list->item(1, 1)->text()}), (QStringList{"Massachusetts", "Texas"}));
+            QVERIFY(Control<QLabel>(finder, "lblMessage")->isHidden());
+            QTest::keyClick(finder, Qt::Key_Escape);
+        });
         QVERIFY(messages->shown.empty());
     }
 

@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPushButton>
+#include <QMenu>
 #include <QTemporaryDir>
 
 #include <fcntl.h>
@@ -129,6 +130,7 @@ private slots:
 
     void init()
     {
+        ForgetRecentLists();
         state = ReadingState{};
         messages = new MessageRecorder;
     }
@@ -171,6 +173,39 @@ private slots:
             QVERIFY(m.text.endsWith(QStringLiteral(".qmz already exists.\nDo you want to replace it?")));
             QCOMPARE(m.buttons, Messages::Buttons::YesNo);
         }
+    }
+
+    // File > Open Recent: the readings saved and opened, newest first, each
+    // once, at most ten; one found gone is dropped when the menu opens, and
+    // an entry opens its reading.
+    void openRecentHoldsTheLastReadings()
+    {
+        ShowReading("19\xC2\xB0 27' 45\" Lib");
+        for (int i = 0; i < 11; ++i)
+            Save({Path(qPrintable(QStringLiteral("r%1.qmz").arg(i)))});
+        Save({Path("r3.qmz")});  // again: first, and once
+        Control<QAction>(OpenWindow("frmArabicLunarMansionResult"), "mnuBack")->trigger();
+        SettleWindows();
+        QVERIFY(QFile::remove(Path("r9.qmz")));
+        auto recentEntries = [this] {
+            auto* main = OpenWindow("frmMain");
+            auto* file = main->findChild<QMenu*>(QStringLiteral("mnuFile"));
+            emit file->aboutToShow();
+            QStringList entries;
+            for (QAction* a : main->findChild<QMenu*>(QStringLiteral("mnuRecent"))->actions())
+                entries << a->text();
+            return entries;
+        };
+        QCOMPARE(recentEntries(), (QStringList{QStringLiteral("&1 r3.qmz"), QStringLiteral("&2 r10.qmz"),
+                                               QStringLiteral("&3 r8.qmz"), QStringLiteral("&4 r7.qmz"),
+                                               QStringLiteral("&5 r6.qmz"), QStringLiteral("&6 r5.qmz"),
+                                               QStringLiteral("&7 r4.qmz"), QStringLiteral("&8 r2.qmz"),
+                                               QStringLiteral("&9 r1.qmz")}));
+        OpenWindow("frmMain")->findChild<QMenu*>(QStringLiteral("mnuRecent"))->actions().at(8)->trigger();
+        SettleWindows();
+        QCOMPARE(ShownFields().first().toStdString(),
+                 std::string(modArabicLunarMansionInformation::MansionRowFor(16)[LunarMansionName]));
+        QVERIFY(messages->texts().filter(QStringLiteral("Check")).isEmpty());
     }
 
     // A name with dots, or ending in one, is saved with .qmz all the same; the

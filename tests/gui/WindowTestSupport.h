@@ -11,7 +11,28 @@
 #include <QTest>
 #include <QWidget>
 
+#include <QDir>
+
 #include <vector>
+
+// A window test's settings folder is its own (tests/CMakeLists.txt); each run
+// starts it empty, so that no recent reading or place of an earlier run shows.
+inline const bool WindowTestSettingsCleared = [] {
+    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!folder.isEmpty() && qEnvironmentVariableIsSet("QAMAREL_WINDOW_TEST"))
+        for (const QString& file : QDir(folder).entryList({QStringLiteral("*.ini")}, QDir::Files))
+            QFile::remove(QDir(folder).filePath(file));
+    return true;
+}();
+
+// No recent readings or places: a test that depends on the lists' order
+// starts each case without those an earlier case left.
+inline void ForgetRecentLists()
+{
+    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!folder.isEmpty() && qEnvironmentVariableIsSet("QAMAREL_WINDOW_TEST"))
+        QFile::remove(QDir(folder).filePath(QCoreApplication::applicationName() + QStringLiteral(".ini")));
+}
 
 // Records every message the program shows and answers it, so that window tests
 // see the text and icon of each box without a modal loop.

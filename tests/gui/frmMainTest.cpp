@@ -68,6 +68,7 @@ class frmMainTest : public QObject {
 private slots:
     void init()
     {
+        ForgetRecentLists();
         state = ReadingState{};
         messages = new MessageRecorder;
         main = turns.ShowMainWindow();
