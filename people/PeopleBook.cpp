@@ -13,6 +13,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -301,7 +302,18 @@ BookResult PeopleBook::Problem(int code, const std::string& doing) const
     case SQLITE_AUTH: result.status = BookStatus::NoAccess; break;
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT: result.status = BookStatus::Damaged; break;
-    case SQLITE_IOERR: result.status = StatusOfErrno(system); break;
+    case SQLITE_IOERR:
+        result.status = StatusOfErrno(system);
+        // SQLite does not always keep the system's reason of a failed write:
+        // a disk with no room left says it.
+        if (system == 0) {
+            struct statvfs disk {};
+            if (::statvfs(FolderOf(path_).c_str(), &disk) == 0 && disk.f_bavail == 0) {
+                result.status = BookStatus::Full;
+                reason = std::strerror(ENOSPC);
+            }
+        }
+        break;
     default: result.status = BookStatus::Failed; break;
     }
     // The system's reason where the file itself failed (not a stale one).

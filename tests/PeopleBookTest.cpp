@@ -17,6 +17,7 @@
 #include <random>
 #include <thread>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -301,6 +302,42 @@ TEST_F(PeopleBookTest, LockedBookKeepsTheEditForTheRetry)
     sqlite3_close(other);
     EXPECT_TRUE(book.Add(anna).ok());
     EXPECT_EQ(Count(book), 1u);
+}
+
+// A write that fails (the disk full, or here a file-size limit: EFBIG, its
+// signal ignored while it lasts) is said, changes nothing, and the same
+// edit goes in once the disk has room.
+TEST_F(PeopleBookTest, FailedWriteChangesNothingAndTheEditCanBeRetried)
+{
+    PeopleBook book;
+    ASSERT_TRUE(book.Open(path_).ok());
+    Person first = Typed("first");
+    ASSERT_TRUE(book.Add(first).ok());
+    std::vector<Person> many;
+    for (int i = 0; i < 2000; ++i)
+        many.push_back(Typed("person " + std::to_string(i), i % 60));
+
+    rlimit old {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit small = old;
+    small.rlim_cur = static_cast<rlim_t>(std::max(fs::file_size(path_), fs::file_size(path_.string() + "-wal")));
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    PeopleBook::Added added;
+    const BookResult failed = book.AddAll(many, added);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_EQ(failed.status, BookStatus::Failed);
+    EXPECT_NE(failed.message.find(path_.string()), std::string::npos) << failed.message;
+    EXPECT_NE(failed.message.find(" cannot be changed: "), std::string::npos) << failed.message;
+    EXPECT_EQ(added.added, 0u);
+    EXPECT_EQ(Count(book), 1u);
+    ASSERT_TRUE(book.AddAll(many, added).ok());
+    EXPECT_EQ(added.added, 2000u);
+    PeopleBook again;
+    ASSERT_TRUE(again.Open(path_).ok());
+    EXPECT_EQ(Count(again), 2001u);
 }
 
 // A folder this user cannot write: by its permissions, or for root (whom
