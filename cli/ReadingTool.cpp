@@ -291,10 +291,7 @@ int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& o
 // of a newer version is read, with its message.
 int OpenBook(PeopleBook& book, std::ostream& err)
 {
-    const std::string path = DefaultBookPath();
-    if (path.empty())
-        return Refuse(err, "the people book has no place: neither XDG_DATA_HOME nor HOME names a folder");
-    const BookResult opened = book.Open(path);
+    const BookResult opened = book.Open(DefaultBookPath());
     if (opened.status == BookStatus::NewerVersion)
         err << ToolName << ": " << OneLineText(opened.message) << '\n';
     else if (!opened.ok())

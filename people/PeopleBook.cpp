@@ -31,8 +31,9 @@ std::string FolderOf(const std::string& path)
 }
 
 // Makes the folder and the folders on its way that are missing, each 0700
-// (the XDG rules' mode for the folders they make); the book's own folder,
-// when it is this user's, is made 0700 if it was more open. 0 or errno.
+// (the XDG rules' mode for the folders they make). The program's own data
+// folder ("qamarel"), when it is this user's, is made 0700 if it was more
+// open; any other folder a caller names is left as it is. 0 or errno.
 int MakePrivateFolder(const std::string& folder)
 {
     for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
@@ -47,7 +48,8 @@ int MakePrivateFolder(const std::string& folder)
         return errno;
     if (!S_ISDIR(info.st_mode))
         return ENOTDIR;
-    if (info.st_uid == ::geteuid() && (info.st_mode & 077) != 0)
+    const bool own = folder.size() >= 8 && folder.compare(folder.size() - 8, 8, "/qamarel") == 0;
+    if (own && info.st_uid == ::geteuid() && (info.st_mode & 077) != 0)
         ::chmod(folder.c_str(), 0700);
     return 0;
 }
@@ -327,6 +329,8 @@ BookResult PeopleBook::Open(const std::string& path, IfDamaged ifDamaged)
 {
     Close();
     path_ = path;
+    if (path.empty())
+        return {BookStatus::Failed, "the people book has no place: neither XDG_DATA_HOME nor HOME names a folder"};
     const std::string folder = FolderOf(path);
     if (const int error = MakePrivateFolder(folder); error != 0)
         return {StatusOfErrno(error), "the folder " + folder + " of the people book cannot be made: " + std::strerror(error)};
