@@ -369,6 +369,8 @@ TEST_F(PeopleBookTest, UnwritableFolderIsSaidPlainly)
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 99)
+        GTEST_SKIP() << "this system lets root become no other user";
     EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
