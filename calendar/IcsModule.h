@@ -13,7 +13,7 @@
 struct IcsModuleEntry {
     static constexpr const char* Library = "libqamarel-ics.so";
     static constexpr const char* Kind = "ics";
-    static constexpr std::uint32_t Layout = 2;
+    static constexpr std::uint32_t Layout = 3;
 
     ModuleHeader header;  // first, so that the loader's check sees it
     // StaysCalendarText (StaysCalendar.h).

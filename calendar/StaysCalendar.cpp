@@ -67,7 +67,11 @@ std::string StaysCalendarText(const std::vector<MansionStay>& stays, long stampM
         icalcomponent_add_property(event, icalproperty_new_dtstart(UtcTime(stay.entered.utcMinute)));
         icalcomponent_add_property(event, icalproperty_new_dtend(UtcTime(stay.left.utcMinute)));
         icalcomponent_add_property(event, icalproperty_new_summary(StayTitle(stay.mansion).c_str()));
-        icalcomponent_add_property(event, icalproperty_new_description(Description(stay.mansion).c_str()));
+        const std::size_t mansion = static_cast<std::size_t>(stay.mansion);
+        const std::string people = mansion < names.peopleByMansion.size() && !names.peopleByMansion[mansion].empty()
+                                       ? "People: " + names.peopleByMansion[mansion] + "\n"
+                                       : std::string();
+        icalcomponent_add_property(event, icalproperty_new_description((people + Description(stay.mansion)).c_str()));
         icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
         icalcomponent_add_component(calendar.get(), event);
     }

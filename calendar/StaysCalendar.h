@@ -10,6 +10,10 @@
 struct CalendarNames {
     std::string title;  // X-WR-CALNAME: "Mansion Calendar — London, England (Europe/London)"
     std::string zone;   // X-WR-TIMEZONE: "Europe/London"
+    // The people whose birth mansion each is, by mansion (1..28): "Anna,
+    // Omar", the first line of a stay's DESCRIPTION, "People: Anna, Omar";
+    // empty (or "" for a mansion) for none.
+    std::vector<std::string> peopleByMansion = {};
 };
 
 // StaysCalendarText — the stays as an iCalendar file (RFC 5545)

@@ -24,19 +24,22 @@ std::string CalendarTitle(const PlaceClocks& where)
     return "Mansion Calendar \xE2\x80\x94 " + where.InWords();
 }
 
-std::string CalendarText(const std::vector<MansionStay>& stays, const PlaceClocks& where)
+std::string CalendarText(const std::vector<MansionStay>& stays, const PlaceClocks& where, const MansionPeople* people)
 {
     std::string text = PlaceLines(where, {});
     for (const MansionStay& s : stays) {
         const auto row = modArabicLunarMansionInformation::MansionRowFor(s.mansion);
         text += IsoLocalTime(s.entered) + "  " + IsoLocalTime(s.left) + "  mansion " + std::to_string(s.mansion) + "  " +
                 std::string(row[LunarMansionName]) + "  " + std::string(row[ArabicName]) + " (" +
-                std::string(row[EnglishMeaning]) + ")\n";
+                std::string(row[EnglishMeaning]) + ")";
+        if (people && !people->at(static_cast<std::size_t>(s.mansion)).empty())
+            text += "  people: " + NamesInWords(people->at(static_cast<std::size_t>(s.mansion)));
+        text += '\n';
     }
     return text;
 }
 
-std::string CalendarJson(const std::vector<MansionStay>& stays, const PlaceClocks& where)
+std::string CalendarJson(const std::vector<MansionStay>& stays, const PlaceClocks& where, const MansionPeople* people)
 {
     std::string json = "{";
     if (where.place)
@@ -49,15 +52,24 @@ std::string CalendarJson(const std::vector<MansionStay>& stays, const PlaceClock
         json += "\"mansion\":" + std::to_string(s.mansion) + ",\"entered\":" + JsonString(IsoLocalTime(s.entered)) +
                 ",\"left\":" + JsonString(IsoLocalTime(s.left)) + ",\"latinName\":" + JsonString(row[LunarMansionName]) +
                 ",\"arabicName\":" + JsonString(row[ArabicName]) + ",\"englishMeaning\":" +
-                JsonString(row[EnglishMeaning]) + "}";
+                JsonString(row[EnglishMeaning]);
+        if (people) {
+            json += ",\"people\":[";
+            const std::vector<std::string>& names = people->at(static_cast<std::size_t>(s.mansion));
+            for (std::size_t n = 0; n < names.size(); ++n)
+                json += (n ? "," : "") + JsonString(names[n]);
+            json += "]";
+        }
+        json += "}";
     }
     return json + "]}\n";
 }
 
-std::string CalendarCsv(const std::vector<MansionStay>& stays, const PlaceClocks& where)
+std::string CalendarCsv(const std::vector<MansionStay>& stays, const PlaceClocks& where, const MansionPeople* people)
 {
     const std::string zone = MachineZone(where);
-    std::string csv = "mansion,entered,left,latin_name,arabic_name,english_meaning,zone\n";
+    std::string csv = std::string("mansion,entered,left,latin_name,arabic_name,english_meaning,zone") +
+                      (people ? ",people\n" : "\n");
     for (const MansionStay& s : stays) {
         const auto row = modArabicLunarMansionInformation::MansionRowFor(s.mansion);
         csv += std::to_string(s.mansion) + "," + IsoLocalTime(s.entered) + "," + IsoLocalTime(s.left) + ",";
@@ -68,13 +80,17 @@ std::string CalendarCsv(const std::vector<MansionStay>& stays, const PlaceClocks
         AppendCsvField(csv, row[EnglishMeaning]);
         csv += ',';
         AppendCsvField(csv, zone);
+        if (people) {
+            csv += ',';
+            AppendCsvField(csv, NamesInWords(people->at(static_cast<std::size_t>(s.mansion))));
+        }
         csv += '\n';
     }
     return csv;
 }
 
 std::string CalendarIcs(const std::vector<MansionStay>& stays, const PlaceClocks& where, long stampMinute,
-                        std::string& problem)
+                        std::string& problem, const MansionPeople* people)
 {
     static std::string loadProblem;
     static const IcsModuleEntry* const ics = LoadCompanionModule<IcsModuleEntry>(loadProblem);
@@ -82,5 +98,9 @@ std::string CalendarIcs(const std::vector<MansionStay>& stays, const PlaceClocks
         problem = loadProblem;
         return {};
     }
-    return ics->staysCalendarText(stays, stampMinute, {CalendarTitle(where), where.clocks.zone});
+    CalendarNames names{CalendarTitle(where), where.clocks.zone, {}};
+    if (people)
+        for (const std::vector<std::string>& mansionPeople : *people)
+            names.peopleByMansion.push_back(NamesInWords(mansionPeople));
+    return ics->staysCalendarText(stays, stampMinute, names);
 }

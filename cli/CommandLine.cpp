@@ -20,13 +20,14 @@ constexpr unsigned Bit(Mode mode)
     return 1u << static_cast<unsigned>(mode);
 }
 constexpr unsigned Single = Bit(Mode::Single), Open = Bit(Mode::Open), Batch = Bit(Mode::Batch),
-                   Places = Bit(Mode::Places), Calendar = Bit(Mode::Calendar), Help = Bit(Mode::Help),
-                   Version = Bit(Mode::Version);
-constexpr unsigned AnyMode = Single | Open | Batch | Places | Calendar;
+                   Places = Bit(Mode::Places), Calendar = Bit(Mode::Calendar), People = Bit(Mode::People),
+                   ImportPeople = Bit(Mode::ImportPeople), Help = Bit(Mode::Help), Version = Bit(Mode::Version);
+constexpr unsigned AnyMode = Single | Open | Batch | Places | Calendar | People | ImportPeople;
 
 // The modes in words, for "--picture goes with one reading or --open".
 constexpr std::pair<unsigned, std::string_view> ModeWords[] = {
-    {Single, "one reading"}, {Open, "--open"}, {Batch, "--batch"}, {Places, "--places"}, {Calendar, "--calendar"}};
+    {Single, "one reading"}, {Open, "--open"}, {Batch, "--batch"}, {Places, "--places"}, {Calendar, "--calendar"},
+    {People, "--people"}, {ImportPeople, "--import-people"}};
 
 // Whether an option takes a value; only --name's may be empty.
 enum class Value { None, Needed, MayBeEmpty };
@@ -129,14 +130,26 @@ const ToolOption Options[] = {
     {"--hinders", "", Value::Needed, 0, Calendar, 0, false, false,
      [](ReadingCommand& c, std::string&& v) { c.hinders = std::move(v); },
      "with --calendar: only the stays whose mansion hinders a topic"},
-    {"--csv", "", Value::None, 0, Calendar, 0, false, true, [](ReadingCommand& c, std::string&&) { c.csv = true; },
-     "with --calendar: CSV instead of text"},
+    {"--people", "", Value::None, People, People | Calendar, 0, false, false,
+     [](ReadingCommand& c, std::string&&) { c.people = true; },
+     "list the people book (people.sqlite in $XDG_DATA_HOME/qamarel,\n"
+     "by default ~/.local/share/qamarel): each person's birth, place\n"
+     "and mansion; with --csv in the batch format, to be imported\n"
+     "again; with --calendar: each stay's people, whose birth\n"
+     "mansion it is"},
+    {"--import-people", "", Value::Needed, ImportPeople, ImportPeople, 0, false, false,
+     [](ReadingCommand& c, std::string&& v) { c.path = std::move(v); },
+     "add the people of a batch file (as --batch reads it; - for\n"
+     "standard input) to the people book; a person already there,\n"
+     "with the same name and birth, is not added again"},
+    {"--csv", "", Value::None, 0, Calendar | People, 0, false, true, [](ReadingCommand& c, std::string&&) { c.csv = true; },
+     "with --calendar or --people: CSV instead of text"},
     {"--ics", "", Value::Needed, 0, Calendar, 0, false, true,
      [](ReadingCommand& c, std::string&& v) { c.icsPath = std::move(v); },
      "with --calendar: write the stays as an iCalendar file (RFC 5545),\n"
      "one event a stay in UTC, for calendar programs; - for standard\n"
      "output"},
-    {"--json", "", Value::None, 0, AnyMode, 0, false, true, [](ReadingCommand& c, std::string&&) { c.json = true; },
+    {"--json", "", Value::None, 0, AnyMode & ~ImportPeople, 0, false, true, [](ReadingCommand& c, std::string&&) { c.json = true; },
      "JSON instead of text (one object per line with --batch)"},
     {"--no-passage", "", Value::None, 0, Single | Batch, 0, false, false,
      [](ReadingCommand& c, std::string&&) { c.passage = false; }, ""},
@@ -208,6 +221,10 @@ std::string OptionList()
             continue;
         std::string_view help = option.help;
         std::string line = "  " + std::string(option.name);
+        if (line.size() >= 16) {  // a name longer than its column: its text under it
+            list += line + "\n";
+            line.clear();
+        }
         line.resize(16, ' ');
         for (std::size_t end; (end = help.find('\n')) != std::string_view::npos; help.remove_prefix(end + 1)) {
             list += line + std::string(help.substr(0, end)) + "\n";
@@ -236,8 +253,10 @@ const std::string& ReadingToolUsage()
         "  qamarel-reading --batch FILE.csv|- [--json] [--no-passage]\n"
         "  qamarel-reading --calendar YYYY-MM|YYYY-MM-DD..YYYY-MM-DD\n"
         "                  [--zone +H:MM|--zone-name AREA/CITY|--place PLACE]\n"
-        "                  [--favours TOPIC] [--hinders TOPIC]\n"
+        "                  [--favours TOPIC] [--hinders TOPIC] [--people]\n"
         "                  [--json|--csv|--ics FILE.ics|-]\n"
+        "  qamarel-reading --people [--json|--csv]\n"
+        "  qamarel-reading --import-people FILE.csv|-\n"
         "  qamarel-reading -h|--help | -v|--version\n"
         "\n"
         "Gives the Arabic lunar mansion reading of a birth: the Moon's sidereal\n"
@@ -273,10 +292,21 @@ const std::string& ReadingToolUsage()
         "German or French save CSV) is read with semicolons. \"--\" ends the\n"
         "options; the tool takes no other arguments.\n"
         "\n"
+        "The people book is the program's: --people lists it (JSON: {\"people\":\n"
+        "[{\"name\", \"date\", \"time\", \"zone\", \"dst\", \"latitude\", \"longitude\",\n"
+        "\"place\", \"note\", \"mansion\", \"latinName\"}]}; CSV: the batch format,\n"
+        "a person of the place list given by its coordinates and the offset then in\n"
+        "force). --import-people reports each bad row as a batch does and adds the\n"
+        "others, all in one change of the book. With --calendar, --people adds each\n"
+        "stay's people: text, a last column; JSON, \"people\"; CSV, a people column;\n"
+        "iCalendar, a line of the event's description.\n"
+        "\n"
         "Exit status: 0 success; 1 some batch rows failed, or the batch input failed\n"
-        "after some rows; 2 refused input (arguments, birth data, a file that is not\n"
-        "a reading, a batch input that cannot be read); 3 output failed (standard\n"
-        "output, or the --save, --picture or --ics file could not be written; a\n"
+        "after some rows (--import-people: the rows that failed were not added); 2\n"
+        "refused input (arguments, birth data, a file that is not a reading, a batch\n"
+        "input that cannot be read, a people book that cannot be opened or is\n"
+        "damaged); 3 output failed (standard output, the people book, or the\n"
+        "--save, --picture or --ics file could not be written; a\n"
         "file set read-only, or one that is not a regular file, is not replaced;\n"
         "a link is followed to the file it leads to, which is replaced).\n";
     return usage;
@@ -354,11 +384,15 @@ CommandLineParse ParseCommandLine(const std::vector<std::string>& args)
         command.mode = Mode::Open;
     else if (asked & Batch)
         command.mode = Mode::Batch;
+    else if (asked & People)
+        command.mode = Mode::People;
+    else if (asked & ImportPeople)
+        command.mode = Mode::ImportPeople;
     else
         command.mode = Mode::Single;
     const unsigned mode = Bit(command.mode);
     if (mode != Calendar && (asked & ~mode) != 0)
-        return fail("give either the birth data, --open, --batch or --places, not more than one");
+        return fail("give either the birth data, --open, --batch, --places, --people or --import-people, not more than one");
 
     const auto isGiven = [&](const ToolOption& option) { return given.count(option.name) != 0; };
     for (const ToolOption& option : Options) {

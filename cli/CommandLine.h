@@ -8,7 +8,7 @@
 
 // What the command line asks the tool to do.
 struct ReadingCommand {
-    enum class Mode { Single, Open, Batch, Places, Calendar, Help, Version };
+    enum class Mode { Single, Open, Batch, Places, Calendar, People, ImportPeople, Help, Version };
     Mode mode = Mode::Single;
     BirthFields birth;                // Single
     std::optional<std::string> name;  // Single
@@ -17,14 +17,15 @@ struct ReadingCommand {
     std::optional<std::string> place;     // Single: "City[, State][, Country]" for the place columns
     std::optional<std::string> zoneName;  // Single, Calendar: an IANA zone ("Pacific/Chatham") instead of --zone
     std::string placeQuery;               // Places
-    std::string path;                 // Open, Batch ("-" is standard input)
+    std::string path;                 // Open, Batch, ImportPeople ("-" is standard input for the last two)
     bool json = false;
     bool passage = true;  // --no-passage: leave the Moon's passage out (faster batches)
     std::string calendarSpan;             // Calendar: "YYYY-MM" or "YYYY-MM-DD..YYYY-MM-DD"
     std::optional<std::string> favours;   // Calendar: only the mansions favouring this topic (or one of its words)
     std::optional<std::string> hinders;   // Calendar: only the mansions hindering this topic
     std::optional<std::string> icsPath;   // Calendar: write an iCalendar file instead
-    bool csv = false;                     // Calendar: CSV instead of text
+    bool csv = false;                     // Calendar, People: CSV instead of text
+    bool people = false;                  // People; Calendar: each stay's people from the book
 };
 
 struct CommandLineParse {

@@ -4,11 +4,13 @@
 #include "base/UniqueFd.h"
 #include "base/Utf8Text.h"
 
+#include "cli/BatchInput.h"
 #include "cli/CalendarArguments.h"
 #include "cli/CalendarOutput.h"
 #include "cli/CommandLine.h"
 #include "cli/CsvReader.h"
 #include "cli/FdStreams.h"
+#include "cli/PeopleOutput.h"
 #include "cli/PictureOutput.h"
 #include "cli/PlaceArguments.h"
 #include "cli/ReadingOutput.h"
@@ -17,6 +19,7 @@
 #include "core/ClockText.h"
 #include "files/FileWriting.h"
 #include "files/ReadingFileAccess.h"
+#include "people/PeopleBook.h"
 
 #include <cerrno>
 #include <cstring>
@@ -30,10 +33,6 @@
 namespace {
 
 constexpr const char* ToolName = "qamarel-reading";
-constexpr const char* BatchHeader = "name,date,time,longitude,latitude,zone,dst";
-constexpr const char* BatchPlaceHeader = "name,date,time,place";
-constexpr std::size_t BatchFieldCount = 7;
-constexpr std::size_t BatchPlaceFieldCount = 4;
 
 int Refuse(std::ostream& err, const std::string& message)
 {
@@ -257,127 +256,115 @@ private:
     std::string row_;  // one output row, its storage reused
 };
 
-// The name of the batch's input in messages.
-std::string InputName(const std::string& path)
-{
-    return path == "-" ? "standard input" : path;
-}
-
 int RunBatch(const ReadingCommand& command, std::istream& stdIn, std::ostream& out, std::ostream& err)
 {
-    const std::string input = InputName(command.path);
-    std::optional<FdInBuf> fileBuffer;
-    std::istream file(nullptr);
-    std::istream* in = &stdIn;
-    UniqueFd fd;  // the batch file, closed on every return
-    if (command.path != "-") {
-        fd.reset(::open(command.path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC));
-        if (!fd.valid())
-            return Refuse(err, input + " cannot be read: " + std::strerror(errno));
-        struct stat info {};
-        if (::fstat(fd.get(), &info) == 0 && S_ISDIR(info.st_mode))
-            return Refuse(err, input + " is a folder");
-        fileBuffer.emplace(fd.get());
-        file.rdbuf(&*fileBuffer);
-        in = &file;
-    }
-
-    CsvReader reader(*in);
-    std::vector<std::string> fields;
-    std::size_t line = 0;
-    const std::string limit = std::to_string(CsvReader::RecordLimit);
-    switch (reader.Next(fields, line, /*stopAtLimit=*/true)) {
-    case CsvReader::Status::Record: break;
-    case CsvReader::Status::TooLong:
-        return Refuse(err, input + ": the header line is longer than " + limit + " bytes; expected " + BatchHeader);
-    case CsvReader::Status::InputError:
-        return Refuse(err, input + " cannot be read: " + reader.inputError());
-    case CsvReader::Status::Unclosed:
-    case CsvReader::Status::End:
-        return Refuse(err, input + ": no header line; expected " + BatchHeader);
-    }
-    // A header of one field with semicolons: the CSV of a spreadsheet whose
-    // decimal mark is a comma (German, French); its rows are read the same way.
-    if (fields.size() == 1 && fields[0].find(';') != std::string::npos) {
-        std::vector<std::string> parts;
-        for (std::size_t start = 0, end;; start = end + 1) {
-            end = fields[0].find(';', start);
-            parts.push_back(fields[0].substr(start, end - start));
-            if (end == std::string::npos)
-                break;
-        }
-        fields = std::move(parts);
-        reader.SetSeparator(';');
-    }
-    std::string header;
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        header += (i ? "," : "") + fields[i];
-    if (header != BatchHeader && header != BatchPlaceHeader)
-        return Refuse(err, input + ": the header must be " + BatchHeader + " or " + BatchPlaceHeader);
-    const bool byPlace = header == BatchPlaceHeader;
-    const std::size_t fieldCount = byPlace ? BatchPlaceFieldCount : BatchFieldCount;
-
+    BatchInput input(command.path, stdIn);
+    if (!input.ok())
+        return Refuse(err, input.error());
     if (!command.json)
         out << "name,position,mansion,lunar_mansion_name,entered,left,error,place\n";
     BatchRun run(out, err, command.json);
     // A row shows the passage's times only, unless it was left out: on the
     // place's clocks for a row with a place, else in the row's own offset.
     const PassageWanted passage = command.passage ? PassageWanted::TimesOnly : PassageWanted::None;
-    auto Row = [&](std::size_t line, const std::string& name, const BirthMoment& moment, const PlaceBirth* place) {
-        const BirthReading read = ReadBirth(moment, passage);
-        run.Reading(line, name, read.reading, read.passage ? &*read.passage : nullptr,
-                    place ? ReadingPlaceJson(*place) : std::string(),
-                    place && place->moment.where.place ? place->moment.where.place->FullName() : std::string());
-    };
     for (; run.written();) {
-        const CsvReader::Status status = reader.Next(fields, line);
-        if (status == CsvReader::Status::End)
+        const BatchRow row = input.Next();
+        if (row.kind == BatchRow::Kind::End)
             break;
-        if (status == CsvReader::Status::InputError) {
-            err << ToolName << ": " << OneLineText(input + " cannot be read: " + reader.inputError()) << '\n';
+        if (row.kind == BatchRow::Kind::InputError) {
+            err << ToolName << ": " << OneLineText(row.error) << '\n';
             const int stopped = run.rows() == 0 ? ToolRefused : ToolSomeRowsFailed;
             return Finish(stopped, out, err);
         }
-        if (status == CsvReader::Status::TooLong) {
-            run.Failure(line, {}, "the row is longer than " + limit + " bytes");
+        if (row.kind == BatchRow::Kind::Problem) {
+            run.Failure(row.line, row.name, row.error);
             continue;
         }
-        if (status == CsvReader::Status::Unclosed) {
-            const std::size_t skipped = reader.skippedLines();
-            run.Failure(line, {},
-                        skipped == 0 ? std::string("a quoted field is not closed")
-                                     : "a quoted field is not closed; the " + std::to_string(skipped) +
-                                           " input lines after it were skipped");
-            continue;
-        }
-        if (fields.size() == 1 && fields[0].empty())
-            continue;  // blank line
-        const std::string& name = fields[0];
-        if (fields.size() != fieldCount) {
-            run.Failure(line, name, "expected " + std::to_string(fieldCount) + " fields, found " +
-                                        std::to_string(fields.size()));
-            continue;
-        }
-        if (byPlace) {
-            const PlaceBirth place = ResolvePlaceBirth(fields[3], fields[1], fields[2]);
-            if (!place.ok)
-                run.Failure(line, name, place.error);
-            else
-                Row(line, name, place.moment, &place);
-            continue;
-        }
-        if (fields[6] != "0" && fields[6] != "1") {
-            run.Failure(line, name, "dst \"" + std::string(Utf8Prefix(fields[6], 40)) + "\" must be 0 or 1");
-            continue;
-        }
-        BirthParse birth = ParseBirth({fields[1], fields[2], fields[3], fields[4], fields[5], fields[6] == "1"});
-        if (!birth.ok) {
-            run.Failure(line, name, birth.error);
-            continue;
-        }
-        Row(line, name, MomentOfTypedBirth(birth.chart), nullptr);
+        const PlaceBirth* place = row.birth.ok ? &row.birth : nullptr;
+        const BirthReading read = ReadBirth(row.birth.moment, passage);
+        run.Reading(row.line, row.name, read.reading, read.passage ? &*read.passage : nullptr,
+                    place ? ReadingPlaceJson(*place) : std::string(),
+                    place && place->moment.where.place ? place->moment.where.place->FullName() : std::string());
     }
     return Finish(run.failed() ? ToolSomeRowsFailed : ToolSuccess, out, err);
+}
+
+// Opens the people book at its place; a problem is said on `err`. A book
+// of a newer version is read, with its message.
+int OpenBook(PeopleBook& book, std::ostream& err)
+{
+    const BookResult opened = book.Open(DefaultBookPath());
+    if (opened.status == BookStatus::NewerVersion)
+        err << ToolName << ": " << OneLineText(opened.message) << '\n';
+    else if (!opened.ok())
+        return Refuse(err, opened.message + (opened.status == BookStatus::Damaged
+                                                 ? "; the program offers to keep it aside and start a new one"
+                                                 : ""));
+    return ToolSuccess;
+}
+
+int ReadBook(PeopleBook& book, std::vector<Person>& people, std::ostream& err)
+{
+    if (const int status = OpenBook(book, err); status != ToolSuccess)
+        return status;
+    BookResult read;
+    people = book.List(read);
+    return read.ok() ? ToolSuccess : Refuse(err, read.message);
+}
+
+// --people: the book as text, JSON or CSV in the batch format.
+int RunPeople(const ReadingCommand& command, std::ostream& out, std::ostream& err)
+{
+    PeopleBook book;
+    std::vector<Person> people;
+    if (const int status = ReadBook(book, people, err); status != ToolSuccess)
+        return status;
+    out << (command.json ? PeopleJson(people) : command.csv ? PeopleCsv(people) : PeopleText(people));
+    return Finish(ToolSuccess, out, err);
+}
+
+// --import-people: the good rows of a batch file added to the book in one
+// change, a person already there (same name and birth) left as it is; each
+// bad row reported as --batch reports it.
+int RunImportPeople(const ReadingCommand& command, std::istream& stdIn, std::ostream& out, std::ostream& err)
+{
+    PeopleBook book;
+    if (const int status = OpenBook(book, err); status != ToolSuccess)
+        return status;
+    if (book.readOnly())
+        return Refuse(err, "nothing was added to the people book " + book.path() + ": it is read-only");
+    BatchInput input(command.path, stdIn);
+    if (!input.ok())
+        return Refuse(err, input.error());
+    std::vector<Person> people;
+    bool failed = false;
+    for (;;) {
+        const BatchRow row = input.Next();
+        if (row.kind == BatchRow::Kind::End)
+            break;
+        if (row.kind == BatchRow::Kind::InputError) {
+            err << ToolName << ": " << OneLineText(row.error + "; nothing was added") << '\n';
+            return people.empty() && !failed ? ToolRefused : ToolSomeRowsFailed;
+        }
+        if (row.kind == BatchRow::Kind::Problem) {
+            failed = true;
+            err << ToolName << ": line " << row.line << ": " << OneLineText(row.error) << '\n';
+            continue;
+        }
+        Person person = PersonOfBirth(row.birth.moment);
+        person.name = row.name;
+        people.push_back(std::move(person));
+    }
+    PeopleBook::Added added;
+    if (const BookResult result = book.AddAll(people, added); !result.ok()) {
+        err << ToolName << ": " << OneLineText("nothing was added: " + result.message) << '\n';
+        return ToolOutputFailed;
+    }
+    out << added.added << (added.added == 1 ? " person" : " people") << " added to " << book.path();
+    if (added.alreadyThere != 0)
+        out << "; " << added.alreadyThere << " already there";
+    out << '\n';
+    return Finish(failed ? ToolSomeRowsFailed : ToolSuccess, out, err);
 }
 
 // The Moon's stays over a month or a span, as text, JSON, CSV or an iCalendar
@@ -393,6 +380,16 @@ int RunCalendar(const ReadingCommand& command, std::ostream& out, std::ostream& 
         if (word && !FindTopic(*word))
             return Refuse(err, std::string(option) + " takes a topic or one of its words, not \"" +
                                    std::string(Utf8Prefix(*word, 40)) + "\"; the topics: " + TopicList());
+    // The book's people, by birth mansion, for --people.
+    std::optional<MansionPeople> people;
+    if (command.people) {
+        PeopleBook book;
+        std::vector<Person> everyone;
+        if (const int status = ReadBook(book, everyone, err); status != ToolSuccess)
+            return status;
+        people = PeopleByMansion(everyone);
+    }
+    const MansionPeople* const marks = people ? &*people : nullptr;
     const PlaceClocks& where = request.where;
     const MansionStays found = FindMansionStays(request.fromMinute, request.toMinute, where.clocks);
     if (found.status != StaysStatus::Found)
@@ -425,7 +422,7 @@ int RunCalendar(const ReadingCommand& command, std::ostream& out, std::ostream& 
         std::string problem = file ? file->problem() : std::string();
         std::string ics;
         if (problem.empty())
-            ics = CalendarIcs(stays, where, static_cast<long>(std::time(nullptr) / 60), problem);
+            ics = CalendarIcs(stays, where, static_cast<long>(std::time(nullptr) / 60), problem, marks);
         if (problem.empty() && file) {
             file->Write(ics);
             problem = file->PutInPlace();
@@ -440,7 +437,9 @@ int RunCalendar(const ReadingCommand& command, std::ostream& out, std::ostream& 
             out << ics;
         return Finish(ToolSuccess, out, err);
     }
-    out << (command.json ? CalendarJson(stays, where) : command.csv ? CalendarCsv(stays, where) : CalendarText(stays, where));
+    out << (command.json  ? CalendarJson(stays, where, marks)
+            : command.csv ? CalendarCsv(stays, where, marks)
+                          : CalendarText(stays, where, marks));
     return Finish(ToolSuccess, out, err);
 }
 
@@ -465,6 +464,8 @@ int RunReadingTool(const std::vector<std::string>& args, std::istream& in, std::
     case ReadingCommand::Mode::Batch: return RunBatch(command, in, out, err);
     case ReadingCommand::Mode::Places: return RunPlaces(command, out, err);
     case ReadingCommand::Mode::Calendar: return RunCalendar(command, out, err);
+    case ReadingCommand::Mode::People: return RunPeople(command, out, err);
+    case ReadingCommand::Mode::ImportPeople: return RunImportPeople(command, in, out, err);
     }
     return ToolRefused;
 }

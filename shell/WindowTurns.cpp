@@ -10,6 +10,7 @@
 #include "core/modEphemeris.h"
 #include "places/ZoneClocks.h"
 #include "windows/frmMansionCalendar.h"
+#include "windows/frmPeople.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -113,6 +114,7 @@ frmMain* WindowTurns::CreateMainWindow()
     QObject::connect(window, &frmMain::readingChosen, window, [this] { ShowResultWindow(); });
     QObject::connect(window, &frmMain::closedByUser, window, [this] { WindowClosedByUser(); });
     QObject::connect(window, &frmMain::calendarRequested, window, [this, window] { ShowCalendar(window->chosenPlaceClocks()); });
+    QObject::connect(window, &frmMain::peopleRequested, window, [this] { ShowPeople(); });
     return window;
 }
 
@@ -138,6 +140,10 @@ frmArabicLunarMansionResult* WindowTurns::ShowResultWindow()
         // The reading's own place and clocks; a reading from a file has none.
         QObject::connect(made, &frmArabicLunarMansionResult::calendarRequested, made,
                          [this] { ShowCalendar(state_.birth ? state_.birth->where : PlaceClocks{}); });
+        QObject::connect(made, &frmArabicLunarMansionResult::addedToPeople, made, [this] {
+            if (people_)
+                people_->Reload();
+        });
         result_ = made;
     }
     if (!handing_)
@@ -259,9 +265,27 @@ void WindowTurns::ShowCalendar(PlaceClocks where)
     calendar_->activateWindow();
 }
 
+void WindowTurns::ShowPeople()
+{
+    if (!people_) {
+        auto* people = new frmPeople;
+        people->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(people, &frmPeople::readingRequested, people,
+                         [this, people] { ShowReadingOfBirth(people->chosenBirth()); });
+        people_ = people;
+    }
+    people_->show();
+    people_->raise();
+    people_->activateWindow();
+}
+
 void WindowTurns::ShowReadingOfMoment(qint64 utcMinute, const PlaceClocks& where)
 {
-    BirthMoment moment = MomentAtInstant(static_cast<long>(utcMinute), where);
+    ShowReadingOfBirth(MomentAtInstant(static_cast<long>(utcMinute), where));
+}
+
+void WindowTurns::ShowReadingOfBirth(BirthMoment moment)
+{
     state_.chart = moment.chart;
     modEphemeris::ComputeMoonPosition(state_.chart);
     state_.passage = FindMansionPassage(moment);

@@ -65,6 +65,10 @@ public:
     // A reading of one moment at the calendar's place and on its clocks,
     // without a name, shown in the result window in place of the open window.
     void ShowReadingOfMoment(qint64 utcMinute, const PlaceClocks& where);
+    // A birth's reading (a person of the people book's), shown the same way.
+    void ShowReadingOfBirth(BirthMoment moment);
+    // The people book's window. One at a time: a second request brings it to the front.
+    void ShowPeople();
 
 private:
     friend class ReadingAfterDialogs;
@@ -82,6 +86,7 @@ private:
     QPointer<frmArabicLunarMansionResult> result_;  // made at the first reading, hidden between readings
     QPointer<QWidget> exit_;     // the exit window, while it is up
     QPointer<QWidget> calendar_; // the Mansion Calendar, while it is open
+    QPointer<class frmPeople> people_;  // the people book's window, while it is open
     std::unique_ptr<ReadingAfterDialogs> waiting_;  // a reading handed over under a dialog
     QPointer<frmMain> kept_;     // the form a handed-over reading took the place of, hidden, for Back
     int chosenReadings_ = 0;     // the readings the user chose so far (handed-over ones not counted)

@@ -1,6 +1,7 @@
 #include "windows/frmArabicLunarMansionResult.h"
 
 #include "base/QtStdText.h"
+#include "people/PeopleBook.h"
 #include "windows/FileSaving.h"
 #include "windows/RecentLists.h"
 #include "pictures/PrintingModule.h"
@@ -259,6 +260,9 @@ void frmArabicLunarMansionResult::BuildMenus()
     file->addSeparator()->setObjectName(QStringLiteral("mnuFile2"));
     mnuSave = file->addAction(tr("&Save"));
     mnuSave->setObjectName(QStringLiteral("mnuSave"));
+    mnuAddToPeople = file->addAction(tr("&Add to People"));
+    mnuAddToPeople->setObjectName(QStringLiteral("mnuAddToPeople"));
+    connect(mnuAddToPeople, &QAction::triggered, this, &frmArabicLunarMansionResult::mnuAddToPeople_Click);
     AddHelpMenu(this);
 }
 
@@ -281,6 +285,8 @@ void frmArabicLunarMansionResult::ShowReading(const MansionRecord& mansion)
         }
     }
     ShowReadingLine();
+    // A reading opened from a file has no birth to keep.
+    mnuAddToPeople->setEnabled(state_.birth.has_value());
     if (wheelWasOpen)
         mnuWheel_Click();
 }
@@ -378,4 +384,33 @@ void frmArabicLunarMansionResult::closeEvent(QCloseEvent* event)
 {
     event->accept();
     emit closedByUser();
+}
+
+void frmArabicLunarMansionResult::mnuAddToPeople_Click()
+{
+    if (!state_.birth)
+        return;
+    using namespace Messages;
+    const Person person = PersonOfBirth(*state_.birth);
+    const QString name = person.name.empty() ? tr("This reading") : ToQString(person.name);
+    PeopleBook book;
+    BookResult result = book.Open(DefaultBookPath());
+    if (result.ok() || result.status == BookStatus::NewerVersion) {
+        const std::vector<Person> people = book.List(result);
+        for (const Person& there : people)
+            if (SameBirth(there, person)) {
+                Show(this, tr("%1 is already in People.").arg(name), Icon::Information);
+                return;
+            }
+    }
+    if (result.ok()) {
+        Person added = person;
+        result = book.Add(added);
+    }
+    if (!result.ok()) {
+        Show(this, tr("%1 was not added to People: %2").arg(name, ToQString(result.message)), Icon::Error);
+        return;
+    }
+    Show(this, tr("%1 was added to People.").arg(name), Icon::Information);
+    emit addedToPeople();
 }

@@ -34,6 +34,8 @@ signals:
     void closedByUser();
     // File > Mansion Calendar: the calendar is wanted.
     void calendarRequested();
+    // File > Add to People added the reading's birth to the people book.
+    void addedToPeople();
 
 private slots:
     void cmdBack_Click();
@@ -41,6 +43,7 @@ private slots:
     void mnuWheel_Click();
     void mnuPrint_Click();
     void mnuExportPdf_Click();
+    void mnuAddToPeople_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,5 +72,6 @@ private:
     QAction* mnuWheel;
     QAction* mnuPrint;
     QAction* mnuExportPdf;
+    QAction* mnuAddToPeople;
     QPointer<class frmMansionWheel> wheel_;  // the open wheel window, if any
 };

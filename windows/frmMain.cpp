@@ -341,6 +341,10 @@ void frmMain::BuildMenus()
     mnuCalendar->setObjectName(QStringLiteral("mnuCalendar"));
     mnuCalendar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));  // Ctrl+K is a line edit's "delete to end of line"
     connect(mnuCalendar, &QAction::triggered, this, &frmMain::calendarRequested);
+    QAction* mnuPeople = file->addAction(tr("&People\u2026"));
+    mnuPeople->setObjectName(QStringLiteral("mnuPeople"));
+    mnuPeople->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    connect(mnuPeople, &QAction::triggered, this, &frmMain::peopleRequested);
     // The last readings opened or saved, as they are when the menu opens:
     // files found gone are dropped.
     QMenu* recent = file->addMenu(tr("Open &Recent"));

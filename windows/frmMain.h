@@ -58,6 +58,8 @@ signals:
     void closedByUser();
     // File > Mansion Calendar: the calendar is wanted, in this form's place.
     void calendarRequested();
+    // File > People: the people book is wanted.
+    void peopleRequested();
 
 private slots:
     void cmdCalculate_Click();

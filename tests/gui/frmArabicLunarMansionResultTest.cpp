@@ -295,7 +295,7 @@ private slots:
         QCOMPARE(entries, (QStringList{QStringLiteral("mnuFile"), QStringLiteral("mnuBack=&Back"),
                                        QStringLiteral("mnuFile1="), QStringLiteral("mnuWheel=Show the Mansion &Wheel"),
                   QStringLiteral("mnuPrint=&Print\u2026"), QStringLiteral("mnuExportPdf=Export as P&DF\u2026"), QStringLiteral("mnuCalendar=Mansion Ca&lendar\u2026"), QStringLiteral("mnuFile2="),
-                  QStringLiteral("mnuSave=&Save"),
+                  QStringLiteral("mnuSave=&Save"), QStringLiteral("mnuAddToPeople=&Add to People"),
                                        QStringLiteral("mnuHelp"), QStringLiteral("mnuOnline=&Online Help"),
                                        QStringLiteral("mnuVisit=&Visit Us Online"), QStringLiteral("mnuHelp1="),
                                        QStringLiteral("mnuUpdate=Check for Software &Update"),

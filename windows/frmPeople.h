@@ -1,0 +1,69 @@
+#pragma once
+
+#include "core/BirthMoment.h"
+#include "people/PeopleBook.h"
+
+#include <QMainWindow>
+
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+
+// frmPeople — the people book: everyone, with the birth (date, clock time and
+// offset), the place and the birth's mansion (number and name), sortable by
+// each column; a search that keeps, as it is typed, the people whose name,
+// place or mansion holds the text; Open (the reading in the result window),
+// Delete (asked first) and the person's note. Keyboard: the arrows move, Enter
+// opens, Delete deletes, Escape closes. A book that cannot be opened is said
+// in lblBook; the rest of the program goes on without it.
+// Controls: txtSearch, tblPeople, lblBook, txtNote, cmdOpen, cmdDelete,
+// cmdSaveNote; menu mnuClose.
+class frmPeople : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // bookPath: the book's file; "" for its usual place (DefaultBookPath).
+    explicit frmPeople(const QString& bookPath = {}, QWidget* parent = nullptr);
+
+    // The birth of the person chosen last by Open.
+    const BirthMoment& chosenBirth() const { return chosen_; }
+    // Reads the book again (after a reading was added to it elsewhere).
+    void Reload();
+
+signals:
+    // Open: the reading of chosenBirth() is wanted.
+    void readingRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void txtSearch_Change();
+    void cmdOpen_Click();
+    void cmdDelete_Click();
+    void cmdSaveNote_Click();
+    void tblPeople_CurrentChange();
+
+private:
+    void BuildControls();
+    void OpenBook(const QString& bookPath);
+    void Refill();
+    // The person of the current row, or nullptr.
+    const Person* CurrentPerson() const;
+
+    PeopleBook book_;
+    std::vector<Person> people_;
+    BirthMoment chosen_;
+
+    QLineEdit* txtSearch;
+    QTableWidget* tblPeople;
+    QLabel* lblBook;
+    QPlainTextEdit* txtNote;
+    QPushButton* cmdOpen;
+    QPushButton* cmdDelete;
+    QPushButton* cmdSaveNote;
+};
