@@ -223,6 +223,11 @@ bool IsCapital(std::uint32_t id)
     return Holds(Capitals, id);
 }
 
+std::size_t CapitalCount()
+{
+    return std::size(Capitals);
+}
+
 bool IsStateSeat(std::uint32_t id)
 {
     return Holds(StateSeats, id);

@@ -33,6 +33,7 @@ struct OtherName {
 const OtherName* OtherNames(std::size_t& count);
 
 bool IsCapital(std::uint32_t id);     // a country's seat of government
+std::size_t CapitalCount();           // the capitals the table names
 bool IsStateSeat(std::uint32_t id);   // the seat of a US state, a Canadian province or an Australian state
 
 }  // namespace PlaceNameTable
