@@ -172,6 +172,17 @@ TEST_F(PeopleBookTest, NoOneElseCanReadTheBook)
     ASSERT_TRUE(book.Open(path_).ok());
     EXPECT_EQ(Mode(path_), 0600u);
     EXPECT_EQ(Mode(path_.parent_path()), 0700u);
+    // Every folder made on the way to a book (a new data folder) is the user's alone.
+    const std::filesystem::path deep = path_.parent_path() / "made" / "on" / "the-way" / "people.sqlite";
+    {
+        const mode_t before = ::umask(0);
+        PeopleBook fresh;
+        const BookResult opened = fresh.Open(deep.string());
+        ::umask(before);
+        ASSERT_TRUE(opened.ok()) << opened.message;
+    }
+    for (std::filesystem::path folder = deep.parent_path(); folder != path_.parent_path(); folder = folder.parent_path())
+        EXPECT_EQ(Mode(folder), 0700u) << folder;
 }
 
 TEST_F(PeopleBookTest, BookPlaceFollowsTheDataFolder)

@@ -180,6 +180,7 @@ const Typed Queries[] = {
     {"Den Haag", "", "", "The Hague", "NL", "11", "Den Haag"},
     {"Praha", "", "", "Prague", "CZ", "52", "Praha"},
     {"Москва", "", "", "Moscow", "RU", "48", "Москва"},
+    {"孟買", "", "", "Mumbai", "IN", "16", "孟買"},  // Chinese as written in Taiwan (the zh_TW catalogue)
     {"Leningrad", "", "", "Saint Petersburg", "RU", "66", "Leningrad"},
     {"Bangalore", "", "", "Bengaluru", "IN", "19", "Bangalore"},
     // Former names and short forms, with the list's own names of the places.
