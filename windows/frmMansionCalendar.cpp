@@ -79,11 +79,13 @@ void frmMansionCalendar::BuildControls()
     cmdPrevious->setObjectName(QStringLiteral("cmdPrevious"));
     cboMonth = new QComboBox(central);
     cboMonth->setObjectName(QStringLiteral("cboMonth"));
+    cboMonth->setAccessibleName(tr("Month"));  // before its entries (InstallAccessibleLists)
     for (int m = 1; m <= 12; ++m)
         cboMonth->addItem(ToQString(MonthName(m)));
     spnYear = new QSpinBox(central);
     spnYear->setObjectName(QStringLiteral("spnYear"));
     spnYear->setRange(1901, 2050);
+    spnYear->setAccessibleName(tr("Year"));
     cmdNext = new QPushButton(tr("&Next"), central);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
     txtFavours = new QLineEdit(central);
@@ -106,6 +108,7 @@ void frmMansionCalendar::BuildControls()
 
     tblStays = new QTableWidget(0, ColumnCount, central);
     tblStays->setObjectName(QStringLiteral("tblStays"));
+    tblStays->setAccessibleName(tr("Stays of the month"));
     tblStays->setHorizontalHeaderLabels({tr("Enters"), tr("No."), tr("Latin Name"), tr("Arabic Name"),
                                          tr("English Meaning"), tr("Favours"), tr("Warning")});
     tblStays->setEditTriggers(QAbstractItemView::NoEditTriggers);
