@@ -87,15 +87,6 @@ MansionStays FindMansionStays(long fromMinute, long toMinute, const Clocks& zone
     return result;
 }
 
-std::vector<MansionStay> StaysFavouring(const std::vector<MansionStay>& stays, std::string_view word)
-{
-    std::vector<MansionStay> kept;
-    for (const MansionStay& s : stays)
-        if (MansionMentions(s.mansion, FavorableCircumstances, word))
-            kept.push_back(s);
-    return kept;
-}
-
 std::vector<MansionStay> StaysOnTopic(const std::vector<MansionStay>& stays, MansionField field, Topic topic)
 {
     std::vector<MansionStay> kept;

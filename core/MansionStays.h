@@ -54,10 +54,6 @@ ChartRecord ChartAtInstant(long utcMinute, int offsetMinutes);
 // The mansion of the reading at one instant, read as FindMansionStays reads it.
 int MansionAtInstant(long utcMinute, int offsetMinutes);
 
-// The stays whose mansion favours `word` (case-insensitive for ASCII letters;
-// an empty word keeps them all).
-std::vector<MansionStay> StaysFavouring(const std::vector<MansionStay>& stays, std::string_view word);
-
 // The stays whose mansion's favourable (or unfavourable) lines speak of a topic.
 std::vector<MansionStay> StaysOnTopic(const std::vector<MansionStay>& stays, MansionField field, Topic topic);
 

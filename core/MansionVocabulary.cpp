@@ -2,24 +2,8 @@
 
 #include "core/modArabicLunarMansionInformation.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
-
-namespace {
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool Mentions(std::string_view text, std::string_view word)
-{
-    if (word.empty())
-        return true;
-    const auto it = std::search(text.begin(), text.end(), word.begin(), word.end(),
-                                [](char a, char b) { return Lower(a) == Lower(b); });
-    return it != text.end();
-}
-
-}  // namespace
 
 int MansionOfLongitude(double longitude)
 {
@@ -81,17 +65,4 @@ std::string_view SignName(int sign)
                                                             "Leo",   "Virgo",   "Libra",       "Scorpio",
                                                             "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
     return sign >= 0 && sign < 12 ? names[static_cast<std::size_t>(sign)] : std::string_view{};
-}
-
-bool MansionMentions(int mansion, MansionField field, std::string_view word)
-{
-    return Mentions(modArabicLunarMansionInformation::MansionRowFor(mansion)[field], word);
-}
-
-std::string_view FirstItemMentioning(int mansion, MansionField field, std::string_view word)
-{
-    for (const std::string_view item : FieldItems(mansion, field))
-        if (Mentions(item, word))
-            return item;
-    return {};
 }

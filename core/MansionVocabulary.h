@@ -33,9 +33,3 @@ std::string MansionByLatinName(int mansion);
 
 // "Aries" .. "Pisces" for the signs 0..11 from 0° Aries; "" for another number.
 std::string_view SignName(int sign);
-
-// MentionIn — whether a mansion's list field mentions `word`: case-insensitive
-// for ASCII letters; an empty word is mentioned everywhere. FirstItemMentioning
-// gives the first item that does ("" for none).
-bool MansionMentions(int mansion, MansionField field, std::string_view word);
-std::string_view FirstItemMentioning(int mansion, MansionField field, std::string_view word);

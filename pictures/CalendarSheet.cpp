@@ -8,17 +8,22 @@
 
 QString CalendarHtml(const CalendarSheet& sheet)
 {
-    QString html = QStringLiteral("<html><body style=\"font-family: 'DejaVu Sans'; font-size: 8pt\"><h2>%1</h2><p>%2</p>")
-                       .arg(sheet.title.toHtmlEscaped(), sheet.now.toHtmlEscaped());
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr>");
+    // A month (up to 33 stays) on one A4 page across: small type, tight
+    // cells; the header row in a <thead>, which each further page of a longer
+    // span repeats. The "Now" line only when the sheet has one.
+    QString html = QStringLiteral("<html><body style=\"font-family: 'DejaVu Sans'; font-size: 6pt\"><p style=\"font-size: 9pt; font-weight: bold\">%1</p>")
+                       .arg(sheet.title.toHtmlEscaped());
+    if (!sheet.now.isEmpty())
+        html += QStringLiteral("<p>%1</p>").arg(sheet.now.toHtmlEscaped());
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"0\" width=\"100%\"><thead><tr>");
     for (const QString& h : sheet.header)
         html += QStringLiteral("<th align=\"left\">%1</th>").arg(h.toHtmlEscaped());
-    html += QStringLiteral("</tr>");
+    html += QStringLiteral("</tr></thead>");
     for (qsizetype r = 0; r < sheet.rows.size(); ++r) {
         const bool marked = r < sheet.marked.size() && sheet.marked[r];
         html += marked ? QStringLiteral("<tr style=\"font-weight: bold\">") : QStringLiteral("<tr>");
         for (const QString& cell : sheet.rows[r])
-            html += QStringLiteral("<td>%1</td>").arg(cell.toHtmlEscaped());
+            html += QStringLiteral("<td>%1</td>").arg(cell.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
         html += QStringLiteral("</tr>");
     }
     return html + QStringLiteral("</table></body></html>");

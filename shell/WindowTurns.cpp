@@ -5,6 +5,7 @@
 #include "windows/frmMain.h"
 #include "shell/frmExit.h"
 #include "ui/MessageBox.h"
+#include "ui/ProgramWidgets.h"
 
 #include "core/MansionStays.h"
 #include "core/modEphemeris.h"
@@ -106,6 +107,7 @@ WindowTurns::~WindowTurns()
 {
     delete result_.data();
     delete kept_.data();
+    delete momentWindow_.data();  // before the state it shows
 }
 
 frmMain* WindowTurns::CreateMainWindow()
@@ -279,11 +281,6 @@ void WindowTurns::ShowPeople()
     people_->activateWindow();
 }
 
-void WindowTurns::ShowReadingOfMoment(qint64 utcMinute, const PlaceClocks& where)
-{
-    ShowReadingOfBirth(MomentAtInstant(static_cast<long>(utcMinute), where));
-}
-
 void WindowTurns::ShowReadingOfBirth(BirthMoment moment)
 {
     state_.chart = moment.chart;
@@ -295,4 +292,42 @@ void WindowTurns::ShowReadingOfBirth(BirthMoment moment)
     QPointer<QWidget> before = current_;
     ShowResultWindow();
     GiveWay(before);  // without asking to exit
+}
+
+frmArabicLunarMansionResult* WindowTurns::ShowReadingOfMoment(qint64 utcMinute, const PlaceClocks& where)
+{
+    auto state = std::make_unique<ReadingState>();
+    BirthMoment moment = MomentAtInstant(static_cast<long>(utcMinute), where);
+    state->chart = moment.chart;
+    modEphemeris::ComputeMoonPosition(state->chart);
+    state->passage = FindMansionPassage(moment);
+    state->birth = std::move(moment);
+    if (ChooseCurrentMansion(*state, state->chart.MoonPositionText) != PositionTextStatus::WellFormed)
+        return nullptr;
+    if (!momentWindow_) {
+        // The window reads its state at each showing: the state lives here,
+        // longer than the window.
+        momentState_ = std::make_unique<ReadingState>(*state);
+        auto* made = new frmArabicLunarMansionResult(*momentState_);
+        made->setWindowTitle(QCoreApplication::translate("WindowTurns", "Reading of a Moment") + QStringLiteral(" \u2014 ") +
+                             ProgramCaption);
+        auto toCalendar = [this] {
+            if (calendar_) {
+                calendar_->raise();
+                calendar_->activateWindow();
+            }
+        };
+        QObject::connect(made, &frmArabicLunarMansionResult::backRequested, made, toCalendar);
+        QObject::connect(made, &frmArabicLunarMansionResult::closedByUser, made, toCalendar);
+        QObject::connect(made, &frmArabicLunarMansionResult::calendarRequested, made, toCalendar);
+        momentWindow_ = made;
+    } else {
+        *momentState_ = *state;
+    }
+    frmArabicLunarMansionResult* window = momentWindow_;
+    window->ShowReading(momentState_->currentMansion);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
 }

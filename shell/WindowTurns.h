@@ -63,9 +63,14 @@ public:
     // mansion marked. One at a time: a second request brings it to the front.
     void ShowCalendar(PlaceClocks where);
     // A reading of one moment at the calendar's place and on its clocks,
-    // without a name, shown in the result window in place of the open window.
-    void ShowReadingOfMoment(qint64 utcMinute, const PlaceClocks& where);
-    // A birth's reading (a person of the people book's), shown the same way.
+    // without a name, shown in front in a result window of its own: the
+    // person's own reading and the form stay as they were. One such window,
+    // shown again for the next moment; its Back and its close leave the
+    // program running, and the calendar in front.
+    // Returns the window, or none when the moment gives no reading.
+    frmArabicLunarMansionResult* ShowReadingOfMoment(qint64 utcMinute, const PlaceClocks& where);
+    // A birth's reading (a person of the people book's), shown in the result
+    // window in place of the open window.
     void ShowReadingOfBirth(BirthMoment moment);
     // The people book's window. One at a time: a second request brings it to the front.
     void ShowPeople();
@@ -89,6 +94,8 @@ private:
     QPointer<class frmPeople> people_;  // the people book's window, while it is open
     std::unique_ptr<ReadingAfterDialogs> waiting_;  // a reading handed over under a dialog
     QPointer<frmMain> kept_;     // the form a handed-over reading took the place of, hidden, for Back
+    std::unique_ptr<ReadingState> momentState_;               // the calendar's moment, apart from the person's reading
+    QPointer<frmArabicLunarMansionResult> momentWindow_;      // the window that shows it
     int chosenReadings_ = 0;     // the readings the user chose so far (handed-over ones not counted)
     bool handing_ = false;       // a handed-over reading is being shown
 };

@@ -89,6 +89,12 @@ frmExit::frmExit(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStays
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
     txtMessage->setTabChangesFocus(true);
     txtMessage->setFixedHeight(fontMetrics().lineSpacing() * 4 + 12);
+    // A screen reader would name every box by the frame's title; each its own.
+    txtName->setAccessibleName(tr("Your name"));
+    txtEmail->setAccessibleName(tr("Your email address"));
+    txtFriendName->setAccessibleName(tr("Friend's name"));
+    txtFriendEmail->setAccessibleName(tr("Friend's email address"));
+    txtMessage->setAccessibleName(tr("Your message"));
     cmdSubmit = new QPushButton(tr("Refer A Friend &Now"), Frame2);
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
     auto* form = new QGridLayout(Frame2);

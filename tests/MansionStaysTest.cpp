@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -167,37 +168,30 @@ TEST(MansionStaysTest, OffsetsInForceAcrossClockChanges)
     EXPECT_EQ(london.UtcOf({2026, 7, 1, 12, 0}), Utc(2026, 7, 1, 11, 0, 0));
 }
 
-TEST(MansionStaysTest, FilterOverTheFavourableTexts)
+TEST(MansionStaysTest, FilterByTopic)
 {
-    // Mansions whose favourable texts say so, read from the table by hand.
-    const struct {
-        const char* word;
-        std::vector<int> favouring, hindering;
-    } words[] = {
-        {"travel", {1, 5, 8, 11, 13, 19, 20, 21, 26, 28}, {9}},
-        {"MEDICINE", {14, 22, 23, 27}, {}},
-        {"journey", {1, 8}, {14, 16}},
-        {"marriage", {}, {3, 16, 22}},
-    };
-    for (const auto& w : words) {
-        SCOPED_TRACE(w.word);
-        std::vector<int> favouring, hindering;
-        for (int k = 1; k <= 28; ++k) {
-            if (MansionMentions(k, FavorableCircumstances, w.word))
-                favouring.push_back(k);
-            if (MansionMentions(k, UnfavorableCircumstances, w.word))
-                hindering.push_back(k);
-        }
-        EXPECT_EQ(favouring, w.favouring);
-        EXPECT_EQ(hindering, w.hindering);
-    }
+    // February 2026 at UTC: the stays kept are those in the mansions whose
+    // lines speak of the topic (read from the table by hand), in order.
     const MansionStays month = FindMansionStays(Utc(2026, 2, 1, 0, 0, 0), Utc(2026, 3, 1, 0, 0, 0), Clocks::Fixed(0));
-    const std::vector<MansionStay> travel = StaysFavouring(month.stays, "Travel");
-    EXPECT_GE(travel.size(), 9u);
-    for (const MansionStay& s : travel)
-        EXPECT_TRUE(MansionMentions(s.mansion, FavorableCircumstances, "travel")) << s.mansion;
-    EXPECT_EQ(StaysFavouring(month.stays, "").size(), month.stays.size());
-    EXPECT_TRUE(StaysFavouring(month.stays, "no such thing").empty());
+    const struct {
+        Topic topic;
+        MansionField field;
+        std::vector<int> mansions;
+    } cases[] = {
+        {Topic::HealthAndMedicine, FavorableCircumstances, {1, 14, 22, 23, 27}},
+        {Topic::Travel, UnfavorableCircumstances, {9, 12, 14, 16, 27}},
+    };
+    for (const auto& c : cases) {
+        std::vector<MansionStay> expected;
+        for (const MansionStay& s : month.stays)
+            if (std::find(c.mansions.begin(), c.mansions.end(), s.mansion) != c.mansions.end())
+                expected.push_back(s);
+        const std::vector<MansionStay> kept = StaysOnTopic(month.stays, c.field, c.topic);
+        ASSERT_EQ(kept.size(), expected.size()) << TopicName(c.topic);
+        EXPECT_GE(kept.size(), 5u);
+        for (std::size_t i = 0; i < kept.size(); ++i)
+            EXPECT_EQ(kept[i].entered.utcMinute, expected[i].entered.utcMinute);
+    }
 }
 
 // The full reading of an instant, which decides a minute at a mansion's edge:

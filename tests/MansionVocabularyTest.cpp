@@ -33,7 +33,6 @@ TEST(MansionVocabularyTest, NamesAndItems)
     ASSERT_EQ(items.size(), 5u);
     EXPECT_EQ(items[1], "To save and protect sailors at sea");
     EXPECT_EQ(FieldItems(3, ArabicName), std::vector<std::string_view>{"Al Thurayya"});
-    EXPECT_EQ(FirstItemMentioning(14, UnfavorableCircumstances, "JOURNEYS"), "Hinders journeys by land");
     EXPECT_EQ(MansionByLatinName(15), "mansion 15, Agrapha or Algarpha");
 }
 

@@ -1,5 +1,6 @@
 #include "ui/ProgramWidgets.h"
 
+#include "ui/AccessibleLists.h"
 #include "ui/ProgramFont.h"
 #include "ui/WebLinks.h"
 
@@ -97,6 +98,7 @@ void SetUpProgramWindow(QWidget* window, const char* name)
     window->setWindowRole(window->objectName());
     window->setWindowTitle(ProgramCaption);
     window->setFont(ProgramFont());
+    InstallAccessibleLists();
 }
 
 QLabel* MakeLinkLabel(const QString& text, const QString& objectName, QWidget* parent, const QColor& colour)

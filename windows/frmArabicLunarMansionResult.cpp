@@ -194,7 +194,10 @@ void frmArabicLunarMansionResult::BuildControls()
         } else {
             value->move(Twips(at.valueLeft), Twips(at.valueTop));
         }
-        value->setAccessibleName(caption->text());  // a screen reader says what the value is
+        // A screen reader names the value by its text and says what it is by
+        // the caption that labels it: "Lunar Mansion Name: Alchil".
+        caption->setBuddy(value);
+        value->setAccessibleDescription(caption->text());
         lblCaption[i] = caption;
         lblResult[i] = value;
     }

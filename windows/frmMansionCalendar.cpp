@@ -4,6 +4,7 @@
 #include "calendar/IcsModule.h"
 #include "core/CivilCalendar.h"
 #include "core/ClockText.h"
+#include "core/MansionTopics.h"
 #include "core/MansionVocabulary.h"
 #include "core/SafeFileName.h"
 #include "core/modArabicLunarMansionInformation.h"
@@ -12,9 +13,11 @@
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramWidgets.h"
+#include "ui/WarningColour.h"
 #include "windows/FileSaving.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QDateTime>
 #include <QDir>
 #include <QHBoxLayout>
@@ -24,13 +27,16 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
 
-enum Column { Enters, Number, Latin, Arabic, Meaning, Favours, Warning, ColumnCount };
+// The warning first after the number, where it is seen without scrolling; the
+// long texts last.
+enum Column { Enters, Number, Warning, Latin, Arabic, Meaning, Favours, ColumnCount };
 
 // "2 Feb 14:05 GMT": the clock time the Moon enters, on the calendar's clocks.
 QString EnteredText(const ClockTime& t)
@@ -39,10 +45,33 @@ QString EnteredText(const ClockTime& t)
     return QStringLiteral("%1 %2 %3").arg(l.day).arg(ToQString(MonthName(l.month)).left(3)).arg(ToQString(ClockText(t)));
 }
 
-// The first item of a mansion's list field that mentions `word`.
-QString LineMentioning(int mansion, MansionField field, const QString& word)
+// A mansion's lines of a field on a topic, one a line ("" for none).
+QString LinesOn(int mansion, MansionField field, Topic topic)
 {
-    return ToQString(FirstItemMentioning(mansion, field, ToStdString(word)));
+    QStringList lines;
+    for (const std::string_view line : LinesOnTopic(mansion, field, topic))
+        lines << ToQString(line);
+    return lines.join(QLatin1Char('\n'));
+}
+
+// A list of the topics, "" first for none, that takes typing: a word of a
+// topic ("journey") chooses it as its name does; the names that hold what is
+// typed are offered under it.
+QComboBox* MakeTopicList(const char* name, const QString& spokenName, const QString& hint, QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setAccessibleName(spokenName);  // before its entries (InstallAccessibleLists)
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->addItem(QString());
+    for (const TopicInfo& t : Topics())
+        list->addItem(ToQString(t.name));
+    list->lineEdit()->setPlaceholderText(hint);
+    list->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    list->completer()->setFilterMode(Qt::MatchContains);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return list;
 }
 
 }  // namespace
@@ -53,6 +82,7 @@ frmMansionCalendar::frmMansionCalendar(PlaceClocks where, int ownMansion, qint64
     SetUpProgramWindow(this, "frmMansionCalendar");
     setWindowTitle(tr("Mansion Calendar") + QStringLiteral(" \u2014 ") + ProgramCaption);
     BuildControls();
+    BuildMenus();
 
     // "Now": the stay that holds this minute.
     const long nowMinute = static_cast<long>(now_ / 60);
@@ -61,8 +91,8 @@ frmMansionCalendar::frmMansionCalendar(PlaceClocks where, int ownMansion, qint64
         lblNow->setText(ToQString(DescribeNow(now.stays.front())));
     else
         lblNow->setText(tr("The calendar covers 1901 to 2050."));
-    const LocalMinute local = where_.clocks.At(nowMinute).Local();
-    ShowMonth(std::clamp(local.year, 1901, 2050), local.month);
+    ShowToday();
+    tblStays->setFocus();
 }
 
 void frmMansionCalendar::BuildControls()
@@ -79,45 +109,83 @@ void frmMansionCalendar::BuildControls()
     cmdPrevious->setObjectName(QStringLiteral("cmdPrevious"));
     cboMonth = new QComboBox(central);
     cboMonth->setObjectName(QStringLiteral("cboMonth"));
+    cboMonth->setAccessibleName(tr("Month"));  // before its entries (InstallAccessibleLists)
     for (int m = 1; m <= 12; ++m)
         cboMonth->addItem(ToQString(MonthName(m)));
     spnYear = new QSpinBox(central);
     spnYear->setObjectName(QStringLiteral("spnYear"));
     spnYear->setRange(1901, 2050);
+    spnYear->setAccessibleName(tr("Year"));
     cmdNext = new QPushButton(tr("&Next"), central);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    txtFavours = new QLineEdit(central);
-    txtFavours->setObjectName(QStringLiteral("txtFavours"));
-    txtFavours->setPlaceholderText(tr("favours\u2026"));
-    txtFavours->setAccessibleName(tr("Only the mansions that favour"));
-    txtHinders = new QLineEdit(central);
-    txtHinders->setObjectName(QStringLiteral("txtHinders"));
-    txtHinders->setPlaceholderText(tr("hinders\u2026"));
-    txtHinders->setAccessibleName(tr("Warn of the mansions that hinder"));
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdPrevious, cboMonth, spnYear, cmdNext, txtFavours, txtHinders})
+    cmdToday = new QPushButton(tr("&Today"), central);
+    cmdToday->setObjectName(QStringLiteral("cmdToday"));
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdPrevious, cboMonth, spnYear, cmdNext, cmdToday})
         bar->addWidget(w);
+    bar->addStretch();
     layout->addLayout(bar);
+
+    // The filters on a line of their own: the window stays narrow enough for
+    // a small screen at a large scale.
+    auto* filters = new QHBoxLayout;
+    cboFavours = MakeTopicList("cboFavours", tr("Only the mansions that favour"), tr("favours\u2026"), central);
+    cboHinders = MakeTopicList("cboHinders", tr("Warn of the mansions that hinder"), tr("hinders\u2026"), central);
+    auto* lblFavours = new QLabel(tr("F&avours:"), central);
+    lblFavours->setBuddy(cboFavours);
+    auto* lblHinders = new QLabel(tr("&Hinders:"), central);
+    lblHinders->setBuddy(cboHinders);
+    for (QWidget* w : std::initializer_list<QWidget*>{lblFavours, cboFavours, lblHinders, cboHinders})
+        filters->addWidget(w);
+    filters->addStretch();
+    layout->addLayout(filters);
 
     lblWarning = new QLabel(central);
     lblWarning->setObjectName(QStringLiteral("lblWarning"));
-    lblWarning->setStyleSheet(QStringLiteral("color: #9a5b00"));
+    lblWarning->setWordWrap(true);
     lblWarning->hide();
+    ColourWarning();
     layout->addWidget(lblWarning);
 
     tblStays = new QTableWidget(0, ColumnCount, central);
     tblStays->setObjectName(QStringLiteral("tblStays"));
-    tblStays->setHorizontalHeaderLabels({tr("Enters"), tr("No."), tr("Latin Name"), tr("Arabic Name"),
-                                         tr("English Meaning"), tr("Favours"), tr("Warning")});
+    tblStays->setAccessibleName(tr("Stays of the month"));
+    tblStays->setHorizontalHeaderLabels({tr("Enters"), tr("No."), tr("Warning"), tr("Latin Name"), tr("Arabic Name"),
+                                         tr("English Meaning"), tr("Favours")});
     tblStays->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblStays->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblStays->setSelectionMode(QAbstractItemView::SingleSelection);
     tblStays->verticalHeader()->hide();
-    tblStays->horizontalHeader()->setStretchLastSection(true);
+    // As wide as the window, never wider: the dates and numbers whole, the
+    // texts sharing the rest, wrapped.
+    tblStays->setWordWrap(true);
+    tblStays->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QHeaderView* header = tblStays->horizontalHeader();
+    for (int c = 0; c < ColumnCount; ++c)
+        header->setSectionResizeMode(c, c == Enters || c == Number ? QHeaderView::ResizeToContents : QHeaderView::Stretch);
     tblStays->installEventFilter(this);
     layout->addWidget(tblStays);
     setCentralWidget(central);
-    resize(1000, 640);
+    // 1000 by 640 where the screen has room; less where it has not.
+    QSize size(1000, 640);
+    if (const QScreen* s = screen())
+        size = size.boundedTo(s->availableGeometry().size() * 9 / 10);
+    resize(size);
 
+    connect(cmdPrevious, &QPushButton::clicked, this, [this] { MoveMonths(-1); });
+    connect(cmdNext, &QPushButton::clicked, this, [this] { MoveMonths(1); });
+    connect(cmdToday, &QPushButton::clicked, this, &frmMansionCalendar::ShowToday);
+    connect(cboMonth, &QComboBox::activated, this, [this](int index) { ShowMonth(year_, index + 1); });
+    connect(spnYear, &QSpinBox::valueChanged, this, [this](int year) {
+        if (year != year_)
+            ShowMonth(year, month_);
+    });
+    for (QComboBox* list : {cboFavours, cboHinders})
+        connect(list, &QComboBox::currentTextChanged, this, &frmMansionCalendar::Refill);
+    connect(tblStays, &QTableWidget::cellActivated, this, [this](int row, int) { OpenRow(row); });
+}
+
+void frmMansionCalendar::BuildMenus()
+{
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* print = file->addAction(tr("&Print\u2026"));
@@ -125,27 +193,39 @@ void frmMansionCalendar::BuildControls()
     print->setShortcut(QKeySequence::Print);
     QAction* exportPdf = file->addAction(tr("Export as P&DF\u2026"));
     exportPdf->setObjectName(QStringLiteral("mnuExportPdf"));
-    QAction* exportCalendar = file->addAction(tr("Export to &Calendar\u2026"));
+    QAction* exportCalendar = file->addAction(tr("Export to Ca&lendar\u2026"));
     exportCalendar->setObjectName(QStringLiteral("mnuExportCalendar"));
     file->addSeparator();
     QAction* closeAction = file->addAction(tr("&Close"));
     closeAction->setObjectName(QStringLiteral("mnuClose"));
-    closeAction->setShortcut(QKeySequence::Close);
+    closeAction->setShortcuts({QKeySequence::Close, QKeySequence(Qt::Key_Escape)});
 
-    connect(cmdPrevious, &QPushButton::clicked, this, [this] { MoveMonths(-1); });
-    connect(cmdNext, &QPushButton::clicked, this, [this] { MoveMonths(1); });
-    connect(cboMonth, &QComboBox::activated, this, [this](int index) { ShowMonth(year_, index + 1); });
-    connect(spnYear, &QSpinBox::valueChanged, this, [this](int year) {
-        if (year != year_)
-            ShowMonth(year, month_);
-    });
-    connect(txtFavours, &QLineEdit::textChanged, this, &frmMansionCalendar::Refill);
-    connect(txtHinders, &QLineEdit::textChanged, this, &frmMansionCalendar::Refill);
-    connect(tblStays, &QTableWidget::cellActivated, this, [this](int row, int) { OpenRow(row); });
+    // The months by keyboard wherever the focus is, from the moment the window opens.
+    QMenu* go = menuBar()->addMenu(tr("&Go"));
+    go->setObjectName(QStringLiteral("mnuGo"));
+    QAction* previous = go->addAction(tr("&Previous Month"));
+    previous->setObjectName(QStringLiteral("mnuPreviousMonth"));
+    previous->setShortcut(QKeySequence(Qt::Key_PageUp));
+    QAction* next = go->addAction(tr("&Next Month"));
+    next->setObjectName(QStringLiteral("mnuNextMonth"));
+    next->setShortcut(QKeySequence(Qt::Key_PageDown));
+    QAction* today = go->addAction(tr("&Today"));
+    today->setObjectName(QStringLiteral("mnuToday"));
+    today->setShortcut(QKeySequence(Qt::Key_Home));
+
     connect(print, &QAction::triggered, this, &frmMansionCalendar::mnuPrint_Click);
     connect(exportPdf, &QAction::triggered, this, &frmMansionCalendar::mnuExportPdf_Click);
     connect(exportCalendar, &QAction::triggered, this, &frmMansionCalendar::mnuExportCalendar_Click);
     connect(closeAction, &QAction::triggered, this, &QWidget::close);
+    connect(previous, &QAction::triggered, this, [this] { MoveMonths(-1); });
+    connect(next, &QAction::triggered, this, [this] { MoveMonths(1); });
+    connect(today, &QAction::triggered, this, &frmMansionCalendar::ShowToday);
+}
+
+void frmMansionCalendar::ShowToday()
+{
+    const LocalMinute local = where_.clocks.At(static_cast<long>(now_ / 60)).Local();
+    ShowMonth(std::clamp(local.year, 1901, 2050), local.month);
 }
 
 void frmMansionCalendar::ShowMonth(int year, int month)
@@ -177,10 +257,15 @@ void frmMansionCalendar::MoveMonths(int months)
         tblStays->setCurrentCell(std::clamp(row, 0, tblStays->rowCount() - 1), 0);
 }
 
+std::optional<Topic> frmMansionCalendar::ChosenTopic(const QComboBox* list) const
+{
+    return FindTopic(ToStdString(list->currentText().trimmed()));
+}
+
 void frmMansionCalendar::Refill()
 {
-    const QString favours = txtFavours->text().trimmed(), hinders = txtHinders->text().trimmed();
-    shown_ = StaysFavouring(month_stays_, ToStdString(favours));
+    const std::optional<Topic> favours = ChosenTopic(cboFavours), hinders = ChosenTopic(cboHinders);
+    shown_ = favours ? StaysOnTopic(month_stays_, FavorableCircumstances, *favours) : month_stays_;
     tblStays->setRowCount(static_cast<int>(shown_.size()));
     int hindering = 0;
     for (int r = 0; r < static_cast<int>(shown_.size()); ++r) {
@@ -188,18 +273,22 @@ void frmMansionCalendar::Refill()
         const auto row = modArabicLunarMansionInformation::MansionRowFor(stay.mansion);
         const bool own = stay.mansion == ownMansion_;
         QString warning;
-        if (!hinders.isEmpty() && MansionMentions(stay.mansion, UnfavorableCircumstances, ToStdString(hinders))) {
-            warning = QStringLiteral("\u26A0 ") + LineMentioning(stay.mansion, UnfavorableCircumstances, hinders);
-            ++hindering;
+        if (hinders) {
+            warning = LinesOn(stay.mansion, UnfavorableCircumstances, *hinders);
+            if (!warning.isEmpty()) {
+                warning.prepend(QStringLiteral("\u26A0 "));
+                ++hindering;
+            }
         }
         const QString cells[ColumnCount] = {
             EnteredText(stay.entered),
             (own ? QStringLiteral("\u2605 ") : QString()) + QString::number(stay.mansion),
+            warning,
             ToQString(row[LunarMansionName]),
             ToQString(row[ArabicName]),
             ToQString(row[EnglishMeaning]),
-            LineMentioning(stay.mansion, FavorableCircumstances, favours),
-            warning,
+            favours ? LinesOn(stay.mansion, FavorableCircumstances, *favours)
+                    : ToQString(FieldItems(stay.mansion, FavorableCircumstances).front()),
         };
         for (int c = 0; c < ColumnCount; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
@@ -212,15 +301,20 @@ void frmMansionCalendar::Refill()
             tblStays->setItem(r, c, item);
         }
     }
-    tblStays->resizeColumnsToContents();
-    if (hinders.isEmpty()) {
-        lblWarning->hide();
-    } else {
-        lblWarning->setText(hindering == 0 ? tr("No mansion shown hinders \u201C%1\u201D.").arg(hinders)
-                                           : tr("\u26A0 %n stay(s) shown hinder \u201C%1\u201D.", nullptr, hindering)
-                                                 .arg(hinders));
-        lblWarning->show();
+    tblStays->resizeRowsToContents();
+    // The filters' state in words: a word that names no topic is said, not
+    // taken for "everything" or "nothing".
+    QStringList said;
+    for (const QComboBox* list : {cboFavours, cboHinders}) {
+        const QString typed = list->currentText().trimmed();
+        if (!typed.isEmpty() && !ChosenTopic(list))
+            said << tr("\u201C%1\u201D is not one of the topics: choose one from the list.").arg(typed);
     }
+    if (hinders)
+        said << (hindering == 0 ? tr("No mansion shown hinders %1.").arg(ToQString(TopicName(*hinders)))
+                                : tr("\u26A0 %n stay(s) shown hinder %1.", nullptr, hindering).arg(ToQString(TopicName(*hinders))));
+    lblWarning->setText(said.join(QLatin1Char(' ')));
+    lblWarning->setVisible(!said.isEmpty());
     if (tblStays->rowCount() > 0 && tblStays->currentRow() < 0)
         tblStays->setCurrentCell(0, 0);
 }
@@ -236,15 +330,27 @@ bool frmMansionCalendar::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == tblStays && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        switch (key->key()) {
-        case Qt::Key_PageUp: MoveMonths(-1); return true;
-        case Qt::Key_PageDown: MoveMonths(1); return true;
-        case Qt::Key_Return:
-        case Qt::Key_Enter: OpenRow(tblStays->currentRow()); return true;
-        default: break;
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            OpenRow(tblStays->currentRow());
+            return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMansionCalendar::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        ColourWarning();
+    QMainWindow::changeEvent(event);
+}
+
+void frmMansionCalendar::ColourWarning()
+{
+    // Against the window's own ground, light or dark.
+    QPalette palette = lblWarning->palette();
+    palette.setColor(QPalette::WindowText, WarningColour(this->palette().color(QPalette::Window)));
+    lblWarning->setPalette(palette);
 }
 
 CalendarSheet frmMansionCalendar::Sheet() const
@@ -254,7 +360,10 @@ CalendarSheet frmMansionCalendar::Sheet() const
                       .arg(ToQString(MonthName(month_)))
                       .arg(year_)
                       .arg(ToQString(where_.InWords()));
-    sheet.now = lblNow->text();
+    // "Now" only on the page of the month that holds it.
+    const LocalMinute local = where_.clocks.At(static_cast<long>(now_ / 60)).Local();
+    if (local.year == year_ && local.month == month_)
+        sheet.now = lblNow->text();
     for (int c = 0; c < tblStays->columnCount(); ++c)
         sheet.header << tblStays->horizontalHeaderItem(c)->text();
     for (int r = 0; r < tblStays->rowCount(); ++r) {

@@ -2,14 +2,15 @@
 
 #include "core/BirthMoment.h"
 #include "core/MansionStays.h"
+#include "core/MansionTopics.h"
 
 #include <QMainWindow>
 
+#include <optional>
 #include <vector>
 
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
@@ -18,9 +19,12 @@ struct CalendarSheet;
 // frmMansionCalendar — the Moon's stays in the mansions a month at a time, in
 // the clocks of a place: when it enters each mansion, the mansion's names and
 // what it favours; the reading's own mansion marked. "Now" at the top; a
-// filter over what the mansions favour, and a warning over what they hinder.
-// Controls: lblNow, cmdPrevious, cboMonth, spnYear, cmdNext, txtFavours,
-// txtHinders, lblWarning, tblStays; menu mnuPrint, mnuExportPdf, mnuExportCalendar, mnuClose.
+// filter by a topic the mansions favour, and a warning of those that hinder
+// one (core/MansionTopics), each a list that takes typing to search.
+// Controls: lblNow, cmdPrevious, cboMonth, spnYear, cmdNext, cmdToday,
+// cboFavours, cboHinders, lblWarning, tblStays; menus mnuPrint, mnuExportPdf,
+// mnuExportCalendar, mnuClose (also Escape), mnuPreviousMonth (Page Up),
+// mnuNextMonth (Page Down), mnuToday (Home).
 class frmMansionCalendar : public QMainWindow {
     Q_OBJECT
 
@@ -34,6 +38,8 @@ public:
     void ShowMonth(int year, int month);
     int year() const { return year_; }
     int month() const { return month_; }
+    // The month of the "Now" line.
+    void ShowToday();
     // The stays shown, in order (after the favours filter).
     const std::vector<MansionStay>& shownStays() const { return shown_; }
     // The place and clocks it tells the times in.
@@ -46,6 +52,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void MoveMonths(int months);
@@ -57,6 +64,10 @@ private slots:
 
 private:
     void BuildControls();
+    void BuildMenus();
+    void ColourWarning();
+    // The topic chosen or typed in a list: none for "" or a word of no topic.
+    std::optional<Topic> ChosenTopic(const QComboBox* list) const;
     CalendarSheet Sheet() const;
     // The title as a file name, with `ending` (".pdf").
     QString OfferedFileName(const QString& ending) const;
@@ -72,8 +83,9 @@ private:
     QComboBox* cboMonth;
     QSpinBox* spnYear;
     QPushButton* cmdNext;
-    QLineEdit* txtFavours;
-    QLineEdit* txtHinders;
+    QPushButton* cmdToday;
+    QComboBox* cboFavours;
+    QComboBox* cboHinders;
     QLabel* lblWarning;
     QTableWidget* tblStays;
 };
