@@ -25,10 +25,9 @@ QString Latin1(const std::string& bytes)
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("UpdateReminder", text);
-}
+struct UpdateReminderText {
+    Q_DECLARE_TR_FUNCTIONS(UpdateReminderText)
+};
 
 // Why the settings file at `path` and its lock are not to be touched, or "".
 // lstat: a link is seen as a link, never followed to what it names.
@@ -37,15 +36,15 @@ QString SettingsProblem(const QString& path, const QString& lockPath)
     struct stat info {};
     if (::lstat(QFile::encodeName(path).constData(), &info) == 0) {
         if (S_ISLNK(info.st_mode))
-            return Tr("%1 is a symbolic link").arg(path);
+            return UpdateReminderText::tr("%1 is a symbolic link").arg(path);
         if (!S_ISREG(info.st_mode) || info.st_size > SettingsFileLimit)
-            return Tr("%1 is not a small regular file").arg(path);
+            return UpdateReminderText::tr("%1 is not a small regular file").arg(path);
     }
     // The lock is read by whoever finds it taken: a pipe would never answer,
     // and a lock of another user's is not ours to break.
     if (::lstat(QFile::encodeName(lockPath).constData(), &info) == 0 &&
         (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid()))
-        return Tr("its lock %1 is not a regular file of this user's").arg(lockPath);
+        return UpdateReminderText::tr("its lock %1 is not a regular file of this user's").arg(lockPath);
     return {};
 }
 
@@ -88,7 +87,7 @@ void RemindOfUpdate(QSettings& settings, const QDate& today, QWidget* parent)
 void RemindOfUpdate(const QString& path, const QDate& today, QWidget* parent)
 {
     const QString lockPath = path + QStringLiteral(".lock");  // the lock QSettings takes to write
-    QString problem = path.isEmpty() ? Tr("there is no home folder to keep them in (HOME is not set)")
+    QString problem = path.isEmpty() ? UpdateReminderText::tr("there is no home folder to keep them in (HOME is not set)")
                                      : SettingsProblem(path, lockPath);
     // Most starts only read the date, which takes no lock: the lock (whose
     // making syncs the disk) and the folder are for a start that writes.
@@ -106,11 +105,11 @@ void RemindOfUpdate(const QString& path, const QDate& today, QWidget* parent)
         // QSettings would wait for the lock without end: it is tried here first, for a while.
         QLockFile lock(lockPath);
         if (!lock.tryLock(SettingsLockWaitMs))
-            problem = lock.error() == QLockFile::LockFailedError ? Tr("its lock %1 is held by another program").arg(lockPath)
-                                                                  : Tr("its lock %1 cannot be made").arg(lockPath);
+            problem = lock.error() == QLockFile::LockFailedError ? UpdateReminderText::tr("its lock %1 is held by another program").arg(lockPath)
+                                                                  : UpdateReminderText::tr("its lock %1 cannot be made").arg(lockPath);
     }
     if (!problem.isEmpty()) {
-        qWarning("%s", qPrintable(Tr("%1: the settings are not kept: %2").arg(QCoreApplication::applicationName(), problem)));
+        qWarning("%s", qPrintable(UpdateReminderText::tr("%1: the settings are not kept: %2").arg(QCoreApplication::applicationName(), problem)));
         return;
     }
     QSettings settings(path, QSettings::IniFormat);

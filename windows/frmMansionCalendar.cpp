@@ -9,6 +9,7 @@
 #include "core/modArabicLunarMansionInformation.h"
 #include "pictures/CalendarSheet.h"
 #include "pictures/PrintingModule.h"
+#include "pictures/ReadingSheet.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramWidgets.h"
@@ -22,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -84,6 +86,9 @@ void frmMansionCalendar::BuildControls()
     spnYear = new QSpinBox(central);
     spnYear->setObjectName(QStringLiteral("spnYear"));
     spnYear->setRange(1901, 2050);
+    // The year in the digits of the dates beside it (the core's: Latin digits
+    // and English month names in every language), not the locale's own.
+    spnYear->setLocale(QLocale::c());
     cmdNext = new QPushButton(tr("&Next"), central);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
     txtFavours = new QLineEdit(central);
@@ -192,11 +197,12 @@ void frmMansionCalendar::Refill()
             warning = QStringLiteral("\u26A0 ") + LineMentioning(stay.mansion, UnfavorableCircumstances, hinders);
             ++hindering;
         }
+        // The clock time reads left to right in a right-to-left window too.
         const QString cells[ColumnCount] = {
-            EnteredText(stay.entered),
+            (isRightToLeft() ? QStringLiteral("\u200E") : QString()) + EnteredText(stay.entered),
             (own ? QStringLiteral("\u2605 ") : QString()) + QString::number(stay.mansion),
             ToQString(row[LunarMansionName]),
-            ToQString(row[ArabicName]),
+            WithArabicScript(ToQString(row[ArabicName]), stay.mansion),
             ToQString(row[EnglishMeaning]),
             LineMentioning(stay.mansion, FavorableCircumstances, favours),
             warning,
