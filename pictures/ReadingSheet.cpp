@@ -76,9 +76,7 @@ QString MansionFieldCaption(std::size_t field)
 QString WithArabicScript(const QString& transliteration, int mansion)
 {
     const QString arabic = ToQString(MansionArabicName(mansion));
-    // The Arabic isolated from the Latin around it, as a bidi run of its own.
-    return arabic.isEmpty() ? transliteration
-                            : QStringLiteral("%1 \u2014 \u2067%2\u2069").arg(transliteration, arabic);
+    return arabic.isEmpty() ? transliteration : QStringLiteral("%1 \u2014 %2").arg(transliteration, arabic);
 }
 
 QString BirthDataText(const BirthMoment& birth)

@@ -6,31 +6,31 @@
     <message>
         <source>%1 is a folder.
 Please choose another name.</source>
-        <translation>%1 مجلد.
+        <translation>‎%1‎ مجلد.
 يُرجى اختيار اسم آخر.</translation>
     </message>
     <message>
         <source>The folder of %1 does not exist.
 Please choose another folder.</source>
-        <translation>مجلد %1 غير موجود.
+        <translation>مجلد ‎%1‎ غير موجود.
 يُرجى اختيار مجلد آخر.</translation>
     </message>
     <message>
         <source>%1 is not a regular file.
 Please choose another name.</source>
-        <translation>%1 ليس ملفاً عادياً.
+        <translation>‎%1‎ ليس ملفاً عادياً.
 يُرجى اختيار اسم آخر.</translation>
     </message>
     <message>
         <source>%1 is read-only.
 Do you want to replace it?</source>
-        <translation>%1 للقراءة فقط.
+        <translation>‎%1‎ للقراءة فقط.
 هل تريد استبداله؟</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation>%1 موجود مسبقاً.
+        <translation>‎%1‎ موجود مسبقاً.
 هل تريد استبداله؟</translation>
     </message>
 </context>
@@ -81,34 +81,34 @@ Do you want to replace it?</source>
     <name>PlaceIndexText</name>
     <message>
         <source>%1 is not installed</source>
-        <translation>%1 غير مثبّت</translation>
+        <translation>‎%1‎ غير مثبّت</translation>
     </message>
     <message>
         <source>%1 is not a Qamarel place index</source>
-        <translation>%1 ليس فهرس أماكن لبرنامج Qamarel</translation>
+        <translation>‎%1‎ ليس فهرس أماكن لبرنامج Qamarel</translation>
     </message>
     <message>
         <source>%1 is of format %2, not %3 as this Qamarel reads</source>
-        <translation>%1 بالتنسيق %2، لا بالتنسيق %3 الذي يقرؤه هذا الإصدار من Qamarel</translation>
+        <translation>‎%1‎ بالتنسيق ‎%2‎، لا بالتنسيق ‎%3‎ الذي يقرؤه هذا الإصدار من Qamarel</translation>
     </message>
     <message>
         <source>%1 was made on a machine of another byte order</source>
-        <translation>أُنشئ %1 على جهاز بترتيب بايتات مختلف</translation>
+        <translation>أُنشئ ‎%1‎ على جهاز بترتيب بايتات مختلف</translation>
     </message>
     <message>
         <source>%1 is %2 bytes where its header says %3</source>
-        <translation>حجم %1 هو %2 بايت بينما يذكر ترويسته %3</translation>
+        <translation>حجم ‎%1‎ هو ‎%2‎ بايت بينما يذكر ترويسته ‎%3‎</translation>
     </message>
     <message>
         <source>%1 has a section outside the file</source>
-        <translation>في %1 قسم يقع خارج الملف</translation>
+        <translation>في ‎%1‎ قسم يقع خارج الملف</translation>
     </message>
 </context>
 <context>
     <name>PlaceSearchText</name>
     <message>
         <source>The place index could not be read: %1</source>
-        <translation>تعذّرت قراءة فهرس الأماكن: %1</translation>
+        <translation>تعذّرت قراءة فهرس الأماكن: ‎%1‎</translation>
     </message>
     <message>
         <source>The place name is empty.</source>
@@ -116,15 +116,15 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>No place called %1.</source>
-        <translation>لا يوجد مكان باسم %1.</translation>
+        <translation>لا يوجد مكان باسم ‎%1‎.</translation>
     </message>
     <message>
         <source> Did you mean %1?</source>
-        <translation> هل تقصد %1؟</translation>
+        <translation> هل تقصد ‎%1‎؟</translation>
     </message>
     <message>
         <source> Did you mean %1 or %2?</source>
-        <translation> هل تقصد %1 أو %2؟</translation>
+        <translation> هل تقصد ‎%1‎ أو ‎%2‎؟</translation>
     </message>
 </context>
 <context>
@@ -200,7 +200,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>%1: more than one copy may run: %2</source>
-        <translation>%1: قد تعمل أكثر من نسخة: %2</translation>
+        <translation>‎%1‎: قد تعمل أكثر من نسخة: ‎%2‎</translation>
     </message>
     <message>
         <source>Application is already running</source>
@@ -208,11 +208,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>%1: the running copy did not take %2: it is shown in a copy of its own</source>
-        <translation>%1: لم تستلم النسخة العاملة %2: سيُعرض في نسخة مستقلة</translation>
+        <translation>‎%1‎: لم تستلم النسخة العاملة ‎%2‎: سيُعرض في نسخة مستقلة</translation>
     </message>
     <message>
         <source>%1: no second start can hand its reading to this copy: %2 cannot be made</source>
-        <translation>%1: لا يمكن لتشغيل ثانٍ أن يسلّم قراءته لهذه النسخة: تعذّر إنشاء %2</translation>
+        <translation>‎%1‎: لا يمكن لتشغيل ثانٍ أن يسلّم قراءته لهذه النسخة: تعذّر إنشاء ‎%2‎</translation>
     </message>
 </context>
 <context>
@@ -226,19 +226,19 @@ Do you want to replace it?</source>
     <name>ReadingSheetText</name>
     <message>
         <source>%1, summer time (clocks at %2)</source>
-        <translation>%1، التوقيت الصيفي (الساعات على %2)</translation>
+        <translation>‎%1‎، التوقيت الصيفي (الساعات على ‎%2‎)</translation>
     </message>
     <message>
         <source>Born on %1 at %2</source>
-        <translation>وُلد في %1 الساعة %2</translation>
+        <translation>وُلد في ‎%1‎ الساعة ‎%2‎</translation>
     </message>
     <message>
         <source> in %1</source>
-        <translation> في %1</translation>
+        <translation> في ‎%1‎</translation>
     </message>
     <message>
         <source>, %1°%2′%3 %4°%5′%6, time zone %7</source>
-        <translation>، %1°%2′%3 %4°%5′%6، المنطقة الزمنية %7</translation>
+        <translation>، ‎%1‎°‎%2‎′‎%3‎ ‎%4‎°‎%5‎′‎%6‎، المنطقة الزمنية ‎%7‎</translation>
     </message>
     <message>
         <source>Arabic Lunar Mansion Reading</source>
@@ -246,15 +246,15 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Arabic Lunar Mansion Reading for %1</source>
-        <translation>قراءة المنزلة القمرية العربية لـ %1</translation>
+        <translation>قراءة المنزلة القمرية العربية لـ ‎%1‎</translation>
     </message>
     <message>
         <source>The Moon at %1, in mansion %2: %3</source>
-        <translation>القمر عند %1، في المنزلة %2: %3</translation>
+        <translation>القمر عند ‎%1‎، في المنزلة ‎%2‎: ‎%3‎</translation>
     </message>
     <message>
         <source>Qamarel v%1 — sidereal zodiac; the 28 mansions from 0° Aries, %2 each.</source>
-        <translation>Qamarel v%1 — البروج النجمية؛ المنازل الثماني والعشرون من 0° الحمل، كل منها %2.</translation>
+        <translation>Qamarel v‎%1‎ — البروج النجمية؛ المنازل الثماني والعشرون من 0° الحمل، كل منها ‎%2‎.</translation>
     </message>
 </context>
 <context>
@@ -272,15 +272,15 @@ Do you want to replace it?</source>
     <name>UpdateReminderText</name>
     <message>
         <source>%1 is a symbolic link</source>
-        <translation>%1 رابط رمزي</translation>
+        <translation>‎%1‎ رابط رمزي</translation>
     </message>
     <message>
         <source>%1 is not a small regular file</source>
-        <translation>%1 ليس ملفاً عادياً صغيراً</translation>
+        <translation>‎%1‎ ليس ملفاً عادياً صغيراً</translation>
     </message>
     <message>
         <source>its lock %1 is not a regular file of this user&apos;s</source>
-        <translation>ملف القفل %1 ليس ملفاً عادياً يملكه هذا المستخدم</translation>
+        <translation>ملف القفل ‎%1‎ ليس ملفاً عادياً يملكه هذا المستخدم</translation>
     </message>
     <message>
         <source>there is no home folder to keep them in (HOME is not set)</source>
@@ -288,22 +288,22 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>its lock %1 is held by another program</source>
-        <translation>ملف القفل %1 محجوز لدى برنامج آخر</translation>
+        <translation>ملف القفل ‎%1‎ محجوز لدى برنامج آخر</translation>
     </message>
     <message>
         <source>its lock %1 cannot be made</source>
-        <translation>تعذّر إنشاء ملف القفل %1</translation>
+        <translation>تعذّر إنشاء ملف القفل ‎%1‎</translation>
     </message>
     <message>
         <source>%1: the settings are not kept: %2</source>
-        <translation>%1: لن تُحفظ الإعدادات: %2</translation>
+        <translation>‎%1‎: لن تُحفظ الإعدادات: ‎%2‎</translation>
     </message>
 </context>
 <context>
     <name>WindowTurns</name>
     <message>
         <source>Another start of the program asked to show %1.<byte value="xd"/>Show it in place of the reading you chose?</source>
-        <translation>طلب تشغيل آخر للبرنامج عرض %1.
+        <translation>طلب تشغيل آخر للبرنامج عرض ‎%1‎.
 هل تريد عرضه بدلاً من القراءة التي اخترتها؟</translation>
     </message>
 </context>
@@ -315,15 +315,15 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>winter time, %1 behind standard time</source>
-        <translation>التوقيت الشتوي، متأخر %1 عن التوقيت القياسي</translation>
+        <translation>التوقيت الشتوي، متأخر ‎%1‎ عن التوقيت القياسي</translation>
     </message>
     <message>
         <source>summer time of %1: the zone boxes hold all of %2, DST unticked</source>
-        <translation>توقيت صيفي مقداره %1: تحمل خانات المنطقة الزمنية كامل %2، دون تحديد التوقيت الصيفي</translation>
+        <translation>توقيت صيفي مقداره ‎%1‎: تحمل خانات المنطقة الزمنية كامل ‎%2‎، دون تحديد التوقيت الصيفي</translation>
     </message>
     <message>
         <source>summer time: the zone boxes hold all of %1, DST unticked</source>
-        <translation>توقيت صيفي: تحمل خانات المنطقة الزمنية كامل %1، دون تحديد التوقيت الصيفي</translation>
+        <translation>توقيت صيفي: تحمل خانات المنطقة الزمنية كامل ‎%1‎، دون تحديد التوقيت الصيفي</translation>
     </message>
     <message>
         <source>summer time</source>
@@ -331,31 +331,31 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>on %1 at %2</source>
-        <translation>في %1 الساعة %2</translation>
+        <translation>في ‎%1‎ الساعة ‎%2‎</translation>
     </message>
     <message>
         <source>%1 %2: the time zone %3 is not known on this computer</source>
-        <translation>%1 %2: المنطقة الزمنية %3 غير معروفة على هذا الحاسوب</translation>
+        <translation>‎%1‎ ‎%2‎: المنطقة الزمنية ‎%3‎ غير معروفة على هذا الحاسوب</translation>
     </message>
     <message>
         <source>%1: %2 %3</source>
-        <translation>%1: %2 %3</translation>
+        <translation>‎%1‎: ‎%2‎ ‎%3‎</translation>
     </message>
     <message>
         <source> (%1)</source>
-        <translation> (%1)</translation>
+        <translation> (‎%1‎)</translation>
     </message>
     <message>
         <source>, taken as %1</source>
-        <translation>، ويُحتسب %1</translation>
+        <translation>، ويُحتسب ‎%1‎</translation>
     </message>
     <message>
         <source>. That time did not exist there: the clocks moved forward from %1 to %2. It is taken as the time before the change.</source>
-        <translation>. هذا الوقت لم يوجد هناك: قُدِّمت الساعات من %1 إلى %2. ويُحتسب بالتوقيت السابق للتغيير.</translation>
+        <translation>. هذا الوقت لم يوجد هناك: قُدِّمت الساعات من ‎%1‎ إلى ‎%2‎. ويُحتسب بالتوقيت السابق للتغيير.</translation>
     </message>
     <message>
         <source>. That time happened twice there: the clocks moved back from %1 to %2. The first time is taken.</source>
-        <translation>. تكرّر هذا الوقت هناك مرتين: أُخِّرت الساعات من %1 إلى %2. ويُعتمد الوقت الأول.</translation>
+        <translation>. تكرّر هذا الوقت هناك مرتين: أُخِّرت الساعات من ‎%1‎ إلى ‎%2‎. ويُعتمد الوقت الأول.</translation>
     </message>
 </context>
 <context>
@@ -429,11 +429,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Moon at %1 — mansion %2 of 28</source>
-        <translation>القمر عند %1 — المنزلة %2 من 28</translation>
+        <translation>القمر عند ‎%1‎ — المنزلة ‎%2‎ من 28</translation>
     </message>
     <message>
         <source> — in it %1</source>
-        <translation> — فيها %1</translation>
+        <translation> — فيها ‎%1‎</translation>
     </message>
     <message>
         <source>Save</source>
@@ -446,14 +446,14 @@ Do you want to replace it?</source>
     <message>
         <source>The reading was not saved to %1.
 %2</source>
-        <translation>لم تُحفظ القراءة في %1.
-%2</translation>
+        <translation>لم تُحفظ القراءة في ‎%1‎.
+‎%2‎</translation>
     </message>
     <message>
         <source>The reading was not printed.
 %1</source>
         <translation>لم تُطبع القراءة.
-%1</translation>
+‎%1‎</translation>
     </message>
     <message>
         <source>Export as PDF</source>
@@ -466,8 +466,8 @@ Do you want to replace it?</source>
     <message>
         <source>The reading was not exported to %1.
 %2</source>
-        <translation>لم تُصدَّر القراءة إلى %1.
-%2</translation>
+        <translation>لم تُصدَّر القراءة إلى ‎%1‎.
+‎%2‎</translation>
     </message>
 </context>
 <context>
@@ -797,11 +797,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Please Enter A Number From 0 To 32767 For %1</source>
-        <translation>يُرجى إدخال رقم من 0 إلى 32767 في %1</translation>
+        <translation>يُرجى إدخال رقم من 0 إلى 32767 في ‎%1‎</translation>
     </message>
     <message>
         <source>Please Enter A Number For %1</source>
-        <translation>يُرجى إدخال رقم في %1</translation>
+        <translation>يُرجى إدخال رقم في ‎%1‎</translation>
     </message>
     <message>
         <source>Select the source file</source>
@@ -908,28 +908,28 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>No mansion shown hinders “%1”.</source>
-        <translation>لا توجد منزلة معروضة تُعيق «%1».</translation>
+        <translation>لا توجد منزلة معروضة تُعيق «‎%1‎».</translation>
     </message>
     <message numerus="yes">
         <source>⚠ %n stay(s) shown hinder “%1”.</source>
         <translation>
-            <numerusform>⚠ لا إقامة معروضة تُعيق «%1».</numerusform>
-            <numerusform>⚠ إقامة واحدة معروضة تُعيق «%1».</numerusform>
-            <numerusform>⚠ إقامتان معروضتان تُعيقان «%1».</numerusform>
-            <numerusform>⚠ %n إقامات معروضة تُعيق «%1».</numerusform>
-            <numerusform>⚠ %n إقامة معروضة تُعيق «%1».</numerusform>
-            <numerusform>⚠ %n إقامة معروضة تُعيق «%1».</numerusform>
+            <numerusform>⚠ لا إقامة معروضة تُعيق «‎%1‎».</numerusform>
+            <numerusform>⚠ إقامة واحدة معروضة تُعيق «‎%1‎».</numerusform>
+            <numerusform>⚠ إقامتان معروضتان تُعيقان «‎%1‎».</numerusform>
+            <numerusform>⚠ ‎%n‎ إقامات معروضة تُعيق «‎%1‎».</numerusform>
+            <numerusform>⚠ ‎%n‎ إقامة معروضة تُعيق «‎%1‎».</numerusform>
+            <numerusform>⚠ ‎%n‎ إقامة معروضة تُعيق «‎%1‎».</numerusform>
         </translation>
     </message>
     <message>
         <source>Mansion Calendar — %1 %2 — %3</source>
-        <translation>تقويم المنازل — %1 %2 — %3</translation>
+        <translation>تقويم المنازل — ‎%1‎ ‎%2‎ — ‎%3‎</translation>
     </message>
     <message>
         <source>The calendar was not printed.
 %1</source>
         <translation>لم يُطبع التقويم.
-%1</translation>
+‎%1‎</translation>
     </message>
     <message>
         <source>Export as PDF</source>
@@ -942,8 +942,8 @@ Do you want to replace it?</source>
     <message>
         <source>The calendar was not exported to %1.
 %2</source>
-        <translation>لم يُصدَّر التقويم إلى %1.
-%2</translation>
+        <translation>لم يُصدَّر التقويم إلى ‎%1‎.
+‎%2‎</translation>
     </message>
     <message>
         <source>Export to Calendar</source>
@@ -955,7 +955,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Mansion Calendar — %1</source>
-        <translation>تقويم المنازل — %1</translation>
+        <translation>تقويم المنازل — ‎%1‎</translation>
     </message>
 </context>
 <context>
@@ -970,15 +970,15 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Mansion Wheel — %1</source>
-        <translation>عجلة المنازل — %1</translation>
+        <translation>عجلة المنازل — ‎%1‎</translation>
     </message>
     <message>
         <source>The Moon at %1, in mansion %2.</source>
-        <translation>القمر عند %1، في المنزلة %2.</translation>
+        <translation>القمر عند ‎%1‎، في المنزلة ‎%2‎.</translation>
     </message>
     <message>
         <source>The Moon at %1, in mansion %2. %3</source>
-        <translation>القمر عند %1، في المنزلة %2. %3</translation>
+        <translation>القمر عند ‎%1‎، في المنزلة ‎%2‎. ‎%3‎</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -990,7 +990,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>%1 %2 — %3 — %4</source>
-        <translation>%1 %2 — %3 — %4</translation>
+        <translation>‎%1‎ ‎%2‎ — ‎%3‎ — ‎%4‎</translation>
     </message>
 </context>
 <context>

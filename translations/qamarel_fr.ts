@@ -370,7 +370,7 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>Click here to visit </source>
-        <translation>Cliquez ici pour visiter </translation>
+        <translation>Visitez </translation>
     </message>
     <message>
         <source>Click here for more details</source>

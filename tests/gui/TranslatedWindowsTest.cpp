@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSet>
 #include <QTableWidget>
 #include <QTranslator>
@@ -212,7 +213,7 @@ private slots:
                                  qPrintable(where + QStringLiteral(" overlaps ") + other->objectName()));
             }
             if (!grabs.isEmpty())
-                QVERIFY(window->grab().save(QDir(grabs).filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(made.name), language))));
+                QVERIFY(window->screen()->grabWindow(window->winId()).save(QDir(grabs).filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(made.name), language))));
         }
     }
 };
