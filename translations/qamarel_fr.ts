@@ -641,7 +641,7 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>Deg</source>
-        <translation>Deg</translation>
+        <translation>Degrés</translation>
     </message>
     <message>
         <source>Min</source>
