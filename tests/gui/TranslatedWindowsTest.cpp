@@ -1,7 +1,8 @@
 // Each window in German, French and Arabic, with the program's translation
 // loaded: no text the window shows is left in English where the translation
-// has it in the language, no text is cut, and in Arabic the window runs right
-// to left with no two controls over each other. With QAMAREL_GRAB_FOLDER set,
+// has it in the language, no text is cut, the Moon's position reads left to
+// right in any sentence, and in Arabic the window runs right to left with no
+// two controls over each other. With QAMAREL_GRAB_FOLDER set,
 // each window is also saved there as a PNG picture (scripts/screenshots).
 #include "WindowTestSupport.h"
 
@@ -31,6 +32,7 @@
 #include <QScreen>
 #include <QSet>
 #include <QTableWidget>
+#include <QTextLayout>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -211,6 +213,22 @@ private slots:
                     if (other != w && other->isVisibleTo(window.get()) && IsControl(other))
                         QVERIFY2(!w->geometry().intersects(other->geometry()),
                                  qPrintable(where + QStringLiteral(" overlaps ") + other->objectName()));
+            }
+            // The Moon's position reads left to right within a sentence of any direction.
+            for (QLabel* l : window->findChildren<QLabel*>()) {
+                const QString text = l->text();
+                const int degrees = text.indexOf(QStringLiteral("19\u00B0")), sign = text.indexOf(QStringLiteral("Libra"));
+                if (degrees < 0 || sign < 0)
+                    continue;
+                QTextLayout layout(text, l->font());
+                QTextOption direction;
+                direction.setTextDirection(l->layoutDirection());
+                layout.setTextOption(direction);
+                layout.beginLayout();
+                QTextLine line = layout.createLine();
+                line.setLineWidth(10000);
+                layout.endLayout();
+                QVERIFY2(line.cursorToX(degrees) < line.cursorToX(sign), qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(made.name), text)));
             }
             if (!grabs.isEmpty())
                 QVERIFY(window->screen()->grabWindow(window->winId()).save(QDir(grabs).filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(made.name), language))));
