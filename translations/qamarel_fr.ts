@@ -25,13 +25,13 @@ Veuillez choisir un autre nom.</translation>
         <source>%1 is read-only.
 Do you want to replace it?</source>
         <translation>%1 est en lecture seule.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
@@ -108,7 +108,7 @@ Voulez-vous le remplacer ?</translation>
     <name>PlaceSearchText</name>
     <message>
         <source>The place index could not be read: %1</source>
-        <translation>L&apos;index des lieux n&apos;a pas pu être lu : %1</translation>
+        <translation>L&apos;index des lieux n&apos;a pas pu être lu : %1</translation>
     </message>
     <message>
         <source>The place name is empty.</source>
@@ -120,11 +120,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source> Did you mean %1?</source>
-        <translation> Vouliez-vous dire %1 ?</translation>
+        <translation> Vouliez-vous dire %1 ?</translation>
     </message>
     <message>
         <source> Did you mean %1 or %2?</source>
-        <translation> Vouliez-vous dire %1 ou %2 ?</translation>
+        <translation> Vouliez-vous dire %1 ou %2 ?</translation>
     </message>
 </context>
 <context>
@@ -160,7 +160,7 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <translation>Une mise à jour de ce logiciel est peut-être disponible.
-Voulez-vous rechercher une mise à jour ?</translation>
+Voulez-vous rechercher une mise à jour ?</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
@@ -200,7 +200,7 @@ Voulez-vous rechercher une mise à jour ?</translation>
     </message>
     <message>
         <source>%1: more than one copy may run: %2</source>
-        <translation>%1 : plus d&apos;une instance peut s&apos;exécuter : %2</translation>
+        <translation>%1 : plus d&apos;une instance peut s&apos;exécuter : %2</translation>
     </message>
     <message>
         <source>Application is already running</source>
@@ -208,11 +208,11 @@ Voulez-vous rechercher une mise à jour ?</translation>
     </message>
     <message>
         <source>%1: the running copy did not take %2: it is shown in a copy of its own</source>
-        <translation>%1 : l&apos;instance en cours n&apos;a pas pris %2 : il est affiché dans une instance distincte</translation>
+        <translation>%1 : l&apos;instance en cours n&apos;a pas pris %2 : il est affiché dans une instance distincte</translation>
     </message>
     <message>
         <source>%1: no second start can hand its reading to this copy: %2 cannot be made</source>
-        <translation>%1 : aucun second lancement ne peut transmettre son interprétation à cette instance : impossible de créer %2</translation>
+        <translation>%1 : aucun second lancement ne peut transmettre son interprétation à cette instance : impossible de créer %2</translation>
     </message>
 </context>
 <context>
@@ -250,7 +250,7 @@ Voulez-vous rechercher une mise à jour ?</translation>
     </message>
     <message>
         <source>The Moon at %1, in mansion %2: %3</source>
-        <translation>La Lune à %1, dans la demeure %2 : %3</translation>
+        <translation>La Lune à %1, dans la demeure %2 : %3</translation>
     </message>
     <message>
         <source>Qamarel v%1 — sidereal zodiac; the 28 mansions from 0° Aries, %2 each.</source>
@@ -296,7 +296,7 @@ Voulez-vous rechercher une mise à jour ?</translation>
     </message>
     <message>
         <source>%1: the settings are not kept: %2</source>
-        <translation>%1 : les paramètres ne sont pas conservés : %2</translation>
+        <translation>%1 : les paramètres ne sont pas conservés : %2</translation>
     </message>
 </context>
 <context>
@@ -304,7 +304,7 @@ Voulez-vous rechercher une mise à jour ?</translation>
     <message>
         <source>Another start of the program asked to show %1.<byte value="xd"/>Show it in place of the reading you chose?</source>
         <translation>Un autre lancement du programme demande à afficher %1.
-Le montrer à la place de l’interprétation choisie ?</translation>
+Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
 </context>
 <context>
@@ -319,11 +319,11 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>summer time of %1: the zone boxes hold all of %2, DST unticked</source>
-        <translation>heure d&apos;été de %1 : les cases du fuseau contiennent tout %2, heure d&apos;été décochée</translation>
+        <translation>heure d&apos;été de %1 : les cases du fuseau contiennent tout %2, heure d&apos;été décochée</translation>
     </message>
     <message>
         <source>summer time: the zone boxes hold all of %1, DST unticked</source>
-        <translation>heure d&apos;été : les cases du fuseau contiennent tout %1, heure d&apos;été décochée</translation>
+        <translation>heure d&apos;été : les cases du fuseau contiennent tout %1, heure d&apos;été décochée</translation>
     </message>
     <message>
         <source>summer time</source>
@@ -335,11 +335,11 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>%1 %2: the time zone %3 is not known on this computer</source>
-        <translation>%1 %2 : le fuseau horaire %3 n&apos;est pas connu sur cet ordinateur</translation>
+        <translation>%1 %2 : le fuseau horaire %3 n&apos;est pas connu sur cet ordinateur</translation>
     </message>
     <message>
         <source>%1: %2 %3</source>
-        <translation>%1 : %2 %3</translation>
+        <translation>%1 : %2 %3</translation>
     </message>
     <message>
         <source> (%1)</source>
@@ -351,11 +351,11 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>. That time did not exist there: the clocks moved forward from %1 to %2. It is taken as the time before the change.</source>
-        <translation>. Cette heure n&apos;a pas existé là-bas : les horloges sont passées de %1 à %2. Elle est comptée comme l&apos;heure d&apos;avant le changement.</translation>
+        <translation>. Cette heure n&apos;a pas existé là-bas : les horloges sont passées de %1 à %2. Elle est comptée comme l&apos;heure d&apos;avant le changement.</translation>
     </message>
     <message>
         <source>. That time happened twice there: the clocks moved back from %1 to %2. The first time is taken.</source>
-        <translation>. Cette heure a eu lieu deux fois là-bas : les horloges sont revenues de %1 à %2. La première est retenue.</translation>
+        <translation>. Cette heure a eu lieu deux fois là-bas : les horloges sont revenues de %1 à %2. La première est retenue.</translation>
     </message>
 </context>
 <context>
@@ -366,7 +366,7 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>Qamarel is free software under the GNU General Public License, version 3 or later. Places: GeoNames (geonames.org), CC BY 4.0, through libgeonames. Time zones: the IANA time zone database.</source>
-        <translation>Qamarel est un logiciel libre sous licence GNU General Public License, version 3 ou ultérieure. Lieux : GeoNames (geonames.org), CC BY 4.0, via libgeonames. Fuseaux horaires : la base de données des fuseaux horaires de l&apos;IANA.</translation>
+        <translation>Qamarel est un logiciel libre sous licence GNU General Public License, version 3 ou ultérieure. Lieux : GeoNames (geonames.org), CC BY 4.0, via libgeonames. Fuseaux horaires : la base de données des fuseaux horaires de l&apos;IANA.</translation>
     </message>
     <message>
         <source>Click here to visit </source>
@@ -393,11 +393,11 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>Offer Qamarel to your clients under your own name: ask for co-branded copies</source>
-        <translation>Qamarel pour vos clients sous votre nom : demandez le co-marquage</translation>
+        <translation>Qamarel pour vos clients sous votre nom : demandez le co-marquage</translation>
     </message>
     <message>
         <source>Make Qamarel your own: ask for fully branded copies</source>
-        <translation>Faites de Qamarel le vôtre : demandez des copies à votre marque</translation>
+        <translation>Faites de Qamarel le vôtre : demandez des copies à votre marque</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -498,7 +498,7 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>Your support keeps Qamarel growing: visit us for more readings and software.</source>
-        <translation>Votre soutien fait grandir Qamarel : rendez-nous visite pour d&apos;autres interprétations et logiciels.</translation>
+        <translation>Votre soutien fait grandir Qamarel : rendez-nous visite pour d&apos;autres interprétations et logiciels.</translation>
     </message>
     <message>
         <source>Share Qamarel with the people you care about, and help us make more like it.</source>
@@ -506,7 +506,7 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>Enjoyed Qamarel? Recommend it to a friend and support its makers.</source>
-        <translation>Qamarel vous a plu ? Recommandez-le à un ami et soutenez ses auteurs.</translation>
+        <translation>Qamarel vous a plu ? Recommandez-le à un ami et soutenez ses auteurs.</translation>
     </message>
     <message>
         <source>More From Us</source>
@@ -569,11 +569,11 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>Veuillez saisir un jour ou un mois correct !</translation>
+        <translation>Veuillez saisir un jour ou un mois correct !</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Veuillez saisir un jour ou un mois correct !</translation>
+        <translation>Veuillez saisir un jour ou un mois correct !</translation>
     </message>
     <message>
         <source>Please Enter Hour and Minute of Time Zone With The Same Sign</source>
@@ -701,11 +701,11 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>Offer Qamarel to your clients under your own name and logo: ask for co-branded copies</source>
-        <translation>Proposez Qamarel à vos clients sous votre nom et votre logo : demandez des copies en co-marquage</translation>
+        <translation>Proposez Qamarel à vos clients sous votre nom et votre logo : demandez des copies en co-marquage</translation>
     </message>
     <message>
         <source>Make Qamarel your own: ask for fully branded copies for your business</source>
-        <translation>Faites de Qamarel votre logiciel : demandez des copies entièrement à votre marque pour votre entreprise</translation>
+        <translation>Faites de Qamarel votre logiciel : demandez des copies entièrement à votre marque pour votre entreprise</translation>
     </message>
     <message>
         <source>Month of birth</source>
@@ -777,7 +777,7 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>Time zone help: choose a named zone</source>
-        <translation>Aide fuseau : choisir un fuseau nommé</translation>
+        <translation>Aide fuseau : choisir un fuseau nommé</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -908,13 +908,13 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>No mansion shown hinders “%1”.</source>
-        <translation>Aucune demeure affichée n’entrave « %1 ».</translation>
+        <translation>Aucune demeure affichée n’entrave « %1 ».</translation>
     </message>
     <message numerus="yes">
         <source>⚠ %n stay(s) shown hinder “%1”.</source>
         <translation>
-            <numerusform>⚠ %n séjour affiché entrave « %1 ».</numerusform>
-            <numerusform>⚠ %n séjours affichés entravent « %1 ».</numerusform>
+            <numerusform>⚠ %n séjour affiché entrave « %1 ».</numerusform>
+            <numerusform>⚠ %n séjours affichés entravent « %1 ».</numerusform>
         </translation>
     </message>
     <message>
@@ -982,7 +982,7 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>Yellow arc: the Moon&apos;s path over the birth day, from 00:00 to 24:00; long tick: the birth.</source>
-        <translation>Arc jaune : la course de la Lune le jour de la naissance, de 00:00 à 24:00 ; trait long : la naissance.</translation>
+        <translation>Arc jaune : la course de la Lune le jour de la naissance, de 00:00 à 24:00 ; trait long : la naissance.</translation>
     </message>
     <message>
         <source>%1 %2 — %3 — %4</source>
