@@ -432,10 +432,6 @@ Do you want to replace it?</source>
         <translation>القمر عند ‎%1‎ — المنزلة ‎%2‎ من 28</translation>
     </message>
     <message>
-        <source> — in it %1</source>
-        <translation> — فيها ‎%1‎</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>حفظ</translation>
     </message>
@@ -468,6 +464,10 @@ Do you want to replace it?</source>
 %2</source>
         <translation>لم تُصدَّر القراءة إلى ‎%1‎.
 ‎%2‎</translation>
+    </message>
+    <message>
+        <source> — in it from %1 to %2</source>
+        <translation> — فيها من ‎%1‎ إلى ‎%2‎</translation>
     </message>
 </context>
 <context>
@@ -956,6 +956,10 @@ Do you want to replace it?</source>
     <message>
         <source>Mansion Calendar — %1</source>
         <translation>تقويم المنازل — ‎%1‎</translation>
+    </message>
+    <message>
+        <source>The Moon is in mansion %1, %2 (%3), until %4</source>
+        <translation>القمر في المنزلة ‎%1‎، ‎%2‎ (‎%3‎)، حتى ‎%4‎</translation>
     </message>
 </context>
 <context>

@@ -432,10 +432,6 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
         <translation>Mond auf %1 — Station %2 von 28</translation>
     </message>
     <message>
-        <source> — in it %1</source>
-        <translation> — darin %1</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
@@ -468,6 +464,10 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
 %2</source>
         <translation>Die Deutung wurde nicht nach %1 exportiert.
 %2</translation>
+    </message>
+    <message>
+        <source> — in it from %1 to %2</source>
+        <translation> — darin von %1 bis %2</translation>
     </message>
 </context>
 <context>
@@ -713,7 +713,7 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
     </message>
     <message>
         <source>Day of birth</source>
-        <translation>Geburtstag (Tag)</translation>
+        <translation>Tag der Geburt</translation>
     </message>
     <message>
         <source>Year of birth</source>
@@ -856,7 +856,7 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
     </message>
     <message>
         <source>Enters</source>
-        <translation>Beginnt</translation>
+        <translation>Eintritt</translation>
     </message>
     <message>
         <source>No.</source>
@@ -952,6 +952,10 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
     <message>
         <source>Mansion Calendar — %1</source>
         <translation>Mondstationen-Kalender — %1</translation>
+    </message>
+    <message>
+        <source>The Moon is in mansion %1, %2 (%3), until %4</source>
+        <translation>Der Mond steht in Station %1, %2 (%3), bis %4</translation>
     </message>
 </context>
 <context>

@@ -425,10 +425,6 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> — in it %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation type="unfinished"></translation>
     </message>
@@ -457,6 +453,10 @@ Do you want to replace it?</source>
     <message>
         <source>The reading was not exported to %1.
 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> — in it from %1 to %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -939,6 +939,10 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Mansion Calendar — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Moon is in mansion %1, %2 (%3), until %4</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -432,10 +432,6 @@ Le montrer à la place de l’interprétation choisie ?</translation>
         <translation>Lune à %1 — demeure %2 sur 28</translation>
     </message>
     <message>
-        <source> — in it %1</source>
-        <translation> — il y est %1</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
@@ -468,6 +464,10 @@ Le montrer à la place de l’interprétation choisie ?</translation>
 %2</source>
         <translation>L&apos;interprétation n&apos;a pas été exportée vers %1.
 %2</translation>
+    </message>
+    <message>
+        <source> — in it from %1 to %2</source>
+        <translation> — elle y reste de %1 à %2</translation>
     </message>
 </context>
 <context>
@@ -952,6 +952,10 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     <message>
         <source>Mansion Calendar — %1</source>
         <translation>Calendrier des demeures — %1</translation>
+    </message>
+    <message>
+        <source>The Moon is in mansion %1, %2 (%3), until %4</source>
+        <translation>La Lune est dans la demeure %1, %2 (%3), jusqu&apos;à %4</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "pictures/PrintingModule.h"
 #include "pictures/ReadingSheet.h"
 #include "windows/frmMansionWheel.h"
+#include "core/ClockText.h"
 #include "core/ReadingState.h"
 #include "core/SignPosition.h"
 #include "ui/FileDialogs.h"
@@ -318,7 +319,8 @@ void frmArabicLunarMansionResult::ShowReadingLine()
         ToQString(SignPositionInWords(PositionTextLongitude(state_.chart.MoonPositionText).value_or(0)));
     QString line = tr("Moon at %1 \u2014 mansion %2 of 28").arg(position).arg(mansion);
     if (state_.passage)
-        line += tr(" \u2014 in it %1").arg(ToQString(PassageSpanText(*state_.passage)));
+        line += tr(" \u2014 in it from %1 to %2")
+                    .arg(ToQString(ClockAndDayText(state_.passage->entered)), ToQString(ClockAndDayText(state_.passage->left)));
     lblReadingLine->setText(line);
 }
 

@@ -59,9 +59,15 @@ frmMansionCalendar::frmMansionCalendar(PlaceClocks where, int ownMansion, qint64
     // "Now": the stay that holds this minute.
     const long nowMinute = static_cast<long>(now_ / 60);
     const MansionStays now = FindMansionStays(nowMinute, nowMinute + 1, where_.clocks);
-    if (now.status == StaysStatus::Found && !now.stays.empty())
-        lblNow->setText(ToQString(DescribeNow(now.stays.front())));
-    else
+    if (now.status == StaysStatus::Found && !now.stays.empty()) {
+        // "The Moon is in mansion 14, Al Simak — السماك (The Unarmed), until 00:45 AEDT on 17 February"
+        const MansionStay& stay = now.stays.front();
+        const auto row = modArabicLunarMansionInformation::MansionRowFor(stay.mansion);
+        lblNow->setText(tr("The Moon is in mansion %1, %2 (%3), until %4")
+                            .arg(stay.mansion)
+                            .arg(WithArabicScript(ToQString(row[ArabicName]), stay.mansion), ToQString(row[EnglishMeaning]),
+                                 ToQString(ClockAndDayText(stay.left))));
+    } else
         lblNow->setText(tr("The calendar covers 1901 to 2050."));
     const LocalMinute local = where_.clocks.At(nowMinute).Local();
     ShowMonth(std::clamp(local.year, 1901, 2050), local.month);
