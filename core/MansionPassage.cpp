@@ -149,7 +149,3 @@ std::string DescribePassage(const MansionPassage& p, const LocalMinute& birth)
     return text + ".";
 }
 
-std::string PassageSpanText(const MansionPassage& p)
-{
-    return "from " + ClockAndDayText(p.entered) + " to " + ClockAndDayText(p.left);
-}

@@ -46,7 +46,3 @@ void SetChartClock(ChartRecord& chart, const LocalMinute& time);
 // day on 21 March 1987", or the clock time of each change on that day with the
 // mansion before or after it, each time with its zone ("08:38 BST", "08:38 UTC+1").
 std::string DescribePassage(const MansionPassage& passage, const LocalMinute& birth);
-
-// The passage as one span: "from 22:36 GMT on 15 February to 00:45 BST on 17
-// February", each end the clock time, zone and day it carries (the year left out).
-std::string PassageSpanText(const MansionPassage& passage);

@@ -96,7 +96,3 @@ std::vector<MansionStay> StaysOnTopic(const std::vector<MansionStay>& stays, Man
     return kept;
 }
 
-std::string DescribeNow(const MansionStay& stay)
-{
-    return "The Moon is in " + MansionByArabicName(stay.mansion) + ", until " + ClockAndDayText(stay.left);
-}

@@ -56,7 +56,3 @@ int MansionAtInstant(long utcMinute, int offsetMinutes);
 
 // The stays whose mansion's favourable (or unfavourable) lines speak of a topic.
 std::vector<MansionStay> StaysOnTopic(const std::vector<MansionStay>& stays, MansionField field, Topic topic);
-
-// "The Moon is in mansion 14, Al Simak (The Unarmed), until 00:45 AEDT on 17
-// February": the stay that holds the instant `now`.
-std::string DescribeNow(const MansionStay& stay);

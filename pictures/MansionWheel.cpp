@@ -144,6 +144,9 @@ double WheelSideForWholeNames(const QFont& base, double minimumPixels)
 void DrawMansionWheel(QPainter& painter, const QRectF& square, const WheelReading& reading, const WheelColours& colours)
 {
     painter.save();
+    // The same picture in every language: its labels read left to right,
+    // the Arabic name in the centre right to left.
+    painter.setLayoutDirection(Qt::LeftToRight);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.fillRect(square, colours.background);

@@ -3,12 +3,14 @@
 #include "base/ProgramVersion.h"
 #include "base/QtStdText.h"
 #include "core/ClockText.h"
+#include "core/MansionArabicNames.h"
 #include "core/MansionChoice.h"
 #include "core/MansionVocabulary.h"
 #include "core/SafeFileName.h"
 #include "core/SignPosition.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -16,6 +18,35 @@
 #include <QPdfWriter>
 
 namespace {
+
+// The page's words in the program's language (the reading tool, which loads
+// no translation, keeps them English). The reading's own texts stay as they are.
+struct ReadingSheetText {
+    Q_DECLARE_TR_FUNCTIONS(ReadingSheetText)
+};
+
+// The captions as lupdate finds them; the core keeps them without Qt.
+constexpr const char* CaptionTexts[MansionFieldCount] = {
+    QT_TRANSLATE_NOOP("MansionFields", "Lunar Mansion Name"),
+    QT_TRANSLATE_NOOP("MansionFields", "Arabic Name"),
+    QT_TRANSLATE_NOOP("MansionFields", "English Meaning"),
+    QT_TRANSLATE_NOOP("MansionFields", "Constellation"),
+    QT_TRANSLATE_NOOP("MansionFields", "Planetary Ruler"),
+    QT_TRANSLATE_NOOP("MansionFields", "Angel"),
+    QT_TRANSLATE_NOOP("MansionFields", "Attributes"),
+    QT_TRANSLATE_NOOP("MansionFields", "Famous Person"),
+    QT_TRANSLATE_NOOP("MansionFields", "Favorable Circumstances"),
+    QT_TRANSLATE_NOOP("MansionFields", "Unfavorable Circumstances"),
+};
+
+constexpr bool SameCaptions()
+{
+    for (std::size_t i = 0; i < MansionFieldCount; ++i)
+        if (std::string_view(CaptionTexts[i]) != MansionFieldCaptions[i])
+            return false;
+    return true;
+}
+static_assert(SameCaptions(), "the captions lupdate finds are the core's");
 
 // Draws wrapped text at `top` within `width`; returns the height used.
 qreal Paragraph(QPainter& painter, qreal left, qreal top, qreal width, const QString& text, int flags = 0)
@@ -37,6 +68,17 @@ QFont Font(const QPainter& painter, qreal size, bool bold = false)
 
 }  // namespace
 
+QString MansionFieldCaption(std::size_t field)
+{
+    return field < MansionFieldCount ? QCoreApplication::translate("MansionFields", CaptionTexts[field]) : QString();
+}
+
+QString WithArabicScript(const QString& transliteration, int mansion)
+{
+    const QString arabic = ToQString(MansionArabicName(mansion));
+    return arabic.isEmpty() ? transliteration : QStringLiteral("%1 \u2014 %2").arg(transliteration, arabic);
+}
+
 QString BirthDataText(const BirthMoment& birth)
 {
     const ChartRecord& c = birth.chart;
@@ -48,12 +90,12 @@ QString BirthDataText(const BirthMoment& birth)
     if (!birth.where.clocks.Named() && c.IsDaylightSaving != 0) {
         // The typed zone is standard time; summer time puts the clocks an hour on.
         const int standard = offset - 60;
-        zone = QStringLiteral("%1, summer time (clocks at %2)").arg(ToQString(UtcOffsetText(standard)), ToQString(UtcOffsetText(offset)));
+        zone = ReadingSheetText::tr("%1, summer time (clocks at %2)").arg(ToQString(UtcOffsetText(standard)), ToQString(UtcOffsetText(offset)));
     }
-    QString text = QStringLiteral("Born on %1 at %2").arg(ToQString(DayText(local.Date())), ToQString(ClockText(born)));
+    QString text = ReadingSheetText::tr("Born on %1 at %2").arg(ToQString(DayText(local.Date())), ToQString(ClockText(born)));
     if (birth.where.place)
-        text += QStringLiteral(" in %1").arg(ToQString(birth.where.place->FullName()));
-    return text + QStringLiteral(", %1\u00B0%2\u2032%3 %4\u00B0%5\u2032%6, time zone %7")
+        text += ReadingSheetText::tr(" in %1").arg(ToQString(birth.where.place->FullName()));
+    return text + ReadingSheetText::tr(", %1\u00B0%2\u2032%3 %4\u00B0%5\u2032%6, time zone %7")
                       .arg(c.LatitudeDegrees)
                       .arg(c.LatitudeMinutes, 2, 10, QLatin1Char('0'))
                       .arg(c.IsNorth != 0 ? QLatin1Char('N') : QLatin1Char('S'))
@@ -75,14 +117,16 @@ ReadingSheet SheetForReading(const std::string& position, const MansionRecord& t
     MansionSignState state;
     sheet.mansion = ChooseMansion(position, state).mansion;
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {
-        sheet.captions << ToQString(MansionFieldCaptions[i]);
+        sheet.captions << MansionFieldCaption(i);
         sheet.texts << ToQString(texts[i]).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     }
+    // The name in Arabic script beside its transliteration.
+    sheet.texts[ArabicName] = WithArabicScript(sheet.texts.value(ArabicName), sheet.mansion);
     sheet.wheel.moonLongitude = longitude.value_or(0);
     sheet.wheel.mansion = sheet.mansion;
     // The centre: the mansion's number and names, the position and the date.
     sheet.wheel.centre << QStringLiteral("%1 %2").arg(sheet.mansion).arg(ToQString(FirstLatinName(sheet.mansion)))
-                       << sheet.texts.value(ArabicName) << sheet.position;
+                       << ToQString(texts[ArabicName]) << ToQString(MansionArabicName(sheet.mansion)) << sheet.position;
     if (birth) {
         sheet.wheel.centre << ToQString(DayText(birth->Local().Date()));
         sheet.birth = BirthDataText(*birth);
@@ -102,8 +146,7 @@ QString SheetFileName(const ReadingSheet& sheet)
 
 QString SheetTitle(const ReadingSheet& sheet)
 {
-    return sheet.name.isEmpty() ? QStringLiteral("Arabic Lunar Mansion Reading")
-                                : QStringLiteral("Arabic Lunar Mansion Reading for %1").arg(sheet.name);
+    return sheet.name.isEmpty() ? ReadingSheetText::tr("Arabic Lunar Mansion Reading") : ReadingSheetText::tr("Arabic Lunar Mansion Reading for %1").arg(sheet.name);
 }
 
 void DrawReadingSheet(QPainter& painter, const QRectF& page, const ReadingSheet& sheet)
@@ -121,7 +164,7 @@ void DrawReadingSheet(QPainter& painter, const QRectF& page, const ReadingSheet&
     painter.setFont(Font(painter, 17, true));
     y += Paragraph(painter, left, y, width, SheetTitle(sheet)) + 10;
 
-    const QString moon = QStringLiteral("The Moon at %1, in mansion %2: %3").arg(sheet.position).arg(sheet.mansion).arg(sheet.texts.value(0));
+    const QString moon = ReadingSheetText::tr("The Moon at %1, in mansion %2: %3").arg(sheet.position).arg(sheet.mansion).arg(sheet.texts.value(0));
     const qreal captionWidth = 150;
     auto height = [&](const QFont& font, qreal w, const QString& text) {
         painter.setFont(font);
@@ -164,7 +207,8 @@ void DrawReadingSheet(QPainter& painter, const QRectF& page, const ReadingSheet&
 
     painter.setFont(Font(painter, 7.5));
     Paragraph(painter, left, bottom - 9, width,
-              QStringLiteral("Qamarel v" QAMAREL_VERSION " \u2014 sidereal zodiac; the 28 mansions from 0\u00B0 Aries, 12\u00B051\u203226\u2033 each."));
+              ReadingSheetText::tr("Qamarel v%1 \u2014 sidereal zodiac; the 28 mansions from 0\u00B0 Aries, %2 each.")
+                  .arg(QStringLiteral(QAMAREL_VERSION), QStringLiteral("12\u00B051\u203226\u2033")));
     painter.restore();
 }
 

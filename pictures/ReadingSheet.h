@@ -33,6 +33,13 @@ struct ReadingSheet {
 ReadingSheet SheetForReading(const std::string& position, const MansionRecord& texts,
                              const std::optional<BirthMoment>& birth, const std::optional<MansionPassage>& passage);
 
+// The caption of a mansion's field (MansionField) in the program's language.
+QString MansionFieldCaption(std::size_t field);
+
+// "Al Sharatain — الشرطان": a mansion's transliterated name with the name in
+// Arabic script (core/MansionArabicNames), for every view that shows the one.
+QString WithArabicScript(const QString& transliteration, int mansion);
+
 // The birth data in words: "Born on 1 January 2000 at 12:00 GMT in Greenwich,
 // England, 51°28′N 0°00′W, time zone UTC+0": the clock time with its zone, the
 // place when one is given, latitude first, and the offset of the birth's

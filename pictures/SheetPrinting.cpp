@@ -6,6 +6,7 @@
 
 #include "pictures/CalendarSheet.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
 #include <QTextDocument>
@@ -25,7 +26,7 @@ bool PrintOut(QPrinter& printer, const std::function<bool(QPrinter&)>& print, st
     if (chosen.isEmpty()) {
         if (print(printer))
             return true;
-        problem = "the printer could not be written";
+        problem = QCoreApplication::translate("SheetPrinting", "the printer could not be written").toStdString();
         return false;
     }
     StagedFile file(QFile::encodeName(chosen).toStdString(), ReadOnlyFiles::Refuse, ".pdf");
@@ -34,7 +35,7 @@ bool PrintOut(QPrinter& printer, const std::function<bool(QPrinter&)>& print, st
         const bool printed = print(printer);
         printer.setOutputFileName(chosen);
         if (!printed) {
-            problem = "the page could not be written";
+            problem = QCoreApplication::translate("SheetPrinting", "the page could not be written").toStdString();
             return false;  // the staged file goes with `file`
         }
         file.PutInPlace();

@@ -2,11 +2,23 @@
 
 #include "base/MappedFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cstring>
 #include <utility>
+
+namespace {
+
+// The messages in the program's language (the reading tool, which loads no
+// translation, keeps them English).
+struct PlaceIndexText {
+    Q_DECLARE_TR_FUNCTIONS(PlaceIndexText)
+};
+
+}  // namespace
+
 
 namespace {
 
@@ -43,7 +55,7 @@ bool OpenPlaceIndex(const QString& path, PlaceIndex& index, QString& problem)
 {
     const QString name = QFileInfo(path).fileName();
     if (!QFileInfo::exists(path)) {
-        problem = QStringLiteral("%1 is not installed").arg(path);
+        problem = PlaceIndexText::tr("%1 is not installed").arg(path);
         return false;
     }
     MappedFile file;
@@ -58,13 +70,13 @@ bool OpenPlaceIndex(const QString& path, PlaceIndex& index, QString& problem)
     if (size >= sizeof h)
         std::memcpy(&h, base, sizeof h);
     if (size < sizeof h || std::memcmp(h.magic, Magic, sizeof h.magic) != 0) {
-        problem = QStringLiteral("%1 is not a Qamarel place index").arg(name);
+        problem = PlaceIndexText::tr("%1 is not a Qamarel place index").arg(name);
     } else if (h.version != Version) {
-        problem = QStringLiteral("%1 is of format %2, not %3 as this Qamarel reads").arg(name).arg(h.version).arg(Version);
+        problem = PlaceIndexText::tr("%1 is of format %2, not %3 as this Qamarel reads").arg(name).arg(h.version).arg(Version);
     } else if (h.byteOrder != ByteOrder) {
-        problem = QStringLiteral("%1 was made on a machine of another byte order").arg(name);
+        problem = PlaceIndexText::tr("%1 was made on a machine of another byte order").arg(name);
     } else if (h.fileSize != size) {
-        problem = QStringLiteral("%1 is %2 bytes where its header says %3").arg(name).arg(size).arg(h.fileSize);
+        problem = PlaceIndexText::tr("%1 is %2 bytes where its header says %3").arg(name).arg(size).arg(h.fileSize);
     } else if (!Take(base, size, h.places, index.places) || !Take(base, size, h.placeNames, index.placeNames) ||
                !Take(base, size, h.placeWords, index.placeWords) || !Take(base, size, h.placeFence, index.placeFence) ||
                !Take(base, size, h.stateFence, index.stateFence) || !Take(base, size, h.countryFence, index.countryFence) ||
@@ -73,7 +85,7 @@ bool OpenPlaceIndex(const QString& path, PlaceIndex& index, QString& problem)
                !Take(base, size, h.countries, index.countries) ||
                !Take(base, size, h.countryNames, index.countryNames) ||
                !Take(base, size, h.countryWords, index.countryWords) || !Take(base, size, h.pool, index.pool)) {
-        problem = QStringLiteral("%1 has a section outside the file").arg(name);
+        problem = PlaceIndexText::tr("%1 has a section outside the file").arg(name);
     } else {
         index.fingerprint = h.fingerprint;
         index.file = std::move(file);

@@ -5,12 +5,24 @@
 #include "places/PlaceNameTable.h"
 #include "places/PlaceRanking.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QStringList>
 
 #include <algorithm>
 #include <string_view>
 #include <vector>
+
+namespace {
+
+// The messages in the program's language (the reading tool, which loads no
+// translation, keeps them English).
+struct PlaceSearchText {
+    Q_DECLARE_TR_FUNCTIONS(PlaceSearchText)
+};
+
+}  // namespace
+
 
 namespace {
 
@@ -361,17 +373,17 @@ QString SearchMessage(const PlaceSearch& search)
     switch (search.status) {
     case PlaceSearch::Status::Found: return {};
     case PlaceSearch::Status::ListUnavailable:
-        return QStringLiteral("The place index could not be read: %1").arg(search.problem);
-    case PlaceSearch::Status::EmptyName: return QStringLiteral("The place name is empty.");
+        return PlaceSearchText::tr("The place index could not be read: %1").arg(search.problem);
+    case PlaceSearch::Status::EmptyName: return PlaceSearchText::tr("The place name is empty.");
     case PlaceSearch::Status::NoMatch: break;
     }
-    QString text = QStringLiteral("No place called %1.").arg(search.typed);
+    QString text = PlaceSearchText::tr("No place called %1.").arg(search.typed);
     QStringList names;
     for (const Place& p : search.suggestions)
         names << NameAndRegion(p.countryCode, p.state, p.country, ShownName(p));
     if (names.size() == 1)
-        text += QStringLiteral(" Did you mean %1?").arg(names[0]);
+        text += PlaceSearchText::tr(" Did you mean %1?").arg(names[0]);
     else if (names.size() > 1)
-        text += QStringLiteral(" Did you mean %1 or %2?").arg(names.mid(0, names.size() - 1).join(QStringLiteral("; ")), names.last());
+        text += PlaceSearchText::tr(" Did you mean %1 or %2?").arg(names.mid(0, names.size() - 1).join(QStringLiteral("; ")), names.last());
     return text;
 }

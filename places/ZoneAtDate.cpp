@@ -3,6 +3,7 @@
 #include "base/QtStdText.h"
 #include "core/ClockText.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QHash>
@@ -14,6 +15,17 @@
 #include <cstdlib>
 #include <limits>
 #include <vector>
+
+namespace {
+
+// The messages in the program's language (the reading tool, which loads no
+// translation, keeps them English).
+struct ZoneAtDateText {
+    Q_DECLARE_TR_FUNCTIONS(ZoneAtDateText)
+};
+
+}  // namespace
+
 
 namespace {
 
@@ -221,7 +233,7 @@ QStringList KindOfTime(const ZoneAtDate& at)
     const bool lettered = !at.abbreviation.isEmpty() && std::all_of(at.abbreviation.cbegin(), at.abbreviation.cend(),
                                                                      [](QChar c) { return c.isLetter(); });
     if (at.localMeanTime) {
-        words << QStringLiteral("local mean time");
+        words << ZoneAtDateText::tr("local mean time");
         if (lettered && at.abbreviation != QLatin1String("LMT"))
             words << at.abbreviation;
         return words;
@@ -231,17 +243,17 @@ QStringList KindOfTime(const ZoneAtDate& at)
     else if (lettered)
         words << at.abbreviation;
     if (at.daylightSeconds < 0)
-        words << QStringLiteral("winter time, %1 behind standard time").arg(HoursAndMinutes(at.daylightSeconds));
+        words << ZoneAtDateText::tr("winter time, %1 behind standard time").arg(HoursAndMinutes(at.daylightSeconds));
     else if (at.summerTime && at.daylightSeconds > 0 && at.daylightSeconds != 3600)
         // The DST box holds one hour: the zone boxes carry the whole offset.
-        words << QStringLiteral("summer time of %1: the zone boxes hold all of %2, DST unticked")
+        words << ZoneAtDateText::tr("summer time of %1: the zone boxes hold all of %2, DST unticked")
                      .arg(HoursAndMinutes(at.daylightSeconds), SecondsText(at.offsetSeconds));
     else if (at.summerTime && at.daylightSeconds == 0)
         // Summer time the size of which the database does not give: kept whole.
-        words << QStringLiteral("summer time: the zone boxes hold all of %1, DST unticked").arg(SecondsText(at.offsetSeconds));
+        words << ZoneAtDateText::tr("summer time: the zone boxes hold all of %1, DST unticked").arg(SecondsText(at.offsetSeconds));
     else if (at.summerTime && !words.join(QLatin1Char(' ')).contains(QLatin1String("Summer")) &&
              !words.join(QLatin1Char(' ')).contains(QLatin1String("Daylight")))
-        words << QStringLiteral("summer time");
+        words << ZoneAtDateText::tr("summer time");
     return words;
 }
 
@@ -252,23 +264,23 @@ QString DescribeZoneAt(const QString& place, const QByteArray& zone, const QDate
 {
     const QLocale english(QLocale::English);
     const QString who = place.isEmpty() ? QString::fromUtf8(zone) : place;
-    const QString when = QStringLiteral("on %1 at %2").arg(english.toString(date, QStringLiteral("d MMMM yyyy")),
-                                                          time.toString(QStringLiteral("HH:mm")));
+    const QString when = ZoneAtDateText::tr("on %1 at %2").arg(english.toString(date, QStringLiteral("d MMMM yyyy")),
+                                               time.toString(QStringLiteral("HH:mm")));
     if (!at.known)
-        return QStringLiteral("%1 %2: the time zone %3 is not known on this computer").arg(who, when, QString::fromUtf8(zone));
+        return ZoneAtDateText::tr("%1 %2: the time zone %3 is not known on this computer").arg(who, when, QString::fromUtf8(zone));
     const QStringList kind = KindOfTime(at);
-    QString text = QStringLiteral("%1: %2 %3").arg(who, SecondsText(at.offsetSeconds), when);
+    QString text = ZoneAtDateText::tr("%1: %2 %3").arg(who, SecondsText(at.offsetSeconds), when);
     if (!kind.isEmpty())
-        text += QStringLiteral(" (%1)").arg(kind.join(QStringLiteral(", ")));
+        text += ZoneAtDateText::tr(" (%1)").arg(kind.join(QStringLiteral(", ")));
     if (RoundedOffsetMinutes(at.offsetSeconds) * 60 != at.offsetSeconds)
-        text += QStringLiteral(", taken as %1").arg(ToQString(UtcOffsetText(RoundedOffsetMinutes(at.offsetSeconds))));
+        text += ZoneAtDateText::tr(", taken as %1").arg(ToQString(UtcOffsetText(RoundedOffsetMinutes(at.offsetSeconds))));
     if (at.localTime == ZoneAtDate::LocalTime::Skipped)
-        text += QStringLiteral(". That time did not exist there: the clocks moved forward from %1 to %2. "
-                               "It is taken as the time before the change.")
+        text += ZoneAtDateText::tr(". That time did not exist there: the clocks moved forward from %1 to %2. "
+                   "It is taken as the time before the change.")
                     .arg(SecondsText(at.offsetSeconds), SecondsText(at.otherOffsetSeconds));
     else if (at.localTime == ZoneAtDate::LocalTime::Repeated)
-        text += QStringLiteral(". That time happened twice there: the clocks moved back from %1 to %2. "
-                               "The first time is taken.")
+        text += ZoneAtDateText::tr(". That time happened twice there: the clocks moved back from %1 to %2. "
+                   "The first time is taken.")
                     .arg(SecondsText(at.offsetSeconds), SecondsText(at.otherOffsetSeconds));
     return text;
 }

@@ -17,10 +17,9 @@ QString Latin1(const std::string& bytes)
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("UpdateReminder", text);
-}
+struct UpdateReminderText {
+    Q_DECLARE_TR_FUNCTIONS(UpdateReminderText)
+};
 
 QString ReminderKey()
 {
@@ -67,7 +66,7 @@ void RemindOfUpdate(const QString& path, const QDate& today, QWidget* parent)
         return;
     const std::unique_ptr<QSettings> settings = problem.isEmpty() ? SettingsToWrite(path, problem) : nullptr;
     if (!settings) {
-        qWarning("%s", qPrintable(Tr("%1: the settings are not kept: %2").arg(QCoreApplication::applicationName(), problem)));
+        qWarning("%s", qPrintable(UpdateReminderText::tr("%1: the settings are not kept: %2").arg(QCoreApplication::applicationName(), problem)));
         return;
     }
     RemindOfUpdate(*settings, today, parent);

@@ -22,6 +22,21 @@
 
 namespace {
 
+// The boxes' placeholders as lupdate finds them; the core keeps them without Qt.
+constexpr const char* PlaceholderTexts[] = {
+    QT_TRANSLATE_NOOP("frmExit", "Your Name"),
+    QT_TRANSLATE_NOOP("frmExit", "Your Email Address"),
+    QT_TRANSLATE_NOOP("frmExit", "Friend's Name"),
+    QT_TRANSLATE_NOOP("frmExit", "Friend's Email Address"),
+    QT_TRANSLATE_NOOP("frmExit", "Your Message"),
+};
+static_assert(std::string_view(PlaceholderTexts[0]) == NamePlaceholder &&
+                  std::string_view(PlaceholderTexts[1]) == EmailPlaceholder &&
+                  std::string_view(PlaceholderTexts[2]) == FriendNamePlaceholder &&
+                  std::string_view(PlaceholderTexts[3]) == FriendEmailPlaceholder &&
+                  std::string_view(PlaceholderTexts[4]) == MessagePlaceholder,
+              "the placeholders lupdate finds are the core's");
+
 const char* const SupportMessages[] = {
     QT_TRANSLATE_NOOP("frmExit", "Thank you for using Qamarel. If your reading spoke to you, tell a friend about it."),
     QT_TRANSLATE_NOOP("frmExit", "Your support keeps Qamarel growing: visit us for more readings and software."),
@@ -76,17 +91,21 @@ frmExit::frmExit(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStays
 
     auto* Frame2 = new QGroupBox(tr("Refer A Friend"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    auto box = [Frame2](const char* name, std::string_view placeholder) {
-        auto* edit = new QLineEdit(ToQString(placeholder), Frame2);
+    auto box = [Frame2](const char* name) {
+        auto* edit = new QLineEdit(Frame2);
         edit->setObjectName(QString::fromLatin1(name));
         return edit;
     };
-    txtName = box("txtName", NamePlaceholder);
-    txtEmail = box("txtEmail", EmailPlaceholder);
-    txtFriendName = box("txtFriendName", FriendNamePlaceholder);
-    txtFriendEmail = box("txtFriendEmail", FriendEmailPlaceholder);
-    txtMessage = new QPlainTextEdit(ToQString(MessagePlaceholder), Frame2);
+    txtName = box("txtName");
+    txtEmail = box("txtEmail");
+    txtFriendName = box("txtFriendName");
+    txtFriendEmail = box("txtFriendEmail");
+    txtMessage = new QPlainTextEdit(Frame2);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    for (QWidget* b : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail),
+                       static_cast<QWidget*>(txtFriendName), static_cast<QWidget*>(txtFriendEmail),
+                       static_cast<QWidget*>(txtMessage)})
+        SetBoxText(b, Placeholder(b));
     txtMessage->setTabChangesFocus(true);
     txtMessage->setFixedHeight(fontMetrics().lineSpacing() * 4 + 12);
     // A screen reader would name every box by the frame's title; each its own.
@@ -148,13 +167,18 @@ void frmExit::SetBoxText(QWidget* box, const QString& text)
         static_cast<QLineEdit*>(box)->setText(text);
 }
 
+std::string_view frmExit::EnglishPlaceholder(QWidget* box) const
+{
+    if (box == txtName) return NamePlaceholder;
+    if (box == txtEmail) return EmailPlaceholder;
+    if (box == txtFriendName) return FriendNamePlaceholder;
+    if (box == txtFriendEmail) return FriendEmailPlaceholder;
+    return MessagePlaceholder;
+}
+
 QString frmExit::Placeholder(QWidget* box) const
 {
-    if (box == txtName) return ToQString(NamePlaceholder);
-    if (box == txtEmail) return ToQString(EmailPlaceholder);
-    if (box == txtFriendName) return ToQString(FriendNamePlaceholder);
-    if (box == txtFriendEmail) return ToQString(FriendEmailPlaceholder);
-    return ToQString(MessagePlaceholder);
+    return tr(std::string(EnglishPlaceholder(box)).c_str());
 }
 
 bool frmExit::eventFilter(QObject* watched, QEvent* event)
@@ -177,7 +201,12 @@ bool frmExit::eventFilter(QObject* watched, QEvent* event)
 
 void frmExit::cmdSubmit_Click()
 {
-    auto value = [this](QWidget* box) { return std::string(TrimSpaces(ToStdString(BoxText(box)))); };
+    // A box that still shows its placeholder, in whatever language, is
+    // passed on with the English one, which the checks know.
+    auto value = [this](QWidget* box) {
+        const std::string typed(TrimSpaces(ToStdString(BoxText(box))));
+        return ToQString(typed) == Placeholder(box) ? std::string(EnglishPlaceholder(box)) : typed;
+    };
     const Referral referral{value(txtName), value(txtEmail), value(txtMessage), value(txtFriendName),
                             value(txtFriendEmail)};
     const ReferralCheck check = CheckReferral(referral);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include <QWidget>
 
 class QCheckBox;
@@ -32,6 +34,8 @@ protected:
 private:
     QString BoxText(QWidget* box) const;
     void SetBoxText(QWidget* box, const QString& text);
+    // A box's placeholder as the checks know it, and as the box shows it.
+    std::string_view EnglishPlaceholder(QWidget* box) const;
     QString Placeholder(QWidget* box) const;
 
     QLabel* programTitle;  // objectName "Label1"

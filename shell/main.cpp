@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
 #include <QRandomGenerator>
@@ -38,16 +39,28 @@ QString FileArgument(int argc, char** argv, const QString& decoded)
 }
 
 // The program's name (the executable's: the settings and the lock go by it),
-// its version and its texts in the user's language, when the program carries
-// a translation into it (translations/); English, the texts' own language,
-// otherwise.
-void SetUpApplication(QTranslator& translation)
+// its version and its texts in the user's language (LANGUAGE, LC_ALL, LANG, as
+// QLocale reads them), when the program carries a translation into it
+// (translations/), with Qt's own texts (its dialogs' buttons) in the same
+// language where the system has them; English, the texts' own language,
+// otherwise. A right-to-left language turns the windows round: Qt reads the
+// direction from the translation's QT_LAYOUT_DIRECTION.
+void SetUpApplication(QTranslator& translation, QTranslator& qtTranslation)
 {
     QCoreApplication::setApplicationName(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
     QCoreApplication::setApplicationVersion(QStringLiteral(QAMAREL_VERSION));
-    if (translation.load(QLocale(), QStringLiteral("qamarel"), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(&translation);
+    if (!translation.load(QLocale(), QStringLiteral("qamarel"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        return;
+    QCoreApplication::installTranslator(&translation);
+    if (qtTranslation.load(QStringLiteral("qtbase_") + translation.language().section(QLatin1Char('_'), 0, 0),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslation);
 }
+
+// The direction of the program's own translation, for Qt to find when the
+// system carries no Qt translation into the language.
+//: "RTL" in a language written right to left, "LTR" otherwise.
+[[maybe_unused]] constexpr const char* LayoutDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
 // The options and the argument the program takes.
 void AddProgramOptions(QCommandLineParser& arguments)
@@ -95,8 +108,8 @@ int main(int argc, char** argv)
         const std::unique_ptr<QCoreApplication> app = text == TextAsked::WithQtOptions
                                                           ? std::make_unique<QApplication>(argc, argv)
                                                           : std::make_unique<QCoreApplication>(argc, argv);
-        QTranslator translation;
-        SetUpApplication(translation);
+        QTranslator translation, qtTranslation;
+        SetUpApplication(translation, qtTranslation);
         QCommandLineParser arguments;
         AddProgramOptions(arguments);
         arguments.process(*app);  // prints the text and ends the run
@@ -104,8 +117,8 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
-    QTranslator translation;
-    SetUpApplication(translation);
+    QTranslator translation, qtTranslation;
+    SetUpApplication(translation, qtTranslation);
     QApplication::setWindowIcon(ProgramIcon());
     QApplication::setDesktopFileName(QStringLiteral("example.qamarel.Qamarel"));
     // The program ends through its exit window, never because a window closed

@@ -1,5 +1,6 @@
 #include "core/MansionVocabulary.h"
 
+#include "core/MansionArabicNames.h"
 #include "core/SafeFileName.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +35,21 @@ TEST(MansionVocabularyTest, NamesAndItems)
     EXPECT_EQ(items[1], "To save and protect sailors at sea");
     EXPECT_EQ(FieldItems(3, ArabicName), std::vector<std::string_view>{"Al Thurayya"});
     EXPECT_EQ(MansionByLatinName(15), "mansion 15, Agrapha or Algarpha");
+}
+
+// The Arabic names as the standard lists give them (Kunitzsch, "al-Manazil"),
+// at both ends, where the table's transliteration differs most, and outside.
+TEST(MansionVocabularyTest, ArabicNamesInArabicScript)
+{
+    const struct {
+        int mansion;
+        std::string_view name;
+    } cases[] = {
+        {1, "الشرطان"}, {17, "الإكليل"}, {18, "القلب"}, {22, "سعد الذابح"}, {27, "الفرغ المؤخر"}, {28, "بطن الحوت"},
+        {0, ""}, {29, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MansionArabicName(c.mansion), c.name) << c.mansion;
 }
 
 // A title offered as a file name keeps what a file name can hold, spaces

@@ -45,10 +45,9 @@ QString Run(QWidget* parent, const QString& title, const QString& filter, QFileD
     return dialog.selectedFiles().constFirst();
 }
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("FileDialogs", text);
-}
+struct FileDialogText {
+    Q_DECLARE_TR_FUNCTIONS(FileDialogText)
+};
 
 }  // namespace
 
@@ -72,7 +71,7 @@ QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fi
             return {};  // cancelled
         if (NamesOnlyAFolder(QFile::encodeName(chosen).toStdString())) {
             start = chosen;
-            Messages::Show(parent, Tr("%1 is a folder.\nPlease choose another name.").arg(QDir::toNativeSeparators(chosen)),
+            Messages::Show(parent, FileDialogText::tr("%1 is a folder.\nPlease choose another name.").arg(QDir::toNativeSeparators(chosen)),
                            Messages::Icon::Error);
             continue;
         }
@@ -81,7 +80,7 @@ QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fi
         const QFileInfo file(path);
         const QString shown = QDir::toNativeSeparators(path);
         if (!file.absoluteDir().exists()) {
-            Messages::Show(parent, Tr("The folder of %1 does not exist.\nPlease choose another folder.").arg(shown),
+            Messages::Show(parent, FileDialogText::tr("The folder of %1 does not exist.\nPlease choose another folder.").arg(shown),
                            Messages::Icon::Error);
             continue;
         }
@@ -90,16 +89,16 @@ QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fi
         // socket is never written.
         const WriteTarget target = FindWriteTarget(QFile::encodeName(path).toStdString());
         if (target.kind == WriteTarget::Kind::NotAFile) {
-            const QString why = file.isDir() ? Tr("%1 is a folder.\nPlease choose another name.")
-                                             : Tr("%1 is not a regular file.\nPlease choose another name.");
+            const QString why = file.isDir() ? FileDialogText::tr("%1 is a folder.\nPlease choose another name.")
+                                             : FileDialogText::tr("%1 is not a regular file.\nPlease choose another name.");
             Messages::Show(parent, why.arg(shown), Messages::Icon::Error);
             continue;
         }
         // A file set read-only is replaced only when the user says so, as a file manager asks.
         const bool exists = target.kind == WriteTarget::Kind::File || target.kind == WriteTarget::Kind::ReadOnly;
         const QString question = target.kind == WriteTarget::Kind::ReadOnly
-                                     ? Tr("%1 is read-only.\nDo you want to replace it?")
-                                     : Tr("%1 already exists.\nDo you want to replace it?");
+                                     ? FileDialogText::tr("%1 is read-only.\nDo you want to replace it?")
+                                     : FileDialogText::tr("%1 already exists.\nDo you want to replace it?");
         if (exists && Messages::Show(parent, question.arg(shown), Messages::Icon::Warning, Messages::Buttons::YesNo) !=
                           Messages::Answer::Yes)
             continue;

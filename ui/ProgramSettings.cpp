@@ -12,30 +12,30 @@
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("ProgramSettings", text);
-}
+// The messages' translation context (a function of their own would hide them from lupdate).
+struct ProgramSettingsText {
+    Q_DECLARE_TR_FUNCTIONS(ProgramSettingsText)
+};
 
 // Why the settings file at `path` and its lock are not to be touched, or "".
 // lstat: a link is seen as a link, never followed to what it names.
 QString SettingsProblem(const QString& path)
 {
     if (path.isEmpty())
-        return Tr("there is no home folder to keep them in (HOME is not set)");
+        return ProgramSettingsText::tr("there is no home folder to keep them in (HOME is not set)");
     struct stat info {};
     if (::lstat(QFile::encodeName(path).constData(), &info) == 0) {
         if (S_ISLNK(info.st_mode))
-            return Tr("%1 is a symbolic link").arg(path);
+            return ProgramSettingsText::tr("%1 is a symbolic link").arg(path);
         if (!S_ISREG(info.st_mode) || info.st_size > SettingsFileLimit)
-            return Tr("%1 is not a small regular file").arg(path);
+            return ProgramSettingsText::tr("%1 is not a small regular file").arg(path);
     }
     // The lock is read by whoever finds it taken: a pipe would never answer,
     // and a lock of another user's is not ours to break.
     const QString lockPath = path + QStringLiteral(".lock");  // the lock QSettings takes to write
     if (::lstat(QFile::encodeName(lockPath).constData(), &info) == 0 &&
         (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid()))
-        return Tr("its lock %1 is not a regular file of this user's").arg(lockPath);
+        return ProgramSettingsText::tr("its lock %1 is not a regular file of this user's").arg(lockPath);
     return {};
 }
 
@@ -46,7 +46,7 @@ void SayOnce(const QString& problem)
     if (said || problem.isEmpty())
         return;
     said = true;
-    qWarning("%s", qPrintable(Tr("%1: the settings are not kept: %2").arg(QCoreApplication::applicationName(), problem)));
+    qWarning("%s", qPrintable(ProgramSettingsText::tr("%1: the settings are not kept: %2").arg(QCoreApplication::applicationName(), problem)));
 }
 
 }  // namespace
@@ -88,8 +88,8 @@ std::unique_ptr<QSettings> SettingsToWrite(const QString& path, QString& problem
     const QString lockPath = path + QStringLiteral(".lock");
     QLockFile lock(lockPath);
     if (!lock.tryLock(SettingsLockWaitMs)) {
-        problem = lock.error() == QLockFile::LockFailedError ? Tr("its lock %1 is held by another program").arg(lockPath)
-                                                              : Tr("its lock %1 cannot be made").arg(lockPath);
+        problem = lock.error() == QLockFile::LockFailedError ? ProgramSettingsText::tr("its lock %1 is held by another program").arg(lockPath)
+                                                              : ProgramSettingsText::tr("its lock %1 cannot be made").arg(lockPath);
         return nullptr;
     }
     return std::make_unique<QSettings>(path, QSettings::IniFormat);

@@ -5,7 +5,9 @@
 #include "windows/FileSaving.h"
 #include "windows/RecentLists.h"
 #include "pictures/PrintingModule.h"
+#include "pictures/ReadingSheet.h"
 #include "windows/frmMansionWheel.h"
+#include "core/ClockText.h"
 #include "core/ReadingState.h"
 #include "core/SignPosition.h"
 #include "ui/FileDialogs.h"
@@ -79,8 +81,10 @@ public:
         const int titleHeight = metrics.height();
         switch (part) {
         case SC_GroupBoxLabel:
-            return {whole.left() + titleLeft_ + titlePadding_, whole.top(),
-                    metrics.horizontalAdvance(box->text), titleHeight};
+            // Set in from the left, or from the right in a right-to-left window.
+            return visualRect(option->direction, whole,
+                              QRect(whole.left() + titleLeft_ + titlePadding_, whole.top(),
+                                    metrics.horizontalAdvance(box->text), titleHeight));
         case SC_GroupBoxFrame:
             return whole.adjusted(0, titleHeight / 2, 0, 0);
         case SC_GroupBoxContents:
@@ -143,6 +147,13 @@ int frmArabicLunarMansionResult::Twips(int twips) const
     return qRound(twips / 15.0 * scale_);
 }
 
+void frmArabicLunarMansionResult::Place(QWidget* widget, int left, int top, int width, int height) const
+{
+    // Right to left, the places are mirrored in their parent, as layouts are.
+    const int x = isRightToLeft() ? widget->parentWidget()->width() - left - width : left;
+    widget->setGeometry(x, top, width, height);
+}
+
 void frmArabicLunarMansionResult::BuildControls()
 {
     auto* client = new QWidget(this);
@@ -156,7 +167,7 @@ void frmArabicLunarMansionResult::BuildControls()
     setCentralWidget(client);
 
     auto place = [this](QWidget* w, int left, int top, int width, int height) {
-        w->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
+        Place(w, Twips(left), Twips(top), Twips(width), Twips(height));
     };
 
     homePageLink = MakeLinkLabel(tr("Visit us online for more astrology software and readings"),
@@ -175,11 +186,11 @@ void frmArabicLunarMansionResult::BuildControls()
 
     for (std::size_t i = 0; i < MansionFieldCount; ++i) {
         const FieldPlace& at = FieldPlaces[i];
-        QLabel* caption = new QLabel(ToQString(MansionFieldCaptions[i]), readingFrame);
+        QLabel* caption = new QLabel(MansionFieldCaption(i), readingFrame);
         caption->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
         Colour(caption, CaptionGreen);
-        caption->move(Twips(at.captionLeft), Twips(at.captionTop));
         caption->adjustSize();
+        Place(caption, Twips(at.captionLeft), Twips(at.captionTop), caption->width(), Twips(LineHeight));
         caption->setFixedHeight(Twips(LineHeight));
 
         QLabel* value = new QLabel(readingFrame);
@@ -191,8 +202,6 @@ void frmArabicLunarMansionResult::BuildControls()
             value->setWordWrap(true);
             value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             place(value, at.valueLeft, at.valueTop, at.boxWidth, at.boxHeight);
-        } else {
-            value->move(Twips(at.valueLeft), Twips(at.valueTop));
         }
         // A screen reader names the value by its text and says what it is by
         // the caption that labels it: "Lunar Mansion Name: Alchil".
@@ -214,10 +223,15 @@ void frmArabicLunarMansionResult::BuildControls()
 
     cmdSave = new QPushButton(tr("&Save"), client);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    place(cmdSave, 7260, 5350, 975, 375);
     cmdBack = new QPushButton(tr("&Back"), client);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    place(cmdBack, 7260, 5775, 975, 375);
+    // The buttons end where they always have; a longer word than the
+    // English makes them wider to the left, into the free space there.
+    int buttonWidth = Twips(975);
+    for (QPushButton* button : {cmdSave, cmdBack})
+        buttonWidth = std::max(buttonWidth, button->fontMetrics().horizontalAdvance(QString(button->text()).remove(QLatin1Char('&'))) + 10);
+    Place(cmdSave, Twips(7260 + 975) - buttonWidth, Twips(5350), buttonWidth, Twips(375));
+    Place(cmdBack, Twips(7260 + 975) - buttonWidth, Twips(5775), buttonWidth, Twips(375));
     setTabOrder(cmdSave, cmdBack);
 
     // The reading in one line, under the client area: where the Moon is, its
@@ -284,6 +298,8 @@ void frmArabicLunarMansionResult::ShowReading(const MansionRecord& mansion)
         lblResult[i]->setText(text);
         if (!lblResult[i]->wordWrap()) {
             lblResult[i]->adjustSize();
+            const FieldPlace& at = FieldPlaces[i];
+            Place(lblResult[i], Twips(at.valueLeft), Twips(at.valueTop), lblResult[i]->width(), Twips(LineHeight));
             lblResult[i]->setFixedHeight(Twips(LineHeight));
         }
     }
@@ -313,7 +329,8 @@ void frmArabicLunarMansionResult::ShowReadingLine()
         ToQString(SignPositionInWords(PositionTextLongitude(state_.chart.MoonPositionText).value_or(0)));
     QString line = tr("Moon at %1 \u2014 mansion %2 of 28").arg(position).arg(mansion);
     if (state_.passage)
-        line += tr(" \u2014 in it %1").arg(ToQString(PassageSpanText(*state_.passage)));
+        line += tr(" \u2014 in it from %1 to %2")
+                    .arg(ToQString(ClockAndDayText(state_.passage->entered)), ToQString(ClockAndDayText(state_.passage->left)));
     lblReadingLine->setText(line);
 }
 

@@ -54,6 +54,8 @@ private:
     void ShowReadingLine();
     bool CloseWheel();  // true when one was open
     int Twips(int twips) const;
+    // A control at its place in twips-made pixels, mirrored right to left.
+    void Place(QWidget* widget, int left, int top, int width, int height) const;
     struct ReadingSheet Sheet() const;
 
     const ReadingState& state_;

@@ -107,7 +107,8 @@ QLabel* MakeLabel(const QString& text, QWidget* parent, QWidget* buddy = nullptr
 }
 
 // The layout the longitude, latitude and zone frames share: two labelled boxes
-// side by side, and two controls under them.
+// side by side, and two controls under them, each as wide as a label and its
+// box (room for the longer words of other languages).
 void LayOutFrame(QGroupBox* frame, const QString& firstLabel, QWidget* firstBox, const QString& secondLabel,
                  QWidget* secondBox, QWidget* underFirst, QWidget* underSecond)
 {
@@ -116,8 +117,8 @@ void LayOutFrame(QGroupBox* frame, const QString& firstLabel, QWidget* firstBox,
     grid->addWidget(firstBox, 0, 1);
     grid->addWidget(MakeLabel(secondLabel, frame), 0, 2);
     grid->addWidget(secondBox, 0, 3);
-    grid->addWidget(underFirst, 1, 1);
-    grid->addWidget(underSecond, 1, 3);
+    grid->addWidget(underFirst, 1, 0, 1, 2);
+    grid->addWidget(underSecond, 1, 2, 1, 2);
 }
 
 std::string Text(const QLineEdit* box)

@@ -10,6 +10,7 @@
 #include "core/modArabicLunarMansionInformation.h"
 #include "pictures/CalendarSheet.h"
 #include "pictures/PrintingModule.h"
+#include "pictures/ReadingSheet.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramWidgets.h"
@@ -25,6 +26,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -87,9 +89,15 @@ frmMansionCalendar::frmMansionCalendar(PlaceClocks where, int ownMansion, qint64
     // "Now": the stay that holds this minute.
     const long nowMinute = static_cast<long>(now_ / 60);
     const MansionStays now = FindMansionStays(nowMinute, nowMinute + 1, where_.clocks);
-    if (now.status == StaysStatus::Found && !now.stays.empty())
-        lblNow->setText(ToQString(DescribeNow(now.stays.front())));
-    else
+    if (now.status == StaysStatus::Found && !now.stays.empty()) {
+        // "The Moon is in mansion 14, Al Simak — السماك (The Unarmed), until 00:45 AEDT on 17 February"
+        const MansionStay& stay = now.stays.front();
+        const auto row = modArabicLunarMansionInformation::MansionRowFor(stay.mansion);
+        lblNow->setText(tr("The Moon is in mansion %1, %2 (%3), until %4")
+                            .arg(stay.mansion)
+                            .arg(WithArabicScript(ToQString(row[ArabicName]), stay.mansion), ToQString(row[EnglishMeaning]),
+                                 ToQString(ClockAndDayText(stay.left))));
+    } else
         lblNow->setText(tr("The calendar covers 1901 to 2050."));
     ShowToday();
     tblStays->setFocus();
@@ -116,6 +124,9 @@ void frmMansionCalendar::BuildControls()
     spnYear->setObjectName(QStringLiteral("spnYear"));
     spnYear->setRange(1901, 2050);
     spnYear->setAccessibleName(tr("Year"));
+    // The year in the digits of the dates beside it (the core's: Latin digits
+    // and English month names in every language), not the locale's own.
+    spnYear->setLocale(QLocale::c());
     cmdNext = new QPushButton(tr("&Next"), central);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
     cmdToday = new QPushButton(tr("&Today"), central);
@@ -280,12 +291,13 @@ void frmMansionCalendar::Refill()
                 ++hindering;
             }
         }
+        // The clock time reads left to right in a right-to-left window too.
         const QString cells[ColumnCount] = {
-            EnteredText(stay.entered),
+            (isRightToLeft() ? QStringLiteral("\u200E") : QString()) + EnteredText(stay.entered),
             (own ? QStringLiteral("\u2605 ") : QString()) + QString::number(stay.mansion),
             warning,
             ToQString(row[LunarMansionName]),
-            ToQString(row[ArabicName]),
+            WithArabicScript(ToQString(row[ArabicName]), stay.mansion),
             ToQString(row[EnglishMeaning]),
             favours ? LinesOn(stay.mansion, FavorableCircumstances, *favours)
                     : ToQString(FieldItems(stay.mansion, FavorableCircumstances).front()),

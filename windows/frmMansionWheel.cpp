@@ -4,6 +4,7 @@
 #include "core/MansionRecord.h"
 #include "core/MansionVocabulary.h"
 #include "core/modArabicLunarMansionInformation.h"
+#include "pictures/ReadingSheet.h"
 #include "ui/ProgramWidgets.h"
 
 #include <QEvent>
@@ -30,7 +31,7 @@ public:
     {
         setObjectName(QStringLiteral("picWheel"));
         wheel_.minimumTextPixels = QFontInfo(font()).pixelSize();
-        setAccessibleName(tr("The mansion wheel"));
+        setAccessibleName(frmMansionWheel::tr("The mansion wheel"));
         setMinimumSize(320, 320);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }
@@ -63,7 +64,7 @@ protected:
     {
         if (e->type() != QEvent::ToolTip)
             return QWidget::event(e);
-        // Over a mansion: its number, first name and English meaning.
+        // Over a mansion: its number, first name, Arabic name and English meaning.
         const QPointF at = static_cast<QHelpEvent*>(e)->pos();
         const QRectF square = Square();
         const QPointF d = at - square.center();
@@ -77,9 +78,10 @@ protected:
         const double longitude = std::fmod(std::atan2(d.y(), -d.x()) * 180.0 / 3.14159265358979323846 + 360.0, 360.0);
         const int k = MansionOfLongitude(longitude);
         QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(),
-                           tr("%1 %2 \u2014 %3")
+                           frmMansionWheel::tr("%1 %2 \u2014 %3 \u2014 %4")
                                .arg(k)
                                .arg(ToQString(FirstLatinName(k)),
+                                    WithArabicScript(ToQString(modArabicLunarMansionInformation::MansionRowFor(k)[ArabicName]), k),
                                     ToQString(modArabicLunarMansionInformation::MansionRowFor(k)[EnglishMeaning])),
                            this);
         return true;

@@ -1,0 +1,240 @@
+// Each window in German, French and Arabic, with the program's translation
+// loaded: no text the window shows is left in English where the translation
+// has it in the language, no text is cut, the Moon's position reads left to
+// right in any sentence, and in Arabic the window runs right to left with no
+// two controls over each other. With QAMAREL_GRAB_FOLDER set,
+// each window is also saved there as a PNG picture (scripts/screenshots).
+#include "WindowTestSupport.h"
+
+#include "core/ReadingState.h"
+#include "pictures/ReadingSheet.h"
+#include "places/PlaceSearch.h"
+#include "places/ZoneClocks.h"
+#include "shell/frmExit.h"
+#include "ui/frmAbout.h"
+#include "windows/frmArabicLunarMansionResult.h"
+#include "windows/frmMain.h"
+#include "windows/frmMansionCalendar.h"
+#include "windows/frmMansionWheel.h"
+#include "windows/frmPlaceFinder.h"
+#include "windows/frmTimeZone.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSet>
+#include <QTableWidget>
+#include <QTextLayout>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// A text as it reads, without its access-key marks.
+QString Shown(QString text)
+{
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    return text.replace(QLatin1Char('\x01'), QLatin1Char('&')).trimmed();
+}
+
+// The English texts of a translation file that it gives otherwise in its language.
+QSet<QString> TranslatedSources(const QString& tsPath)
+{
+    QSet<QString> sources;
+    QFile file(tsPath);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(tsPath));
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (xml.name() == QLatin1String("translation")) {
+            const QString translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            // A text that reads the same in both ("OK", "PDF (*.pdf)") is not English left over.
+            if (!translation.trimmed().isEmpty() && Shown(translation) != Shown(source))
+                sources << Shown(source);
+        }
+    }
+    return sources;
+}
+
+// The texts one control shows.
+QStringList TextsOf(QWidget* w)
+{
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return {label->text()};
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return {button->text()};
+    if (auto* frame = qobject_cast<QGroupBox*>(w))
+        return {frame->title()};
+    if (auto* box = qobject_cast<QLineEdit*>(w))
+        return {box->text(), box->placeholderText()};
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(w))
+        return {plain->toPlainText()};
+    QStringList texts;
+    if (auto* table = qobject_cast<QTableWidget*>(w))
+        for (int c = 0; c < table->columnCount(); ++c)
+            texts << table->horizontalHeaderItem(c)->text();
+    return texts;
+}
+
+// Every text a window shows: its title, menus, labels, buttons, frames,
+// boxes and table headings.
+QStringList VisibleTexts(QWidget* window)
+{
+    QStringList texts{window->windowTitle()};
+    if (auto* main = qobject_cast<QMainWindow*>(window))
+        for (QAction* menu : main->menuBar()->actions()) {
+            texts << menu->text();
+            if (menu->menu())
+                for (QAction* item : menu->menu()->actions())
+                    texts << item->text();
+        }
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (w->isVisibleTo(window))
+            texts << TextsOf(w);
+    return texts;
+}
+
+// The controls a user reads or works, each of which must stand clear of the others.
+bool IsControl(const QWidget* w)
+{
+    return qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
+           qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+           qobject_cast<const QGroupBox*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
+           qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QTableWidget*>(w);
+}
+
+// A one-line label, a button or an option narrower than its text.
+bool IsCut(QWidget* w)
+{
+    const int text = w->fontMetrics().horizontalAdvance(Shown(TextsOf(w).value(0)));
+    if (const auto* label = qobject_cast<QLabel*>(w))
+        return !label->wordWrap() && label->pixmap().isNull() && text > label->contentsRect().width();
+    if (qobject_cast<QPushButton*>(w))
+        return text + 8 > w->width();  // the button's frame, and the least room beside the text
+    return qobject_cast<QAbstractButton*>(w) && w->sizeHint().width() > w->width();
+}
+
+struct Window {
+    const char* name;
+    std::function<std::unique_ptr<QWidget>(ReadingState&)> make;
+};
+
+}  // namespace
+
+class TranslatedWindowsTest : public QObject {
+    Q_OBJECT
+
+    const std::vector<Window> windows{
+        {"frmMain", [](ReadingState& s) { return std::make_unique<frmMain>(s); }},
+        {"frmArabicLunarMansionResult",
+         [](ReadingState& s) {
+             auto result = std::make_unique<frmArabicLunarMansionResult>(s);
+             result->ShowReading(s.currentMansion);
+             return result;
+         }},
+        {"frmMansionWheel",
+         [](ReadingState& s) {
+             return std::make_unique<frmMansionWheel>(
+                 SheetForReading(s.chart.MoonPositionText, s.currentMansion, std::nullopt, std::nullopt));
+         }},
+        {"frmMansionCalendar",
+         [](ReadingState&) {
+             // 2026-02-16 10:00 UTC, in Cairo's clocks.
+             return std::make_unique<frmMansionCalendar>(PlaceClocks{std::nullopt, ClocksOfZone("Africa/Cairo")}, 3,
+                                                         1771236000);
+         }},
+        {"frmPlaceFinder",
+         [](ReadingState&) {
+             return std::make_unique<frmPlaceFinder>(FindPlaces(QStringLiteral("Springfield"), QString(), QString()));
+         }},
+        {"frmTimeZone", [](ReadingState&) { return std::make_unique<frmTimeZone>(); }},
+        {"frmAbout", [](ReadingState&) { return std::make_unique<frmAbout>(); }},
+        {"frmExit", [](ReadingState&) { return std::make_unique<frmExit>(); }},
+    };
+
+private slots:
+    void windowsInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"de", "fr", "ar"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
+    void windowsInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QTranslator translation;
+        QVERIFY(translation.load(QStringLiteral(QAMAREL_TRANSLATIONS "/qamarel_%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&translation);
+        const std::unique_ptr<QTranslator, void (*)(QTranslator*)> removed(
+            &translation, [](QTranslator* t) { QCoreApplication::removeTranslator(t); });
+        const bool rightToLeft = language == QLatin1String("ar");
+        QCOMPARE(QApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        const QSet<QString> english =
+            TranslatedSources(QStringLiteral(QAMAREL_SOURCE "/translations/qamarel_%1.ts").arg(language));
+        const QString grabs = qEnvironmentVariable("QAMAREL_GRAB_FOLDER");
+
+        ReadingState state;
+        state.chart.MoonPositionText = "19\xC2\xB0 27' 45\" Lib";
+        ChooseCurrentMansion(state, state.chart.MoonPositionText);
+        for (const Window& made : windows) {
+            const std::unique_ptr<QWidget> window = made.make(state);
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+            for (const QString& text : VisibleTexts(window.get()))
+                QVERIFY2(!english.contains(Shown(text)), qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(made.name), text)));
+
+            for (QWidget* w : window->findChildren<QWidget*>()) {
+                if (!w->isVisibleTo(window.get()) || !IsControl(w))
+                    continue;
+                const QString where = QStringLiteral("%1: %2").arg(QLatin1String(made.name), w->objectName());
+                QVERIFY2(!IsCut(w), qPrintable(where + QStringLiteral(" is cut")));
+                if (!rightToLeft)
+                    continue;
+                QCOMPARE(w->layoutDirection(), Qt::RightToLeft);
+                for (QWidget* other : w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                    if (other != w && other->isVisibleTo(window.get()) && IsControl(other))
+                        QVERIFY2(!w->geometry().intersects(other->geometry()),
+                                 qPrintable(where + QStringLiteral(" overlaps ") + other->objectName()));
+            }
+            // The Moon's position reads left to right within a sentence of any direction.
+            for (QLabel* l : window->findChildren<QLabel*>()) {
+                const QString text = l->text();
+                const int degrees = text.indexOf(QStringLiteral("19\u00B0")), sign = text.indexOf(QStringLiteral("Libra"));
+                if (degrees < 0 || sign < 0)
+                    continue;
+                QTextLayout layout(text, l->font());
+                QTextOption direction;
+                direction.setTextDirection(l->layoutDirection());
+                layout.setTextOption(direction);
+                layout.beginLayout();
+                QTextLine line = layout.createLine();
+                line.setLineWidth(10000);
+                layout.endLayout();
+                QVERIFY2(line.cursorToX(degrees) < line.cursorToX(sign), qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(made.name), text)));
+            }
+            if (!grabs.isEmpty())
+                QVERIFY(window->screen()->grabWindow(window->winId()).save(QDir(grabs).filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(made.name), language))));
+        }
+    }
+};
+
+QTEST_MAIN(TranslatedWindowsTest)
+#include "TranslatedWindowsTest.moc"

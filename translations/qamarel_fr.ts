@@ -1,0 +1,1058 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>FileDialogText</name>
+    <message>
+        <source>%1 is a folder.
+Please choose another name.</source>
+        <translation>%1 est un dossier.
+Veuillez choisir un autre nom.</translation>
+    </message>
+    <message>
+        <source>The folder of %1 does not exist.
+Please choose another folder.</source>
+        <translation>Le dossier de %1 n&apos;existe pas.
+Veuillez choisir un autre dossier.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.
+Please choose another name.</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire.
+Veuillez choisir un autre nom.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.
+Do you want to replace it?</source>
+        <translation>%1 est en lecture seule.
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+</context>
+<context>
+    <name>MansionFields</name>
+    <message>
+        <source>Lunar Mansion Name</source>
+        <translation>Nom de la demeure lunaire</translation>
+    </message>
+    <message>
+        <source>Arabic Name</source>
+        <translation>Nom arabe</translation>
+    </message>
+    <message>
+        <source>English Meaning</source>
+        <translation>Signification (anglais)</translation>
+    </message>
+    <message>
+        <source>Constellation</source>
+        <translation>Constellation</translation>
+    </message>
+    <message>
+        <source>Planetary Ruler</source>
+        <translation>Planète maîtresse</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Ange</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Caractéristiques</translation>
+    </message>
+    <message>
+        <source>Famous Person</source>
+        <translation>Personnalité célèbre</translation>
+    </message>
+    <message>
+        <source>Favorable Circumstances</source>
+        <translation>Circonstances favorables</translation>
+    </message>
+    <message>
+        <source>Unfavorable Circumstances</source>
+        <translation>Circonstances défavorables</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceIndexText</name>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>%1 is not a Qamarel place index</source>
+        <translation>%1 n&apos;est pas un index de lieux de Qamarel</translation>
+    </message>
+    <message>
+        <source>%1 is of format %2, not %3 as this Qamarel reads</source>
+        <translation>%1 est au format %2, et non %3 que lit ce Qamarel</translation>
+    </message>
+    <message>
+        <source>%1 was made on a machine of another byte order</source>
+        <translation>%1 a été créé sur une machine d&apos;un autre boutisme</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes where its header says %3</source>
+        <translation>%1 fait %2 octets alors que son en-tête indique %3</translation>
+    </message>
+    <message>
+        <source>%1 has a section outside the file</source>
+        <translation>%1 a une section hors du fichier</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceSearchText</name>
+    <message>
+        <source>The place index could not be read: %1</source>
+        <translation>L&apos;index des lieux n&apos;a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>The place name is empty.</source>
+        <translation>Le nom du lieu est vide.</translation>
+    </message>
+    <message>
+        <source>No place called %1.</source>
+        <translation>Aucun lieu nommé %1.</translation>
+    </message>
+    <message>
+        <source> Did you mean %1?</source>
+        <translation> Vouliez-vous dire %1 ?</translation>
+    </message>
+    <message>
+        <source> Did you mean %1 or %2?</source>
+        <translation> Vouliez-vous dire %1 ou %2 ?</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; in a language written right to left, &quot;LTR&quot; otherwise.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Aide en &amp;ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visiter notre site</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Rechercher une &amp;mise à jour</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>À &amp;propos du logiciel</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Une mise à jour de ce logiciel est peut-être disponible.
+Voulez-vous rechercher une mise à jour ?</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Veuillez saisir des adresses e-mail différentes</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Veuillez saisir une adresse e-mail valide</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Veuillez saisir votre nom</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Veuillez saisir votre adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Veuillez saisir votre message</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Veuillez saisir le nom de votre ami</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Veuillez saisir l&apos;adresse e-mail de votre ami</translation>
+    </message>
+    <message>
+        <source>Arabic lunar mansion reading from birth data.</source>
+        <translation>Interprétation des demeures lunaires arabes à partir des données de naissance.</translation>
+    </message>
+    <message>
+        <source>A saved reading (.qmz) to show.</source>
+        <translation>Une interprétation enregistrée (.qmz) à afficher.</translation>
+    </message>
+    <message>
+        <source>%1: more than one copy may run: %2</source>
+        <translation>%1 : plus d&apos;une instance peut s&apos;exécuter : %2</translation>
+    </message>
+    <message>
+        <source>Application is already running</source>
+        <translation>L&apos;application est déjà en cours d&apos;exécution</translation>
+    </message>
+    <message>
+        <source>%1: the running copy did not take %2: it is shown in a copy of its own</source>
+        <translation>%1 : l&apos;instance en cours n&apos;a pas pris %2 : il est affiché dans une instance distincte</translation>
+    </message>
+    <message>
+        <source>%1: no second start can hand its reading to this copy: %2 cannot be made</source>
+        <translation>%1 : aucun second lancement ne peut transmettre son interprétation à cette instance : impossible de créer %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingFile</name>
+    <message>
+        <source>The reading holds a character that a reading file cannot keep.</source>
+        <translation>L&apos;interprétation contient un caractère qu&apos;un fichier d&apos;interprétation ne peut pas conserver.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingSheetText</name>
+    <message>
+        <source>%1, summer time (clocks at %2)</source>
+        <translation>%1, heure d&apos;été (horloges à %2)</translation>
+    </message>
+    <message>
+        <source>Born on %1 at %2</source>
+        <translation>Né(e) le %1 à %2</translation>
+    </message>
+    <message>
+        <source> in %1</source>
+        <translation> à %1</translation>
+    </message>
+    <message>
+        <source>, %1°%2′%3 %4°%5′%6, time zone %7</source>
+        <translation>, %1°%2′%3 %4°%5′%6, fuseau horaire %7</translation>
+    </message>
+    <message>
+        <source>Arabic Lunar Mansion Reading</source>
+        <translation>Interprétation de la demeure lunaire arabe</translation>
+    </message>
+    <message>
+        <source>Arabic Lunar Mansion Reading for %1</source>
+        <translation>Interprétation de la demeure lunaire arabe pour %1</translation>
+    </message>
+    <message>
+        <source>The Moon at %1, in mansion %2: %3</source>
+        <translation>La Lune à %1, dans la demeure %2 : %3</translation>
+    </message>
+    <message>
+        <source>Qamarel v%1 — sidereal zodiac; the 28 mansions from 0° Aries, %2 each.</source>
+        <translation>Qamarel v%1 — zodiaque sidéral ; les 28 demeures à partir de 0° Bélier, de %2 chacune.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetPrinting</name>
+    <message>
+        <source>the printer could not be written</source>
+        <translation>l&apos;imprimante n&apos;a pas pu être écrite</translation>
+    </message>
+    <message>
+        <source>the page could not be written</source>
+        <translation>la page n&apos;a pas pu être écrite</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminderText</name>
+    <message>
+        <source>%1 is a symbolic link</source>
+        <translation>%1 est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>%1 is not a small regular file</source>
+        <translation>%1 n&apos;est pas un petit fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>its lock %1 is not a regular file of this user&apos;s</source>
+        <translation>son verrou %1 n&apos;est pas un fichier ordinaire de cet utilisateur</translation>
+    </message>
+    <message>
+        <source>there is no home folder to keep them in (HOME is not set)</source>
+        <translation>il n&apos;y a pas de dossier personnel où les garder (HOME n&apos;est pas défini)</translation>
+    </message>
+    <message>
+        <source>its lock %1 is held by another program</source>
+        <translation>son verrou %1 est tenu par un autre programme</translation>
+    </message>
+    <message>
+        <source>its lock %1 cannot be made</source>
+        <translation>son verrou %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>%1: the settings are not kept: %2</source>
+        <translation>%1 : les paramètres ne sont pas conservés : %2</translation>
+    </message>
+</context>
+<context>
+    <name>WindowTurns</name>
+    <message>
+        <source>Another start of the program asked to show %1.<byte value="xd"/>Show it in place of the reading you chose?</source>
+        <translation>Un autre lancement du programme demande à afficher %1.
+Le montrer à la place de l’interprétation choisie ?</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneAtDateText</name>
+    <message>
+        <source>local mean time</source>
+        <translation>temps moyen local</translation>
+    </message>
+    <message>
+        <source>winter time, %1 behind standard time</source>
+        <translation>heure d&apos;hiver, %1 de retard sur l&apos;heure normale</translation>
+    </message>
+    <message>
+        <source>summer time of %1: the zone boxes hold all of %2, DST unticked</source>
+        <translation>heure d&apos;été de %1 : les cases du fuseau contiennent tout %2, heure d&apos;été décochée</translation>
+    </message>
+    <message>
+        <source>summer time: the zone boxes hold all of %1, DST unticked</source>
+        <translation>heure d&apos;été : les cases du fuseau contiennent tout %1, heure d&apos;été décochée</translation>
+    </message>
+    <message>
+        <source>summer time</source>
+        <translation>heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>on %1 at %2</source>
+        <translation>le %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 %2: the time zone %3 is not known on this computer</source>
+        <translation>%1 %2 : le fuseau horaire %3 n&apos;est pas connu sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1 : %2 %3</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>, taken as %1</source>
+        <translation>, compté comme %1</translation>
+    </message>
+    <message>
+        <source>. That time did not exist there: the clocks moved forward from %1 to %2. It is taken as the time before the change.</source>
+        <translation>. Cette heure n&apos;a pas existé là-bas : les horloges sont passées de %1 à %2. Elle est comptée comme l&apos;heure d&apos;avant le changement.</translation>
+    </message>
+    <message>
+        <source>. That time happened twice there: the clocks moved back from %1 to %2. The first time is taken.</source>
+        <translation>. Cette heure a eu lieu deux fois là-bas : les horloges sont revenues de %1 à %2. La première est retenue.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Qamarel gives a detailed report that includes the positive and negative characteristics of people born with the moon in a particular lunar mansion or birth star according to Arabic Astrology.</source>
+        <translation>Qamarel fournit un rapport détaillé des traits positifs et négatifs des personnes nées avec la Lune dans une demeure lunaire ou une étoile de naissance donnée, selon l&apos;astrologie arabe.</translation>
+    </message>
+    <message>
+        <source>Qamarel is free software under the GNU General Public License, version 3 or later. Places: GeoNames (geonames.org), CC BY 4.0, through libgeonames. Time zones: the IANA time zone database.</source>
+        <translation>Qamarel est un logiciel libre sous licence GNU General Public License, version 3 ou ultérieure. Lieux : GeoNames (geonames.org), CC BY 4.0, via libgeonames. Fuseaux horaires : la base de données des fuseaux horaires de l&apos;IANA.</translation>
+    </message>
+    <message>
+        <source>Click here to visit </source>
+        <translation>Visitez </translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Cliquez ici pour en savoir plus</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmArabicLunarMansionResult</name>
+    <message>
+        <source>Visit us online for more astrology software and readings</source>
+        <translation>Logiciels et interprétations astrologiques en ligne</translation>
+    </message>
+    <message>
+        <source>Qamarel Result</source>
+        <translation>Résultat de Qamarel</translation>
+    </message>
+    <message>
+        <source>Offer Qamarel to your clients under your own name: ask for co-branded copies</source>
+        <translation>Qamarel pour vos clients sous votre nom : demandez le co-marquage</translation>
+    </message>
+    <message>
+        <source>Make Qamarel your own: ask for fully branded copies</source>
+        <translation>Faites de Qamarel le vôtre : demandez des copies à votre marque</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Show the Mansion &amp;Wheel</source>
+        <translation>Afficher la roue des &amp;demeures</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF…</source>
+        <translation>Exporter en &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Mansion Ca&amp;lendar…</source>
+        <translation>Ca&amp;lendrier des demeures…</translation>
+    </message>
+    <message>
+        <source>Moon at %1 — mansion %2 of 28</source>
+        <translation>Lune à %1 — demeure %2 sur 28</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Qamarel (*.qmz)</source>
+        <translation>Qamarel (*.qmz)</translation>
+    </message>
+    <message>
+        <source>The reading was not saved to %1.
+%2</source>
+        <translation>L&apos;interprétation n&apos;a pas été enregistrée dans %1.
+%2</translation>
+    </message>
+    <message>
+        <source>The reading was not printed.
+%1</source>
+        <translation>L&apos;interprétation n&apos;a pas été imprimée.
+%1</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The reading was not exported to %1.
+%2</source>
+        <translation>L&apos;interprétation n&apos;a pas été exportée vers %1.
+%2</translation>
+    </message>
+    <message>
+        <source> — in it from %1 to %2</source>
+        <translation> — elle y reste de %1 à %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmExit</name>
+    <message>
+        <source>Your Name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Votre adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Nom de l&apos;ami</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Adresse e-mail de l&apos;ami</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Votre message</translation>
+    </message>
+    <message>
+        <source>Thank you for using Qamarel. If your reading spoke to you, tell a friend about it.</source>
+        <translation>Merci d&apos;utiliser Qamarel. Si votre interprétation vous a parlé, parlez-en à un ami.</translation>
+    </message>
+    <message>
+        <source>Your support keeps Qamarel growing: visit us for more readings and software.</source>
+        <translation>Votre soutien fait grandir Qamarel : rendez-nous visite pour d&apos;autres interprétations et logiciels.</translation>
+    </message>
+    <message>
+        <source>Share Qamarel with the people you care about, and help us make more like it.</source>
+        <translation>Partagez Qamarel avec ceux qui vous sont chers, et aidez-nous à en créer d&apos;autres.</translation>
+    </message>
+    <message>
+        <source>Enjoyed Qamarel? Recommend it to a friend and support its makers.</source>
+        <translation>Qamarel vous a plu ? Recommandez-le à un ami et soutenez ses auteurs.</translation>
+    </message>
+    <message>
+        <source>More From Us</source>
+        <translation>Plus de notre part</translation>
+    </message>
+    <message>
+        <source>Discover the publisher&apos;s other astrology and divination programs.</source>
+        <translation>Découvrez les autres logiciels d&apos;astrologie et de divination de l&apos;éditeur.</translation>
+    </message>
+    <message>
+        <source>Browse our software</source>
+        <translation>Parcourir nos logiciels</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Recommander à un ami</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Recommander à un ami &amp;maintenant</translation>
+    </message>
+    <message>
+        <source>Visit our web site for news and new releases</source>
+        <translation>Visitez notre site pour les actualités et les nouvelles versions</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Une adresse e-mail ne peut pas contenir d&apos;espace</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>Veuillez saisir un nom</translation>
+    </message>
+    <message>
+        <source>Please Enter Hour and Minute of Time Zone</source>
+        <translation>Veuillez saisir les heures et minutes du fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Longitude</source>
+        <translation>Veuillez saisir les degrés de longitude</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Longitude</source>
+        <translation>Veuillez saisir les minutes de longitude</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Latitude</source>
+        <translation>Veuillez saisir les degrés de latitude</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Latitude</source>
+        <translation>Veuillez saisir les minutes de latitude</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>Veuillez saisir un jour ou un mois correct !</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>Veuillez saisir un jour ou un mois correct !</translation>
+    </message>
+    <message>
+        <source>Please Enter Hour and Minute of Time Zone With The Same Sign</source>
+        <translation>Veuillez saisir les heures et minutes du fuseau horaire avec le même signe</translation>
+    </message>
+    <message>
+        <source>Degree of Longitude</source>
+        <translation>Degrés de longitude</translation>
+    </message>
+    <message>
+        <source>Minute of Longitude</source>
+        <translation>Minutes de longitude</translation>
+    </message>
+    <message>
+        <source>Degree of Latitude</source>
+        <translation>Degrés de latitude</translation>
+    </message>
+    <message>
+        <source>Minute of Latitude</source>
+        <translation>Minutes de latitude</translation>
+    </message>
+    <message>
+        <source>Hour of Time Zone</source>
+        <translation>Heures du fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Minute of Time Zone</source>
+        <translation>Minutes du fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Know more about your favorable and unfavorable personality traits based on Arabic Lunar Mansions. Enter the details to get your Arabic Lunar Mansion Reading.</source>
+        <translation>Découvrez vos traits de personnalité favorables et défavorables selon les demeures lunaires arabes. Saisissez vos données pour obtenir l&apos;interprétation de votre demeure lunaire arabe.</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
+        <translation>Cliquez ici pour trouver latitude &amp;&amp; longitude</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Date de naissance</translation>
+    </message>
+    <message>
+        <source>HH:MM:SS</source>
+        <translation>HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>Heure de naissance</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État/Région</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>Degrés</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ouest</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sud</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+    <message>
+        <source>DST</source>
+        <translation>Heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>TZ Help</source>
+        <translation>Aide fuseau</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>&amp;Get My Arabic Lunar Mansion</source>
+        <translation>&amp;Obtenir ma demeure lunaire arabe</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>Ouvrir une interprétation &amp;enregistrée</translation>
+    </message>
+    <message>
+        <source>Visit us online for more astrology software and readings</source>
+        <translation>Logiciels et interprétations astrologiques en ligne</translation>
+    </message>
+    <message>
+        <source>Offer Qamarel to your clients under your own name and logo: ask for co-branded copies</source>
+        <translation>Proposez Qamarel à vos clients sous votre nom et votre logo : demandez des copies en co-marquage</translation>
+    </message>
+    <message>
+        <source>Make Qamarel your own: ask for fully branded copies for your business</source>
+        <translation>Faites de Qamarel votre logiciel : demandez des copies entièrement à votre marque pour votre entreprise</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>Mois de naissance</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>Jour de naissance</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Année de naissance</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>Heure de naissance (heures)</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>Minute de naissance</translation>
+    </message>
+    <message>
+        <source>Second of birth</source>
+        <translation>Seconde de naissance</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>Longitude, degrés</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>Longitude, minutes</translation>
+    </message>
+    <message>
+        <source>Longitude East</source>
+        <translation>Longitude est</translation>
+    </message>
+    <message>
+        <source>Longitude West</source>
+        <translation>Longitude ouest</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>Latitude, degrés</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>Latitude, minutes</translation>
+    </message>
+    <message>
+        <source>Latitude North</source>
+        <translation>Latitude nord</translation>
+    </message>
+    <message>
+        <source>Latitude South</source>
+        <translation>Latitude sud</translation>
+    </message>
+    <message>
+        <source>Time zone hours</source>
+        <translation>Fuseau horaire, heures</translation>
+    </message>
+    <message>
+        <source>Time zone minutes</source>
+        <translation>Fuseau horaire, minutes</translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation>Heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>Time zone help: choose a named zone</source>
+        <translation>Aide fuseau : choisir un fuseau nommé</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>Mansion Ca&amp;lendar…</source>
+        <translation>Ca&amp;lendrier des demeures…</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>Seuls les chiffres sont acceptés</translation>
+    </message>
+    <message>
+        <source>Please Enter A Number From 0 To 32767 For %1</source>
+        <translation>Veuillez saisir un nombre de 0 à 32767 pour %1</translation>
+    </message>
+    <message>
+        <source>Please Enter A Number For %1</source>
+        <translation>Veuillez saisir un nombre pour %1</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>Sélectionner le fichier source</translation>
+    </message>
+    <message>
+        <source>Qamarel (*.qmz)</source>
+        <translation>Qamarel (*.qmz)</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>Veuillez vérifier le fichier.</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>Veuillez saisir une ville</translation>
+    </message>
+</context>
+<context>
+    <name>frmMansionCalendar</name>
+    <message>
+        <source>Mansion Calendar</source>
+        <translation>Calendrier des demeures</translation>
+    </message>
+    <message>
+        <source>The calendar covers 1901 to 2050.</source>
+        <translation>Le calendrier couvre 1901 à 2050.</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>favours…</source>
+        <translation>favorise…</translation>
+    </message>
+    <message>
+        <source>Only the mansions that favour</source>
+        <translation>Seulement les demeures qui favorisent</translation>
+    </message>
+    <message>
+        <source>hinders…</source>
+        <translation>entrave…</translation>
+    </message>
+    <message>
+        <source>Warn of the mansions that hinder</source>
+        <translation>Avertir des demeures qui entravent</translation>
+    </message>
+    <message>
+        <source>Enters</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Latin Name</source>
+        <translation>Nom latin</translation>
+    </message>
+    <message>
+        <source>Arabic Name</source>
+        <translation>Nom arabe</translation>
+    </message>
+    <message>
+        <source>English Meaning</source>
+        <translation>Signification (anglais)</translation>
+    </message>
+    <message>
+        <source>Favours</source>
+        <translation>Favorise</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF…</source>
+        <translation>Exporter en &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Export to &amp;Calendar…</source>
+        <translation>Exporter vers un &amp;calendrier…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>The reading&apos;s own mansion</source>
+        <translation>La demeure de l&apos;interprétation</translation>
+    </message>
+    <message>
+        <source>No mansion shown hinders “%1”.</source>
+        <translation>Aucune demeure affichée n’entrave « %1 ».</translation>
+    </message>
+    <message numerus="yes">
+        <source>⚠ %n stay(s) shown hinder “%1”.</source>
+        <translation>
+            <numerusform>⚠ %n séjour affiché entrave « %1 ».</numerusform>
+            <numerusform>⚠ %n séjours affichés entravent « %1 ».</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mansion Calendar — %1 %2 — %3</source>
+        <translation>Calendrier des demeures — %1 %2 — %3</translation>
+    </message>
+    <message>
+        <source>The calendar was not printed.
+%1</source>
+        <translation>Le calendrier n&apos;a pas été imprimé.
+%1</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The calendar was not exported to %1.
+%2</source>
+        <translation>Le calendrier n&apos;a pas été exporté vers %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Export to Calendar</source>
+        <translation>Exporter vers un calendrier</translation>
+    </message>
+    <message>
+        <source>iCalendar (*.ics)</source>
+        <translation>iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Mansion Calendar — %1</source>
+        <translation>Calendrier des demeures — %1</translation>
+    </message>
+    <message>
+        <source>The Moon is in mansion %1, %2 (%3), until %4</source>
+        <translation>La Lune est dans la demeure %1, %2 (%3), jusqu&apos;à %4</translation>
+    </message>
+</context>
+<context>
+    <name>frmMansionWheel</name>
+    <message>
+        <source>The mansion wheel</source>
+        <translation>La roue des demeures</translation>
+    </message>
+    <message>
+        <source>Mansion Wheel</source>
+        <translation>Roue des demeures</translation>
+    </message>
+    <message>
+        <source>Mansion Wheel — %1</source>
+        <translation>Roue des demeures — %1</translation>
+    </message>
+    <message>
+        <source>The Moon at %1, in mansion %2.</source>
+        <translation>La Lune à %1, dans la demeure %2.</translation>
+    </message>
+    <message>
+        <source>The Moon at %1, in mansion %2. %3</source>
+        <translation>La Lune à %1, dans la demeure %2. %3</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Yellow arc: the Moon&apos;s path over the birth day, from 00:00 to 24:00; long tick: the birth.</source>
+        <translation>Arc jaune : la course de la Lune le jour de la naissance, de 00:00 à 24:00 ; trait long : la naissance.</translation>
+    </message>
+    <message>
+        <source>%1 %2 — %3 — %4</source>
+        <translation>%1 %2 — %3 — %4</translation>
+    </message>
+</context>
+<context>
+    <name>frmPlaceFinder</name>
+    <message>
+        <source>Place of Birth — Qamarel</source>
+        <translation>Lieu de naissance — Qamarel</translation>
+    </message>
+    <message>
+        <source>Place to find</source>
+        <translation>Lieu à trouver</translation>
+    </message>
+    <message>
+        <source>Choose the place of birth. Its longitude, latitude and time zone on the day of birth go into the form.</source>
+        <translation>Choisissez le lieu de naissance. Sa longitude, sa latitude et son fuseau horaire au jour de la naissance sont reportés dans le formulaire.</translation>
+    </message>
+    <message>
+        <source>Places that match the city</source>
+        <translation>Lieux correspondant à la ville</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État/Région</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Choisir</translation>
+    </message>
+    <message>
+        <source>Search the &amp;web instead</source>
+        <translation>Chercher plutôt sur le &amp;Web</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>frmTimeZone</name>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+</TS>
