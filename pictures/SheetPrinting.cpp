@@ -70,7 +70,7 @@ bool PrintCalendar(QPrinter& printer, const CalendarSheet& sheet, std::string& p
         printer,
         [&sheet](QPrinter& p) {
             QTextDocument document;
-            document.setHtml(CalendarHtml(sheet));
+            LayOutCalendar(document, sheet, p);
             document.print(&p);
             return p.printerState() != QPrinter::Error;
         },
