@@ -128,6 +128,37 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ProgramSettingsText</name>
+    <message>
+        <source>there is no home folder to keep them in (HOME is not set)</source>
+        <translation>لا يوجد مجلد منزلي لحفظها فيه (HOME غير معرَّف)</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link</source>
+        <translation>‎%1‎ رابط رمزي</translation>
+    </message>
+    <message>
+        <source>%1 is not a small regular file</source>
+        <translation>‎%1‎ ليس ملفاً عادياً صغيراً</translation>
+    </message>
+    <message>
+        <source>its lock %1 is not a regular file of this user&apos;s</source>
+        <translation>ملف القفل ‎%1‎ ليس ملفاً عادياً يملكه هذا المستخدم</translation>
+    </message>
+    <message>
+        <source>%1: the settings are not kept: %2</source>
+        <translation>‎%1‎: لن تُحفظ الإعدادات: ‎%2‎</translation>
+    </message>
+    <message>
+        <source>its lock %1 is held by another program</source>
+        <translation>ملف القفل ‎%1‎ محجوز لدى برنامج آخر</translation>
+    </message>
+    <message>
+        <source>its lock %1 cannot be made</source>
+        <translation>تعذّر إنشاء ملف القفل ‎%1‎</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -271,30 +302,6 @@ Do you want to replace it?</source>
 <context>
     <name>UpdateReminderText</name>
     <message>
-        <source>%1 is a symbolic link</source>
-        <translation>‎%1‎ رابط رمزي</translation>
-    </message>
-    <message>
-        <source>%1 is not a small regular file</source>
-        <translation>‎%1‎ ليس ملفاً عادياً صغيراً</translation>
-    </message>
-    <message>
-        <source>its lock %1 is not a regular file of this user&apos;s</source>
-        <translation>ملف القفل ‎%1‎ ليس ملفاً عادياً يملكه هذا المستخدم</translation>
-    </message>
-    <message>
-        <source>there is no home folder to keep them in (HOME is not set)</source>
-        <translation>لا يوجد مجلد منزلي لحفظها فيه (HOME غير معرَّف)</translation>
-    </message>
-    <message>
-        <source>its lock %1 is held by another program</source>
-        <translation>ملف القفل ‎%1‎ محجوز لدى برنامج آخر</translation>
-    </message>
-    <message>
-        <source>its lock %1 cannot be made</source>
-        <translation>تعذّر إنشاء ملف القفل ‎%1‎</translation>
-    </message>
-    <message>
         <source>%1: the settings are not kept: %2</source>
         <translation>‎%1‎: لن تُحفظ الإعدادات: ‎%2‎</translation>
     </message>
@@ -305,6 +312,10 @@ Do you want to replace it?</source>
         <source>Another start of the program asked to show %1.<byte value="xd"/>Show it in place of the reading you chose?</source>
         <translation>طلب تشغيل آخر للبرنامج عرض ‎%1‎.
 هل تريد عرضه بدلاً من القراءة التي اخترتها؟</translation>
+    </message>
+    <message>
+        <source>Reading of a Moment</source>
+        <translation>قراءة لحظة</translation>
     </message>
 </context>
 <context>
@@ -469,6 +480,26 @@ Do you want to replace it?</source>
         <source> — in it from %1 to %2</source>
         <translation> — فيها من ‎%1‎ إلى ‎%2‎</translation>
     </message>
+    <message>
+        <source>&amp;Add to People</source>
+        <translation>&amp;إضافة إلى الأشخاص</translation>
+    </message>
+    <message>
+        <source>This reading</source>
+        <translation>هذه القراءة</translation>
+    </message>
+    <message>
+        <source>%1 is already in People.</source>
+        <translation>‎%1‎ موجود بالفعل في الأشخاص.</translation>
+    </message>
+    <message>
+        <source>%1 was not added to People: %2</source>
+        <translation>لم يُضف ‎%1‎ إلى الأشخاص: ‎%2‎</translation>
+    </message>
+    <message>
+        <source>%1 was added to People.</source>
+        <translation>أُضيف ‎%1‎ إلى الأشخاص.</translation>
+    </message>
 </context>
 <context>
     <name>frmExit</name>
@@ -539,6 +570,26 @@ Do you want to replace it?</source>
     <message>
         <source>Email Address Cannot Contain Space</source>
         <translation>لا يمكن أن يحتوي عنوان البريد الإلكتروني على مسافة</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>اسمك</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>بريدك الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s name</source>
+        <translation>اسم الصديق</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s email address</source>
+        <translation>البريد الإلكتروني للصديق</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>رسالتك</translation>
     </message>
 </context>
 <context>
@@ -819,6 +870,14 @@ Do you want to replace it?</source>
         <source>Please Enter City</source>
         <translation>يُرجى إدخال المدينة</translation>
     </message>
+    <message>
+        <source>&amp;People…</source>
+        <translation>الأ&amp;شخاص…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>فتح &amp;حديث</translation>
+    </message>
 </context>
 <context>
     <name>frmMansionCalendar</name>
@@ -895,31 +954,12 @@ Do you want to replace it?</source>
         <translation>تصدير بصيغة &amp;PDF…</translation>
     </message>
     <message>
-        <source>Export to &amp;Calendar…</source>
-        <translation>تصدير إلى &amp;تقويم…</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <source>The reading&apos;s own mansion</source>
         <translation>منزلة القراءة نفسها</translation>
-    </message>
-    <message>
-        <source>No mansion shown hinders “%1”.</source>
-        <translation>لا توجد منزلة معروضة تُعيق «‎%1‎».</translation>
-    </message>
-    <message numerus="yes">
-        <source>⚠ %n stay(s) shown hinder “%1”.</source>
-        <translation>
-            <numerusform>⚠ لا إقامة معروضة تُعيق «‎%1‎».</numerusform>
-            <numerusform>⚠ إقامة واحدة معروضة تُعيق «‎%1‎».</numerusform>
-            <numerusform>⚠ إقامتان معروضتان تُعيقان «‎%1‎».</numerusform>
-            <numerusform>⚠ ‎%n‎ إقامات معروضة تُعيق «‎%1‎».</numerusform>
-            <numerusform>⚠ ‎%n‎ إقامة معروضة تُعيق «‎%1‎».</numerusform>
-            <numerusform>⚠ ‎%n‎ إقامة معروضة تُعيق «‎%1‎».</numerusform>
-        </translation>
     </message>
     <message>
         <source>Mansion Calendar — %1 %2 — %3</source>
@@ -961,6 +1001,65 @@ Do you want to replace it?</source>
         <source>The Moon is in mansion %1, %2 (%3), until %4</source>
         <translation>القمر في المنزلة ‎%1‎، ‎%2‎ (‎%3‎)، حتى ‎%4‎</translation>
     </message>
+    <message>
+        <source>Month</source>
+        <translation>الشهر</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>السنة</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;اليوم</translation>
+    </message>
+    <message>
+        <source>F&amp;avours:</source>
+        <translation>&amp;يُواتي:</translation>
+    </message>
+    <message>
+        <source>&amp;Hinders:</source>
+        <translation>يُ&amp;عيق:</translation>
+    </message>
+    <message>
+        <source>Stays of the month</source>
+        <translation>إقامات الشهر</translation>
+    </message>
+    <message>
+        <source>Export to Ca&amp;lendar…</source>
+        <translation>تصدير إلى الت&amp;قويم…</translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>&amp;انتقال</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Month</source>
+        <translation>الشهر ال&amp;سابق</translation>
+    </message>
+    <message>
+        <source>&amp;Next Month</source>
+        <translation>الشهر ال&amp;تالي</translation>
+    </message>
+    <message>
+        <source>“%1” is not one of the topics: choose one from the list.</source>
+        <translation>«‎%1‎» ليس من الموضوعات: اختر واحداً من القائمة.</translation>
+    </message>
+    <message>
+        <source>No mansion shown hinders %1.</source>
+        <translation>لا يُعيق أيٌّ من المنازل المعروضة ‎%1‎.</translation>
+    </message>
+    <message numerus="yes">
+        <source>⚠ %n stay(s) shown hinder %1.</source>
+        <translation>
+            <numerusform>⚠ لا إقامات معروضة تُعيق ‎%1‎.</numerusform>
+            <numerusform>⚠ إقامة واحدة معروضة تُعيق ‎%1‎.</numerusform>
+            <numerusform>⚠ إقامتان معروضتان تُعيقان ‎%1‎.</numerusform>
+            <numerusform>⚠ ‎%n‎ إقامات معروضة تُعيق ‎%1‎.</numerusform>
+            <numerusform>⚠ ‎%n‎ إقامة معروضة تُعيق ‎%1‎.</numerusform>
+            <numerusform>⚠ ‎%n‎ إقامة معروضة تُعيق ‎%1‎.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmMansionWheel</name>
@@ -995,6 +1094,77 @@ Do you want to replace it?</source>
     <message>
         <source>%1 %2 — %3 — %4</source>
         <translation>‎%1‎ ‎%2‎ — ‎%3‎ — ‎%4‎</translation>
+    </message>
+</context>
+<context>
+    <name>frmPeople</name>
+    <message>
+        <source>People</source>
+        <translation>الأشخاص</translation>
+    </message>
+    <message>
+        <source>Search by name, place or mansion…</source>
+        <translation>ابحث بالاسم أو المكان أو المنزل…</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>الميلاد</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>المكان</translation>
+    </message>
+    <message>
+        <source>Mansion</source>
+        <translation>المنزل</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>ملاحظة</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;فتح</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;حذف</translation>
+    </message>
+    <message>
+        <source>&amp;Save Note</source>
+        <translation>حفظ الم&amp;لاحظة</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ملف</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>إ&amp;غلاق</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>Keep it aside, as it is, and start a new book?</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1, born %2%3, mansion %4</source>
+        <translation>‎%1‎، المولود في ‎%2‎%3، المنزل ‎%4‎</translation>
+    </message>
+    <message>
+        <source> in %1</source>
+        <translation> في ‎%1‎</translation>
+    </message>
+    <message>
+        <source>Delete %1 from People?</source>
+        <translation>حذف ‎%1‎ من الأشخاص؟</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1227,18 @@ Do you want to replace it?</source>
     <message>
         <source>&amp;Quit</source>
         <translation>إ&amp;نهاء</translation>
+    </message>
+    <message>
+        <source>e.g. Pacific/Chatham</source>
+        <translation>مثلاً Pacific/Chatham</translation>
+    </message>
+    <message>
+        <source>Or a zone by its &amp;name:</source>
+        <translation>أو منطقة زمنية با&amp;سمها:</translation>
+    </message>
+    <message>
+        <source>Zones by name</source>
+        <translation>المناطق الزمنية بالاسم</translation>
     </message>
 </context>
 </TS>

@@ -128,6 +128,37 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>ProgramSettingsText</name>
+    <message>
+        <source>there is no home folder to keep them in (HOME is not set)</source>
+        <translation>es gibt keinen Benutzerordner dafür (HOME ist nicht gesetzt)</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link</source>
+        <translation>%1 ist ein symbolischer Link</translation>
+    </message>
+    <message>
+        <source>%1 is not a small regular file</source>
+        <translation>%1 ist keine kleine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>its lock %1 is not a regular file of this user&apos;s</source>
+        <translation>ihre Sperrdatei %1 ist keine reguläre Datei dieses Benutzers</translation>
+    </message>
+    <message>
+        <source>%1: the settings are not kept: %2</source>
+        <translation>%1: die Einstellungen werden nicht gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>its lock %1 is held by another program</source>
+        <translation>ihre Sperrdatei %1 wird von einem anderen Programm gehalten</translation>
+    </message>
+    <message>
+        <source>its lock %1 cannot be made</source>
+        <translation>ihre Sperrdatei %1 kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -271,30 +302,6 @@ Möchten Sie nach einem Update suchen?</translation>
 <context>
     <name>UpdateReminderText</name>
     <message>
-        <source>%1 is a symbolic link</source>
-        <translation>%1 ist ein symbolischer Link</translation>
-    </message>
-    <message>
-        <source>%1 is not a small regular file</source>
-        <translation>%1 ist keine kleine reguläre Datei</translation>
-    </message>
-    <message>
-        <source>its lock %1 is not a regular file of this user&apos;s</source>
-        <translation>ihre Sperrdatei %1 ist keine reguläre Datei dieses Benutzers</translation>
-    </message>
-    <message>
-        <source>there is no home folder to keep them in (HOME is not set)</source>
-        <translation>es gibt keinen Benutzerordner dafür (HOME ist nicht gesetzt)</translation>
-    </message>
-    <message>
-        <source>its lock %1 is held by another program</source>
-        <translation>ihre Sperrdatei %1 wird von einem anderen Programm gehalten</translation>
-    </message>
-    <message>
-        <source>its lock %1 cannot be made</source>
-        <translation>ihre Sperrdatei %1 kann nicht angelegt werden</translation>
-    </message>
-    <message>
         <source>%1: the settings are not kept: %2</source>
         <translation>%1: die Einstellungen werden nicht gespeichert: %2</translation>
     </message>
@@ -305,6 +312,10 @@ Möchten Sie nach einem Update suchen?</translation>
         <source>Another start of the program asked to show %1.<byte value="xd"/>Show it in place of the reading you chose?</source>
         <translation>Ein weiterer Start des Programms möchte %1 anzeigen.
 Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
+    </message>
+    <message>
+        <source>Reading of a Moment</source>
+        <translation>Deutung eines Augenblicks</translation>
     </message>
 </context>
 <context>
@@ -469,6 +480,26 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
         <source> — in it from %1 to %2</source>
         <translation> — darin von %1 bis %2</translation>
     </message>
+    <message>
+        <source>&amp;Add to People</source>
+        <translation>Zu &amp;Personen hinzufügen</translation>
+    </message>
+    <message>
+        <source>This reading</source>
+        <translation>Diese Deutung</translation>
+    </message>
+    <message>
+        <source>%1 is already in People.</source>
+        <translation>%1 ist bereits unter den Personen.</translation>
+    </message>
+    <message>
+        <source>%1 was not added to People: %2</source>
+        <translation>%1 wurde nicht zu den Personen hinzugefügt: %2</translation>
+    </message>
+    <message>
+        <source>%1 was added to People.</source>
+        <translation>%1 wurde zu den Personen hinzugefügt.</translation>
+    </message>
 </context>
 <context>
     <name>frmExit</name>
@@ -539,6 +570,26 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
     <message>
         <source>Email Address Cannot Contain Space</source>
         <translation>Eine E-Mail-Adresse darf keine Leerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>Ihre E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s name</source>
+        <translation>Name des Freundes</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s email address</source>
+        <translation>E-Mail-Adresse des Freundes</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Ihre Nachricht</translation>
     </message>
 </context>
 <context>
@@ -819,6 +870,14 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
         <source>Please Enter City</source>
         <translation>Bitte geben Sie eine Stadt ein</translation>
     </message>
+    <message>
+        <source>&amp;People…</source>
+        <translation>&amp;Personen…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
 </context>
 <context>
     <name>frmMansionCalendar</name>
@@ -895,27 +954,12 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
         <translation>Als &amp;PDF exportieren…</translation>
     </message>
     <message>
-        <source>Export to &amp;Calendar…</source>
-        <translation>In &amp;Kalender exportieren…</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>The reading&apos;s own mansion</source>
         <translation>Die Station der Deutung</translation>
-    </message>
-    <message>
-        <source>No mansion shown hinders “%1”.</source>
-        <translation>Keine angezeigte Station behindert „%1“.</translation>
-    </message>
-    <message numerus="yes">
-        <source>⚠ %n stay(s) shown hinder “%1”.</source>
-        <translation>
-            <numerusform>⚠ %n angezeigter Aufenthalt behindert „%1“.</numerusform>
-            <numerusform>⚠ %n angezeigte Aufenthalte behindern „%1“.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Mansion Calendar — %1 %2 — %3</source>
@@ -957,6 +1001,61 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
         <source>The Moon is in mansion %1, %2 (%3), until %4</source>
         <translation>Der Mond steht in Station %1, %2 (%3), bis %4</translation>
     </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Heute</translation>
+    </message>
+    <message>
+        <source>F&amp;avours:</source>
+        <translation>&amp;Begünstigt:</translation>
+    </message>
+    <message>
+        <source>&amp;Hinders:</source>
+        <translation>Be&amp;hindert:</translation>
+    </message>
+    <message>
+        <source>Stays of the month</source>
+        <translation>Aufenthalte des Monats</translation>
+    </message>
+    <message>
+        <source>Export to Ca&amp;lendar…</source>
+        <translation>In den &amp;Kalender exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>&amp;Gehe zu</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Month</source>
+        <translation>&amp;Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>&amp;Next Month</source>
+        <translation>&amp;Nächster Monat</translation>
+    </message>
+    <message>
+        <source>“%1” is not one of the topics: choose one from the list.</source>
+        <translation>„%1“ ist keines der Themen: Wählen Sie eines aus der Liste.</translation>
+    </message>
+    <message>
+        <source>No mansion shown hinders %1.</source>
+        <translation>Keine angezeigte Station behindert %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>⚠ %n stay(s) shown hinder %1.</source>
+        <translation>
+            <numerusform>⚠ %n angezeigter Aufenthalt behindert %1.</numerusform>
+            <numerusform>⚠ %n angezeigte Aufenthalte behindern %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmMansionWheel</name>
@@ -991,6 +1090,77 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
     <message>
         <source>%1 %2 — %3 — %4</source>
         <translation>%1 %2 — %3 — %4</translation>
+    </message>
+</context>
+<context>
+    <name>frmPeople</name>
+    <message>
+        <source>People</source>
+        <translation>Personen</translation>
+    </message>
+    <message>
+        <source>Search by name, place or mansion…</source>
+        <translation>Nach Name, Ort oder Station suchen…</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Geburt</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Mansion</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Note</source>
+        <translation>Notiz &amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>Keep it aside, as it is, and start a new book?</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1, born %2%3, mansion %4</source>
+        <translation>%1, geboren %2%3, Station %4</translation>
+    </message>
+    <message>
+        <source> in %1</source>
+        <translation> in %1</translation>
+    </message>
+    <message>
+        <source>Delete %1 from People?</source>
+        <translation>%1 aus den Personen löschen?</translation>
     </message>
 </context>
 <context>
@@ -1053,6 +1223,18 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>e.g. Pacific/Chatham</source>
+        <translation>z. B. Pacific/Chatham</translation>
+    </message>
+    <message>
+        <source>Or a zone by its &amp;name:</source>
+        <translation>Oder eine Zone nach ihrem &amp;Namen:</translation>
+    </message>
+    <message>
+        <source>Zones by name</source>
+        <translation>Zonen nach Namen</translation>
     </message>
 </context>
 </TS>

@@ -123,6 +123,37 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ProgramSettingsText</name>
+    <message>
+        <source>there is no home folder to keep them in (HOME is not set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a small regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its lock %1 is not a regular file of this user&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the settings are not kept: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its lock %1 is held by another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its lock %1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -265,30 +296,6 @@ Do you want to replace it?</source>
 <context>
     <name>UpdateReminderText</name>
     <message>
-        <source>%1 is a symbolic link</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is not a small regular file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>its lock %1 is not a regular file of this user&apos;s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>there is no home folder to keep them in (HOME is not set)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>its lock %1 is held by another program</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>its lock %1 cannot be made</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: the settings are not kept: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -297,6 +304,10 @@ Do you want to replace it?</source>
     <name>WindowTurns</name>
     <message>
         <source>Another start of the program asked to show %1.<byte value="xd"/>Show it in place of the reading you chose?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading of a Moment</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -459,6 +470,26 @@ Do you want to replace it?</source>
         <source> — in it from %1 to %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Add to People</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already in People.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not added to People: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was added to People.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmExit</name>
@@ -528,6 +559,26 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friend&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friend&apos;s email address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your message</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -809,6 +860,14 @@ Do you want to replace it?</source>
         <source>Please Enter City</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;People…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmMansionCalendar</name>
@@ -885,27 +944,12 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Export to &amp;Calendar…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The reading&apos;s own mansion</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No mansion shown hinders “%1”.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>⚠ %n stay(s) shown hinder “%1”.</source>
-        <translation>
-            <numerusform>⚠ %n stay shown hinders “%1”.</numerusform>
-            <numerusform>⚠ %n stays shown hinder “%1”.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Mansion Calendar — %1 %2 — %3</source>
@@ -945,6 +989,61 @@ Do you want to replace it?</source>
         <source>The Moon is in mansion %1, %2 (%3), until %4</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;avours:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hinders:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stays of the month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to Ca&amp;lendar…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Previous Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not one of the topics: choose one from the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No mansion shown hinders %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>⚠ %n stay(s) shown hinder %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmMansionWheel</name>
@@ -978,6 +1077,77 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>%1 %2 — %3 — %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmPeople</name>
+    <message>
+        <source>People</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search by name, place or mansion…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mansion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>Keep it aside, as it is, and start a new book?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, born %2%3, mansion %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1 from People?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1040,6 +1210,18 @@ Do you want to replace it?</source>
     <name>frmTimeZone</name>
     <message>
         <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. Pacific/Chatham</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Or a zone by its &amp;name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zones by name</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

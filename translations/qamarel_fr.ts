@@ -25,13 +25,13 @@ Veuillez choisir un autre nom.</translation>
         <source>%1 is read-only.
 Do you want to replace it?</source>
         <translation>%1 est en lecture seule.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -108,7 +108,7 @@ Voulez-vous le remplacer ?</translation>
     <name>PlaceSearchText</name>
     <message>
         <source>The place index could not be read: %1</source>
-        <translation>L&apos;index des lieux n&apos;a pas pu être lu : %1</translation>
+        <translation>L&apos;index des lieux n&apos;a pas pu être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>The place name is empty.</source>
@@ -120,11 +120,42 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source> Did you mean %1?</source>
-        <translation> Vouliez-vous dire %1 ?</translation>
+        <translation> Vouliez-vous dire %1&#xa0;?</translation>
     </message>
     <message>
         <source> Did you mean %1 or %2?</source>
-        <translation> Vouliez-vous dire %1 ou %2 ?</translation>
+        <translation> Vouliez-vous dire %1 ou %2&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramSettingsText</name>
+    <message>
+        <source>there is no home folder to keep them in (HOME is not set)</source>
+        <translation>il n&apos;y a pas de dossier personnel où les garder (HOME n&apos;est pas défini)</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link</source>
+        <translation>%1 est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>%1 is not a small regular file</source>
+        <translation>%1 n&apos;est pas un petit fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>its lock %1 is not a regular file of this user&apos;s</source>
+        <translation>son verrou %1 n&apos;est pas un fichier ordinaire de cet utilisateur</translation>
+    </message>
+    <message>
+        <source>%1: the settings are not kept: %2</source>
+        <translation>%1&#xa0;: les paramètres ne sont pas conservés&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>its lock %1 is held by another program</source>
+        <translation>son verrou %1 est tenu par un autre programme</translation>
+    </message>
+    <message>
+        <source>its lock %1 cannot be made</source>
+        <translation>son verrou %1 ne peut pas être créé</translation>
     </message>
 </context>
 <context>
@@ -160,7 +191,7 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <translation>Une mise à jour de ce logiciel est peut-être disponible.
-Voulez-vous rechercher une mise à jour ?</translation>
+Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
@@ -200,7 +231,7 @@ Voulez-vous rechercher une mise à jour ?</translation>
     </message>
     <message>
         <source>%1: more than one copy may run: %2</source>
-        <translation>%1 : plus d&apos;une instance peut s&apos;exécuter : %2</translation>
+        <translation>%1&#xa0;: plus d&apos;une instance peut s&apos;exécuter&#xa0;: %2</translation>
     </message>
     <message>
         <source>Application is already running</source>
@@ -208,11 +239,11 @@ Voulez-vous rechercher une mise à jour ?</translation>
     </message>
     <message>
         <source>%1: the running copy did not take %2: it is shown in a copy of its own</source>
-        <translation>%1 : l&apos;instance en cours n&apos;a pas pris %2 : il est affiché dans une instance distincte</translation>
+        <translation>%1&#xa0;: l&apos;instance en cours n&apos;a pas pris %2&#xa0;: il est affiché dans une instance distincte</translation>
     </message>
     <message>
         <source>%1: no second start can hand its reading to this copy: %2 cannot be made</source>
-        <translation>%1 : aucun second lancement ne peut transmettre son interprétation à cette instance : impossible de créer %2</translation>
+        <translation>%1&#xa0;: aucun second lancement ne peut transmettre son interprétation à cette instance&#xa0;: impossible de créer %2</translation>
     </message>
 </context>
 <context>
@@ -250,7 +281,7 @@ Voulez-vous rechercher une mise à jour ?</translation>
     </message>
     <message>
         <source>The Moon at %1, in mansion %2: %3</source>
-        <translation>La Lune à %1, dans la demeure %2 : %3</translation>
+        <translation>La Lune à %1, dans la demeure %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Qamarel v%1 — sidereal zodiac; the 28 mansions from 0° Aries, %2 each.</source>
@@ -271,32 +302,8 @@ Voulez-vous rechercher une mise à jour ?</translation>
 <context>
     <name>UpdateReminderText</name>
     <message>
-        <source>%1 is a symbolic link</source>
-        <translation>%1 est un lien symbolique</translation>
-    </message>
-    <message>
-        <source>%1 is not a small regular file</source>
-        <translation>%1 n&apos;est pas un petit fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>its lock %1 is not a regular file of this user&apos;s</source>
-        <translation>son verrou %1 n&apos;est pas un fichier ordinaire de cet utilisateur</translation>
-    </message>
-    <message>
-        <source>there is no home folder to keep them in (HOME is not set)</source>
-        <translation>il n&apos;y a pas de dossier personnel où les garder (HOME n&apos;est pas défini)</translation>
-    </message>
-    <message>
-        <source>its lock %1 is held by another program</source>
-        <translation>son verrou %1 est tenu par un autre programme</translation>
-    </message>
-    <message>
-        <source>its lock %1 cannot be made</source>
-        <translation>son verrou %1 ne peut pas être créé</translation>
-    </message>
-    <message>
         <source>%1: the settings are not kept: %2</source>
-        <translation>%1 : les paramètres ne sont pas conservés : %2</translation>
+        <translation>%1&#xa0;: les paramètres ne sont pas conservés&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -304,7 +311,11 @@ Voulez-vous rechercher une mise à jour ?</translation>
     <message>
         <source>Another start of the program asked to show %1.<byte value="xd"/>Show it in place of the reading you chose?</source>
         <translation>Un autre lancement du programme demande à afficher %1.
-Le montrer à la place de l’interprétation choisie ?</translation>
+Le montrer à la place de l’interprétation choisie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Reading of a Moment</source>
+        <translation>Interprétation d&apos;un instant</translation>
     </message>
 </context>
 <context>
@@ -319,11 +330,11 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>summer time of %1: the zone boxes hold all of %2, DST unticked</source>
-        <translation>heure d&apos;été de %1 : les cases du fuseau contiennent tout %2, heure d&apos;été décochée</translation>
+        <translation>heure d&apos;été de %1&#xa0;: les cases du fuseau contiennent tout %2, heure d&apos;été décochée</translation>
     </message>
     <message>
         <source>summer time: the zone boxes hold all of %1, DST unticked</source>
-        <translation>heure d&apos;été : les cases du fuseau contiennent tout %1, heure d&apos;été décochée</translation>
+        <translation>heure d&apos;été&#xa0;: les cases du fuseau contiennent tout %1, heure d&apos;été décochée</translation>
     </message>
     <message>
         <source>summer time</source>
@@ -335,11 +346,11 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>%1 %2: the time zone %3 is not known on this computer</source>
-        <translation>%1 %2 : le fuseau horaire %3 n&apos;est pas connu sur cet ordinateur</translation>
+        <translation>%1 %2&#xa0;: le fuseau horaire %3 n&apos;est pas connu sur cet ordinateur</translation>
     </message>
     <message>
         <source>%1: %2 %3</source>
-        <translation>%1 : %2 %3</translation>
+        <translation>%1&#xa0;: %2 %3</translation>
     </message>
     <message>
         <source> (%1)</source>
@@ -351,11 +362,11 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>. That time did not exist there: the clocks moved forward from %1 to %2. It is taken as the time before the change.</source>
-        <translation>. Cette heure n&apos;a pas existé là-bas : les horloges sont passées de %1 à %2. Elle est comptée comme l&apos;heure d&apos;avant le changement.</translation>
+        <translation>. Cette heure n&apos;a pas existé là-bas&#xa0;: les horloges sont passées de %1 à %2. Elle est comptée comme l&apos;heure d&apos;avant le changement.</translation>
     </message>
     <message>
         <source>. That time happened twice there: the clocks moved back from %1 to %2. The first time is taken.</source>
-        <translation>. Cette heure a eu lieu deux fois là-bas : les horloges sont revenues de %1 à %2. La première est retenue.</translation>
+        <translation>. Cette heure a eu lieu deux fois là-bas&#xa0;: les horloges sont revenues de %1 à %2. La première est retenue.</translation>
     </message>
 </context>
 <context>
@@ -366,7 +377,7 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>Qamarel is free software under the GNU General Public License, version 3 or later. Places: GeoNames (geonames.org), CC BY 4.0, through libgeonames. Time zones: the IANA time zone database.</source>
-        <translation>Qamarel est un logiciel libre sous licence GNU General Public License, version 3 ou ultérieure. Lieux : GeoNames (geonames.org), CC BY 4.0, via libgeonames. Fuseaux horaires : la base de données des fuseaux horaires de l&apos;IANA.</translation>
+        <translation>Qamarel est un logiciel libre sous licence GNU General Public License, version 3 ou ultérieure. Lieux&#xa0;: GeoNames (geonames.org), CC BY 4.0, via libgeonames. Fuseaux horaires&#xa0;: la base de données des fuseaux horaires de l&apos;IANA.</translation>
     </message>
     <message>
         <source>Click here to visit </source>
@@ -393,11 +404,11 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>Offer Qamarel to your clients under your own name: ask for co-branded copies</source>
-        <translation>Qamarel pour vos clients sous votre nom : demandez le co-marquage</translation>
+        <translation>Qamarel pour vos clients sous votre nom&#xa0;: demandez le co-marquage</translation>
     </message>
     <message>
         <source>Make Qamarel your own: ask for fully branded copies</source>
-        <translation>Faites de Qamarel le vôtre : demandez des copies à votre marque</translation>
+        <translation>Faites de Qamarel le vôtre&#xa0;: demandez des copies à votre marque</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -469,6 +480,26 @@ Le montrer à la place de l’interprétation choisie ?</translation>
         <source> — in it from %1 to %2</source>
         <translation> — elle y reste de %1 à %2</translation>
     </message>
+    <message>
+        <source>&amp;Add to People</source>
+        <translation>A&amp;jouter aux personnes</translation>
+    </message>
+    <message>
+        <source>This reading</source>
+        <translation>Cette interprétation</translation>
+    </message>
+    <message>
+        <source>%1 is already in People.</source>
+        <translation>%1 figure déjà parmi les personnes.</translation>
+    </message>
+    <message>
+        <source>%1 was not added to People: %2</source>
+        <translation>%1 n&apos;a pas été ajouté aux personnes&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 was added to People.</source>
+        <translation>%1 a été ajouté aux personnes.</translation>
+    </message>
 </context>
 <context>
     <name>frmExit</name>
@@ -498,7 +529,7 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>Your support keeps Qamarel growing: visit us for more readings and software.</source>
-        <translation>Votre soutien fait grandir Qamarel : rendez-nous visite pour d&apos;autres interprétations et logiciels.</translation>
+        <translation>Votre soutien fait grandir Qamarel&#xa0;: rendez-nous visite pour d&apos;autres interprétations et logiciels.</translation>
     </message>
     <message>
         <source>Share Qamarel with the people you care about, and help us make more like it.</source>
@@ -506,7 +537,7 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>Enjoyed Qamarel? Recommend it to a friend and support its makers.</source>
-        <translation>Qamarel vous a plu ? Recommandez-le à un ami et soutenez ses auteurs.</translation>
+        <translation>Qamarel vous a plu&#xa0;? Recommandez-le à un ami et soutenez ses auteurs.</translation>
     </message>
     <message>
         <source>More From Us</source>
@@ -540,6 +571,26 @@ Le montrer à la place de l’interprétation choisie ?</translation>
         <source>Email Address Cannot Contain Space</source>
         <translation>Une adresse e-mail ne peut pas contenir d&apos;espace</translation>
     </message>
+    <message>
+        <source>Your name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>Votre adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s name</source>
+        <translation>Nom de l&apos;ami</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s email address</source>
+        <translation>Adresse e-mail de l&apos;ami</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Votre message</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -569,11 +620,11 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>Veuillez saisir un jour ou un mois correct !</translation>
+        <translation>Veuillez saisir un jour ou un mois correct&#xa0;!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Veuillez saisir un jour ou un mois correct !</translation>
+        <translation>Veuillez saisir un jour ou un mois correct&#xa0;!</translation>
     </message>
     <message>
         <source>Please Enter Hour and Minute of Time Zone With The Same Sign</source>
@@ -701,11 +752,11 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>Offer Qamarel to your clients under your own name and logo: ask for co-branded copies</source>
-        <translation>Proposez Qamarel à vos clients sous votre nom et votre logo : demandez des copies en co-marquage</translation>
+        <translation>Proposez Qamarel à vos clients sous votre nom et votre logo&#xa0;: demandez des copies en co-marquage</translation>
     </message>
     <message>
         <source>Make Qamarel your own: ask for fully branded copies for your business</source>
-        <translation>Faites de Qamarel votre logiciel : demandez des copies entièrement à votre marque pour votre entreprise</translation>
+        <translation>Faites de Qamarel votre logiciel&#xa0;: demandez des copies entièrement à votre marque pour votre entreprise</translation>
     </message>
     <message>
         <source>Month of birth</source>
@@ -777,7 +828,7 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>Time zone help: choose a named zone</source>
-        <translation>Aide fuseau : choisir un fuseau nommé</translation>
+        <translation>Aide fuseau&#xa0;: choisir un fuseau nommé</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -818,6 +869,14 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     <message>
         <source>Please Enter City</source>
         <translation>Veuillez saisir une ville</translation>
+    </message>
+    <message>
+        <source>&amp;People…</source>
+        <translation>&amp;Personnes…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
     </message>
 </context>
 <context>
@@ -895,27 +954,12 @@ Le montrer à la place de l’interprétation choisie ?</translation>
         <translation>Exporter en &amp;PDF…</translation>
     </message>
     <message>
-        <source>Export to &amp;Calendar…</source>
-        <translation>Exporter vers un &amp;calendrier…</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>The reading&apos;s own mansion</source>
         <translation>La demeure de l&apos;interprétation</translation>
-    </message>
-    <message>
-        <source>No mansion shown hinders “%1”.</source>
-        <translation>Aucune demeure affichée n’entrave « %1 ».</translation>
-    </message>
-    <message numerus="yes">
-        <source>⚠ %n stay(s) shown hinder “%1”.</source>
-        <translation>
-            <numerusform>⚠ %n séjour affiché entrave « %1 ».</numerusform>
-            <numerusform>⚠ %n séjours affichés entravent « %1 ».</numerusform>
-        </translation>
     </message>
     <message>
         <source>Mansion Calendar — %1 %2 — %3</source>
@@ -957,6 +1001,61 @@ Le montrer à la place de l’interprétation choisie ?</translation>
         <source>The Moon is in mansion %1, %2 (%3), until %4</source>
         <translation>La Lune est dans la demeure %1, %2 (%3), jusqu&apos;à %4</translation>
     </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>F&amp;avours:</source>
+        <translation>&amp;Favorise&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Hinders:</source>
+        <translation>&amp;Entrave&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Stays of the month</source>
+        <translation>Séjours du mois</translation>
+    </message>
+    <message>
+        <source>Export to Ca&amp;lendar…</source>
+        <translation>Exporter vers le ca&amp;lendrier…</translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>&amp;Aller</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Month</source>
+        <translation>Mois &amp;précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Next Month</source>
+        <translation>Mois &amp;suivant</translation>
+    </message>
+    <message>
+        <source>“%1” is not one of the topics: choose one from the list.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un des thèmes&#xa0;: choisissez-en un dans la liste.</translation>
+    </message>
+    <message>
+        <source>No mansion shown hinders %1.</source>
+        <translation>Aucune demeure affichée n&apos;entrave %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>⚠ %n stay(s) shown hinder %1.</source>
+        <translation>
+            <numerusform>⚠ %n séjour affiché entrave %1.</numerusform>
+            <numerusform>⚠ %n séjours affichés entravent %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmMansionWheel</name>
@@ -986,11 +1085,82 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     </message>
     <message>
         <source>Yellow arc: the Moon&apos;s path over the birth day, from 00:00 to 24:00; long tick: the birth.</source>
-        <translation>Arc jaune : la course de la Lune le jour de la naissance, de 00:00 à 24:00 ; trait long : la naissance.</translation>
+        <translation>Arc jaune&#xa0;: la course de la Lune le jour de la naissance, de 00:00 à 24:00 ; trait long&#xa0;: la naissance.</translation>
     </message>
     <message>
         <source>%1 %2 — %3 — %4</source>
         <translation>%1 %2 — %3 — %4</translation>
+    </message>
+</context>
+<context>
+    <name>frmPeople</name>
+    <message>
+        <source>People</source>
+        <translation>Personnes</translation>
+    </message>
+    <message>
+        <source>Search by name, place or mansion…</source>
+        <translation>Rechercher par nom, lieu ou demeure…</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Naissance</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>Mansion</source>
+        <translation>Demeure</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Save Note</source>
+        <translation>&amp;Enregistrer la note</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>Keep it aside, as it is, and start a new book?</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1, born %2%3, mansion %4</source>
+        <translation>%1, né(e) le %2%3, demeure %4</translation>
+    </message>
+    <message>
+        <source> in %1</source>
+        <translation> à %1</translation>
+    </message>
+    <message>
+        <source>Delete %1 from People?</source>
+        <translation>Supprimer %1 des personnes&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1053,6 +1223,18 @@ Le montrer à la place de l’interprétation choisie ?</translation>
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>e.g. Pacific/Chatham</source>
+        <translation>p. ex. Pacific/Chatham</translation>
+    </message>
+    <message>
+        <source>Or a zone by its &amp;name:</source>
+        <translation>Ou un fuseau par son &amp;nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Zones by name</source>
+        <translation>Fuseaux par nom</translation>
     </message>
 </context>
 </TS>
