@@ -103,14 +103,6 @@ std::string PeopleCsv(const std::vector<Person>& people)
     return csv;
 }
 
-MansionPeople PeopleByMansion(const std::vector<Person>& people)
-{
-    MansionPeople byMansion(29);
-    for (const Person& p : people)
-        byMansion.at(static_cast<std::size_t>(Read(p).mansion)).push_back(p.name);
-    return byMansion;
-}
-
 std::string NamesInWords(const std::vector<std::string>& names)
 {
     std::string words;

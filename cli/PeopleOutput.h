@@ -20,9 +20,8 @@ std::string PeopleJson(const std::vector<Person>& people);
 // the zone's offset then.
 std::string PeopleCsv(const std::vector<Person>& people);
 
-// The people of each birth mansion: entry 1..28 their names (in the book's
-// order); entry 0 unused.
+// The people of each birth mansion (NamesByMansion): entry 1..28 their
+// names, in the book's order; entry 0 unused.
 using MansionPeople = std::vector<std::vector<std::string>>;
-MansionPeople PeopleByMansion(const std::vector<Person>& people);
 // "Anna, Omar".
 std::string NamesInWords(const std::vector<std::string>& names);

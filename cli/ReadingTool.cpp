@@ -387,7 +387,7 @@ int RunCalendar(const ReadingCommand& command, std::ostream& out, std::ostream& 
         std::vector<Person> everyone;
         if (const int status = ReadBook(book, everyone, err); status != ToolSuccess)
             return status;
-        people = PeopleByMansion(everyone);
+        people = NamesByMansion(everyone);
     }
     const MansionPeople* const marks = people ? &*people : nullptr;
     const PlaceClocks& where = request.where;

@@ -1,5 +1,7 @@
 #include "people/Person.h"
 
+#include "core/BirthReading.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -77,4 +79,17 @@ BirthKey KeyOfBirth(const Person& p)
 bool SameBirth(const Person& a, const Person& b)
 {
     return KeyOfBirth(a) == KeyOfBirth(b);
+}
+
+int BirthMansion(const Person& person)
+{
+    return ReadBirth(MomentOfPerson(person), PassageWanted::None).reading.mansion;
+}
+
+std::vector<std::vector<std::string>> NamesByMansion(const std::vector<Person>& people)
+{
+    std::vector<std::vector<std::string>> byMansion(29);
+    for (const Person& p : people)
+        byMansion.at(static_cast<std::size_t>(BirthMansion(p))).push_back(p.name);
+    return byMansion;
 }

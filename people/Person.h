@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 #include <tuple>
 
 // Person — one entry of the people book: a birth as it was given, a note,
@@ -47,6 +48,14 @@ bool SameBirth(const Person& a, const Person& b);
 // What SameBirth compares, to find the same birth among many.
 using BirthKey = std::tuple<std::string, int, int, int, int, int, int, long, long>;
 BirthKey KeyOfBirth(const Person& person);
+
+// BirthMansion — the mansion (1..28) the Moon was in at the entry's birth,
+// read as every reading is (ReadBirth).
+int BirthMansion(const Person& person);
+
+// The people of each birth mansion: entry 1..28 their names, in the order
+// given; entry 0 unused.
+std::vector<std::vector<std::string>> NamesByMansion(const std::vector<Person>& people);
 
 // Whole minutes of arc of an angle in degrees, to the nearest.
 long ArcMinutes(double degrees);

@@ -258,6 +258,7 @@ void WindowTurns::ShowCalendar(PlaceClocks where)
                             : 0;
         auto* calendar = new frmMansionCalendar(std::move(where), own, QDateTime::currentSecsSinceEpoch());
         calendar->setAttribute(Qt::WA_DeleteOnClose);
+        calendar->ReadPeopleBook();
         QObject::connect(calendar, &frmMansionCalendar::readingRequested, calendar,
                          [this, calendar](qint64 minute) { ShowReadingOfMoment(minute, calendar->where()); });
         calendar_ = calendar;

@@ -8,6 +8,7 @@
 #include "core/MansionVocabulary.h"
 #include "core/SafeFileName.h"
 #include "core/modArabicLunarMansionInformation.h"
+#include "people/PeopleBook.h"
 #include "pictures/CalendarSheet.h"
 #include "pictures/PrintingModule.h"
 #include "pictures/ReadingSheet.h"
@@ -23,6 +24,8 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,7 +41,7 @@ namespace {
 
 // The warning first after the number, where it is seen without scrolling; the
 // long texts last.
-enum Column { Enters, Number, Warning, Latin, Arabic, Meaning, Favours, ColumnCount };
+enum Column { Enters, Number, Warning, Latin, Arabic, Meaning, Favours, People, ColumnCount };
 
 // "2 Feb 14:05 GMT": the clock time the Moon enters, on the calendar's clocks.
 QString EnteredText(const ClockTime& t)
@@ -93,12 +96,15 @@ frmMansionCalendar::frmMansionCalendar(PlaceClocks where, int ownMansion, qint64
         // "The Moon is in mansion 14, Al Simak — السماك (The Unarmed), until 00:45 AEDT on 17 February"
         const MansionStay& stay = now.stays.front();
         const auto row = modArabicLunarMansionInformation::MansionRowFor(stay.mansion);
-        lblNow->setText(tr("The Moon is in mansion %1, %2 (%3), until %4")
-                            .arg(stay.mansion)
-                            .arg(WithArabicScript(ToQString(row[ArabicName]), stay.mansion), ToQString(row[EnglishMeaning]),
-                                 ToQString(ClockAndDayText(stay.left))));
-    } else
-        lblNow->setText(tr("The calendar covers 1901 to 2050."));
+        nowText_ = tr("The Moon is in mansion %1, %2 (%3), until %4")
+                       .arg(stay.mansion)
+                       .arg(WithArabicScript(ToQString(row[ArabicName]), stay.mansion), ToQString(row[EnglishMeaning]),
+                            ToQString(ClockAndDayText(stay.left)));
+        nowMansion_ = stay.mansion;
+    } else {
+        nowText_ = tr("The calendar covers 1901 to 2050.");
+    }
+    lblNow->setText(nowText_);
     ShowToday();
     tblStays->setFocus();
 }
@@ -145,7 +151,17 @@ void frmMansionCalendar::BuildControls()
     lblFavours->setBuddy(cboFavours);
     auto* lblHinders = new QLabel(tr("&Hinders:"), central);
     lblHinders->setBuddy(cboHinders);
-    for (QWidget* w : std::initializer_list<QWidget*>{lblFavours, cboFavours, lblHinders, cboHinders})
+    // The people book's people, shown when it has any.
+    cboPerson = new QComboBox(central);
+    cboPerson->setObjectName(QStringLiteral("cboPerson"));
+    cboPerson->setAccessibleName(tr("Only the mansion of"));  // before its entries (InstallAccessibleLists)
+    cboPerson->addItem(QString());
+    cboPerson->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    lblPerson = new QLabel(tr("Pe&rson:"), central);
+    lblPerson->setBuddy(cboPerson);
+    lblPerson->hide();
+    cboPerson->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{lblFavours, cboFavours, lblHinders, cboHinders, lblPerson, cboPerson})
         filters->addWidget(w);
     filters->addStretch();
     layout->addLayout(filters);
@@ -161,7 +177,8 @@ void frmMansionCalendar::BuildControls()
     tblStays->setObjectName(QStringLiteral("tblStays"));
     tblStays->setAccessibleName(tr("Stays of the month"));
     tblStays->setHorizontalHeaderLabels({tr("Enters"), tr("No."), tr("Warning"), tr("Latin Name"), tr("Arabic Name"),
-                                         tr("English Meaning"), tr("Favours")});
+                                         tr("English Meaning"), tr("Favours"), tr("People")});
+    tblStays->setColumnHidden(People, true);  // until there are people
     tblStays->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblStays->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblStays->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -190,7 +207,7 @@ void frmMansionCalendar::BuildControls()
         if (year != year_)
             ShowMonth(year, month_);
     });
-    for (QComboBox* list : {cboFavours, cboHinders})
+    for (QComboBox* list : {cboFavours, cboHinders, cboPerson})
         connect(list, &QComboBox::currentTextChanged, this, &frmMansionCalendar::Refill);
     connect(tblStays, &QTableWidget::cellActivated, this, [this](int row, int) { OpenRow(row); });
 }
@@ -231,6 +248,51 @@ void frmMansionCalendar::BuildMenus()
     connect(previous, &QAction::triggered, this, [this] { MoveMonths(-1); });
     connect(next, &QAction::triggered, this, [this] { MoveMonths(1); });
     connect(today, &QAction::triggered, this, &frmMansionCalendar::ShowToday);
+}
+
+void frmMansionCalendar::SetPeople(const std::vector<Person>& people)
+{
+    const std::vector<std::vector<std::string>> byMansion = NamesByMansion(people);
+    for (std::size_t m = 1; m < byMansion.size() && m < peopleByMansion_.size(); ++m) {
+        peopleByMansion_[m].clear();
+        for (const std::string& name : byMansion[m])
+            peopleByMansion_[m] << ToQString(name);
+    }
+    {
+        const QSignalBlocker block(cboPerson);
+        cboPerson->clear();
+        cboPerson->addItem(QString());
+        personMansions_.clear();
+        for (const Person& p : people) {
+            const int mansion = BirthMansion(p);
+            cboPerson->addItem(tr("%1 (mansion %2)").arg(ToQString(p.name)).arg(mansion));
+            personMansions_.push_back(mansion);
+        }
+    }
+    const bool any = !people.empty();
+    lblPerson->setVisible(any);
+    cboPerson->setVisible(any);
+    tblStays->setColumnHidden(People, !any);
+    // "Now" names whose mansion the Moon is in.
+    const QStringList& withTheMoon = peopleByMansion_[static_cast<std::size_t>(std::clamp(nowMansion_, 0, 28))];
+    lblNow->setText(withTheMoon.isEmpty() ? nowText_
+                                          : tr("%1 — the birth mansion of %2").arg(nowText_, withTheMoon.join(QStringLiteral(", "))));
+    Refill();
+}
+
+void frmMansionCalendar::ReadPeopleBook()
+{
+    const std::string path = DefaultBookPath();
+    if (path.empty() || !QFileInfo::exists(QFile::decodeName(QByteArray::fromStdString(path))))
+        return;
+    PeopleBook book;
+    book.Open(path);
+    if (!book.isOpen())
+        return;
+    BookResult listed;
+    const std::vector<Person> people = book.List(listed);
+    if (listed.ok())
+        SetPeople(people);
 }
 
 void frmMansionCalendar::ShowToday()
@@ -277,6 +339,12 @@ void frmMansionCalendar::Refill()
 {
     const std::optional<Topic> favours = ChosenTopic(cboFavours), hinders = ChosenTopic(cboHinders);
     shown_ = favours ? StaysOnTopic(month_stays_, FavorableCircumstances, *favours) : month_stays_;
+    // One person's mansion only, when one is chosen.
+    if (const int person = cboPerson->currentIndex() - 1; person >= 0 && person < static_cast<int>(personMansions_.size())) {
+        const int mansion = personMansions_[static_cast<std::size_t>(person)];
+        shown_.erase(std::remove_if(shown_.begin(), shown_.end(), [mansion](const MansionStay& s) { return s.mansion != mansion; }),
+                     shown_.end());
+    }
     tblStays->setRowCount(static_cast<int>(shown_.size()));
     int hindering = 0;
     for (int r = 0; r < static_cast<int>(shown_.size()); ++r) {
@@ -301,6 +369,7 @@ void frmMansionCalendar::Refill()
             ToQString(row[EnglishMeaning]),
             favours ? LinesOn(stay.mansion, FavorableCircumstances, *favours)
                     : ToQString(FieldItems(stay.mansion, FavorableCircumstances).front()),
+            peopleByMansion_[static_cast<std::size_t>(stay.mansion)].join(QStringLiteral(", ")),
         };
         for (int c = 0; c < ColumnCount; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
@@ -376,12 +445,15 @@ CalendarSheet frmMansionCalendar::Sheet() const
     const LocalMinute local = where_.clocks.At(static_cast<long>(now_ / 60)).Local();
     if (local.year == year_ && local.month == month_)
         sheet.now = lblNow->text();
+    // The columns shown: the people's only when there are people.
     for (int c = 0; c < tblStays->columnCount(); ++c)
-        sheet.header << tblStays->horizontalHeaderItem(c)->text();
+        if (!tblStays->isColumnHidden(c))
+            sheet.header << tblStays->horizontalHeaderItem(c)->text();
     for (int r = 0; r < tblStays->rowCount(); ++r) {
         QStringList cells;
         for (int c = 0; c < tblStays->columnCount(); ++c)
-            cells << tblStays->item(r, c)->text();
+            if (!tblStays->isColumnHidden(c))
+                cells << tblStays->item(r, c)->text();
         sheet.rows << cells;
         sheet.marked << (shown_[static_cast<std::size_t>(r)].mansion == ownMansion_);
     }
@@ -429,7 +501,10 @@ void frmMansionCalendar::mnuExportCalendar_Click()
     std::string loading;
     QString problem;
     if (const IcsModuleEntry* ics = LoadCompanionModule<IcsModuleEntry>(loading)) {
-        const CalendarNames names{ToStdString(tr("Mansion Calendar \u2014 %1").arg(ToQString(where_.InWords()))), where_.clocks.zone};
+        CalendarNames names{ToStdString(tr("Mansion Calendar \u2014 %1").arg(ToQString(where_.InWords()))), where_.clocks.zone};
+        if (!tblStays->isColumnHidden(People))
+            for (const QStringList& people : peopleByMansion_)
+                names.peopleByMansion.push_back(ToStdString(people.join(QStringLiteral(", "))));
         const std::string text = ics->staysCalendarText(shown_, static_cast<long>(QDateTime::currentSecsSinceEpoch() / 60), names);
         problem = WriteChosenFile(path, text);
     } else {

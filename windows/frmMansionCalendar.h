@@ -3,6 +3,7 @@
 #include "core/BirthMoment.h"
 #include "core/MansionStays.h"
 #include "core/MansionTopics.h"
+#include "people/Person.h"
 
 #include <QMainWindow>
 
@@ -22,7 +23,8 @@ struct CalendarSheet;
 // filter by a topic the mansions favour, and a warning of those that hinder
 // one (core/MansionTopics), each a list that takes typing to search.
 // Controls: lblNow, cmdPrevious, cboMonth, spnYear, cmdNext, cmdToday,
-// cboFavours, cboHinders, lblWarning, tblStays; menus mnuPrint, mnuExportPdf,
+// cboFavours, cboHinders, cboPerson (with people), lblWarning, tblStays;
+// menus mnuPrint, mnuExportPdf,
 // mnuExportCalendar, mnuClose (also Escape), mnuPreviousMonth (Page Up),
 // mnuNextMonth (Page Down), mnuToday (Home).
 class frmMansionCalendar : public QMainWindow {
@@ -44,6 +46,13 @@ public:
     const std::vector<MansionStay>& shownStays() const { return shown_; }
     // The place and clocks it tells the times in.
     const PlaceClocks& where() const { return where_; }
+    // The people of the people book: each stay names those born in its
+    // mansion, "Now" those the Moon is with, and a list keeps the stays of
+    // one person's mansion ("when is the Moon next in Anna's mansion?").
+    void SetPeople(const std::vector<Person>& people);
+    // The same from the user's people book, when there is one (none is made):
+    // a book that cannot be read leaves the calendar without people.
+    void ReadPeopleBook();
 
 signals:
     // Enter on a row: the reading of the moment the Moon entered that mansion
@@ -77,6 +86,10 @@ private:
     qint64 now_;
     int year_ = 0, month_ = 0;
     std::vector<MansionStay> month_stays_, shown_;
+    std::vector<QStringList> peopleByMansion_ = std::vector<QStringList>(29);  // 1..28
+    std::vector<int> personMansions_;  // of cboPerson's entries after the first
+    QString nowText_;                  // "The Moon is in mansion …", before the people
+    int nowMansion_ = 0;
 
     QLabel* lblNow;
     QPushButton* cmdPrevious;
@@ -86,6 +99,8 @@ private:
     QPushButton* cmdToday;
     QComboBox* cboFavours;
     QComboBox* cboHinders;
+    QLabel* lblPerson;
+    QComboBox* cboPerson;
     QLabel* lblWarning;
     QTableWidget* tblStays;
 };

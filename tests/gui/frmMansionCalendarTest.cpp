@@ -36,6 +36,7 @@
 #include <QTableWidget>
 
 #include <algorithm>
+#include <tuple>
 #include <cmath>
 
 namespace {
@@ -124,6 +125,49 @@ private slots:
                  mansion);
         QCOMPARE(calendar.year(), 2026);
         QCOMPARE(calendar.month(), 2);
+    }
+
+    // The people book's people: each stay names those born in its mansion,
+    // "Now" those the Moon is with, and the person list keeps the stays of
+    // one person's mansion. Omar is born at J2000 (mansion 16), Ada in
+    // Sydney at the moment of the "Now" line.
+    void peopleOfTheBook()
+    {
+        frmMansionCalendar calendar(ZoneClocks("Australia/Sydney"), 14, SydneyEvening);
+        auto* person = Control<QComboBox>(&calendar, "cboPerson");
+        QVERIFY(person->isHidden());
+        Person ada;
+        ada.name = "Ada";
+        std::tie(ada.year, ada.month, ada.day, ada.hour, ada.minute, ada.zoneMinutes) = std::tuple(2026, 2, 16, 21, 0, 660);
+        std::tie(ada.latitude, ada.longitude) = std::pair(-33.87, 151.21);
+        Person omar;
+        omar.name = "Omar";
+        std::tie(omar.year, omar.month, omar.day, omar.hour, omar.minute) = std::tuple(2000, 1, 1, 12, 0);
+        omar.latitude = 51.47;
+        calendar.SetPeople({ada, omar});
+        const int adaMansion = ReadingMansion(2026, 2, 16, 21, 0, 660);
+        QVERIFY(adaMansion != 16);
+        QVERIFY2(Control<QLabel>(&calendar, "lblNow")->text().endsWith(QStringLiteral(" \u2014 the birth mansion of Ada")),
+                 qPrintable(Control<QLabel>(&calendar, "lblNow")->text()));
+        QTableWidget* stays = table(&calendar);
+        int people = -1;
+        for (int c = 0; c < stays->columnCount(); ++c)
+            if (stays->horizontalHeaderItem(c)->text() == QStringLiteral("People") && !stays->isColumnHidden(c))
+                people = c;
+        QVERIFY(people >= 0);
+        for (int r = 0; r < stays->rowCount(); ++r) {
+            const int mansion = calendar.shownStays()[static_cast<std::size_t>(r)].mansion;
+            QCOMPARE(stays->item(r, people)->text(), mansion == 16 ? QStringLiteral("Omar")
+                                                    : mansion == adaMansion ? QStringLiteral("Ada") : QString());
+        }
+        QVERIFY(person->isVisible() || !calendar.isVisible());
+        QCOMPARE(person->itemText(2), QStringLiteral("Omar (mansion 16)"));
+        person->setCurrentIndex(2);
+        QVERIFY(!calendar.shownStays().empty());
+        for (const MansionStay& stay : calendar.shownStays())
+            QCOMPARE(stay.mansion, 16);
+        person->setCurrentIndex(0);
+        QVERIFY(calendar.shownStays().size() >= 28);
     }
 
     // Page Down and Page Up move a month, across the year; arrows move the
