@@ -142,7 +142,8 @@ std::string Filled(std::string_view form, const std::vector<std::string>& argume
 {
     std::string text;
     for (std::size_t i = 0; i < form.size(); ++i) {
-        const std::size_t n = i + 1 < form.size() && form[i] == '%' ? static_cast<std::size_t>(form[i + 1] - '1') : arguments.size();
+        const bool numbered = form[i] == '%' && i + 1 < form.size() && form[i + 1] >= '1' && form[i + 1] <= '9';
+        const std::size_t n = numbered ? static_cast<std::size_t>(form[i + 1] - '1') : arguments.size();
         if (n < arguments.size()) {
             text += arguments[n];
             ++i;
@@ -160,7 +161,8 @@ std::string DescribePassage(const MansionPassage& p, const LocalMinute& birth, c
     const bool entersThatDay = p.entered.Local().SameDay(birth), leavesThatDay = p.left.Local().SameDay(birth);
     const std::string day = DayText(birth.Date());
     auto mansion = [&](int k) {
-        return Filled(sentences.mansion, {std::to_string(k), std::string(modArabicLunarMansionInformation::MansionRowFor(k)[LunarMansionName])});
+        const std::string names(modArabicLunarMansionInformation::MansionRowFor(k)[LunarMansionName]);
+        return Filled(sentences.mansion, {std::to_string(k), names});
     };
     if (entersThatDay && leavesThatDay)
         return Filled(sentences.entersAndLeaves, {day, ClockText(p.entered), mansion(p.previousMansion), ClockText(p.left),
