@@ -7,9 +7,11 @@
 #include "core/MoonLongitude.h"
 #include "core/SiderealOffset.h"
 #include "core/TimeConversion.h"
+#include "core/modArabicLunarMansionInformation.h"
 #include "core/modEphemeris.h"
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -133,19 +135,42 @@ MansionPassage FindMansionPassage(const ChartRecord& birth, DayPath dayPath)
 }
 
 
-std::string DescribePassage(const MansionPassage& p, const LocalMinute& birth)
+namespace {
+
+// `form` with each %1 .. %9 replaced by the argument of that number, in one pass.
+std::string Filled(std::string_view form, const std::vector<std::string>& arguments)
+{
+    std::string text;
+    for (std::size_t i = 0; i < form.size(); ++i) {
+        const bool numbered = form[i] == '%' && i + 1 < form.size() && form[i + 1] >= '1' && form[i + 1] <= '9';
+        const std::size_t n = numbered ? static_cast<std::size_t>(form[i + 1] - '1') : arguments.size();
+        if (n < arguments.size()) {
+            text += arguments[n];
+            ++i;
+        } else {
+            text += form[i];
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string DescribePassage(const MansionPassage& p, const LocalMinute& birth, const PassageSentences& sentences)
 {
     const bool entersThatDay = p.entered.Local().SameDay(birth), leavesThatDay = p.left.Local().SameDay(birth);
-    if (!entersThatDay && !leavesThatDay)
-        return "The Moon was in this mansion all day on " + DayText(birth.Date()) + ".";
-    std::string text = "On " + DayText(birth.Date()) + " the Moon ";
-    if (entersThatDay)
-        text += "entered this mansion at " + ClockText(p.entered) + ", coming from " + MansionByLatinName(p.previousMansion);
+    const std::string day = DayText(birth.Date());
+    auto mansion = [&](int k) {
+        const std::string names(modArabicLunarMansionInformation::MansionRowFor(k)[LunarMansionName]);
+        return Filled(sentences.mansion, {std::to_string(k), names});
+    };
     if (entersThatDay && leavesThatDay)
-        text += "; it ";
+        return Filled(sentences.entersAndLeaves, {day, ClockText(p.entered), mansion(p.previousMansion), ClockText(p.left),
+                                                  mansion(p.nextMansion)});
+    if (entersThatDay)
+        return Filled(sentences.enters, {day, ClockText(p.entered), mansion(p.previousMansion)});
     if (leavesThatDay)
-        text += std::string(entersThatDay ? "left it" : "left this mansion") + " at " + ClockText(p.left) + " for " +
-                MansionByLatinName(p.nextMansion);
-    return text + ".";
+        return Filled(sentences.leaves, {day, ClockText(p.left), mansion(p.nextMansion)});
+    return Filled(sentences.allDay, {day});
 }
 

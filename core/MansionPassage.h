@@ -5,6 +5,7 @@
 #include "core/Clocks.h"
 
 #include <string>
+#include <string_view>
 
 // The Moon's passage through the mansion of a birth: when it came in and when
 // it went on, as the reading itself computes the mansion, minute by minute.
@@ -42,7 +43,19 @@ MansionPassage FindMansionPassage(const ChartRecord& birth, DayPath dayPath = Da
 // SetChartClock — puts a local clock time into a chart's birth date and time.
 void SetChartClock(ChartRecord& chart, const LocalMinute& time);
 
+// The sentences of DescribePassage, in English; %1, %2 ... stand for the day,
+// the clock times and the mansions in the order written. A window passes them
+// in the user's language.
+struct PassageSentences {
+    std::string_view allDay = "The Moon was in this mansion all day on %1.";
+    std::string_view entersAndLeaves = "On %1 the Moon entered this mansion at %2, coming from %3; it left it at %4 for %5.";
+    std::string_view enters = "On %1 the Moon entered this mansion at %2, coming from %3.";
+    std::string_view leaves = "On %1 the Moon left this mansion at %2 for %3.";
+    std::string_view mansion = "mansion %1, %2";  // its number and Latin names
+};
+
 // The passage in words for the birth day: "The Moon was in this mansion all
 // day on 21 March 1987", or the clock time of each change on that day with the
 // mansion before or after it, each time with its zone ("08:38 BST", "08:38 UTC+1").
-std::string DescribePassage(const MansionPassage& passage, const LocalMinute& birth);
+std::string DescribePassage(const MansionPassage& passage, const LocalMinute& birth,
+                            const PassageSentences& sentences = {});

@@ -48,6 +48,31 @@ constexpr bool SameCaptions()
 }
 static_assert(SameCaptions(), "the captions lupdate finds are the core's");
 
+// The passage's sentences as lupdate finds them; the core keeps them in English.
+constexpr const char* PassageTexts[] = {
+    QT_TRANSLATE_NOOP("ReadingSheetText", "The Moon was in this mansion all day on %1."),
+    QT_TRANSLATE_NOOP("ReadingSheetText", "On %1 the Moon entered this mansion at %2, coming from %3; it left it at %4 for %5."),
+    QT_TRANSLATE_NOOP("ReadingSheetText", "On %1 the Moon entered this mansion at %2, coming from %3."),
+    QT_TRANSLATE_NOOP("ReadingSheetText", "On %1 the Moon left this mansion at %2 for %3."),
+    QT_TRANSLATE_NOOP("ReadingSheetText", "mansion %1, %2"),
+};
+constexpr PassageSentences EnglishPassage;
+static_assert(std::string_view(PassageTexts[0]) == EnglishPassage.allDay &&
+                  std::string_view(PassageTexts[1]) == EnglishPassage.entersAndLeaves &&
+                  std::string_view(PassageTexts[2]) == EnglishPassage.enters &&
+                  std::string_view(PassageTexts[3]) == EnglishPassage.leaves &&
+                  std::string_view(PassageTexts[4]) == EnglishPassage.mansion,
+              "the passage's sentences lupdate finds are the core's");
+
+// The passage in the program's language.
+std::string PassageInWords(const MansionPassage& passage, const LocalMinute& birth)
+{
+    std::string forms[std::size(PassageTexts)];
+    for (std::size_t i = 0; i < std::size(PassageTexts); ++i)
+        forms[i] = ReadingSheetText::tr(PassageTexts[i]).toStdString();
+    return DescribePassage(passage, birth, {forms[0], forms[1], forms[2], forms[3], forms[4]});
+}
+
 // Draws wrapped text at `top` within `width`; returns the height used.
 qreal Paragraph(QPainter& painter, qreal left, qreal top, qreal width, const QString& text, int flags = 0)
 {
@@ -131,7 +156,7 @@ ReadingSheet SheetForReading(const std::string& position, const MansionRecord& t
         sheet.wheel.centre << ToQString(DayText(birth->Local().Date()));
         sheet.birth = BirthDataText(*birth);
         if (passage) {
-            sheet.passage = ToQString(DescribePassage(*passage, birth->Local()));
+            sheet.passage = ToQString(PassageInWords(*passage, birth->Local()));
             sheet.wheel.dayFrom = passage->dayStartLongitude;
             sheet.wheel.dayTo = passage->dayEndLongitude;
         }

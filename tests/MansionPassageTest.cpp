@@ -139,6 +139,12 @@ TEST(MansionPassageTest, InWordsForTheBirthDay)
     p.left = at({1987, 3, 21, 22, 40}, -330, "");
     EXPECT_EQ(DescribePassage(p, {1987, 3, 21, 12, 0}),
               "On 21 March 1987 the Moon left this mansion at 22:40 UTC\u22125:30 for mansion 17, Alchil.");
+    // In another language's order: each %n where that language puts it, a % alone as it stands.
+    PassageSentences german;
+    german.leaves = "Am %1 verlie\xC3\x9F der Mond diese Station um %2 in Richtung %3 (100 %).";
+    german.mansion = "Station %1, %2";
+    EXPECT_EQ(DescribePassage(p, {1987, 3, 21, 12, 0}, german),
+              "Am 21 March 1987 verlie\xC3\x9F der Mond diese Station um 22:40 UTC\u22125:30 in Richtung Station 17, Alchil (100 %).");
     p.entered = at({1987, 3, 21, 6, 12}, 0, "GMT");
     p.left = at({1987, 3, 21, 23, 40}, 60, "BST");
     EXPECT_EQ(DescribePassage(p, {1987, 3, 21, 12, 0}),

@@ -287,6 +287,26 @@ Do you want to replace it?</source>
         <source>Qamarel v%1 — sidereal zodiac; the 28 mansions from 0° Aries, %2 each.</source>
         <translation>Qamarel v‎%1‎ — البروج النجمية؛ المنازل الثماني والعشرون من 0° الحمل، كل منها ‎%2‎.</translation>
     </message>
+    <message>
+        <source>The Moon was in this mansion all day on %1.</source>
+        <translation>كان القمر في هذه المنزلة طوال يوم ‎%1‎.</translation>
+    </message>
+    <message>
+        <source>On %1 the Moon entered this mansion at %2, coming from %3; it left it at %4 for %5.</source>
+        <translation>في ‎%1‎ دخل القمر هذه المنزلة الساعة ‎%2‎ قادماً من ‎%3‎؛ وغادرها الساعة ‎%4‎ إلى ‎%5‎.</translation>
+    </message>
+    <message>
+        <source>On %1 the Moon entered this mansion at %2, coming from %3.</source>
+        <translation>في ‎%1‎ دخل القمر هذه المنزلة الساعة ‎%2‎ قادماً من ‎%3‎.</translation>
+    </message>
+    <message>
+        <source>On %1 the Moon left this mansion at %2 for %3.</source>
+        <translation>في ‎%1‎ غادر القمر هذه المنزلة الساعة ‎%2‎ إلى ‎%3‎.</translation>
+    </message>
+    <message>
+        <source>mansion %1, %2</source>
+        <translation>المنزلة ‎%1‎، ‎%2‎</translation>
+    </message>
 </context>
 <context>
     <name>SheetPrinting</name>

@@ -287,6 +287,26 @@ Möchten Sie nach einem Update suchen?</translation>
         <source>Qamarel v%1 — sidereal zodiac; the 28 mansions from 0° Aries, %2 each.</source>
         <translation>Qamarel v%1 — siderischer Tierkreis; die 28 Stationen ab 0° Widder, je %2.</translation>
     </message>
+    <message>
+        <source>The Moon was in this mansion all day on %1.</source>
+        <translation>Der Mond stand am %1 den ganzen Tag in dieser Station.</translation>
+    </message>
+    <message>
+        <source>On %1 the Moon entered this mansion at %2, coming from %3; it left it at %4 for %5.</source>
+        <translation>Am %1 trat der Mond um %2 von %3 kommend in diese Station ein; er verließ sie um %4 in Richtung %5.</translation>
+    </message>
+    <message>
+        <source>On %1 the Moon entered this mansion at %2, coming from %3.</source>
+        <translation>Am %1 trat der Mond um %2 von %3 kommend in diese Station ein.</translation>
+    </message>
+    <message>
+        <source>On %1 the Moon left this mansion at %2 for %3.</source>
+        <translation>Am %1 verließ der Mond diese Station um %2 in Richtung %3.</translation>
+    </message>
+    <message>
+        <source>mansion %1, %2</source>
+        <translation>Station %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>SheetPrinting</name>

@@ -281,6 +281,26 @@ Do you want to replace it?</source>
         <source>Qamarel v%1 — sidereal zodiac; the 28 mansions from 0° Aries, %2 each.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The Moon was in this mansion all day on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On %1 the Moon entered this mansion at %2, coming from %3; it left it at %4 for %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On %1 the Moon entered this mansion at %2, coming from %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On %1 the Moon left this mansion at %2 for %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mansion %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SheetPrinting</name>

@@ -287,6 +287,26 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
         <source>Qamarel v%1 — sidereal zodiac; the 28 mansions from 0° Aries, %2 each.</source>
         <translation>Qamarel v%1 — zodiaque sidéral ; les 28 demeures à partir de 0° Bélier, de %2 chacune.</translation>
     </message>
+    <message>
+        <source>The Moon was in this mansion all day on %1.</source>
+        <translation>La Lune a été dans cette demeure toute la journée du %1.</translation>
+    </message>
+    <message>
+        <source>On %1 the Moon entered this mansion at %2, coming from %3; it left it at %4 for %5.</source>
+        <translation>Le %1, la Lune est entrée dans cette demeure à %2, venant de la %3 ; elle l’a quittée à %4 pour la %5.</translation>
+    </message>
+    <message>
+        <source>On %1 the Moon entered this mansion at %2, coming from %3.</source>
+        <translation>Le %1, la Lune est entrée dans cette demeure à %2, venant de la %3.</translation>
+    </message>
+    <message>
+        <source>On %1 the Moon left this mansion at %2 for %3.</source>
+        <translation>Le %1, la Lune a quitté cette demeure à %2 pour la %3.</translation>
+    </message>
+    <message>
+        <source>mansion %1, %2</source>
+        <translation>demeure %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>SheetPrinting</name>
