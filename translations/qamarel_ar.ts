@@ -1080,6 +1080,26 @@ Do you want to replace it?</source>
             <numerusform>⚠ ‎%n‎ إقامة معروضة تُعيق ‎%1‎.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Only the mansion of</source>
+        <translation>منزل هذا الشخص فقط</translation>
+    </message>
+    <message>
+        <source>Pe&amp;rson:</source>
+        <translation>ال&amp;شخص:</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>الأشخاص</translation>
+    </message>
+    <message>
+        <source>%1 (mansion %2)</source>
+        <translation>‎%1‎ (المنزل ‎%2‎)</translation>
+    </message>
+    <message>
+        <source>%1 — the birth mansion of %2</source>
+        <translation>%1 — منزل ميلاد ‎%2‎</translation>
+    </message>
 </context>
 <context>
     <name>frmMansionWheel</name>

@@ -1076,6 +1076,26 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
             <numerusform>⚠ %n angezeigte Aufenthalte behindern %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Only the mansion of</source>
+        <translation>Nur die Station von</translation>
+    </message>
+    <message>
+        <source>Pe&amp;rson:</source>
+        <translation>Pe&amp;rson:</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Personen</translation>
+    </message>
+    <message>
+        <source>%1 (mansion %2)</source>
+        <translation>%1 (Station %2)</translation>
+    </message>
+    <message>
+        <source>%1 — the birth mansion of %2</source>
+        <translation>%1 — die Geburtsstation von %2</translation>
+    </message>
 </context>
 <context>
     <name>frmMansionWheel</name>

@@ -1064,6 +1064,26 @@ Do you want to replace it?</source>
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>Only the mansion of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pe&amp;rson:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (mansion %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 — the birth mansion of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmMansionWheel</name>

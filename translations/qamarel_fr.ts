@@ -1076,6 +1076,26 @@ Le montrer à la place de l’interprétation choisie&#xa0;?</translation>
             <numerusform>⚠ %n séjours affichés entravent %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Only the mansion of</source>
+        <translation>Seulement la demeure de</translation>
+    </message>
+    <message>
+        <source>Pe&amp;rson:</source>
+        <translation>Pe&amp;rsonne&#xa0;:</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Personnes</translation>
+    </message>
+    <message>
+        <source>%1 (mansion %2)</source>
+        <translation>%1 (demeure %2)</translation>
+    </message>
+    <message>
+        <source>%1 — the birth mansion of %2</source>
+        <translation>%1 — la demeure de naissance de %2</translation>
+    </message>
 </context>
 <context>
     <name>frmMansionWheel</name>
