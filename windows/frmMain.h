@@ -3,6 +3,7 @@
 #include "core/BirthForm.h"
 #include "core/BirthMoment.h"
 #include "core/MansionChoice.h"
+#include "people/Person.h"
 
 #include <QByteArray>
 #include <QMainWindow>
@@ -50,6 +51,14 @@ public:
     // follows it; clocks with no change otherwise.
     PlaceClocks chosenPlaceClocks() const;
 
+    // EditPerson — the form filled with an entry of the people book at
+    // `bookPath` ("" for its usual place): name, birth, place or coordinates,
+    // zone and DST. Save to People (File menu, cmdSaveToPeople) then writes
+    // the form's birth over that entry, its note kept; Cancel Edit
+    // (cmdCancelEdit) ends the edit with the entry as it was.
+    void EditPerson(const Person& person, const QString& bookPath = {});
+    bool editing() const { return edited_.has_value(); }
+
 signals:
     // A reading is chosen and in the state: its result window is wanted. This
     // window closes right after, for the turn.
@@ -60,6 +69,8 @@ signals:
     void calendarRequested();
     // File > People: the people book is wanted.
     void peopleRequested();
+    // Save to People changed an entry of the book.
+    void personSaved();
 
 private slots:
     void cmdCalculate_Click();
@@ -71,6 +82,8 @@ private slots:
     void FollowPlaceZone();
     void StopFollowingPlaceZone();
     void ForgetChosenPlace();
+    void mnuSaveToPeople_Click();
+    void cmdCancelEdit_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -86,6 +99,10 @@ private:
     BirthFormValues FormValues() const;
     void UsePlace(const struct Place& place);
     bool ValidateBirthData();
+    // The form's birth, checked, at its place on its clocks; nothing after
+    // the message of a check that failed.
+    std::optional<BirthMoment> BirthOfForm();
+    void ShowEditing(bool editing);
 
     ReadingState& state_;
     bool closingForTurn_ = false;
@@ -133,4 +150,10 @@ private:
     QLabel* lblFullBrand;
     QStackedLayout* promotionStrip_;
     QAction* mnuCalculate;
+    // The entry being edited and its book, while the form edits one.
+    std::optional<Person> edited_;
+    QString editedBook_;
+    QAction* mnuSaveToPeople;
+    QPushButton* cmdSaveToPeople;
+    QPushButton* cmdCancelEdit;
 };

@@ -100,11 +100,14 @@ void frmPeople::BuildControls()
     auto* buttons = new QHBoxLayout;
     cmdOpen = new QPushButton(tr("&Open"), central);
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    cmdEdit = new QPushButton(tr("&Edit"), central);
+    cmdEdit->setObjectName(QStringLiteral("cmdEdit"));
     cmdDelete = new QPushButton(tr("&Delete"), central);
     cmdDelete->setObjectName(QStringLiteral("cmdDelete"));
     cmdSaveNote = new QPushButton(tr("&Save Note"), central);
     cmdSaveNote->setObjectName(QStringLiteral("cmdSaveNote"));
     buttons->addWidget(cmdOpen);
+    buttons->addWidget(cmdEdit);
     buttons->addWidget(cmdDelete);
     buttons->addStretch();
     buttons->addWidget(cmdSaveNote);
@@ -121,6 +124,7 @@ void frmPeople::BuildControls()
 
     connect(txtSearch, &QLineEdit::textChanged, this, &frmPeople::txtSearch_Change);
     connect(cmdOpen, &QPushButton::clicked, this, &frmPeople::cmdOpen_Click);
+    connect(cmdEdit, &QPushButton::clicked, this, &frmPeople::cmdEdit_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmPeople::cmdDelete_Click);
     connect(cmdSaveNote, &QPushButton::clicked, this, &frmPeople::cmdSaveNote_Click);
     connect(tblPeople, &QTableWidget::itemSelectionChanged, this, &frmPeople::tblPeople_CurrentChange);
@@ -142,6 +146,7 @@ void frmPeople::OpenBook(const QString& bookPath)
         lblBook->show();
     }
     const bool writable = book_.isOpen() && !book_.readOnly();
+    cmdEdit->setEnabled(writable);
     cmdDelete->setEnabled(writable);
     cmdSaveNote->setEnabled(writable);
     txtNote->setReadOnly(!writable);
@@ -155,6 +160,8 @@ void frmPeople::Reload()
 
 void frmPeople::Refill()
 {
+    const Person* current = CurrentPerson();
+    const std::int64_t keepId = current ? current->id : 0;
     people_.clear();
     if (book_.isOpen()) {
         BookResult read;
@@ -189,8 +196,16 @@ void frmPeople::Refill()
     tblPeople->setSortingEnabled(true);
     tblPeople->resizeColumnsToContents();
     txtSearch_Change();
-    if (tblPeople->rowCount() > 0)
-        tblPeople->selectRow(0);
+    // The person chosen before stays chosen, if still there and shown; else the first shown.
+    int chosenRow = -1;
+    for (int row = 0; row < tblPeople->rowCount(); ++row) {
+        if (tblPeople->isRowHidden(row))
+            continue;
+        if (chosenRow < 0 || people_[tblPeople->item(row, Name)->data(Qt::UserRole).toULongLong()].id == keepId)
+            chosenRow = row;
+    }
+    if (chosenRow >= 0)
+        tblPeople->selectRow(chosenRow);
     tblPeople_CurrentChange();
 }
 
@@ -225,6 +240,7 @@ void frmPeople::tblPeople_CurrentChange()
     txtNote->setPlainText(person ? ToQString(person->note) : QString());
     cmdOpen->setEnabled(person != nullptr);
     const bool writable = person && book_.isOpen() && !book_.readOnly();
+    cmdEdit->setEnabled(writable);
     cmdDelete->setEnabled(writable);
     cmdSaveNote->setEnabled(writable);
 }
@@ -236,6 +252,20 @@ void frmPeople::cmdOpen_Click()
         return;
     chosen_ = MomentOfPerson(*person);
     emit readingRequested();
+}
+
+void frmPeople::cmdEdit_Click()
+{
+    const Person* person = CurrentPerson();
+    if (!person || book_.readOnly())
+        return;
+    edited_ = *person;
+    emit editRequested();
+}
+
+QString frmPeople::bookPath() const
+{
+    return ToQString(book_.path());
 }
 
 void frmPeople::cmdDelete_Click()

@@ -20,7 +20,7 @@ class QTableWidget;
 // Delete (asked first) and the person's note. Keyboard: the arrows move, Enter
 // opens, Delete deletes, Escape closes. A book that cannot be opened is said
 // in lblBook; the rest of the program goes on without it.
-// Controls: txtSearch, tblPeople, lblBook, txtNote, cmdOpen, cmdDelete,
+// Controls: txtSearch, tblPeople, lblBook, txtNote, cmdOpen, cmdEdit, cmdDelete,
 // cmdSaveNote; menu mnuClose.
 class frmPeople : public QMainWindow {
     Q_OBJECT
@@ -31,12 +31,18 @@ public:
 
     // The birth of the person chosen last by Open.
     const BirthMoment& chosenBirth() const { return chosen_; }
+    // The entry chosen last by Edit.
+    const Person& editedPerson() const { return edited_; }
+    // The book's file.
+    QString bookPath() const;
     // Reads the book again (after a reading was added to it elsewhere).
     void Reload();
 
 signals:
     // Open: the reading of chosenBirth() is wanted.
     void readingRequested();
+    // Edit: editedPerson() is to be changed in the form.
+    void editRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,6 +50,7 @@ protected:
 private slots:
     void txtSearch_Change();
     void cmdOpen_Click();
+    void cmdEdit_Click();
     void cmdDelete_Click();
     void cmdSaveNote_Click();
     void tblPeople_CurrentChange();
@@ -58,12 +65,14 @@ private:
     PeopleBook book_;
     std::vector<Person> people_;
     BirthMoment chosen_;
+    Person edited_;
 
     QLineEdit* txtSearch;
     QTableWidget* tblPeople;
     QLabel* lblBook;
     QPlainTextEdit* txtNote;
     QPushButton* cmdOpen;
+    QPushButton* cmdEdit;
     QPushButton* cmdDelete;
     QPushButton* cmdSaveNote;
 };

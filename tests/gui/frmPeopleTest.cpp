@@ -8,6 +8,7 @@
 #include "windows/frmMain.h"
 #include "windows/frmPeople.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QHeaderView>
 #include <QPlainTextEdit>
@@ -136,6 +137,124 @@ private slots:
 
         QTest::keyClick(table, Qt::Key_Escape);
         QVERIFY(!window.isVisible());
+    }
+
+    // Edit fills the form with the entry's birth; Save to People writes the
+    // form over that entry, Cancel Edit leaves it as it was. Each birth saved
+    // unchanged comes back the same: a place of the list with its zone, a
+    // typed zone ahead and one behind universal time with summer time.
+    void editFillsTheFormAndSaveUpdatesTheEntry_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("boxes");  // as the form shows them
+        // Longitude, latitude, zone, then City.
+        QTest::newRow("typed, Greenwich") << "Omar" << QStringList{"0", "0", "51", "28", "0", "0", ""};
+        QTest::newRow("place of the list") << "Zoe" << QStringList{"0", "0", "51", "28", "0", "0", "Greenwich"};
+        QTest::newRow("zone ahead") << "Ravi" << QStringList{"72", "52", "19", "4", "-5", "30", ""};
+        QTest::newRow("zone behind, DST") << "Lena" << QStringList{"73", "57", "40", "47", "+5", "0", ""};
+    }
+    void editFillsTheFormAndSaveUpdatesTheEntry()
+    {
+        QFETCH(QString, name);
+        QFETCH(QStringList, boxes);
+        Fill();
+        {
+            Person ravi = Born("Ravi", 1980, 5, 5, 5, 30);
+            ravi.latitude = 19 + 4 / 60.0, ravi.longitude = 72 + 52 / 60.0, ravi.zoneMinutes = 330;
+            Person lena = Born("Lena", 1975, 7, 4, 18, 45);
+            lena.latitude = 40 + 47 / 60.0, lena.longitude = -(73 + 57 / 60.0), lena.zoneMinutes = -300, lena.dst = true;
+            lena.note = "New York";
+            PeopleBook people;
+            PeopleBook::Added added;
+            QVERIFY(people.Open(book().toStdString()).ok() && people.AddAll({ravi, lena}, added).ok());
+        }
+        const std::vector<Person> before = InBook();
+        const auto entry = [](const std::vector<Person>& people, const QString& who) {
+            const auto found = std::find_if(people.begin(), people.end(), [&](const Person& p) { return p.name == who.toStdString(); });
+            Person none;
+            none.id = -1;
+            return found == people.end() ? none : *found;
+        };
+        MessageRecorder messages;
+        ReadingState state;
+        WindowTurns turns(state);
+        turns.ShowMainWindow()->findChild<QAction*>(QStringLiteral("mnuPeople"))->trigger();
+        QWidget* people = OpenWindow("frmPeople");
+        auto* table = Control<QTableWidget>(people, "tblPeople");
+        Type(people, "txtSearch", name);
+        QTest::mouseClick(Control<QPushButton>(people, "cmdEdit"), Qt::LeftButton);
+        QWidget* form = OpenWindow("frmMain");
+        QVERIFY(form);
+        QCOMPARE(Control<QLineEdit>(form, "txtName")->text(), name);
+        QStringList shown;
+        for (const char* box : {"txtLonD", "txtLonM", "txtLatD", "txtLatM", "txtZoneHour", "txtZoneMinute", "txtMCity"})
+            shown << Control<QLineEdit>(form, box)->text();
+        QCOMPARE(shown, boxes);
+        const Person was = entry(before, name);
+        QCOMPARE(Control<QComboBox>(form, "cboYear")->currentText(), QString::number(was.year));
+        QCOMPARE(Control<QComboBox>(form, "cboHH")->currentText(), QString::number(was.hour));
+        QCOMPARE(Control<QAbstractButton>(form, "chkDST")->isChecked(), was.dst);
+        QCOMPARE(Control<QAbstractButton>(form, "optLong_1")->isChecked(), was.longitude < 0);
+
+        // Saved unchanged: the same entry, nothing added.
+        auto* save = Control<QPushButton>(form, "cmdSaveToPeople");
+        QVERIFY(save->isVisible());
+        QTest::mouseClick(save, Qt::LeftButton);
+        QCOMPARE(messages.texts(), QStringList{name + " was saved to People."});
+        QVERIFY(!save->isVisible());
+        std::vector<Person> after = InBook();
+        QCOMPARE(after.size(), before.size());
+        Person now = entry(after, name);
+        QVERIFY(SameBirth(now, was));
+        QCOMPARE(now.id, was.id);
+        QCOMPARE(now.note, was.note);
+        QCOMPARE(now.placeName + now.zoneName, was.placeName + was.zoneName);
+
+        // Changed and saved: that entry changes; cancelled: it stays.
+        QTest::mouseClick(Control<QPushButton>(people, "cmdEdit"), Qt::LeftButton);
+        Choose(form, "cboHH", QStringLiteral("3"));
+        Control<QLineEdit>(form, "txtName")->setText(name + QStringLiteral(" B."));
+        form->findChild<QAction*>(QStringLiteral("mnuSaveToPeople"))->trigger();
+        after = InBook();
+        QCOMPARE(after.size(), before.size());
+        now = entry(after, name + QStringLiteral(" B."));
+        QCOMPARE(now.id, was.id);
+        QCOMPARE(now.hour, 3);
+        QCOMPARE(now.minute, was.minute);
+        QVERIFY(Column(table, 0).contains(name + QStringLiteral(" B.")));
+
+        table->selectRow(0);
+        QTest::mouseClick(Control<QPushButton>(people, "cmdEdit"), Qt::LeftButton);
+        Control<QLineEdit>(form, "txtName")->setText(QStringLiteral("Nobody"));
+        QTest::mouseClick(Control<QPushButton>(form, "cmdCancelEdit"), Qt::LeftButton);
+        QVERIFY(!Control<QPushButton>(form, "cmdSaveToPeople")->isVisible());
+        QVERIFY(!form->findChild<QAction*>(QStringLiteral("mnuSaveToPeople"))->isVisible());
+        QCOMPARE(InBook().size(), after.size());
+        for (const Person& p : InBook())
+            QVERIFY(p.name != "Nobody");
+    }
+
+    // A save that fails (the entry deleted meanwhile) is said, and the form
+    // keeps the edit to save again.
+    void aFailedSaveKeepsTheEdit()
+    {
+        Fill();
+        MessageRecorder messages;
+        ReadingState state;
+        WindowTurns turns(state);
+        turns.ShowMainWindow();
+        Person ada = InBook().at(0);
+        turns.EditPerson(ada, book());
+        {
+            PeopleBook other;
+            QVERIFY(other.Open(book().toStdString()).ok() && other.Remove(ada.id).ok());
+        }
+        QWidget* form = OpenWindow("frmMain");
+        QTest::mouseClick(Control<QPushButton>(form, "cmdSaveToPeople"), Qt::LeftButton);
+        QCOMPARE(messages.shown.size(), 1u);
+        QVERIFY2(messages.texts()[0].startsWith("Ada was not saved to People: "), qPrintable(messages.texts()[0]));
+        QVERIFY(Control<QPushButton>(form, "cmdSaveToPeople")->isVisible());
+        QCOMPARE(InBook().size(), 2u);
     }
 
     // A damaged book is said, kept as it is unless the user agrees to set it
