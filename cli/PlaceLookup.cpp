@@ -5,7 +5,7 @@
 #include "base/ProgramVersion.h"
 #include "base/Utf8Text.h"
 
-#include "cli/BirthArguments.h"
+#include "people/BirthArguments.h"
 #include "cli/ReadingOutput.h"
 #include "core/ClockText.h"
 #include "places/PlaceFill.h"

@@ -8,7 +8,7 @@
 #include "cli/CalendarArguments.h"
 #include "cli/CalendarOutput.h"
 #include "cli/CommandLine.h"
-#include "cli/CsvReader.h"
+#include "people/CsvReader.h"
 #include "cli/FdStreams.h"
 #include "cli/PeopleOutput.h"
 #include "cli/PictureOutput.h"
