@@ -115,6 +115,10 @@ frmMain* WindowTurns::CreateMainWindow()
     QObject::connect(window, &frmMain::closedByUser, window, [this] { WindowClosedByUser(); });
     QObject::connect(window, &frmMain::calendarRequested, window, [this, window] { ShowCalendar(window->chosenPlaceClocks()); });
     QObject::connect(window, &frmMain::peopleRequested, window, [this] { ShowPeople(); });
+    QObject::connect(window, &frmMain::filesDropped, window, [this](const QStringList& files) {
+        ShowPeople();
+        people_->ImportFiles(files);
+    });
     QObject::connect(window, &frmMain::personSaved, window, [this] {
         if (people_)
             people_->Reload();

@@ -8,6 +8,7 @@
 #include "people/PeopleBook.h"
 #include "ui/FileNameText.h"
 #include "ui/BoxLengthLimit.h"
+#include "ui/DroppedFiles.h"
 #include "ui/FileDialogs.h"
 #include "ui/LocationLookup.h"
 #include "core/WebAddresses.h"
@@ -38,6 +39,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -136,6 +139,7 @@ frmMain::frmMain(ReadingState& state, QWidget* parent) : QMainWindow(parent), st
     BuildMenus();
     WireHandlers();
     Form_Load();
+    setAcceptDrops(true);  // files dropped go to People's import
 }
 
 void frmMain::BuildControls()
@@ -839,4 +843,19 @@ void frmMain::cmdCancelEdit_Click()
 {
     edited_.reset();  // the entry is as it was: nothing was written
     ShowEditing(false);
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event)
+{
+    const QStringList files = DroppedFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit filesDropped(files);
 }

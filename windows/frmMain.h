@@ -71,6 +71,8 @@ signals:
     void peopleRequested();
     // Save to People changed an entry of the book.
     void personSaved();
+    // Files were dropped on the form: their people are to be imported.
+    void filesDropped(const QStringList& files);
 
 private slots:
     void cmdCalculate_Click();
@@ -88,6 +90,8 @@ private slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(class QDragEnterEvent* event) override;
+    void dropEvent(class QDropEvent* event) override;
     // The key filter of the six numeric boxes (txtLatD_KeyPress and its twins).
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -3,11 +3,25 @@
 #include "base/QtStdText.h"
 #include "core/BirthReading.h"
 #include "core/ClockText.h"
+#include "core/SafeFileName.h"
+#include "core/modEphemeris.h"
+#include "files/FileWriting.h"
+#include "people/PeopleCsv.h"
+#include "people/PeopleImport.h"
+#include "places/BirthAtPlace.h"
+#include "ui/DroppedFiles.h"
+#include "ui/FileDialogs.h"
+#include "windows/FileSaving.h"
+#include "windows/frmPeopleImport.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramWidgets.h"
 
 #include <QAction>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -19,9 +33,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <set>
+
 namespace {
 
-enum Column { Name, Birth, Place, Mansion, ColumnCount };
+enum Column { Name, Birth, PlaceColumn, Mansion, ColumnCount };
 
 // The mansion column sorts by the mansion's number, not its text.
 class MansionItem : public QTableWidgetItem {
@@ -82,7 +98,7 @@ void frmPeople::BuildControls()
     tblPeople->setHorizontalHeaderLabels({tr("Name"), tr("Birth"), tr("Place"), tr("Mansion")});
     tblPeople->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblPeople->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblPeople->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblPeople->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tblPeople->verticalHeader()->hide();
     tblPeople->horizontalHeader()->setStretchLastSection(true);
     tblPeople->horizontalHeader()->setSortIndicator(Name, Qt::AscendingOrder);
@@ -117,6 +133,18 @@ void frmPeople::BuildControls()
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* mnuImport = file->addAction(tr("&Import\u2026"));
+    mnuImport->setObjectName(QStringLiteral("mnuImport"));
+    mnuImport->setShortcut(QKeySequence::Open);
+    QAction* mnuExportCsv = file->addAction(tr("Export as &CSV\u2026"));
+    mnuExportCsv->setObjectName(QStringLiteral("mnuExportCsv"));
+    QAction* mnuExportReadings = file->addAction(tr("Export as &Reading Files\u2026"));
+    mnuExportReadings->setObjectName(QStringLiteral("mnuExportReadings"));
+    file->addSeparator();
+    connect(mnuImport, &QAction::triggered, this, &frmPeople::mnuImport_Click);
+    connect(mnuExportCsv, &QAction::triggered, this, &frmPeople::mnuExportCsv_Click);
+    connect(mnuExportReadings, &QAction::triggered, this, &frmPeople::mnuExportReadings_Click);
+    setAcceptDrops(true);
     QAction* closeAction = file->addAction(tr("&Close"));
     closeAction->setObjectName(QStringLiteral("mnuClose"));
     closeAction->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)});
@@ -190,7 +218,7 @@ void frmPeople::Refill()
         const int row = static_cast<int>(i);
         tblPeople->setItem(row, Name, name);
         tblPeople->setItem(row, Birth, new QTableWidgetItem(BirthText(p)));
-        tblPeople->setItem(row, Place, new QTableWidgetItem(place));
+        tblPeople->setItem(row, PlaceColumn, new QTableWidgetItem(place));
         tblPeople->setItem(row, Mansion, new MansionItem(reading.mansion, mansion));
     }
     tblPeople->setSortingEnabled(true);
@@ -224,7 +252,7 @@ void frmPeople::txtSearch_Change()
     int firstShown = -1;
     for (int row = 0; row < tblPeople->rowCount(); ++row) {
         bool match = wanted.isEmpty();
-        for (int column : {Name, Place, Mansion})
+        for (int column : {Name, PlaceColumn, Mansion})
             match = match || tblPeople->item(row, column)->text().contains(wanted, Qt::CaseInsensitive);
         tblPeople->setRowHidden(row, !match);
         if (match && firstShown < 0)
@@ -334,4 +362,140 @@ bool frmPeople::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmPeople::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmPeople::dropEvent(QDropEvent* event)
+{
+    const QStringList files = DroppedFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    ImportFiles(files);
+}
+
+void frmPeople::mnuImport_Click()
+{
+    const QStringList files = FileDialogs::GetOpenFileNames(this, tr("Import to People"), tr("People (*.csv *.qmz)"));
+    if (!files.isEmpty())
+        ImportFiles(files);
+}
+
+void frmPeople::ImportFiles(const QStringList& paths)
+{
+    using namespace Messages;
+    if (!book_.isOpen() || book_.readOnly()) {
+        Show(this, tr("Nothing can be added to People: %1").arg(lblBook->text()), Icon::Error);
+        return;
+    }
+    // Each file's rows, good and bad; a birth already in the book, or twice
+    // in the files, is shown so and added once.
+    std::set<BirthKey> known;
+    for (const Person& p : people_)
+        known.insert(KeyOfBirth(p));
+    std::vector<frmPeopleImport::Row> shown;
+    std::vector<Person> toAdd;
+    for (const QString& path : paths) {
+        const QString name = QFileInfo(path).fileName();
+        if (name.endsWith(QStringLiteral(".qmz"), Qt::CaseInsensitive)) {
+            // A reading file keeps the Moon's position and no birth: the book,
+            // whose entries are births, cannot hold it.
+            shown.push_back({name, 0, QFileInfo(path).completeBaseName(), QString(),
+                             tr("A reading file holds the Moon's position only, no birth: open it with Open, "
+                                "or type the birth in the form and use Add to People"),
+                             false});
+            continue;
+        }
+        const std::vector<ImportRow> rows =
+            ReadPeopleFile(QFile::encodeName(path).toStdString(), ToStdString(name),
+                           [](const std::string& place, const std::string& date, const std::string& time) {
+                               return BirthAtPlace(place, date, time, " Give its coordinates and zone for a place not in the list.");
+                           });
+        for (const ImportRow& row : rows) {
+            frmPeopleImport::Row r{name, static_cast<int>(row.line), ToQString(row.name), QString(), ToQString(row.problem), false};
+            if (row.person) {
+                r.birth = BirthText(*row.person);
+                r.alreadyThere = !known.insert(KeyOfBirth(*row.person)).second;
+                if (!r.alreadyThere)
+                    toAdd.push_back(*row.person);
+            }
+            shown.push_back(std::move(r));
+        }
+    }
+    frmPeopleImport preview(shown, this);
+    if (ExecDialog(preview) != QDialog::Accepted || preview.outcome() != frmPeopleImport::Outcome::Add)
+        return;
+    PeopleBook::Added added;
+    const BookResult result = book_.AddAll(toAdd, added);
+    if (!result.ok()) {
+        Show(this, tr("Nothing was added to People: %1").arg(ToQString(result.message)), Icon::Error);
+        return;
+    }
+    Refill();
+    Show(this, tr("%n added to People.", nullptr, static_cast<int>(added.added)), Icon::Information);
+}
+
+std::vector<Person> frmPeople::PeopleToExport() const
+{
+    const QModelIndexList rows = tblPeople->selectionModel()->selectedRows();
+    if (rows.size() <= 1)
+        return people_;
+    std::vector<Person> chosen;
+    for (const QModelIndex& row : rows)
+        chosen.push_back(people_[tblPeople->item(row.row(), Name)->data(Qt::UserRole).toULongLong()]);
+    return chosen;
+}
+
+void frmPeople::mnuExportCsv_Click()
+{
+    const std::vector<Person> people = PeopleToExport();
+    const QString path = FileDialogs::GetSaveFileName(this, tr("Export People as CSV"), tr("CSV (*.csv)"), QStringLiteral("csv"),
+                                                      QDir::home().filePath(QStringLiteral("people.csv")));
+    if (path.isEmpty())
+        return;  // cancelled
+    const QString problem = WriteChosenFile(path, PeopleCsv(people));
+    if (!problem.isEmpty())
+        Messages::Show(this, tr("People were not exported to %1.\n%2").arg(QDir::toNativeSeparators(path), problem),
+                       Messages::Icon::Error);
+    else
+        Messages::Show(this, tr("%n exported to %1.", nullptr, static_cast<int>(people.size())).arg(QDir::toNativeSeparators(path)),
+                       Messages::Icon::Information);
+}
+
+void frmPeople::mnuExportReadings_Click()
+{
+    const std::vector<Person> people = PeopleToExport();
+    const QString folder = FileDialogs::GetExistingDirectory(this, tr("Export People as Reading Files"));
+    if (folder.isEmpty())
+        return;  // cancelled
+    // One file a person, named after the person; a name taken (a file there,
+    // or a namesake) gets a number: no file is replaced.
+    int written = 0;
+    QStringList problems;
+    for (const Person& person : people) {
+        const QString base = ToQString(SafeFileName(person.name));
+        QString path = QDir(folder).filePath(base + QStringLiteral(".qmz"));
+        for (int n = 2; FindWriteTarget(QFile::encodeName(path).toStdString()).kind != WriteTarget::Kind::New; ++n)
+            path = QDir(folder).filePath(QStringLiteral("%1 (%2).qmz").arg(base).arg(n));
+        ChartRecord chart = MomentOfPerson(person).chart;
+        modEphemeris::ComputeMoonPosition(chart);
+        const QString problem = SaveReadingFile(path, chart.MoonPositionText);
+        if (problem.isEmpty())
+            ++written;
+        else
+            problems << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), problem);
+    }
+    const QString shownFolder = QDir::toNativeSeparators(folder);
+    const QString done = written == 1 ? tr("1 reading file written to %1.").arg(shownFolder)
+                                      : tr("%1 reading files written to %2.").arg(written).arg(shownFolder);
+    if (problems.isEmpty())
+        Messages::Show(this, done, Messages::Icon::Information);
+    else
+        Messages::Show(this, done + QLatin1Char('\n') + tr("Not written:") + QLatin1Char('\n') + problems.join(QLatin1Char('\n')),
+                       Messages::Icon::Error);
 }

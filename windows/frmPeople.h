@@ -20,8 +20,14 @@ class QTableWidget;
 // Delete (asked first) and the person's note. Keyboard: the arrows move, Enter
 // opens, Delete deletes, Escape closes. A book that cannot be opened is said
 // in lblBook; the rest of the program goes on without it.
+// File > Import (mnuImport, or files dropped on the window) offers the
+// people of batch CSV files, previewed first (frmPeopleImport); a reading file
+// (.qmz) holds the Moon's position only, no birth, and is refused. Export as
+// CSV (mnuExportCsv) and Export as Reading Files (mnuExportReadings, one .qmz
+// a person into a folder) write the selected people, or everyone when no
+// more than one is selected.
 // Controls: txtSearch, tblPeople, lblBook, txtNote, cmdOpen, cmdEdit, cmdDelete,
-// cmdSaveNote; menu mnuClose.
+// cmdSaveNote; menus mnuImport, mnuExportCsv, mnuExportReadings, mnuClose.
 class frmPeople : public QMainWindow {
     Q_OBJECT
 
@@ -37,6 +43,8 @@ public:
     QString bookPath() const;
     // Reads the book again (after a reading was added to it elsewhere).
     void Reload();
+    // ImportFiles — the people of these files, previewed, added as the user chooses.
+    void ImportFiles(const QStringList& paths);
 
 signals:
     // Open: the reading of chosenBirth() is wanted.
@@ -46,6 +54,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(class QDragEnterEvent* event) override;
+    void dropEvent(class QDropEvent* event) override;
 
 private slots:
     void txtSearch_Change();
@@ -54,6 +64,9 @@ private slots:
     void cmdDelete_Click();
     void cmdSaveNote_Click();
     void tblPeople_CurrentChange();
+    void mnuImport_Click();
+    void mnuExportCsv_Click();
+    void mnuExportReadings_Click();
 
 private:
     void BuildControls();
@@ -61,6 +74,8 @@ private:
     void Refill();
     // The person of the current row, or nullptr.
     const Person* CurrentPerson() const;
+    // The selected people when more than one is selected, else everyone.
+    std::vector<Person> PeopleToExport() const;
 
     PeopleBook book_;
     std::vector<Person> people_;

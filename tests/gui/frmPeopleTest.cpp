@@ -7,6 +7,14 @@
 #include "shell/WindowTurns.h"
 #include "windows/frmMain.h"
 #include "windows/frmPeople.h"
+#include "core/MansionChoice.h"
+#include "core/ReadingFile.h"
+#include "files/ReadingFileAccess.h"
+#include "ui/FileDialogs.h"
+
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -36,6 +44,33 @@ std::vector<Person> Everyone()
     Person zoe = Born("Zoe", 2000, 1, 1, 12, 5);
     zoe.placeName = "Greenwich", zoe.state = "England", zoe.country = "United Kingdom", zoe.zoneName = "Europe/London";
     return {Born("Ada", 2000, 1, 1, 12, 0), Born("Omar", 1992, 4, 12, 0, 0), zoe};
+}
+
+// What the import's preview showed, and the button it was left by.
+struct Preview {
+    QString summary;
+    QStringList problems;  // the Problem column
+    bool add = false, addGood = false;  // the buttons offered (shown and enabled)
+};
+
+// Answers the next preview with the button named `press`, after noting what it shows.
+void AnswerPreview(Preview& seen, const char* press)
+{
+    QTimer::singleShot(0, [&seen, press] {
+        QWidget* preview = QApplication::activeModalWidget();
+        if (!preview || preview->objectName() != QLatin1String("frmPeopleImport"))
+            return;
+        seen.summary = Control<QLabel>(preview, "lblSummary")->text();
+        auto* table = Control<QTableWidget>(preview, "tblImport");
+        for (int row = 0; row < table->rowCount(); ++row)
+            seen.problems << table->item(row, 4)->text();
+        const auto offered = [&](const char* name) {
+            auto* button = Control<QPushButton>(preview, name);
+            return button->isVisible() && button->isEnabled();
+        };
+        seen.add = offered("cmdAdd"), seen.addGood = offered("cmdAddGood");
+        QTest::mouseClick(Control<QPushButton>(preview, press), Qt::LeftButton);
+    });
 }
 
 QStringList Column(QTableWidget* table, int column)
@@ -255,6 +290,162 @@ private slots:
         QVERIFY2(messages.texts()[0].startsWith("Ada was not saved to People: "), qPrintable(messages.texts()[0]));
         QVERIFY(Control<QPushButton>(form, "cmdSaveToPeople")->isVisible());
         QCOMPARE(InBook().size(), 2u);
+    }
+
+    // Import: each row's problem in the preview before anything is added;
+    // nothing from a file with a problem unless the good rows are chosen.
+    void importShowsEachRowsProblemFirst_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("press");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QStringList>("problems");
+        QTest::addColumn<bool>("addOffered");
+        QTest::addColumn<int>("added");
+        const QByteArray good = "name,date,time,longitude,latitude,zone,dst\n"
+                                "Ravi,1980-05-05,05:30,72:52E,19:04N,+5:30,0\n"
+                                "Lena,1975-07-04,18:45,73:57W,40:47N,-5:00,1\n";
+        const QByteArray oneBad = good + "Bad,1975-02-30,18:45,73:57W,40:47N,-5:00,1\n";
+        const QString noDay = "2/30 ... ";
+        QTest::newRow("good rows, added") << good << "people.csv" << QByteArray("cmdAdd") << "2 to add."
+                                          << QStringList{"", ""} << true << 2;
+        QTest::newRow("a bad row, cancelled") << oneBad << "people.csv" << QByteArray("cmdCancel")
+                                              << "2 to add; 1 with a problem: nothing is added unless you choose to add the good rows."
+                                              << QStringList{"", "", "date \"1975-02-30\" does not exist"} << false << 0;
+        QTest::newRow("a bad row, the good rows chosen") << oneBad << "people.csv" << QByteArray("cmdAddGood")
+                                                         << "2 to add; 1 with a problem: nothing is added unless you choose to add the good rows."
+                                                         << QStringList{"", "", "date \"1975-02-30\" does not exist"} << false << 2;
+        QTest::newRow("already there, twice in the file")
+            << QByteArray("name,date,time,longitude,latitude,zone,dst\nAda,2000-01-01,12:00,0:00E,51:28N,0:00,0\n"
+                          "Eve,1990-06-15,08:30,0:07W,51:30N,0:00,1\nEve,1990-06-15,08:30,0:07W,51:30N,0:00,1\n"
+                          "Ned,1990-06-15\n")
+            << "people.csv" << QByteArray("cmdAddGood") << "1 to add; 2 already in People; 1 with a problem: nothing is added unless you choose to add the good rows."
+            << QStringList{"Already in People", "", "Already in People", "expected 7 fields, found 2"} << false << 1;
+        QTest::newRow("by place") << QByteArray("name,date,time,place\nEve,1990-06-15,08:30,\"London, United Kingdom\"\n"
+                                                 "Ned,1990-06-15,08:30,Nowhereville Xq\n")
+                                  << "places.csv" << QByteArray("cmdAddGood")
+                                  << "1 to add; 1 with a problem: nothing is added unless you choose to add the good rows."
+                                  << QStringList{"", "?"} << false << 1;
+        QTest::newRow("a reading file") << QByteArray("Moon: 5 Aries 12\n") << "Anna.qmz" << QByteArray("cmdCancel")
+                                        << "0 to add; 1 with a problem: nothing is added unless you choose to add the good rows."
+                                        << QStringList{"A reading file holds the Moon's position only, no birth: open it with "
+                                                       "Open, or type the birth in the form and use Add to People"}
+                                        << false << 0;
+        QTest::newRow("not a batch file") << QByteArray("a,b\n1,2\n") << "other.csv" << QByteArray("cmdCancel")
+                                          << "0 to add; 1 with a problem: nothing is added unless you choose to add the good rows."
+                                          << QStringList{"other.csv: the header must be name,date,time,longitude,latitude,zone,dst or name,date,time,place"}
+                                          << false << 0;
+    }
+    void importShowsEachRowsProblemFirst()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, press);
+        QFETCH(QString, summary);
+        QFETCH(QStringList, problems);
+        QFETCH(bool, addOffered);
+        QFETCH(int, added);
+        Fill();
+        const QString path = dir.filePath(file);
+        WriteFile(path, csv);
+        MessageRecorder messages;
+        frmPeople window(book());
+        window.show();
+        FileDialogs::SetHandler([&](const QString&) { return path; });
+        Preview seen;
+        AnswerPreview(seen, press.constData());
+        window.findChild<QAction*>(QStringLiteral("mnuImport"))->trigger();
+        FileDialogs::SetHandler({});
+        QCOMPARE(seen.summary, summary);
+        if (problems.value(1) == "?") {  // a place not in the list: the finder's words, and what to do
+            QVERIFY2(seen.problems.value(1).contains("Nowhereville Xq"), qPrintable(seen.problems.value(1)));
+            QVERIFY2(seen.problems.value(1).endsWith("Give its coordinates and zone for a place not in the list."),
+                     qPrintable(seen.problems.value(1)));
+            problems[1] = seen.problems.value(1);
+        }
+        QCOMPARE(seen.problems, problems);
+        QCOMPARE(seen.add, addOffered);
+        QCOMPARE(InBook().size(), 3u + added);
+        QCOMPARE(messages.texts(), added ? QStringList{QStringLiteral("%1 added to People.").arg(added)} : QStringList());
+    }
+
+    // Export as CSV, imported into an empty book: the same births. Export as
+    // reading files: one a person, none replaced, each read as its mansion.
+    void exportsComeBackTheSame()
+    {
+        Fill();
+        MessageRecorder messages;
+        const QString csv = dir.filePath(QStringLiteral("out.csv"));
+        const QString folder = dir.filePath(QStringLiteral("readings"));
+        QDir().mkpath(folder);
+        WriteFile(folder + "/Ada.qmz", "kept");
+        {
+            frmPeople window(book());
+            FileDialogs::SetHandler([&](const QString& title) { return title.contains("CSV") ? csv : folder; });
+            window.findChild<QAction*>(QStringLiteral("mnuExportCsv"))->trigger();
+            window.findChild<QAction*>(QStringLiteral("mnuExportReadings"))->trigger();
+            FileDialogs::SetHandler({});
+        }
+        QCOMPARE(messages.texts(), (QStringList{"3 exported to " + csv + ".", "3 reading files written to " + folder + "."}));
+        QCOMPARE(FileBytes(folder + "/Ada.qmz"), QByteArray("kept"));
+        const QStringList files = QDir(folder).entryList({"*.qmz"}, QDir::Files, QDir::Name);
+        QCOMPARE(files, (QStringList{"Ada (2).qmz", "Ada.qmz", "Omar.qmz", "Zoe.qmz"}));
+        const std::pair<const char*, int> mansions[] = {{"Ada (2).qmz", 16}, {"Omar.qmz", 9}, {"Zoe.qmz", 16}};
+        for (const auto& [name, mansion] : mansions) {
+            const ReadingFileText read = ReadReadingFile(QFile::encodeName(folder + "/" + name).toStdString());
+            MansionSignState sign;
+            QCOMPARE(ChooseMansion(read.text, sign).mansion, mansion);
+        }
+
+        const std::vector<Person> before = InBook();
+        const QString other = dir.filePath(QStringLiteral("other/people.sqlite"));
+        frmPeople empty(other);
+        FileDialogs::SetHandler([&](const QString&) { return csv; });
+        Preview seen;
+        AnswerPreview(seen, "cmdAdd");
+        empty.findChild<QAction*>(QStringLiteral("mnuImport"))->trigger();
+        FileDialogs::SetHandler({});
+        PeopleBook again;
+        QVERIFY(again.Open(other.toStdString()).ok());
+        BookResult read;
+        const std::vector<Person> after = again.List(read);
+        QCOMPARE(after.size(), before.size());
+        for (std::size_t i = 0; i < after.size(); ++i)
+            QVERIFY2(SameBirth(after[i], before[i]), before[i].name.c_str());
+    }
+
+    // Files dropped on the form or the People window go to the import.
+    void droppedFilesAreImported()
+    {
+        Fill();
+        const QString path = dir.filePath(QStringLiteral("one.csv"));
+        WriteFile(path, "name,date,time,longitude,latitude,zone,dst\nRavi,1980-05-05,05:30,72:52E,19:04N,+5:30,0\n");
+        MessageRecorder messages;
+        ReadingState state;
+        WindowTurns turns(state);
+        frmMain* form = turns.ShowMainWindow();
+        const auto drop = [&](QWidget* target) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &dropped);
+        };
+        Preview onForm;
+        AnswerPreview(onForm, "cmdAdd");
+        drop(form);
+        QCOMPARE(onForm.summary, QStringLiteral("1 to add."));
+        QWidget* people = OpenWindow("frmPeople");
+        QVERIFY(people);
+        QVERIFY(Column(Control<QTableWidget>(people, "tblPeople"), 0).contains("Ravi"));
+        Preview onPeople;
+        AnswerPreview(onPeople, "cmdCancel");
+        drop(people);
+        QCOMPARE(onPeople.summary, QStringLiteral("0 to add; 1 already in People."));
+        QCOMPARE(InBook().size(), 4u);
     }
 
     // A damaged book is said, kept as it is unless the user agrees to set it
