@@ -826,7 +826,7 @@ void frmMain::mnuSaveToPeople_Click()
     PeopleBook book;
     BookResult saved = book.Open(editedBook_.isEmpty() ? DefaultBookPath() : ToStdString(editedBook_));
     if (saved.ok())
-        saved = book.Update(changed);
+        saved = book.Update(changed, *edited_);
     const QString name = ToQString(changed.name);
     if (!saved.ok()) {
         // The form keeps the edit, to be saved again.

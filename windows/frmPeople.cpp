@@ -322,7 +322,7 @@ void frmPeople::cmdSaveNote_Click()
         return;
     Person changed = *person;
     changed.note = ToStdString(txtNote->toPlainText());
-    const BookResult saved = book_.Update(changed);
+    const BookResult saved = book_.Update(changed, *person);
     if (!saved.ok()) {
         // The note stays in its box, to be saved again.
         Messages::Show(this, ToQString(saved.message), Messages::Icon::Error);
