@@ -100,6 +100,11 @@ void frmPeople::BuildControls()
     tblPeople->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblPeople->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tblPeople->verticalHeader()->hide();
+    // Rows of one height, and columns sized by their first rows: with
+    // thousands of people, neither the search nor the showing measures
+    // every row.
+    tblPeople->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tblPeople->horizontalHeader()->setResizeContentsPrecision(200);
     tblPeople->horizontalHeader()->setStretchLastSection(true);
     tblPeople->horizontalHeader()->setSortIndicator(Name, Qt::AscendingOrder);
     tblPeople->installEventFilter(this);
@@ -254,7 +259,8 @@ void frmPeople::txtSearch_Change()
         bool match = wanted.isEmpty();
         for (int column : {Name, PlaceColumn, Mansion})
             match = match || tblPeople->item(row, column)->text().contains(wanted, Qt::CaseInsensitive);
-        tblPeople->setRowHidden(row, !match);
+        if (tblPeople->isRowHidden(row) == match)  // only the rows whose state changes
+            tblPeople->setRowHidden(row, !match);
         if (match && firstShown < 0)
             firstShown = row;
     }
