@@ -12,6 +12,7 @@
 #include "ui/DroppedFiles.h"
 #include "ui/FileDialogs.h"
 #include "windows/FileSaving.h"
+#include "windows/PeopleTable.h"
 #include "windows/frmPeopleImport.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramWidgets.h"
@@ -30,38 +31,17 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <set>
 
 namespace {
 
-enum Column { Name, Birth, PlaceColumn, Mansion, ColumnCount };
-
-// The mansion column sorts by the mansion's number, not its text.
-class MansionItem : public QTableWidgetItem {
-public:
-    MansionItem(int mansion, const QString& text) : QTableWidgetItem(text), mansion_(mansion) {}
-    bool operator<(const QTableWidgetItem& other) const override
-    {
-        return mansion_ < static_cast<const MansionItem&>(other).mansion_;
-    }
-
-private:
-    int mansion_;
-};
-
 // "1987-03-21 06:12 UTC+11": the birth's date and clock time with the offset then.
 QString BirthText(const Person& p)
 {
-    return QStringLiteral("%1-%2-%3 %4:%5 ")
-               .arg(p.year, 4, 10, QLatin1Char('0'))
-               .arg(p.month, 2, 10, QLatin1Char('0'))
-               .arg(p.day, 2, 10, QLatin1Char('0'))
-               .arg(p.hour, 2, 10, QLatin1Char('0'))
-               .arg(p.minute, 2, 10, QLatin1Char('0')) +
-           ToQString(UtcOffsetText(p.zoneMinutes + (p.dst ? 60 : 0)));
+    return ToQString(BirthDateText(p) + ' ' + BirthTimeText(p) + ' ' + UtcOffsetText(p.zoneMinutes + (p.dst ? 60 : 0)));
 }
 
 }  // namespace
@@ -92,21 +72,23 @@ void frmPeople::BuildControls()
     lblBook->hide();
     layout->addWidget(lblBook);
 
-    tblPeople = new QTableWidget(0, ColumnCount, central);
+    tblPeople = new QTableView(central);
     tblPeople->setObjectName(QStringLiteral("tblPeople"));
     tblPeople->setAccessibleName(tr("People"));
-    tblPeople->setHorizontalHeaderLabels({tr("Name"), tr("Birth"), tr("Place"), tr("Mansion")});
+    table_ = new PeopleTable(this);
+    search_ = new PeopleSearch(table_, this);
+    tblPeople->setModel(search_);
     tblPeople->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblPeople->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblPeople->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tblPeople->verticalHeader()->hide();
     // Rows of one height, and columns sized by their first rows: with
-    // thousands of people, neither the search nor the showing measures
-    // every row.
+    // thousands of people, showing measures no more than those.
     tblPeople->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tblPeople->horizontalHeader()->setResizeContentsPrecision(200);
     tblPeople->horizontalHeader()->setStretchLastSection(true);
-    tblPeople->horizontalHeader()->setSortIndicator(Name, Qt::AscendingOrder);
+    tblPeople->setSortingEnabled(true);
+    tblPeople->sortByColumn(PeopleTable::Name, Qt::AscendingOrder);
     tblPeople->installEventFilter(this);
     layout->addWidget(tblPeople, 1);
 
@@ -160,8 +142,8 @@ void frmPeople::BuildControls()
     connect(cmdEdit, &QPushButton::clicked, this, &frmPeople::cmdEdit_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmPeople::cmdDelete_Click);
     connect(cmdSaveNote, &QPushButton::clicked, this, &frmPeople::cmdSaveNote_Click);
-    connect(tblPeople, &QTableWidget::itemSelectionChanged, this, &frmPeople::tblPeople_CurrentChange);
-    connect(tblPeople, &QTableWidget::cellDoubleClicked, this, &frmPeople::cmdOpen_Click);
+    connect(tblPeople->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &frmPeople::tblPeople_CurrentChange);
+    connect(tblPeople, &QTableView::doubleClicked, this, &frmPeople::cmdOpen_Click);
 }
 
 void frmPeople::OpenBook(const QString& bookPath)
@@ -204,39 +186,29 @@ void frmPeople::Refill()
             lblBook->show();
         }
     }
-    tblPeople->setSortingEnabled(false);
-    tblPeople->clearContents();
-    tblPeople->setRowCount(static_cast<int>(people_.size()));
+    std::vector<PeopleTable::Row> rows(people_.size());
     for (std::size_t i = 0; i < people_.size(); ++i) {
         const Person& p = people_[i];
         const BirthMoment birth = MomentOfPerson(p);
         const MansionReading reading = ReadBirth(birth, PassageWanted::None).reading;
-        const QString place = birth.where.place ? ToQString(birth.where.place->FullName()) : QString();
-        const QString mansion =
+        PeopleTable::Row& row = rows[i];
+        row.texts[PeopleTable::Name] = ToQString(p.name);
+        row.texts[PeopleTable::Birth] = BirthText(p);
+        row.texts[PeopleTable::Place] = birth.where.place ? ToQString(birth.where.place->FullName()) : QString();
+        row.texts[PeopleTable::Mansion] =
             QStringLiteral("%1 %2").arg(reading.mansion).arg(ToQString(std::string(reading.texts[LunarMansionName])));
-        auto* name = new QTableWidgetItem(ToQString(p.name));
-        name->setData(Qt::UserRole, static_cast<qulonglong>(i));
-        // What a screen reader says of the row.
-        name->setData(Qt::AccessibleTextRole, tr("%1, born %2%3, mansion %4")
-                                                  .arg(ToQString(p.name), BirthText(p),
-                                                       place.isEmpty() ? QString() : tr(" in %1").arg(place), mansion));
-        const int row = static_cast<int>(i);
-        tblPeople->setItem(row, Name, name);
-        tblPeople->setItem(row, Birth, new QTableWidgetItem(BirthText(p)));
-        tblPeople->setItem(row, PlaceColumn, new QTableWidgetItem(place));
-        tblPeople->setItem(row, Mansion, new MansionItem(reading.mansion, mansion));
+        row.mansion = reading.mansion;
     }
-    tblPeople->setSortingEnabled(true);
+    table_->SetRows(std::move(rows));
     tblPeople->resizeColumnsToContents();
-    txtSearch_Change();
     // The person chosen before stays chosen, if still there and shown; else the first shown.
-    int chosenRow = -1;
-    for (int row = 0; row < tblPeople->rowCount(); ++row) {
-        if (tblPeople->isRowHidden(row))
-            continue;
-        if (chosenRow < 0 || people_[tblPeople->item(row, Name)->data(Qt::UserRole).toULongLong()].id == keepId)
-            chosenRow = row;
-    }
+    int chosenRow = search_->rowCount() > 0 ? 0 : -1;
+    for (std::size_t i = 0; i < people_.size() && keepId != 0; ++i)
+        if (people_[i].id == keepId) {
+            const QModelIndex shown = search_->mapFromSource(table_->index(static_cast<int>(i), 0));
+            if (shown.isValid())
+                chosenRow = shown.row();
+        }
     if (chosenRow >= 0)
         tblPeople->selectRow(chosenRow);
     tblPeople_CurrentChange();
@@ -244,28 +216,21 @@ void frmPeople::Refill()
 
 const Person* frmPeople::CurrentPerson() const
 {
-    const int row = tblPeople->currentRow();
-    if (row < 0 || tblPeople->isRowHidden(row) || !tblPeople->item(row, Name))
+    const QModelIndex current = search_->mapToSource(tblPeople->currentIndex());
+    if (!current.isValid())
         return nullptr;
-    const auto index = tblPeople->item(row, Name)->data(Qt::UserRole).toULongLong();
+    const auto index = static_cast<std::size_t>(current.row());
     return index < people_.size() ? &people_[index] : nullptr;
 }
 
 void frmPeople::txtSearch_Change()
 {
-    const QString wanted = txtSearch->text().trimmed();
-    int firstShown = -1;
-    for (int row = 0; row < tblPeople->rowCount(); ++row) {
-        bool match = wanted.isEmpty();
-        for (int column : {Name, PlaceColumn, Mansion})
-            match = match || tblPeople->item(row, column)->text().contains(wanted, Qt::CaseInsensitive);
-        if (tblPeople->isRowHidden(row) == match)  // only the rows whose state changes
-            tblPeople->setRowHidden(row, !match);
-        if (match && firstShown < 0)
-            firstShown = row;
-    }
-    if (CurrentPerson() == nullptr && firstShown >= 0)
-        tblPeople->selectRow(firstShown);
+    const Person* before = CurrentPerson();
+    search_->SetWanted(txtSearch->text().trimmed());
+    if (CurrentPerson() == nullptr && search_->rowCount() > 0)
+        tblPeople->selectRow(0);
+    if (CurrentPerson() != before)  // a note being typed stays while its person does
+        tblPeople_CurrentChange();
 }
 
 void frmPeople::tblPeople_CurrentChange()
@@ -310,15 +275,15 @@ void frmPeople::cmdDelete_Click()
     using namespace Messages;
     if (Show(this, tr("Delete %1 from People?").arg(ToQString(person->name)), Icon::Warning, Buttons::YesNo) != Answer::Yes)
         return;
-    const int row = tblPeople->currentRow();
+    const int row = tblPeople->currentIndex().row();
     const BookResult removed = book_.Remove(person->id);
     if (!removed.ok()) {
         Show(this, ToQString(removed.message), Icon::Error);
         return;
     }
     Refill();
-    if (tblPeople->rowCount() > 0)
-        tblPeople->selectRow(std::min(row, tblPeople->rowCount() - 1));
+    if (search_->rowCount() > 0)  // the next one, where the deleted one was
+        tblPeople->selectRow(std::min(row, search_->rowCount() - 1));
 }
 
 void frmPeople::cmdSaveNote_Click()
@@ -334,11 +299,7 @@ void frmPeople::cmdSaveNote_Click()
         Messages::Show(this, ToQString(saved.message), Messages::Icon::Error);
         return;
     }
-    const std::int64_t id = changed.id;
-    Refill();
-    for (int row = 0; row < tblPeople->rowCount(); ++row)
-        if (people_[tblPeople->item(row, Name)->data(Qt::UserRole).toULongLong()].id == id)
-            tblPeople->selectRow(row);
+    Refill();  // the same person stays chosen
 }
 
 bool frmPeople::eventFilter(QObject* watched, QEvent* event)
@@ -453,7 +414,7 @@ std::vector<Person> frmPeople::PeopleToExport() const
         return people_;
     std::vector<Person> chosen;
     for (const QModelIndex& row : rows)
-        chosen.push_back(people_[tblPeople->item(row.row(), Name)->data(Qt::UserRole).toULongLong()]);
+        chosen.push_back(people_[static_cast<std::size_t>(search_->mapToSource(row).row())]);
     return chosen;
 }
 

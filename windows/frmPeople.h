@@ -11,7 +11,9 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTableWidget;
+class QTableView;
+class PeopleTable;
+class PeopleSearch;
 
 // frmPeople — the people book: everyone, with the birth (date, clock time and
 // offset), the place and the birth's mansion (number and name), sortable by
@@ -83,7 +85,9 @@ private:
     Person edited_;
 
     QLineEdit* txtSearch;
-    QTableWidget* tblPeople;
+    PeopleTable* table_;
+    PeopleSearch* search_;
+    QTableView* tblPeople;
     QLabel* lblBook;
     QPlainTextEdit* txtNote;
     QPushButton* cmdOpen;

@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -73,12 +74,12 @@ void AnswerPreview(Preview& seen, const char* press)
     });
 }
 
-QStringList Column(QTableWidget* table, int column)
+QStringList Column(QTableView* table, int column)
 {
     QStringList shown;
-    for (int row = 0; row < table->rowCount(); ++row)
+    for (int row = 0; row < table->model()->rowCount(); ++row)
         if (!table->isRowHidden(row))
-            shown << table->item(row, column)->text();
+            shown << table->model()->index(row, column).data().toString();
     return shown;
 }
 
@@ -118,12 +119,15 @@ private slots:
         Fill();
         frmPeople window(book());
         window.show();
-        auto* table = Control<QTableWidget>(&window, "tblPeople");
+        auto* table = Control<QTableView>(&window, "tblPeople");
         QCOMPARE(Column(table, 0), (QStringList{"Ada", "Omar", "Zoe"}));
         QCOMPARE(Column(table, 1), (QStringList{"2000-01-01 12:00 UTC+0", "1992-04-12 00:00 UTC+0", "2000-01-01 12:05 UTC+0"}));
         QCOMPARE(Column(table, 2), (QStringList{"", "", "Greenwich, England, United Kingdom"}));
         QCOMPARE(Column(table, 3).first(), QStringLiteral("16 Azubene or Ahubene"));
         QCOMPARE(Column(table, 3).at(1), QStringLiteral("9 Archaam or Arcaph"));
+        // What a screen reader says of a row.
+        QCOMPARE(table->model()->index(2, 0).data(Qt::AccessibleTextRole).toString(),
+                 QStringLiteral("Zoe, born 2000-01-01 12:05 UTC+0 in Greenwich, England, United Kingdom, mansion 16 Azubene or Ahubene"));
 
         // By mansion: 9 before 16, by number.
         QTest::mouseClick(table->horizontalHeader()->viewport(), Qt::LeftButton, {},
@@ -147,7 +151,7 @@ private slots:
         MessageRecorder messages;
         frmPeople window(book());
         window.show();
-        auto* table = Control<QTableWidget>(&window, "tblPeople");
+        auto* table = Control<QTableView>(&window, "tblPeople");
         table->setFocus();
         QTest::keyClick(table, Qt::Key_Down);
         QSignalSpy opened(&window, &frmPeople::readingRequested);
@@ -215,7 +219,7 @@ private slots:
         WindowTurns turns(state);
         turns.ShowMainWindow()->findChild<QAction*>(QStringLiteral("mnuPeople"))->trigger();
         QWidget* people = OpenWindow("frmPeople");
-        auto* table = Control<QTableWidget>(people, "tblPeople");
+        auto* table = Control<QTableView>(people, "tblPeople");
         Type(people, "txtSearch", name);
         QTest::mouseClick(Control<QPushButton>(people, "cmdEdit"), Qt::LeftButton);
         QWidget* form = OpenWindow("frmMain");
@@ -440,7 +444,7 @@ private slots:
         QCOMPARE(onForm.summary, QStringLiteral("1 to add."));
         QWidget* people = OpenWindow("frmPeople");
         QVERIFY(people);
-        QVERIFY(Column(Control<QTableWidget>(people, "tblPeople"), 0).contains("Ravi"));
+        QVERIFY(Column(Control<QTableView>(people, "tblPeople"), 0).contains("Ravi"));
         Preview onPeople;
         AnswerPreview(onPeople, "cmdCancel");
         drop(people);
@@ -485,7 +489,7 @@ private slots:
         form->findChild<QAction*>(QStringLiteral("mnuPeople"))->trigger();
         QWidget* people = OpenWindow("frmPeople");
         QVERIFY(people);
-        auto* table = Control<QTableWidget>(people, "tblPeople");
+        auto* table = Control<QTableView>(people, "tblPeople");
         table->setFocus();
         QTest::keyClick(table, Qt::Key_Return);  // Ada
         QWidget* result = OpenWindow("frmArabicLunarMansionResult");
