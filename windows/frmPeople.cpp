@@ -404,7 +404,11 @@ void frmPeople::ImportFiles(const QStringList& paths)
         return;
     }
     Refill();
-    Show(this, tr("%n added to People.", nullptr, static_cast<int>(added.added)), Icon::Information);
+    // Another copy may have added some of them since this window read the book.
+    Show(this,
+         tr("%n added to People.", nullptr, static_cast<int>(added.added)) +
+             (added.alreadyThere ? QLatin1Char(' ') + tr("%n already there.", nullptr, static_cast<int>(added.alreadyThere)) : QString()),
+         Icon::Information);
 }
 
 std::vector<Person> frmPeople::PeopleToExport() const

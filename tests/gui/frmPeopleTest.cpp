@@ -4,6 +4,7 @@
 
 #include "core/ReadingState.h"
 #include "people/PeopleBook.h"
+#include "people/PeopleImport.h"
 #include "shell/WindowTurns.h"
 #include "windows/frmMain.h"
 #include "windows/frmPeople.h"
@@ -417,6 +418,34 @@ private slots:
         QCOMPARE(after.size(), before.size());
         for (std::size_t i = 0; i < after.size(); ++i)
             QVERIFY2(SameBirth(after[i], before[i]), before[i].name.c_str());
+    }
+
+    // Another copy adds a person while the window is open (the tool's
+    // import, say): the window's import then adds that person no second time,
+    // and says so.
+    void importAfterAnotherCopyAddedTheSamePerson()
+    {
+        Fill();
+        const QString path = dir.filePath(QStringLiteral("two.csv"));
+        WriteFile(path, "name,date,time,longitude,latitude,zone,dst\nRavi,1980-05-05,05:30,72:52E,19:04N,+5:30,0\n"
+                        "Lena,1975-07-04,18:45,73:57W,40:47N,-5:00,1\n");
+        MessageRecorder messages;
+        frmPeople window(book());
+        {
+            PeopleBook tool;
+            PeopleBook::Added added;
+            std::vector<Person> ravi;
+            for (const ImportRow& row : ReadPeopleFile(path.toStdString(), "two.csv", nullptr))
+                if (row.name == "Ravi")
+                    ravi.push_back(*row.person);
+            QVERIFY(tool.Open(book().toStdString()).ok() && tool.AddAll(ravi, added).ok() && added.added == 1);
+        }
+        Preview seen;
+        AnswerPreview(seen, "cmdAdd");
+        window.ImportFiles({path});
+        QCOMPARE(seen.summary, QStringLiteral("2 to add."));
+        QCOMPARE(messages.texts(), QStringList{"1 added to People. 1 already there."});
+        QCOMPARE(Column(Control<QTableView>(&window, "tblPeople"), 0), (QStringList{"Ada", "Lena", "Omar", "Ravi", "Zoe"}));
     }
 
     // Files dropped on the form or the People window go to the import.
