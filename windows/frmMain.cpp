@@ -544,6 +544,14 @@ void frmMain::cmdCalculate_Click()
     std::optional<BirthMoment> moment = BirthOfForm();
     if (!moment)
         return;
+    // The form goes for the reading: an edit of an entry is saved first, or
+    // left, as the user says.
+    if (edited_ && Messages::Show(this, tr("Save the changes to %1 in People first?").arg(ToQString(edited_->name)),
+                                  Messages::Icon::Information, Messages::Buttons::YesNo) == Messages::Answer::Yes) {
+        mnuSaveToPeople_Click();
+        if (edited_)
+            return;  // not saved: the form stays, with the edit
+    }
     ReadingState& state = state_;
     state.chart = moment->chart;
     modEphemeris::ComputeMoonPosition(state.chart);

@@ -295,6 +295,16 @@ private slots:
         QVERIFY2(messages.texts()[0].startsWith("Ada was not saved to People: "), qPrintable(messages.texts()[0]));
         QVERIFY(Control<QPushButton>(form, "cmdSaveToPeople")->isVisible());
         QCOMPARE(InBook().size(), 2u);
+
+        // Asked for the reading while editing: saved first when the user says so.
+        messages.shown.clear();
+        Person omar = InBook().at(0);
+        turns.EditPerson(omar, book());
+        Choose(form, "cboHH", QStringLiteral("6"));
+        QTest::mouseClick(Control<QPushButton>(form, "cmdCalculate"), Qt::LeftButton);
+        QCOMPARE(messages.texts(), (QStringList{"Save the changes to Omar in People first?", "Omar was saved to People."}));
+        QCOMPARE(InBook().at(0).hour, 6);
+        QVERIFY(OpenWindow("frmArabicLunarMansionResult"));
     }
 
     // Import: each row's problem in the preview before anything is added;
