@@ -1,13 +1,17 @@
 // The people book with 10,000 people: adding them in one change, reading
-// them all back, and reading everyone's mansion (the People window's and
-// the calendar's work before they show).
+// them all back, reading everyone's mansion (the People window's and
+// the calendar's work before they show), and importing 10,000 CSV rows with
+// coordinates as the window's import does (read, checked, added).
 #include "cli/PeopleOutput.h"
 #include "people/PeopleBook.h"
+#include "people/PeopleCsv.h"
+#include "people/PeopleImport.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -78,6 +82,31 @@ void MansionsOfTenThousand(benchmark::State& state)
         benchmark::DoNotOptimize(NamesByMansion(people).size());
 }
 BENCHMARK(MansionsOfTenThousand)->Unit(benchmark::kMillisecond);
+
+void ImportTenThousandCsvRows(benchmark::State& state)
+{
+    const std::string csv = (std::filesystem::path(FreshBook()).parent_path().parent_path() / "people.csv").string();
+    std::ofstream(csv, std::ios::binary) << PeopleCsv(TenThousand());
+    for (auto _ : state) {
+        state.PauseTiming();
+        const std::string path = FreshBook();
+        PeopleBook book;
+        book.Open(path);
+        state.ResumeTiming();
+        std::vector<Person> people;
+        for (const ImportRow& row : ReadPeopleFile(csv, "people.csv", nullptr))
+            if (row.person)
+                people.push_back(*row.person);
+        PeopleBook::Added added;
+        if (people.size() != 10000 || !book.AddAll(people, added).ok() || added.added != 10000)
+            state.SkipWithError("the rows were not all imported");
+        state.PauseTiming();
+        std::filesystem::remove_all(std::filesystem::path(path).parent_path().parent_path());
+        state.ResumeTiming();
+    }
+    std::filesystem::remove_all(std::filesystem::path(csv).parent_path());
+}
+BENCHMARK(ImportTenThousandCsvRows)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

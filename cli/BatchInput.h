@@ -1,9 +1,8 @@
 #pragma once
 
 #include "base/UniqueFd.h"
-#include "cli/CsvReader.h"
+#include "people/BatchRows.h"
 #include "cli/FdStreams.h"
-#include "cli/PlaceResults.h"
 
 #include <cstddef>
 #include <istream>
@@ -11,32 +10,9 @@
 #include <string>
 #include <vector>
 
-// The headers of a batch file: births with their coordinates and zone, or
-// births at places of the place list.
-constexpr const char* BatchHeader = "name,date,time,longitude,latitude,zone,dst";
-constexpr const char* BatchPlaceHeader = "name,date,time,place";
-
-// One row of a batch: a birth, or the problem that row has.
-struct BatchRow {
-    enum class Kind {
-        Birth,       // birth.moment is the row's birth; birth.ok with a place from the list
-        Problem,     // error says what is wrong with this row; the next rows are read on
-        InputError,  // the input could not be read on: error says why; no row follows
-        End,
-    };
-    Kind kind = Kind::End;
-    std::size_t line = 0;  // the row's first line, 1-based
-    std::string name;      // its first field ("" when it could not be read)
-    std::string error;
-    PlaceBirth birth;      // the birth, and its place when the row named one (birth.ok)
-};
-
-// BatchInput — the one reading of a batch file, for --batch and --import-people
-// Notes: opens `path` ("-": `stdIn`) and reads its header: a CSV header of
-//        BatchHeader or BatchPlaceHeader, or the same separated by semicolons
-//        (as spreadsheets set to German or French save CSV; the rows are then
-//        read with semicolons). Each row is checked as the tool's options
-//        are (ParseBirth, ResolvePlaceBirth); a blank line is skipped.
+// BatchInput — a batch file for --batch and --import-people
+// Notes: opens `path` ("-": `stdIn`) and reads it as BatchRows do, a place
+//        by the tool's place list (ResolvePlaceBirth).
 class BatchInput {
 public:
     BatchInput(const std::string& path, std::istream& stdIn);
@@ -57,7 +33,5 @@ private:
     UniqueFd fd_;
     std::optional<FdInBuf> fileBuffer_;
     std::istream file_{nullptr};
-    std::optional<CsvReader> reader_;
-    std::vector<std::string> fields_;
-    bool byPlace_ = false;
+    std::optional<BatchRows> rows_;
 };

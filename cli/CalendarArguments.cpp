@@ -1,6 +1,6 @@
 #include "cli/CalendarArguments.h"
 
-#include "cli/DatesAndZones.h"
+#include "people/DatesAndZones.h"
 #include "cli/PlaceArguments.h"
 #include "core/ClockText.h"
 

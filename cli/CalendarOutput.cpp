@@ -1,7 +1,7 @@
 #include "cli/CalendarOutput.h"
 
 #include "calendar/IcsModule.h"
-#include "cli/CsvReader.h"
+#include "people/CsvReader.h"
 #include "cli/ReadingOutput.h"
 #include "core/ClockText.h"
 #include "core/MansionVocabulary.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/BirthArguments.h"
+#include "people/BirthArguments.h"
 
 #include <optional>
 #include <string>

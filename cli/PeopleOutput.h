@@ -1,5 +1,6 @@
 #pragma once
 
+#include "people/PeopleCsv.h"
 #include "people/Person.h"
 
 #include <string>
@@ -15,10 +16,7 @@ std::string PeopleText(const std::vector<Person>& people);
 // "longitude", "place" (when from the list), "note", "created", "changed",
 // "mansion", "latinName"}]}
 std::string PeopleJson(const std::vector<Person>& people);
-// The batch format with coordinates (BatchHeader), to be imported again: a
-// person of the place list by the place's coordinates to the arc-minute and
-// the zone's offset then.
-std::string PeopleCsv(const std::vector<Person>& people);
+// PeopleCsv (people/PeopleCsv.h): the batch format, to be imported again.
 
 // The people of each birth mansion (NamesByMansion): entry 1..28 their
 // names, in the book's order; entry 0 unused.

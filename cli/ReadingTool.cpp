@@ -8,7 +8,7 @@
 #include "cli/CalendarArguments.h"
 #include "cli/CalendarOutput.h"
 #include "cli/CommandLine.h"
-#include "cli/CsvReader.h"
+#include "people/CsvReader.h"
 #include "cli/FdStreams.h"
 #include "cli/PeopleOutput.h"
 #include "cli/PictureOutput.h"
@@ -20,6 +20,7 @@
 #include "files/FileWriting.h"
 #include "files/ReadingFileAccess.h"
 #include "people/PeopleBook.h"
+#include "people/PeopleImport.h"
 
 #include <cerrno>
 #include <cstring>
@@ -351,9 +352,7 @@ int RunImportPeople(const ReadingCommand& command, std::istream& stdIn, std::ost
             err << ToolName << ": line " << row.line << ": " << OneLineText(row.error) << '\n';
             continue;
         }
-        Person person = PersonOfBirth(row.birth.moment);
-        person.name = row.name;
-        people.push_back(std::move(person));
+        people.push_back(PersonOfBatchRow(row));
     }
     PeopleBook::Added added;
     if (const BookResult result = book.AddAll(people, added); !result.ok()) {

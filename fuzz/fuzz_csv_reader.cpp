@@ -2,7 +2,7 @@
 // input in memory, one index, the format's rules written out one by one.
 // Both must give the same records, fields, line numbers and statuses, with
 // the limits made small enough for short inputs to reach them.
-#include "cli/CsvReader.h"
+#include "people/CsvReader.h"
 
 #include <cstdint>
 #include <cstdlib>

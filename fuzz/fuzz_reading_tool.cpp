@@ -3,7 +3,7 @@
 //    refusal (2) is exactly one line on standard error with nothing on standard output;
 //  - each batch row gives either the very reading of the single-reading form
 //    for the same fields, or one clear error line that names it.
-#include "cli/CsvReader.h"
+#include "people/CsvReader.h"
 #include "cli/ReadingTool.h"
 
 #include <cstdint>

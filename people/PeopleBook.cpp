@@ -10,6 +10,7 @@
 #include <cstring>
 #include <ctime>
 #include <set>
+#include <tuple>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -476,6 +477,16 @@ BookResult PeopleBook::Add(Person& person)
 
 BookResult PeopleBook::Update(Person& person)
 {
+    return Write(person, nullptr);
+}
+
+BookResult PeopleBook::Update(Person& person, const Person& asRead)
+{
+    return Write(person, &asRead);
+}
+
+BookResult PeopleBook::Write(Person& person, const Person* asRead)
+{
     if (!db_)
         return {BookStatus::Failed, "the people book is not open"};
     if (readOnly_)
@@ -483,10 +494,33 @@ BookResult PeopleBook::Update(Person& person)
     Transaction change(db_);
     if (change.code() != SQLITE_OK)
         return Problem(change.code(), "cannot be changed");
+    Person merged = person;
+    if (asRead) {
+        // The entry as the book holds it now, read in this transaction: no
+        // other copy writes between this read and the write below.
+        Statement read(db_, (std::string("SELECT ") + Columns + " FROM people WHERE id=?1").c_str());
+        read.Bind(1, person.id);
+        const int step = read.Step();
+        if (step == SQLITE_DONE)
+            return {BookStatus::NotFound, "the people book " + path_ + " no longer holds " + person.name};
+        if (step != SQLITE_ROW)
+            return Problem(step, "cannot be changed");
+        merged = PersonOfRow(read);
+        if (person.name != asRead->name)
+            merged.name = person.name;
+        const auto birth = [](auto& p) {
+            return std::tie(p.year, p.month, p.day, p.hour, p.minute, p.latitude, p.longitude, p.zoneMinutes, p.dst,
+                            p.placeName, p.state, p.country, p.zoneName);
+        };
+        if (birth(person) != birth(*asRead))
+            birth(merged) = birth(person);
+        if (person.note != asRead->note)
+            merged.note = person.note;
+    }
     Statement update(db_, "UPDATE people SET name=?1, birth_date=?2, birth_time=?3, latitude=?4, longitude=?5, "
                           "zone_minutes=?6, dst=?7, place_name=?8, place_state=?9, place_country=?10, zone_name=?11, "
                           "note=?12, changed=?13 WHERE id=?14");
-    Person changed = person;
+    Person changed = merged;
     changed.changed = std::time(nullptr);
     BindPerson(update, changed);
     update.Bind(14, changed.id);
@@ -496,7 +530,7 @@ BookResult PeopleBook::Update(Person& person)
         return {BookStatus::NotFound, "the people book " + path_ + " no longer holds " + person.name};
     if (const int code = change.Commit(); code != SQLITE_OK)
         return Problem(code, "cannot be changed");
-    person.changed = changed.changed;
+    person = changed;
     return {};
 }
 

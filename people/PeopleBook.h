@@ -72,6 +72,12 @@ public:
     BookResult Add(Person& person);
     // Update — the entry of person.id, every field but created; changed is set.
     BookResult Update(Person& person);
+    // Update — what the caller changed since it read the entry (`asRead`):
+    // its name, its birth (date, time, place, coordinates, zone and summer
+    // time, as one) and its note, each written only when it differs from
+    // `asRead`; the rest stays as the book holds it now, so that another
+    // copy's change made meanwhile is kept. `person` comes back as written.
+    BookResult Update(Person& person, const Person& asRead);
     BookResult Remove(std::int64_t id);
 
     // AddAll — each person not yet in the book (SameBirth) added, all in one
@@ -83,6 +89,7 @@ public:
     BookResult AddAll(const std::vector<Person>& people, Added& counts);
 
 private:
+    BookResult Write(Person& person, const Person* asRead);
     BookResult OpenFile(bool create);
     BookResult Problem(int code, const std::string& doing) const;
     void Close();

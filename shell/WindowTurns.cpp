@@ -117,6 +117,14 @@ frmMain* WindowTurns::CreateMainWindow()
     QObject::connect(window, &frmMain::closedByUser, window, [this] { WindowClosedByUser(); });
     QObject::connect(window, &frmMain::calendarRequested, window, [this, window] { ShowCalendar(window->chosenPlaceClocks()); });
     QObject::connect(window, &frmMain::peopleRequested, window, [this] { ShowPeople(); });
+    QObject::connect(window, &frmMain::filesDropped, window, [this](const QStringList& files) {
+        ShowPeople();
+        people_->ImportFiles(files);
+    });
+    QObject::connect(window, &frmMain::personSaved, window, [this] {
+        if (people_)
+            people_->Reload();
+    });
     return window;
 }
 
@@ -275,11 +283,26 @@ void WindowTurns::ShowPeople()
         people->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(people, &frmPeople::readingRequested, people,
                          [this, people] { ShowReadingOfBirth(people->chosenBirth()); });
+        QObject::connect(people, &frmPeople::editRequested, people,
+                         [this, people] { EditPerson(people->editedPerson(), people->bookPath()); });
         people_ = people;
     }
     people_->show();
     people_->raise();
     people_->activateWindow();
+}
+
+void WindowTurns::EditPerson(const Person& person, const QString& bookPath)
+{
+    auto* form = qobject_cast<frmMain*>(current_.data());
+    if (!form) {
+        QPointer<QWidget> before = current_;
+        form = ShowMainWindow();
+        GiveWay(before);  // without asking to exit
+    }
+    form->EditPerson(person, bookPath);
+    form->raise();
+    form->activateWindow();
 }
 
 void WindowTurns::ShowReadingOfBirth(BirthMoment moment)

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+struct Person;
 struct ReadingState;
 class frmMain;
 class frmArabicLunarMansionResult;
@@ -74,6 +75,9 @@ public:
     void ShowReadingOfBirth(BirthMoment moment);
     // The people book's window. One at a time: a second request brings it to the front.
     void ShowPeople();
+    // An entry of the book at `bookPath` in the form, to be changed: the open
+    // form takes it, else a fresh one in place of the result window.
+    void EditPerson(const Person& person, const QString& bookPath);
 
 private:
     friend class ReadingAfterDialogs;

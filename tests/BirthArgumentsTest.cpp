@@ -1,4 +1,4 @@
-#include "cli/BirthArguments.h"
+#include "people/BirthArguments.h"
 
 #include "base/Utf8Text.h"
 

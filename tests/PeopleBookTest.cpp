@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <random>
 #include <thread>
 
@@ -430,6 +431,89 @@ TEST_F(PeopleBookTest, KilledImportLeavesTheBookWholeOrUnchanged)
         EXPECT_TRUE(count == expected || count == expected + Batch) << "round " << round << ": " << count;
         expected = count;
     }
+}
+
+// Two copies of the program editing at once, each with its own handle on
+// the book (the form's save and the window's note, or the tool's import
+// while the window is open), and a third listing it all the while: every
+// edit is kept, and no listing fails.
+TEST_F(PeopleBookTest, TwoCopiesEditingAtOnceLoseNothing)
+{
+    PeopleBook first;
+    ASSERT_TRUE(first.Open(path_).ok());
+    Person anna = Anna();
+    ASSERT_TRUE(first.Add(anna).ok());
+
+    // Both read Anna; one changes her note, the other, from what it read
+    // before, her birth and name: both changes are kept.
+    PeopleBook second;
+    ASSERT_TRUE(second.Open(path_).ok());
+    BookResult read;
+    const Person asFirstRead = first.List(read).at(0), asSecondRead = second.List(read).at(0);
+    Person noted = asSecondRead;
+    noted.note = "moved to Perth";
+    ASSERT_TRUE(second.Update(noted, asSecondRead).ok());
+    Person edited = asFirstRead;
+    edited.name = "Anna Ł.";
+    edited.hour = 7;
+    ASSERT_TRUE(first.Update(edited, asFirstRead).ok());
+    PeopleBook third;
+    ASSERT_TRUE(third.Open(path_).ok());
+    const Person now = third.List(read).at(0);
+    EXPECT_EQ(now.name, "Anna Ł.");
+    EXPECT_EQ(now.hour, 7);
+    EXPECT_EQ(now.note, "moved to Perth");
+    EXPECT_EQ(now.placeName, "Sydney");
+
+    // Two processes adding and changing people one change at a time, and a
+    // third listing the book: each change is in.
+    constexpr int Each = 120;
+    const auto copy = [&](const std::string& who) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            PeopleBook book;
+            if (!book.Open(path_).ok())
+                ::_exit(2);
+            for (int i = 0; i < Each; ++i) {
+                Person p = Typed(who + " " + std::to_string(i), i % 60);
+                if (!book.Add(p).ok())
+                    ::_exit(3);
+                const Person before = p;
+                p.note = who;
+                if (!book.Update(p, before).ok())
+                    ::_exit(4);
+            }
+            ::_exit(0);
+        }
+        return child;
+    };
+    const pid_t lister = ::fork();
+    if (lister == 0) {
+        PeopleBook book;
+        if (!book.Open(path_).ok())
+            ::_exit(2);
+        std::size_t seen = 0;
+        while (seen < 2 * Each + 1) {
+            BookResult listed;
+            const std::size_t count = book.List(listed).size();
+            if (!listed.ok() || count < seen)
+                ::_exit(5);
+            seen = count;
+        }
+        ::_exit(0);
+    }
+    const pid_t copies[] = {copy("program"), copy("tool"), lister};
+    for (const pid_t child : copies) {
+        ASSERT_GT(child, 0);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    }
+    std::map<std::string, int> notes;
+    for (const Person& p : third.List(read))
+        ++notes[p.note];
+    EXPECT_EQ(notes["program"], Each);
+    EXPECT_EQ(notes["tool"], Each);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "cli/ReadingTool.h"
 
-#include "cli/CsvReader.h"
+#include "people/CsvReader.h"
 #include "base/Utf8Text.h"
 #include "core/ReadingFile.h"
 #include "WriteTargets.h"

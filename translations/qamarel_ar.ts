@@ -78,6 +78,33 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>PeopleTable</name>
+    <message>
+        <source>%1, born %2%3, mansion %4</source>
+        <translation>‎%1‎، المولود في ‎%2‎%3، المنزل ‎%4‎</translation>
+    </message>
+    <message>
+        <source> in %1</source>
+        <translation> في ‎%1‎</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>الميلاد</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>المكان</translation>
+    </message>
+    <message>
+        <source>Mansion</source>
+        <translation>المنزل</translation>
+    </message>
+</context>
+<context>
     <name>PlaceIndexText</name>
     <message>
         <source>%1 is not installed</source>
@@ -898,6 +925,30 @@ Do you want to replace it?</source>
         <source>Open &amp;Recent</source>
         <translation>فتح &amp;حديث</translation>
     </message>
+    <message>
+        <source>&amp;Save to People</source>
+        <translation>&amp;حفظ في الأشخاص</translation>
+    </message>
+    <message>
+        <source>Cancel &amp;Edit</source>
+        <translation>إلغاء الت&amp;حرير</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1 in People first?</source>
+        <translation>هل تحفظ أولاً التغييرات على ‎%1‎ في الأشخاص؟</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>تحرير ‎%1‎</translation>
+    </message>
+    <message>
+        <source>%1 was not saved to People: %2</source>
+        <translation>لم يُحفظ ‎%1‎ في الأشخاص: ‎%2‎</translation>
+    </message>
+    <message>
+        <source>%1 was saved to People.</source>
+        <translation>حُفظ ‎%1‎ في الأشخاص.</translation>
+    </message>
 </context>
 <context>
     <name>frmMansionCalendar</name>
@@ -1151,22 +1202,6 @@ Do you want to replace it?</source>
         <translation>بحث</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>الاسم</translation>
-    </message>
-    <message>
-        <source>Birth</source>
-        <translation>الميلاد</translation>
-    </message>
-    <message>
-        <source>Place</source>
-        <translation>المكان</translation>
-    </message>
-    <message>
-        <source>Mansion</source>
-        <translation>المنزل</translation>
-    </message>
-    <message>
         <source>Note</source>
         <translation>ملاحظة</translation>
     </message>
@@ -1195,16 +1230,191 @@ Do you want to replace it?</source>
         <translation>%1</translation>
     </message>
     <message>
-        <source>%1, born %2%3, mansion %4</source>
-        <translation>‎%1‎، المولود في ‎%2‎%3، المنزل ‎%4‎</translation>
-    </message>
-    <message>
-        <source> in %1</source>
-        <translation> في ‎%1‎</translation>
-    </message>
-    <message>
         <source>Delete %1 from People?</source>
         <translation>حذف ‎%1‎ من الأشخاص؟</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>ت&amp;حرير</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;استيراد…</translation>
+    </message>
+    <message>
+        <source>Export as &amp;CSV…</source>
+        <translation>تصدير بصيغة &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Export as &amp;Reading Files…</source>
+        <translation>تصدير كملفات &amp;قراءة…</translation>
+    </message>
+    <message>
+        <source>Import to People</source>
+        <translation>استيراد إلى الأشخاص</translation>
+    </message>
+    <message>
+        <source>People (*.csv *.qmz)</source>
+        <translation>الأشخاص (*.csv *.qmz)</translation>
+    </message>
+    <message>
+        <source>Nothing can be added to People: %1</source>
+        <translation>لا يمكن إضافة شيء إلى الأشخاص: ‎%1‎</translation>
+    </message>
+    <message>
+        <source>A reading file holds the Moon&apos;s position only, no birth: open it with Open, or type the birth in the form and use Add to People</source>
+        <translation>ملف القراءة يحفظ موضع القمر فقط دون بيانات الميلاد: افتحه بأمر فتح، أو أدخل الميلاد في النموذج واستخدم إضافة إلى الأشخاص</translation>
+    </message>
+    <message>
+        <source>Nothing was added to People: %1</source>
+        <translation>لم يُضف شيء إلى الأشخاص: ‎%1‎</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added to People.</source>
+        <translation>
+            <numerusform>لم يُضف أحد إلى الأشخاص.</numerusform>
+            <numerusform>أُضيف شخص واحد إلى الأشخاص.</numerusform>
+            <numerusform>أُضيف شخصان إلى الأشخاص.</numerusform>
+            <numerusform>أُضيف ‎%n‎ أشخاص إلى الأشخاص.</numerusform>
+            <numerusform>أُضيف ‎%n‎ شخصاً إلى الأشخاص.</numerusform>
+            <numerusform>أُضيف ‎%n‎ شخصاً إلى الأشخاص.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already there.</source>
+        <translation>
+            <numerusform>لا أحد موجود من قبل.</numerusform>
+            <numerusform>واحد موجود من قبل.</numerusform>
+            <numerusform>اثنان موجودان من قبل.</numerusform>
+            <numerusform>‎%n‎ موجودون من قبل.</numerusform>
+            <numerusform>‎%n‎ موجوداً من قبل.</numerusform>
+            <numerusform>‎%n‎ موجوداً من قبل.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export People as CSV</source>
+        <translation>تصدير الأشخاص بصيغة CSV</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>People were not exported to %1.
+%2</source>
+        <translation>لم يُصدَّر الأشخاص إلى ‎%1‎.
+‎%2‎</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n exported to %1.</source>
+        <translation>
+            <numerusform>لم يُصدَّر أحد إلى ‎%1‎.</numerusform>
+            <numerusform>صُدِّر شخص واحد إلى ‎%1‎.</numerusform>
+            <numerusform>صُدِّر شخصان إلى ‎%1‎.</numerusform>
+            <numerusform>صُدِّر ‎%n‎ أشخاص إلى ‎%1‎.</numerusform>
+            <numerusform>صُدِّر ‎%n‎ شخصاً إلى ‎%1‎.</numerusform>
+            <numerusform>صُدِّر ‎%n‎ شخصاً إلى ‎%1‎.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export People as Reading Files</source>
+        <translation>تصدير الأشخاص كملفات قراءة</translation>
+    </message>
+    <message>
+        <source>1 reading file written to %1.</source>
+        <translation>كُتب ملف قراءة واحد في ‎%1‎.</translation>
+    </message>
+    <message>
+        <source>%1 reading files written to %2.</source>
+        <translation>كُتبت ‎%1‎ ملفات قراءة في ‎%2‎.</translation>
+    </message>
+    <message>
+        <source>Not written:</source>
+        <translation>لم يُكتب:</translation>
+    </message>
+</context>
+<context>
+    <name>frmPeopleImport</name>
+    <message>
+        <source>Import to People</source>
+        <translation>استيراد إلى الأشخاص</translation>
+    </message>
+    <message>
+        <source>Rows to import</source>
+        <translation>الصفوف المراد استيرادها</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>الملف</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>السطر</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>الميلاد</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>المشكلة</translation>
+    </message>
+    <message>
+        <source>Already in People</source>
+        <translation>موجود بالفعل في الأشخاص</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>السطر ‎%1‎</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to add</source>
+        <translation>
+            <numerusform>لا شيء للإضافة</numerusform>
+            <numerusform>واحد للإضافة</numerusform>
+            <numerusform>اثنان للإضافة</numerusform>
+            <numerusform>‎%n‎ للإضافة</numerusform>
+            <numerusform>‎%n‎ للإضافة</numerusform>
+            <numerusform>‎%n‎ للإضافة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in People</source>
+        <translation>
+            <numerusform>لا أحد في الأشخاص من قبل</numerusform>
+            <numerusform>واحد في الأشخاص من قبل</numerusform>
+            <numerusform>اثنان في الأشخاص من قبل</numerusform>
+            <numerusform>‎%n‎ في الأشخاص من قبل</numerusform>
+            <numerusform>‎%n‎ في الأشخاص من قبل</numerusform>
+            <numerusform>‎%n‎ في الأشخاص من قبل</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with a problem: nothing is added unless you choose to add the good rows</source>
+        <translation>
+            <numerusform>لا مشكلات</numerusform>
+            <numerusform>صف واحد فيه مشكلة: لن يُضاف شيء ما لم تختر إضافة الصفوف السليمة</numerusform>
+            <numerusform>صفان فيهما مشكلة: لن يُضاف شيء ما لم تختر إضافة الصفوف السليمة</numerusform>
+            <numerusform>‎%n‎ صفوف فيها مشكلة: لن يُضاف شيء ما لم تختر إضافة الصفوف السليمة</numerusform>
+            <numerusform>‎%n‎ صفاً فيها مشكلة: لن يُضاف شيء ما لم تختر إضافة الصفوف السليمة</numerusform>
+            <numerusform>‎%n‎ صفاً فيها مشكلة: لن يُضاف شيء ما لم تختر إضافة الصفوف السليمة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;إضافة</translation>
+    </message>
+    <message>
+        <source>Add the &amp;Good Rows</source>
+        <translation>إضافة الصفوف ال&amp;سليمة</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>

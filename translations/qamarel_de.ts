@@ -78,6 +78,33 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>PeopleTable</name>
+    <message>
+        <source>%1, born %2%3, mansion %4</source>
+        <translation>%1, geboren %2%3, Station %4</translation>
+    </message>
+    <message>
+        <source> in %1</source>
+        <translation> in %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Geburt</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Mansion</source>
+        <translation>Station</translation>
+    </message>
+</context>
+<context>
     <name>PlaceIndexText</name>
     <message>
         <source>%1 is not installed</source>
@@ -898,6 +925,30 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
         <source>Open &amp;Recent</source>
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>
+    <message>
+        <source>&amp;Save to People</source>
+        <translation>Unter Personen &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Cancel &amp;Edit</source>
+        <translation>Bearbeitung a&amp;bbrechen</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1 in People first?</source>
+        <translation>Die Änderungen an %1 zuerst unter Personen speichern?</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>%1 was not saved to People: %2</source>
+        <translation>%1 wurde nicht unter Personen gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>%1 was saved to People.</source>
+        <translation>%1 wurde unter Personen gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>frmMansionCalendar</name>
@@ -1147,22 +1198,6 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
         <translation>Suche</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Birth</source>
-        <translation>Geburt</translation>
-    </message>
-    <message>
-        <source>Place</source>
-        <translation>Ort</translation>
-    </message>
-    <message>
-        <source>Mansion</source>
-        <translation>Station</translation>
-    </message>
-    <message>
         <source>Note</source>
         <translation>Notiz</translation>
     </message>
@@ -1191,16 +1226,167 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
         <translation>%1</translation>
     </message>
     <message>
-        <source>%1, born %2%3, mansion %4</source>
-        <translation>%1, geboren %2%3, Station %4</translation>
-    </message>
-    <message>
-        <source> in %1</source>
-        <translation> in %1</translation>
-    </message>
-    <message>
         <source>Delete %1 from People?</source>
         <translation>%1 aus den Personen löschen?</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importieren…</translation>
+    </message>
+    <message>
+        <source>Export as &amp;CSV…</source>
+        <translation>Als &amp;CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Export as &amp;Reading Files…</source>
+        <translation>Als &amp;Deutungsdateien exportieren…</translation>
+    </message>
+    <message>
+        <source>Import to People</source>
+        <translation>In Personen importieren</translation>
+    </message>
+    <message>
+        <source>People (*.csv *.qmz)</source>
+        <translation>Personen (*.csv *.qmz)</translation>
+    </message>
+    <message>
+        <source>Nothing can be added to People: %1</source>
+        <translation>Nichts kann zu den Personen hinzugefügt werden: %1</translation>
+    </message>
+    <message>
+        <source>A reading file holds the Moon&apos;s position only, no birth: open it with Open, or type the birth in the form and use Add to People</source>
+        <translation>Eine Deutungsdatei enthält nur die Stellung des Mondes, keine Geburt: Öffnen Sie sie mit Öffnen, oder geben Sie die Geburt im Formular ein und verwenden Sie Zu Personen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Nothing was added to People: %1</source>
+        <translation>Nichts wurde zu den Personen hinzugefügt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added to People.</source>
+        <translation>
+            <numerusform>%n Person zu den Personen hinzugefügt.</numerusform>
+            <numerusform>%n Personen zu den Personen hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already there.</source>
+        <translation>
+            <numerusform>%n war bereits vorhanden.</numerusform>
+            <numerusform>%n waren bereits vorhanden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export People as CSV</source>
+        <translation>Personen als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>People were not exported to %1.
+%2</source>
+        <translation>Die Personen wurden nicht nach %1 exportiert.
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n exported to %1.</source>
+        <translation>
+            <numerusform>%n Person nach %1 exportiert.</numerusform>
+            <numerusform>%n Personen nach %1 exportiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export People as Reading Files</source>
+        <translation>Personen als Deutungsdateien exportieren</translation>
+    </message>
+    <message>
+        <source>1 reading file written to %1.</source>
+        <translation>1 Deutungsdatei nach %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 reading files written to %2.</source>
+        <translation>%1 Deutungsdateien nach %2 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Not written:</source>
+        <translation>Nicht geschrieben:</translation>
+    </message>
+</context>
+<context>
+    <name>frmPeopleImport</name>
+    <message>
+        <source>Import to People</source>
+        <translation>In Personen importieren</translation>
+    </message>
+    <message>
+        <source>Rows to import</source>
+        <translation>Zu importierende Zeilen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Geburt</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>Already in People</source>
+        <translation>Bereits unter den Personen</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to add</source>
+        <translation>
+            <numerusform>%n hinzuzufügen</numerusform>
+            <numerusform>%n hinzuzufügen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in People</source>
+        <translation>
+            <numerusform>%n bereits unter den Personen</numerusform>
+            <numerusform>%n bereits unter den Personen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with a problem: nothing is added unless you choose to add the good rows</source>
+        <translation>
+            <numerusform>%n mit einem Problem: nichts wird hinzugefügt, außer Sie fügen die gültigen Zeilen hinzu</numerusform>
+            <numerusform>%n mit einem Problem: nichts wird hinzugefügt, außer Sie fügen die gültigen Zeilen hinzu</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the &amp;Good Rows</source>
+        <translation>Die &amp;gültigen Zeilen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,33 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>PeopleTable</name>
+    <message>
+        <source>%1, born %2%3, mansion %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mansion</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PlaceIndexText</name>
     <message>
         <source>%1 is not installed</source>
@@ -888,6 +915,30 @@ Do you want to replace it?</source>
         <source>Open &amp;Recent</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Save to People</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel &amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the changes to %1 in People first?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not saved to People: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was saved to People.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmMansionCalendar</name>
@@ -1135,22 +1186,6 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Birth</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Place</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mansion</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Note</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1179,15 +1214,165 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1, born %2%3, mansion %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Delete %1 from People?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as &amp;CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as &amp;Reading Files…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import to People</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>People (*.csv *.qmz)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing can be added to People: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A reading file holds the Moon&apos;s position only, no birth: open it with Open, or type the birth in the form and use Add to People</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was added to People: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added to People.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already there.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export People as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>People were not exported to %1.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n exported to %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export People as Reading Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 reading file written to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 reading files written to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmPeopleImport</name>
+    <message>
+        <source>Import to People</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows to import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already in People</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to add</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in People</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with a problem: nothing is added unless you choose to add the good rows</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the &amp;Good Rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -78,6 +78,33 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>PeopleTable</name>
+    <message>
+        <source>%1, born %2%3, mansion %4</source>
+        <translation>%1, né(e) le %2%3, demeure %4</translation>
+    </message>
+    <message>
+        <source> in %1</source>
+        <translation> à %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Naissance</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>Mansion</source>
+        <translation>Demeure</translation>
+    </message>
+</context>
+<context>
     <name>PlaceIndexText</name>
     <message>
         <source>%1 is not installed</source>
@@ -898,6 +925,30 @@ Le montrer à la place de l’interprétation choisie&#xa0;?</translation>
         <source>Open &amp;Recent</source>
         <translation>Ouvrir un fichier &amp;récent</translation>
     </message>
+    <message>
+        <source>&amp;Save to People</source>
+        <translation>&amp;Enregistrer dans les personnes</translation>
+    </message>
+    <message>
+        <source>Cancel &amp;Edit</source>
+        <translation>Annuler la &amp;modification</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1 in People first?</source>
+        <translation>Enregistrer d&apos;abord les modifications de %1 dans les personnes&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+    <message>
+        <source>%1 was not saved to People: %2</source>
+        <translation>%1 n&apos;a pas été enregistré dans les personnes&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 was saved to People.</source>
+        <translation>%1 a été enregistré dans les personnes.</translation>
+    </message>
 </context>
 <context>
     <name>frmMansionCalendar</name>
@@ -1147,22 +1198,6 @@ Le montrer à la place de l’interprétation choisie&#xa0;?</translation>
         <translation>Recherche</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Birth</source>
-        <translation>Naissance</translation>
-    </message>
-    <message>
-        <source>Place</source>
-        <translation>Lieu</translation>
-    </message>
-    <message>
-        <source>Mansion</source>
-        <translation>Demeure</translation>
-    </message>
-    <message>
         <source>Note</source>
         <translation>Note</translation>
     </message>
@@ -1191,16 +1226,167 @@ Le montrer à la place de l’interprétation choisie&#xa0;?</translation>
         <translation>%1</translation>
     </message>
     <message>
-        <source>%1, born %2%3, mansion %4</source>
-        <translation>%1, né(e) le %2%3, demeure %4</translation>
-    </message>
-    <message>
-        <source> in %1</source>
-        <translation> à %1</translation>
-    </message>
-    <message>
         <source>Delete %1 from People?</source>
         <translation>Supprimer %1 des personnes&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importer…</translation>
+    </message>
+    <message>
+        <source>Export as &amp;CSV…</source>
+        <translation>Exporter en &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Export as &amp;Reading Files…</source>
+        <translation>Exporter en fichiers d&apos;&amp;interprétation…</translation>
+    </message>
+    <message>
+        <source>Import to People</source>
+        <translation>Importer dans les personnes</translation>
+    </message>
+    <message>
+        <source>People (*.csv *.qmz)</source>
+        <translation>Personnes (*.csv *.qmz)</translation>
+    </message>
+    <message>
+        <source>Nothing can be added to People: %1</source>
+        <translation>Rien ne peut être ajouté aux personnes&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>A reading file holds the Moon&apos;s position only, no birth: open it with Open, or type the birth in the form and use Add to People</source>
+        <translation>Un fichier d&apos;interprétation ne contient que la position de la Lune, pas de naissance&#xa0;: ouvrez-le avec Ouvrir, ou saisissez la naissance dans le formulaire et utilisez Ajouter aux personnes</translation>
+    </message>
+    <message>
+        <source>Nothing was added to People: %1</source>
+        <translation>Rien n&apos;a été ajouté aux personnes&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added to People.</source>
+        <translation>
+            <numerusform>%n ajoutée aux personnes.</numerusform>
+            <numerusform>%n ajoutées aux personnes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already there.</source>
+        <translation>
+            <numerusform>%n déjà présente.</numerusform>
+            <numerusform>%n déjà présentes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export People as CSV</source>
+        <translation>Exporter les personnes en CSV</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>People were not exported to %1.
+%2</source>
+        <translation>Les personnes n&apos;ont pas été exportées vers %1.
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n exported to %1.</source>
+        <translation>
+            <numerusform>%n personne exportée vers %1.</numerusform>
+            <numerusform>%n personnes exportées vers %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export People as Reading Files</source>
+        <translation>Exporter les personnes en fichiers d&apos;interprétation</translation>
+    </message>
+    <message>
+        <source>1 reading file written to %1.</source>
+        <translation>1 fichier d&apos;interprétation écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>%1 reading files written to %2.</source>
+        <translation>%1 fichiers d&apos;interprétation écrits dans %2.</translation>
+    </message>
+    <message>
+        <source>Not written:</source>
+        <translation>Non écrits&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>frmPeopleImport</name>
+    <message>
+        <source>Import to People</source>
+        <translation>Importer dans les personnes</translation>
+    </message>
+    <message>
+        <source>Rows to import</source>
+        <translation>Lignes à importer</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Naissance</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problème</translation>
+    </message>
+    <message>
+        <source>Already in People</source>
+        <translation>Déjà parmi les personnes</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to add</source>
+        <translation>
+            <numerusform>%n à ajouter</numerusform>
+            <numerusform>%n à ajouter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in People</source>
+        <translation>
+            <numerusform>%n déjà parmi les personnes</numerusform>
+            <numerusform>%n déjà parmi les personnes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with a problem: nothing is added unless you choose to add the good rows</source>
+        <translation>
+            <numerusform>%n avec un problème&#xa0;: rien n&apos;est ajouté sauf si vous choisissez d&apos;ajouter les lignes valides</numerusform>
+            <numerusform>%n avec un problème&#xa0;: rien n&apos;est ajouté sauf si vous choisissez d&apos;ajouter les lignes valides</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Add the &amp;Good Rows</source>
+        <translation>Ajouter les lignes &amp;valides</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>

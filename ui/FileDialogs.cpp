@@ -111,4 +111,30 @@ QString GetOpenFileName(QWidget* parent, const QString& title, const QString& fi
     return Run(parent, title, filter, QFileDialog::AcceptOpen, QString());
 }
 
+QStringList GetOpenFileNames(QWidget* parent, const QString& title, const QString& filter)
+{
+    Suggestion().clear();
+    if (Handler())
+        return Handler()(title).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    if (ExecDialog(dialog) != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+QString GetExistingDirectory(QWidget* parent, const QString& title)
+{
+    Suggestion().clear();
+    if (Handler())
+        return Handler()(title);
+    QFileDialog dialog(parent, title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (ExecDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace FileDialogs

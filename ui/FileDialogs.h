@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -23,6 +24,11 @@ QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fi
                         const QString& suggested = {});
 // Open: the file must exist.
 QString GetOpenFileName(QWidget* parent, const QString& title, const QString& filter);
+// Open several: each file must exist; none for Cancel. (A test's handler
+// gives them one a line.)
+QStringList GetOpenFileNames(QWidget* parent, const QString& title, const QString& filter);
+// A folder that exists, "" for Cancel.
+QString GetExistingDirectory(QWidget* parent, const QString& title);
 
 void SetHandler(std::function<QString(const QString& title)> handler);
 

@@ -5,8 +5,10 @@
 #include "core/modEphemeris.h"
 #include "core/ReadingFile.h"
 #include "files/ReadingFileAccess.h"
+#include "people/PeopleBook.h"
 #include "ui/FileNameText.h"
 #include "ui/BoxLengthLimit.h"
+#include "ui/DroppedFiles.h"
 #include "ui/FileDialogs.h"
 #include "ui/LocationLookup.h"
 #include "core/WebAddresses.h"
@@ -37,6 +39,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -136,6 +140,7 @@ frmMain::frmMain(ReadingState& state, QWidget* parent) : QMainWindow(parent), st
     BuildMenus();
     WireHandlers();
     Form_Load();
+    setAcceptDrops(true);  // files dropped go to People's import
 }
 
 void frmMain::BuildControls()
@@ -232,10 +237,17 @@ void frmMain::BuildControls()
     cmdCalculate->setDefault(true);
     cmdOpen = new QPushButton(tr("&Open Previously Saved Reading"), central);
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    // Shown while the form edits an entry of the people book.
+    cmdSaveToPeople = new QPushButton(tr("&Save to People"), central);
+    cmdSaveToPeople->setObjectName(QStringLiteral("cmdSaveToPeople"));
+    cmdCancelEdit = new QPushButton(tr("Cancel &Edit"), central);
+    cmdCancelEdit->setObjectName(QStringLiteral("cmdCancelEdit"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdCalculate);
     buttons->addWidget(cmdOpen);
+    buttons->addWidget(cmdSaveToPeople);
+    buttons->addWidget(cmdCancelEdit);
     buttons->addStretch();
 
     // Links to the publisher: the banner, and two promotional labels in one
@@ -346,6 +358,9 @@ void frmMain::BuildMenus()
     mnuPeople->setObjectName(QStringLiteral("mnuPeople"));
     mnuPeople->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     connect(mnuPeople, &QAction::triggered, this, &frmMain::peopleRequested);
+    mnuSaveToPeople = file->addAction(tr("&Save to People"));
+    mnuSaveToPeople->setObjectName(QStringLiteral("mnuSaveToPeople"));
+    mnuSaveToPeople->setShortcut(QKeySequence::Save);
     // The last readings opened or saved, as they are when the menu opens:
     // files found gone are dropped.
     QMenu* recent = file->addMenu(tr("Open &Recent"));
@@ -371,6 +386,9 @@ void frmMain::WireHandlers()
     connect(mnuCalculate, &QAction::triggered, this, &frmMain::mnuCalculate_Click);
     connect(lblTZHelp, &QLabel::linkActivated, this, &frmMain::lblTZHelp_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
+    connect(mnuSaveToPeople, &QAction::triggered, this, &frmMain::mnuSaveToPeople_Click);
+    connect(cmdSaveToPeople, &QPushButton::clicked, this, &frmMain::mnuSaveToPeople_Click);
+    connect(cmdCancelEdit, &QPushButton::clicked, this, &frmMain::cmdCancelEdit_Click);
     connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
     connect(txtMCity, &QLineEdit::textEdited, this, &frmMain::txtMCity_Change);
     connect(homePageLink, &QLabel::linkActivated, this, &WebLinks::OpenHomePage);
@@ -415,6 +433,7 @@ void frmMain::Form_Load()
         list->setCurrentIndex(0);
     optLongEast->setChecked(true);
     optLatNorth->setChecked(true);
+    ShowEditing(false);
     txtName->setFocus();
 }
 
@@ -487,12 +506,11 @@ bool frmMain::ValidateBirthData()
     return false;
 }
 
-void frmMain::cmdCalculate_Click()
+std::optional<BirthMoment> frmMain::BirthOfForm()
 {
     if (!ValidateBirthData())
-        return;
-    ReadingState& state = state_;
-    const ChartInputsResult inputs = ChartInputsFromForm(FormValues(), state.chart);
+        return std::nullopt;
+    const ChartInputsResult inputs = ChartInputsFromForm(FormValues(), state_.chart);
     if (inputs.failed) {
         QLineEdit* boxes[] = {txtLonD, txtLonM, txtLatD, txtLatM, txtZoneHour, txtZoneMinute};
         // A box that holds no number after a paste, or a number too large to keep.
@@ -502,7 +520,7 @@ void frmMain::cmdCalculate_Click()
                                          : tr("Please Enter A Number For %1").arg(box),
                        Messages::Icon::Error);
         boxes[static_cast<int>(*inputs.failed)]->setFocus();
-        return;
+        return std::nullopt;
     }
     // The birth at its place on its clocks, made once: every view renders it.
     BirthMoment moment = MomentOfTypedBirth(inputs.chart, Text(txtName));
@@ -519,9 +537,26 @@ void frmMain::cmdCalculate_Click()
         moment.where.clocks = chosen.clocks;
         moment.zoneInWords = ToStdString(lblPlaceZone->text());
     }
-    state.chart = inputs.chart;
+    return moment;
+}
+
+void frmMain::cmdCalculate_Click()
+{
+    std::optional<BirthMoment> moment = BirthOfForm();
+    if (!moment)
+        return;
+    // The form goes for the reading: an edit of an entry is saved first, or
+    // left, as the user says.
+    if (edited_ && Messages::Show(this, tr("Save the changes to %1 in People first?").arg(ToQString(edited_->name)),
+                                  Messages::Icon::Information, Messages::Buttons::YesNo) == Messages::Answer::Yes) {
+        mnuSaveToPeople_Click();
+        if (edited_)
+            return;  // not saved: the form stays, with the edit
+    }
+    ReadingState& state = state_;
+    state.chart = moment->chart;
     modEphemeris::ComputeMoonPosition(state.chart);
-    state.passage = FindMansionPassage(moment);
+    state.passage = FindMansionPassage(*moment);
     state.birth = std::move(moment);
     ShowMansionReading(state.chart.MoonPositionText);
 }
@@ -733,4 +768,103 @@ void frmMain::closeEvent(QCloseEvent* event)
     event->accept();
     if (!closingForTurn_)
         emit closedByUser();
+}
+
+void frmMain::EditPerson(const Person& person, const QString& bookPath)
+{
+    const BirthMoment birth = MomentOfPerson(person);
+    const ChartRecord& chart = birth.chart;
+    StopFollowingPlaceZone();
+    chosenPlace_.reset();
+    txtName->setText(ToQString(person.name));
+    cboMonth->setCurrentIndex(person.month - 1);
+    cboDate->setCurrentIndex(person.day - 1);
+    cboYear->setCurrentIndex(cboYear->findText(QString::number(person.year)));
+    cboHH->setCurrentIndex(person.hour);
+    cboMM->setCurrentIndex(person.minute);
+    cboSS->setCurrentIndex(0);
+    txtMCity->setText(ToQString(person.placeName));
+    txtMState->setText(ToQString(person.state));
+    txtMCountry->setText(ToQString(person.country));
+    txtLonD->setText(QString::number(chart.LongitudeDegrees));
+    txtLonM->setText(QString::number(chart.LongitudeMinutes));
+    (chart.IsEast ? optLongEast : optLongWest)->setChecked(true);
+    txtLatD->setText(QString::number(chart.LatitudeDegrees));
+    txtLatM->setText(QString::number(chart.LatitudeMinutes));
+    (chart.IsNorth ? optLatNorth : optLatSouth)->setChecked(true);
+    // The zone in the boxes' convention, signed: "-" ahead of universal time.
+    const QString sign = person.zoneMinutes > 0 ? QStringLiteral("-") : person.zoneMinutes < 0 ? QStringLiteral("+") : QString();
+    txtZoneHour->setText(sign + QString::number(chart.ZoneHours));
+    txtZoneMinute->setText(QString::number(chart.ZoneMinutes));
+    chkDST->setChecked(person.dst);
+    if (person.HasPlace() && !person.zoneName.empty()) {
+        // A place of the list: its zone follows the birth's date and time again.
+        chosenPlace_ = birth.where.place;
+        followedZone_ = QByteArray::fromStdString(person.zoneName);
+        followedPlace_ = ToQString(person.state.empty() ? person.placeName : person.placeName + ", " + person.state);
+        FollowPlaceZone();
+    }
+    edited_ = person;
+    editedBook_ = bookPath;
+    ShowEditing(true);
+    txtName->setFocus();
+}
+
+void frmMain::ShowEditing(bool editing)
+{
+    mnuSaveToPeople->setVisible(editing);
+    mnuSaveToPeople->setEnabled(editing);
+    cmdSaveToPeople->setVisible(editing);
+    cmdCancelEdit->setVisible(editing);
+    setWindowTitle(editing ? tr("Edit %1").arg(ToQString(edited_->name)) + QStringLiteral(" \u2014 ") + ProgramCaption
+                           : ProgramCaption);
+}
+
+void frmMain::mnuSaveToPeople_Click()
+{
+    if (!edited_)
+        return;
+    std::optional<BirthMoment> birth = BirthOfForm();
+    if (!birth)
+        return;
+    // The form's birth over the entry; the entry's number, note and making kept.
+    Person changed = PersonOfBirth(*birth);
+    changed.id = edited_->id;
+    changed.note = edited_->note;
+    changed.created = edited_->created;
+    PeopleBook book;
+    BookResult saved = book.Open(editedBook_.isEmpty() ? DefaultBookPath() : ToStdString(editedBook_));
+    if (saved.ok())
+        saved = book.Update(changed, *edited_);
+    const QString name = ToQString(changed.name);
+    if (!saved.ok()) {
+        // The form keeps the edit, to be saved again.
+        Messages::Show(this, tr("%1 was not saved to People: %2").arg(name, ToQString(saved.message)), Messages::Icon::Error);
+        return;
+    }
+    edited_.reset();
+    ShowEditing(false);
+    Messages::Show(this, tr("%1 was saved to People.").arg(name), Messages::Icon::Information);
+    emit personSaved();
+}
+
+void frmMain::cmdCancelEdit_Click()
+{
+    edited_.reset();  // the entry is as it was: nothing was written
+    ShowEditing(false);
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event)
+{
+    const QStringList files = DroppedFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit filesDropped(files);
 }

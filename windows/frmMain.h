@@ -3,6 +3,7 @@
 #include "core/BirthForm.h"
 #include "core/BirthMoment.h"
 #include "core/MansionChoice.h"
+#include "people/Person.h"
 
 #include <QByteArray>
 #include <QMainWindow>
@@ -50,6 +51,14 @@ public:
     // follows it; clocks with no change otherwise.
     PlaceClocks chosenPlaceClocks() const;
 
+    // EditPerson — the form filled with an entry of the people book at
+    // `bookPath` ("" for its usual place): name, birth, place or coordinates,
+    // zone and DST. Save to People (File menu, cmdSaveToPeople) then writes
+    // the form's birth over that entry, its note kept; Cancel Edit
+    // (cmdCancelEdit) ends the edit with the entry as it was.
+    void EditPerson(const Person& person, const QString& bookPath = {});
+    bool editing() const { return edited_.has_value(); }
+
 signals:
     // A reading is chosen and in the state: its result window is wanted. This
     // window closes right after, for the turn.
@@ -60,6 +69,10 @@ signals:
     void calendarRequested();
     // File > People: the people book is wanted.
     void peopleRequested();
+    // Save to People changed an entry of the book.
+    void personSaved();
+    // Files were dropped on the form: their people are to be imported.
+    void filesDropped(const QStringList& files);
 
 private slots:
     void cmdCalculate_Click();
@@ -71,10 +84,14 @@ private slots:
     void FollowPlaceZone();
     void StopFollowingPlaceZone();
     void ForgetChosenPlace();
+    void mnuSaveToPeople_Click();
+    void cmdCancelEdit_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(class QDragEnterEvent* event) override;
+    void dropEvent(class QDropEvent* event) override;
     // The key filter of the six numeric boxes (txtLatD_KeyPress and its twins).
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -86,6 +103,10 @@ private:
     BirthFormValues FormValues() const;
     void UsePlace(const struct Place& place);
     bool ValidateBirthData();
+    // The form's birth, checked, at its place on its clocks; nothing after
+    // the message of a check that failed.
+    std::optional<BirthMoment> BirthOfForm();
+    void ShowEditing(bool editing);
 
     ReadingState& state_;
     bool closingForTurn_ = false;
@@ -133,4 +154,10 @@ private:
     QLabel* lblFullBrand;
     QStackedLayout* promotionStrip_;
     QAction* mnuCalculate;
+    // The entry being edited and its book, while the form edits one.
+    std::optional<Person> edited_;
+    QString editedBook_;
+    QAction* mnuSaveToPeople;
+    QPushButton* cmdSaveToPeople;
+    QPushButton* cmdCancelEdit;
 };

@@ -3,11 +3,26 @@
 #include "base/QtStdText.h"
 #include "core/BirthReading.h"
 #include "core/ClockText.h"
+#include "core/SafeFileName.h"
+#include "core/modEphemeris.h"
+#include "files/FileWriting.h"
+#include "people/PeopleCsv.h"
+#include "people/PeopleImport.h"
+#include "places/BirthAtPlace.h"
+#include "ui/DroppedFiles.h"
+#include "ui/FileDialogs.h"
+#include "windows/FileSaving.h"
+#include "windows/PeopleTable.h"
+#include "windows/frmPeopleImport.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramWidgets.h"
 
 #include <QAction>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -16,36 +31,17 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
+#include <set>
+
 namespace {
-
-enum Column { Name, Birth, Place, Mansion, ColumnCount };
-
-// The mansion column sorts by the mansion's number, not its text.
-class MansionItem : public QTableWidgetItem {
-public:
-    MansionItem(int mansion, const QString& text) : QTableWidgetItem(text), mansion_(mansion) {}
-    bool operator<(const QTableWidgetItem& other) const override
-    {
-        return mansion_ < static_cast<const MansionItem&>(other).mansion_;
-    }
-
-private:
-    int mansion_;
-};
 
 // "1987-03-21 06:12 UTC+11": the birth's date and clock time with the offset then.
 QString BirthText(const Person& p)
 {
-    return QStringLiteral("%1-%2-%3 %4:%5 ")
-               .arg(p.year, 4, 10, QLatin1Char('0'))
-               .arg(p.month, 2, 10, QLatin1Char('0'))
-               .arg(p.day, 2, 10, QLatin1Char('0'))
-               .arg(p.hour, 2, 10, QLatin1Char('0'))
-               .arg(p.minute, 2, 10, QLatin1Char('0')) +
-           ToQString(UtcOffsetText(p.zoneMinutes + (p.dst ? 60 : 0)));
+    return ToQString(BirthDateText(p) + ' ' + BirthTimeText(p) + ' ' + UtcOffsetText(p.zoneMinutes + (p.dst ? 60 : 0)));
 }
 
 }  // namespace
@@ -76,16 +72,23 @@ void frmPeople::BuildControls()
     lblBook->hide();
     layout->addWidget(lblBook);
 
-    tblPeople = new QTableWidget(0, ColumnCount, central);
+    tblPeople = new QTableView(central);
     tblPeople->setObjectName(QStringLiteral("tblPeople"));
     tblPeople->setAccessibleName(tr("People"));
-    tblPeople->setHorizontalHeaderLabels({tr("Name"), tr("Birth"), tr("Place"), tr("Mansion")});
+    table_ = new PeopleTable(this);
+    search_ = new PeopleSearch(table_, this);
+    tblPeople->setModel(search_);
     tblPeople->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblPeople->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblPeople->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblPeople->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tblPeople->verticalHeader()->hide();
+    // Rows of one height, and columns sized by their first rows: with
+    // thousands of people, showing measures no more than those.
+    tblPeople->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tblPeople->horizontalHeader()->setResizeContentsPrecision(200);
     tblPeople->horizontalHeader()->setStretchLastSection(true);
-    tblPeople->horizontalHeader()->setSortIndicator(Name, Qt::AscendingOrder);
+    tblPeople->setSortingEnabled(true);
+    tblPeople->sortByColumn(PeopleTable::Name, Qt::AscendingOrder);
     tblPeople->installEventFilter(this);
     layout->addWidget(tblPeople, 1);
 
@@ -100,11 +103,14 @@ void frmPeople::BuildControls()
     auto* buttons = new QHBoxLayout;
     cmdOpen = new QPushButton(tr("&Open"), central);
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    cmdEdit = new QPushButton(tr("&Edit"), central);
+    cmdEdit->setObjectName(QStringLiteral("cmdEdit"));
     cmdDelete = new QPushButton(tr("&Delete"), central);
     cmdDelete->setObjectName(QStringLiteral("cmdDelete"));
     cmdSaveNote = new QPushButton(tr("&Save Note"), central);
     cmdSaveNote->setObjectName(QStringLiteral("cmdSaveNote"));
     buttons->addWidget(cmdOpen);
+    buttons->addWidget(cmdEdit);
     buttons->addWidget(cmdDelete);
     buttons->addStretch();
     buttons->addWidget(cmdSaveNote);
@@ -114,6 +120,18 @@ void frmPeople::BuildControls()
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* mnuImport = file->addAction(tr("&Import\u2026"));
+    mnuImport->setObjectName(QStringLiteral("mnuImport"));
+    mnuImport->setShortcut(QKeySequence::Open);
+    QAction* mnuExportCsv = file->addAction(tr("Export as &CSV\u2026"));
+    mnuExportCsv->setObjectName(QStringLiteral("mnuExportCsv"));
+    QAction* mnuExportReadings = file->addAction(tr("Export as &Reading Files\u2026"));
+    mnuExportReadings->setObjectName(QStringLiteral("mnuExportReadings"));
+    file->addSeparator();
+    connect(mnuImport, &QAction::triggered, this, &frmPeople::mnuImport_Click);
+    connect(mnuExportCsv, &QAction::triggered, this, &frmPeople::mnuExportCsv_Click);
+    connect(mnuExportReadings, &QAction::triggered, this, &frmPeople::mnuExportReadings_Click);
+    setAcceptDrops(true);
     QAction* closeAction = file->addAction(tr("&Close"));
     closeAction->setObjectName(QStringLiteral("mnuClose"));
     closeAction->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)});
@@ -121,10 +139,11 @@ void frmPeople::BuildControls()
 
     connect(txtSearch, &QLineEdit::textChanged, this, &frmPeople::txtSearch_Change);
     connect(cmdOpen, &QPushButton::clicked, this, &frmPeople::cmdOpen_Click);
+    connect(cmdEdit, &QPushButton::clicked, this, &frmPeople::cmdEdit_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmPeople::cmdDelete_Click);
     connect(cmdSaveNote, &QPushButton::clicked, this, &frmPeople::cmdSaveNote_Click);
-    connect(tblPeople, &QTableWidget::itemSelectionChanged, this, &frmPeople::tblPeople_CurrentChange);
-    connect(tblPeople, &QTableWidget::cellDoubleClicked, this, &frmPeople::cmdOpen_Click);
+    connect(tblPeople->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &frmPeople::tblPeople_CurrentChange);
+    connect(tblPeople, &QTableView::doubleClicked, this, &frmPeople::cmdOpen_Click);
 }
 
 void frmPeople::OpenBook(const QString& bookPath)
@@ -142,6 +161,7 @@ void frmPeople::OpenBook(const QString& bookPath)
         lblBook->show();
     }
     const bool writable = book_.isOpen() && !book_.readOnly();
+    cmdEdit->setEnabled(writable);
     cmdDelete->setEnabled(writable);
     cmdSaveNote->setEnabled(writable);
     txtNote->setReadOnly(!writable);
@@ -155,6 +175,8 @@ void frmPeople::Reload()
 
 void frmPeople::Refill()
 {
+    const Person* current = CurrentPerson();
+    const std::int64_t keepId = current ? current->id : 0;
     people_.clear();
     if (book_.isOpen()) {
         BookResult read;
@@ -164,59 +186,51 @@ void frmPeople::Refill()
             lblBook->show();
         }
     }
-    tblPeople->setSortingEnabled(false);
-    tblPeople->clearContents();
-    tblPeople->setRowCount(static_cast<int>(people_.size()));
+    std::vector<PeopleTable::Row> rows(people_.size());
     for (std::size_t i = 0; i < people_.size(); ++i) {
         const Person& p = people_[i];
         const BirthMoment birth = MomentOfPerson(p);
         const MansionReading reading = ReadBirth(birth, PassageWanted::None).reading;
-        const QString place = birth.where.place ? ToQString(birth.where.place->FullName()) : QString();
-        const QString mansion =
+        PeopleTable::Row& row = rows[i];
+        row.texts[PeopleTable::Name] = ToQString(p.name);
+        row.texts[PeopleTable::Birth] = BirthText(p);
+        row.texts[PeopleTable::Place] = birth.where.place ? ToQString(birth.where.place->FullName()) : QString();
+        row.texts[PeopleTable::Mansion] =
             QStringLiteral("%1 %2").arg(reading.mansion).arg(ToQString(std::string(reading.texts[LunarMansionName])));
-        auto* name = new QTableWidgetItem(ToQString(p.name));
-        name->setData(Qt::UserRole, static_cast<qulonglong>(i));
-        // What a screen reader says of the row.
-        name->setData(Qt::AccessibleTextRole, tr("%1, born %2%3, mansion %4")
-                                                  .arg(ToQString(p.name), BirthText(p),
-                                                       place.isEmpty() ? QString() : tr(" in %1").arg(place), mansion));
-        const int row = static_cast<int>(i);
-        tblPeople->setItem(row, Name, name);
-        tblPeople->setItem(row, Birth, new QTableWidgetItem(BirthText(p)));
-        tblPeople->setItem(row, Place, new QTableWidgetItem(place));
-        tblPeople->setItem(row, Mansion, new MansionItem(reading.mansion, mansion));
+        row.mansion = reading.mansion;
     }
-    tblPeople->setSortingEnabled(true);
+    table_->SetRows(std::move(rows));
     tblPeople->resizeColumnsToContents();
-    txtSearch_Change();
-    if (tblPeople->rowCount() > 0)
-        tblPeople->selectRow(0);
+    // The person chosen before stays chosen, if still there and shown; else the first shown.
+    int chosenRow = search_->rowCount() > 0 ? 0 : -1;
+    for (std::size_t i = 0; i < people_.size() && keepId != 0; ++i)
+        if (people_[i].id == keepId) {
+            const QModelIndex shown = search_->mapFromSource(table_->index(static_cast<int>(i), 0));
+            if (shown.isValid())
+                chosenRow = shown.row();
+        }
+    if (chosenRow >= 0)
+        tblPeople->selectRow(chosenRow);
     tblPeople_CurrentChange();
 }
 
 const Person* frmPeople::CurrentPerson() const
 {
-    const int row = tblPeople->currentRow();
-    if (row < 0 || tblPeople->isRowHidden(row) || !tblPeople->item(row, Name))
+    const QModelIndex current = search_->mapToSource(tblPeople->currentIndex());
+    if (!current.isValid())
         return nullptr;
-    const auto index = tblPeople->item(row, Name)->data(Qt::UserRole).toULongLong();
+    const auto index = static_cast<std::size_t>(current.row());
     return index < people_.size() ? &people_[index] : nullptr;
 }
 
 void frmPeople::txtSearch_Change()
 {
-    const QString wanted = txtSearch->text().trimmed();
-    int firstShown = -1;
-    for (int row = 0; row < tblPeople->rowCount(); ++row) {
-        bool match = wanted.isEmpty();
-        for (int column : {Name, Place, Mansion})
-            match = match || tblPeople->item(row, column)->text().contains(wanted, Qt::CaseInsensitive);
-        tblPeople->setRowHidden(row, !match);
-        if (match && firstShown < 0)
-            firstShown = row;
-    }
-    if (CurrentPerson() == nullptr && firstShown >= 0)
-        tblPeople->selectRow(firstShown);
+    const Person* before = CurrentPerson();
+    search_->SetWanted(txtSearch->text().trimmed());
+    if (CurrentPerson() == nullptr && search_->rowCount() > 0)
+        tblPeople->selectRow(0);
+    if (CurrentPerson() != before)  // a note being typed stays while its person does
+        tblPeople_CurrentChange();
 }
 
 void frmPeople::tblPeople_CurrentChange()
@@ -225,6 +239,7 @@ void frmPeople::tblPeople_CurrentChange()
     txtNote->setPlainText(person ? ToQString(person->note) : QString());
     cmdOpen->setEnabled(person != nullptr);
     const bool writable = person && book_.isOpen() && !book_.readOnly();
+    cmdEdit->setEnabled(writable);
     cmdDelete->setEnabled(writable);
     cmdSaveNote->setEnabled(writable);
 }
@@ -238,6 +253,20 @@ void frmPeople::cmdOpen_Click()
     emit readingRequested();
 }
 
+void frmPeople::cmdEdit_Click()
+{
+    const Person* person = CurrentPerson();
+    if (!person || book_.readOnly())
+        return;
+    edited_ = *person;
+    emit editRequested();
+}
+
+QString frmPeople::bookPath() const
+{
+    return ToQString(book_.path());
+}
+
 void frmPeople::cmdDelete_Click()
 {
     const Person* person = CurrentPerson();
@@ -246,15 +275,15 @@ void frmPeople::cmdDelete_Click()
     using namespace Messages;
     if (Show(this, tr("Delete %1 from People?").arg(ToQString(person->name)), Icon::Warning, Buttons::YesNo) != Answer::Yes)
         return;
-    const int row = tblPeople->currentRow();
+    const int row = tblPeople->currentIndex().row();
     const BookResult removed = book_.Remove(person->id);
     if (!removed.ok()) {
         Show(this, ToQString(removed.message), Icon::Error);
         return;
     }
     Refill();
-    if (tblPeople->rowCount() > 0)
-        tblPeople->selectRow(std::min(row, tblPeople->rowCount() - 1));
+    if (search_->rowCount() > 0)  // the next one, where the deleted one was
+        tblPeople->selectRow(std::min(row, search_->rowCount() - 1));
 }
 
 void frmPeople::cmdSaveNote_Click()
@@ -264,17 +293,13 @@ void frmPeople::cmdSaveNote_Click()
         return;
     Person changed = *person;
     changed.note = ToStdString(txtNote->toPlainText());
-    const BookResult saved = book_.Update(changed);
+    const BookResult saved = book_.Update(changed, *person);
     if (!saved.ok()) {
         // The note stays in its box, to be saved again.
         Messages::Show(this, ToQString(saved.message), Messages::Icon::Error);
         return;
     }
-    const std::int64_t id = changed.id;
-    Refill();
-    for (int row = 0; row < tblPeople->rowCount(); ++row)
-        if (people_[tblPeople->item(row, Name)->data(Qt::UserRole).toULongLong()].id == id)
-            tblPeople->selectRow(row);
+    Refill();  // the same person stays chosen
 }
 
 bool frmPeople::eventFilter(QObject* watched, QEvent* event)
@@ -304,4 +329,144 @@ bool frmPeople::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmPeople::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmPeople::dropEvent(QDropEvent* event)
+{
+    const QStringList files = DroppedFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    ImportFiles(files);
+}
+
+void frmPeople::mnuImport_Click()
+{
+    const QStringList files = FileDialogs::GetOpenFileNames(this, tr("Import to People"), tr("People (*.csv *.qmz)"));
+    if (!files.isEmpty())
+        ImportFiles(files);
+}
+
+void frmPeople::ImportFiles(const QStringList& paths)
+{
+    using namespace Messages;
+    if (!book_.isOpen() || book_.readOnly()) {
+        Show(this, tr("Nothing can be added to People: %1").arg(lblBook->text()), Icon::Error);
+        return;
+    }
+    // Each file's rows, good and bad; a birth already in the book, or twice
+    // in the files, is shown so and added once.
+    std::set<BirthKey> known;
+    for (const Person& p : people_)
+        known.insert(KeyOfBirth(p));
+    std::vector<frmPeopleImport::Row> shown;
+    std::vector<Person> toAdd;
+    for (const QString& path : paths) {
+        const QString name = QFileInfo(path).fileName();
+        if (name.endsWith(QStringLiteral(".qmz"), Qt::CaseInsensitive)) {
+            // A reading file keeps the Moon's position and no birth: the book,
+            // whose entries are births, cannot hold it.
+            shown.push_back({name, 0, QFileInfo(path).completeBaseName(), QString(),
+                             tr("A reading file holds the Moon's position only, no birth: open it with Open, "
+                                "or type the birth in the form and use Add to People"),
+                             false});
+            continue;
+        }
+        const std::vector<ImportRow> rows =
+            ReadPeopleFile(QFile::encodeName(path).toStdString(), ToStdString(name),
+                           [](const std::string& place, const std::string& date, const std::string& time) {
+                               return BirthAtPlace(place, date, time, " Give its coordinates and zone for a place not in the list.");
+                           });
+        for (const ImportRow& row : rows) {
+            frmPeopleImport::Row r{name, static_cast<int>(row.line), ToQString(row.name), QString(), ToQString(row.problem), false};
+            if (row.person) {
+                r.birth = BirthText(*row.person);
+                r.alreadyThere = !known.insert(KeyOfBirth(*row.person)).second;
+                if (!r.alreadyThere)
+                    toAdd.push_back(*row.person);
+            }
+            shown.push_back(std::move(r));
+        }
+    }
+    frmPeopleImport preview(shown, this);
+    if (ExecDialog(preview) != QDialog::Accepted || preview.outcome() != frmPeopleImport::Outcome::Add)
+        return;
+    PeopleBook::Added added;
+    const BookResult result = book_.AddAll(toAdd, added);
+    if (!result.ok()) {
+        Show(this, tr("Nothing was added to People: %1").arg(ToQString(result.message)), Icon::Error);
+        return;
+    }
+    Refill();
+    // Another copy may have added some of them since this window read the book.
+    Show(this,
+         tr("%n added to People.", nullptr, static_cast<int>(added.added)) +
+             (added.alreadyThere ? QLatin1Char(' ') + tr("%n already there.", nullptr, static_cast<int>(added.alreadyThere)) : QString()),
+         Icon::Information);
+}
+
+std::vector<Person> frmPeople::PeopleToExport() const
+{
+    const QModelIndexList rows = tblPeople->selectionModel()->selectedRows();
+    if (rows.size() <= 1)
+        return people_;
+    std::vector<Person> chosen;
+    for (const QModelIndex& row : rows)
+        chosen.push_back(people_[static_cast<std::size_t>(search_->mapToSource(row).row())]);
+    return chosen;
+}
+
+void frmPeople::mnuExportCsv_Click()
+{
+    const std::vector<Person> people = PeopleToExport();
+    const QString path = FileDialogs::GetSaveFileName(this, tr("Export People as CSV"), tr("CSV (*.csv)"), QStringLiteral("csv"),
+                                                      QDir::home().filePath(QStringLiteral("people.csv")));
+    if (path.isEmpty())
+        return;  // cancelled
+    const QString problem = WriteChosenFile(path, PeopleCsv(people));
+    if (!problem.isEmpty())
+        Messages::Show(this, tr("People were not exported to %1.\n%2").arg(QDir::toNativeSeparators(path), problem),
+                       Messages::Icon::Error);
+    else
+        Messages::Show(this, tr("%n exported to %1.", nullptr, static_cast<int>(people.size())).arg(QDir::toNativeSeparators(path)),
+                       Messages::Icon::Information);
+}
+
+void frmPeople::mnuExportReadings_Click()
+{
+    const std::vector<Person> people = PeopleToExport();
+    const QString folder = FileDialogs::GetExistingDirectory(this, tr("Export People as Reading Files"));
+    if (folder.isEmpty())
+        return;  // cancelled
+    // One file a person, named after the person; a name taken (a file there,
+    // or a namesake) gets a number: no file is replaced.
+    int written = 0;
+    QStringList problems;
+    for (const Person& person : people) {
+        const QString base = ToQString(SafeFileName(person.name));
+        QString path = QDir(folder).filePath(base + QStringLiteral(".qmz"));
+        for (int n = 2; FindWriteTarget(QFile::encodeName(path).toStdString()).kind != WriteTarget::Kind::New; ++n)
+            path = QDir(folder).filePath(QStringLiteral("%1 (%2).qmz").arg(base).arg(n));
+        ChartRecord chart = MomentOfPerson(person).chart;
+        modEphemeris::ComputeMoonPosition(chart);
+        const QString problem = SaveReadingFile(path, chart.MoonPositionText);
+        if (problem.isEmpty())
+            ++written;
+        else
+            problems << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), problem);
+    }
+    const QString shownFolder = QDir::toNativeSeparators(folder);
+    const QString done = written == 1 ? tr("1 reading file written to %1.").arg(shownFolder)
+                                      : tr("%1 reading files written to %2.").arg(written).arg(shownFolder);
+    if (problems.isEmpty())
+        Messages::Show(this, done, Messages::Icon::Information);
+    else
+        Messages::Show(this, done + QLatin1Char('\n') + tr("Not written:") + QLatin1Char('\n') + problems.join(QLatin1Char('\n')),
+                       Messages::Icon::Error);
 }

@@ -1,6 +1,6 @@
-#include "cli/BirthArguments.h"
+#include "people/BirthArguments.h"
 
-#include "cli/DatesAndZones.h"
+#include "people/DatesAndZones.h"
 
 #include <cctype>
 

@@ -1,4 +1,4 @@
-#include "cli/DatesAndZones.h"
+#include "people/DatesAndZones.h"
 
 #include "base/TextBasics.h"
 #include "base/Utf8Text.h"
