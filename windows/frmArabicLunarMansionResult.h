@@ -41,6 +41,7 @@ private slots:
     void mnuWheel_Click();
     void mnuPrint_Click();
     void mnuExportPdf_Click();
+    void mnuCopy_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -48,6 +49,8 @@ protected:
 private:
     void BuildControls();
     void BuildMenus();
+    // Opens a web page; says so when none could be opened.
+    void OpenLink(const QString& address);
     void ShowReadingLine();
     bool CloseWheel();  // true when one was open
     int Twips(int twips) const;
@@ -69,5 +72,6 @@ private:
     QAction* mnuWheel;
     QAction* mnuPrint;
     QAction* mnuExportPdf;
+    QAction* mnuCopy;
     QPointer<class frmMansionWheel> wheel_;  // the open wheel window, if any
 };
