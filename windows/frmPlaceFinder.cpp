@@ -16,6 +16,28 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+namespace {
+
+// A text that wraps within any width: a zero-width space (a place a line may
+// break) after every 20 characters of a run with no space, such as a name of
+// 300 letters typed as the place.
+QString Breakable(const QString& text)
+{
+    QString out;
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        out += c;
+        if (run == 20) {
+            out += QChar(0x200B);
+            run = 0;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
 frmPlaceFinder::frmPlaceFinder(const PlaceSearch& search, QWidget* parent) : QDialog(parent)
 {
     SetUpProgramWindow(this, "frmPlaceFinder");
@@ -97,7 +119,7 @@ frmPlaceFinder::frmPlaceFinder(const PlaceSearch& search, QWidget* parent) : QDi
 void frmPlaceFinder::ShowSearch(const PlaceSearch& search)
 {
     places_ = search.status == PlaceSearch::Status::Found ? search.places : search.suggestions;
-    lblMessage->setText(SearchMessage(search));
+    lblMessage->setText(Breakable(SearchMessage(search)));
     lblMessage->setVisible(search.status != PlaceSearch::Status::Found);
     lblIntro->setVisible(!places_.isEmpty());
     lstPlaces->clearContents();
