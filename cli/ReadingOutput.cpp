@@ -102,28 +102,6 @@ std::string ReadingPlaceJson(const PlaceBirth& found)
            ",\"used\":" + JsonString(moment.zoneInWords) + "}";
 }
 
-void WriteReadingText(std::ostream& out, const MansionReading& reading,
-                      const std::optional<std::string>& name, const MansionPassage* passage)
-{
-    if (name)
-        out << "Name: " << OneLineText(*name) << '\n';  // a name cannot add lines of its own
-    out << "Position: " << reading.position << '\n';
-    out << "Mansion: " << reading.mansion << '\n';
-    for (std::size_t i = 0; i < MansionFieldCount; ++i) {
-        if (IsList(i)) {
-            out << MansionFieldCaptions[i] << ":\n";
-            for (const std::string_view item : FieldItems(reading.mansion, static_cast<MansionField>(i)))
-                out << "  " << item << '\n';
-        } else {
-            out << MansionFieldCaptions[i] << ": " << reading.texts[i] << '\n';
-        }
-    }
-    if (passage) {
-        out << "Entered this mansion: " << IsoLocalTime(passage->entered) << '\n';
-        out << "Left this mansion: " << IsoLocalTime(passage->left) << '\n';
-    }
-}
-
 std::string ReadingJson(const MansionReading& reading, const std::optional<std::string>& name,
                         std::optional<std::size_t> line, std::string_view place, const MansionPassage* passage)
 {

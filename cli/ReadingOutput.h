@@ -5,6 +5,7 @@
 #include "core/BirthMoment.h"
 #include "core/MansionPassage.h"
 #include "core/MansionReading.h"
+#include "core/ReadingText.h"
 
 #include <optional>
 #include <ostream>
@@ -29,14 +30,6 @@ std::string PlaceJsonFields(const BirthPlace& place);
 // offset of its clocks at the birth (ISO 8601), "summerTime", "localTime"
 // and "used", the zone in words.
 std::string ReadingPlaceJson(const PlaceBirth& found);
-
-// The reading as the result window's captions and values, one line each; list
-// items each on a line of their own, indented by two spaces. `name` first when
-// given. With a passage, two lines more at the end: when the Moon entered the
-// mansion and when it left it, ISO 8601 local times, each with the offset of
-// the clocks at that moment.
-void WriteReadingText(std::ostream& out, const MansionReading& reading,
-                      const std::optional<std::string>& name, const MansionPassage* passage = nullptr);
 
 // The reading as one JSON object on one line (no line end). `name` adds a
 // "name" key; `line` adds a "line" key (batch output); `place`, a JSON

@@ -37,7 +37,7 @@ QString MansionLabel(int k)
 }
 
 // Where the mansions' labels run along the radius, as fractions of it.
-constexpr double LabelFrom = Wheel::MansionInner + 0.01, LabelTo = Wheel::SignInner - 0.01;
+constexpr double LabelFrom = Wheel::LabelInner, LabelTo = Wheel::SignInner - 0.01;
 
 QFont SizedFont(const QFont& base, double pixels)
 {
@@ -199,13 +199,13 @@ void DrawMansionWheel(QPainter& painter, const QRectF& square, const WheelReadin
         arc.arcTo(box, 180 + from, to - from);
         painter.drawPath(arc);
         for (const double at : {from, to})
-            painter.drawLine(WheelPoint(square, at, Wheel::PathRadius - 0.025), WheelPoint(square, at, Wheel::PathRadius + 0.025));
+            painter.drawLine(WheelPoint(square, at, Wheel::PathRadius - 0.018), WheelPoint(square, at, Wheel::PathRadius + 0.018));
         // The birth: a longer tick where the Moon was on its path.
         double birth = reading.moonLongitude;
         if (birth < from)
             birth += 360;
         if (birth <= to)
-            painter.drawLine(WheelPoint(square, birth, Wheel::PathRadius - 0.04), WheelPoint(square, birth, Wheel::PathRadius + 0.04));
+            painter.drawLine(WheelPoint(square, birth, Wheel::PathRadius - 0.022), WheelPoint(square, birth, Wheel::PathRadius + 0.022));
     }
 
     // The Moon.
@@ -213,9 +213,6 @@ void DrawMansionWheel(QPainter& painter, const QRectF& square, const WheelReadin
     painter.setBrush(colours.moon);
     painter.drawEllipse(WheelPoint(square, reading.moonLongitude, Wheel::MoonRadius), r * Wheel::MoonMarkSize,
                         r * Wheel::MoonMarkSize);
-    painter.setPen(QPen(colours.moon, std::max(1.0, r / 250)));
-    painter.drawLine(WheelPoint(square, reading.moonLongitude, Wheel::MoonRadius + Wheel::MoonMarkSize),
-                     WheelPoint(square, reading.moonLongitude, Wheel::MansionInner));
 
     // The centre: the first line bold, all of them within the centre's circle.
     if (!reading.centre.isEmpty()) {

@@ -37,9 +37,10 @@ struct WheelColours {
 namespace Wheel {
 inline constexpr double SignOuter = 1.0, SignInner = 0.86;      // the twelve signs, names along the ring
 inline constexpr double MansionInner = 0.36;                     // the 28 mansions between it and SignInner
-inline constexpr double PathRadius = 0.335;                      // the birth day's path
-inline constexpr double MoonRadius = 0.30;                       // the Moon's mark
-inline constexpr double MoonMarkSize = 0.02;                     // its radius
+inline constexpr double PathRadius = 0.395;                      // the birth day's path, inside the mansions' ring
+inline constexpr double MoonRadius = PathRadius;                 // the Moon's mark, on its path
+inline constexpr double LabelInner = 0.42;                       // the mansions' names outside the path and its ticks
+inline constexpr double MoonMarkSize = 0.016;                     // its radius
 inline constexpr double CentreRadius = 0.27;                     // the centre's text within it
 }  // namespace Wheel
 

@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <map>
-#include <sstream>
 
 namespace {
 
@@ -70,23 +69,6 @@ TEST(ReadingOutputTest, JsonStringsEscapeWhatMustBeEscaped)
 MansionReading Reading()
 {
     return ReadingForPositionText("0\xC2\xB0 0' 0\" Ari");
-}
-
-TEST(ReadingOutputTest, TextShowsCaptionsAndOneItemALine)
-{
-    std::ostringstream out;
-    WriteReadingText(out, Reading(), std::string("Ada"));
-    const std::string text = out.str();
-    EXPECT_EQ(text.rfind("Name: Ada\nPosition: 0\xC2\xB0 0' 0\" Ari\nMansion: 1\nLunar Mansion Name: Alnath\n"
-                         "Arabic Name: Al Sharatain\n",
-                         0),
-              0u)
-        << text;
-    EXPECT_NE(text.find("\nFavorable Circumstances:\n  To travel or go on a long journey\n"
-                        "  To take medications or undergo surgery\nUnfavorable Circumstances:\n  Discords\n"),
-              std::string::npos)
-        << text;
-    EXPECT_EQ(text.find('\r'), std::string::npos);
 }
 
 TEST(ReadingOutputTest, JsonHasEveryKeyAndListsAsArrays)

@@ -547,6 +547,22 @@ Do you want to replace it?</source>
         <source>%1 was added to People.</source>
         <translation>أُضيف ‎%1‎ إلى الأشخاص.</translation>
     </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>إ&amp;نهاء</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>ت&amp;حرير</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;نسخ</translation>
+    </message>
+    <message>
+        <source>The page %1 could not be opened: no web browser answered.</source>
+        <translation>تعذّر فتح الصفحة ‎%1‎: لم يستجب أي متصفح ويب.</translation>
+    </message>
 </context>
 <context>
     <name>frmExit</name>
@@ -948,6 +964,34 @@ Do you want to replace it?</source>
     <message>
         <source>%1 was saved to People.</source>
         <translation>حُفظ ‎%1‎ في الأشخاص.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>‎%1‎ غير موجود</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>‎%1‎ مجلد</translation>
+    </message>
+    <message>
+        <source>%1 is not a saved reading (.qmz)</source>
+        <translation>‎%1‎ ليس قراءة محفوظة (.qmz)</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>‎%1‎ ليس ملفاً عادياً</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>تتعذّر قراءة ‎%1‎</translation>
+    </message>
+    <message>
+        <source>%1 does not hold a saved reading</source>
+        <translation>‎%1‎ لا يحوي قراءة محفوظة</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;فتح…</translation>
     </message>
 </context>
 <context>

@@ -547,6 +547,22 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
         <source>%1 was added to People.</source>
         <translation>%1 wurde zu den Personen hinzugefügt.</translation>
     </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>The page %1 could not be opened: no web browser answered.</source>
+        <translation>Die Seite %1 konnte nicht geöffnet werden: Kein Webbrowser hat geantwortet.</translation>
+    </message>
 </context>
 <context>
     <name>frmExit</name>
@@ -948,6 +964,34 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
     <message>
         <source>%1 was saved to People.</source>
         <translation>%1 wurde unter Personen gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 is not a saved reading (.qmz)</source>
+        <translation>%1 ist keine gespeicherte Deutung (.qmz)</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 does not hold a saved reading</source>
+        <translation>%1 enthält keine gespeicherte Deutung</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen…</translation>
     </message>
 </context>
 <context>

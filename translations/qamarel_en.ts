@@ -537,6 +537,22 @@ Do you want to replace it?</source>
         <source>%1 was added to People.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page %1 could not be opened: no web browser answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmExit</name>
@@ -937,6 +953,34 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>%1 was saved to People.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a saved reading (.qmz)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not hold a saved reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -547,6 +547,22 @@ Le montrer à la place de l’interprétation choisie&#xa0;?</translation>
         <source>%1 was added to People.</source>
         <translation>%1 a été ajouté aux personnes.</translation>
     </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>The page %1 could not be opened: no web browser answered.</source>
+        <translation>La page %1 n&apos;a pas pu être ouverte&#xa0;: aucun navigateur web n&apos;a répondu.</translation>
+    </message>
 </context>
 <context>
     <name>frmExit</name>
@@ -948,6 +964,34 @@ Le montrer à la place de l’interprétation choisie&#xa0;?</translation>
     <message>
         <source>%1 was saved to People.</source>
         <translation>%1 a été enregistré dans les personnes.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 est un dossier</translation>
+    </message>
+    <message>
+        <source>%1 is not a saved reading (.qmz)</source>
+        <translation>%1 n&apos;est pas une interprétation enregistrée (.qmz)</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>%1 does not hold a saved reading</source>
+        <translation>%1 ne contient pas d&apos;interprétation enregistrée</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
     </message>
 </context>
 <context>

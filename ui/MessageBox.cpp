@@ -22,10 +22,10 @@ void SetHandler(std::function<Answer(const Message&)> handler)
     Handler() = std::move(handler);
 }
 
-Answer Show(QWidget* parent, const QString& text, Icon icon, Buttons buttons)
+Answer Show(QWidget* parent, const QString& text, Icon icon, Buttons buttons, const QString& detail)
 {
     if (Handler())
-        return Handler()({text, icon, buttons});
+        return Handler()({text, icon, buttons, detail});
 
     // A carriage return alone breaks the line, as it always has in these messages.
     QString shown = text;
@@ -36,6 +36,8 @@ Answer Show(QWidget* parent, const QString& text, Icon icon, Buttons buttons)
     QMessageBox box(shownIcon, Title, shown,
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setFont(ProgramFont());
+    if (!detail.isEmpty())
+        box.setDetailedText(detail);
     const int answer = ExecDialog(box);
     if (buttons == Buttons::Ok)
         return Answer::Ok;

@@ -19,12 +19,14 @@ struct Message {
     QString text;
     Icon icon;
     Buttons buttons;
+    QString detail;  // the box's detailed text ("nosuch.qmz does not exist"), or none
 };
 
 // Title of every message box.
 inline const QString Title = QStringLiteral("Qamarel");
 
-Answer Show(QWidget* parent, const QString& text, Icon icon, Buttons buttons = Buttons::Ok);
+Answer Show(QWidget* parent, const QString& text, Icon icon, Buttons buttons = Buttons::Ok,
+            const QString& detail = {});
 
 // Replaces the message box (for tests); an empty handler restores it.
 void SetHandler(std::function<Answer(const Message&)> handler);

@@ -9,9 +9,9 @@ namespace {
 // The publisher's site; every page below lives under it.
 const QString BaseAddress = QStringLiteral("https://www.qamarel.example/");
 
-std::function<void(const QUrl&)>& Opener()
+std::function<bool(const QUrl&)>& Opener()
 {
-    static std::function<void(const QUrl&)> opener;
+    static std::function<bool(const QUrl&)> opener;
     return opener;
 }
 
@@ -31,17 +31,27 @@ QString MapSearch() { return QStringLiteral("https://www.google.com/maps/search/
 
 void SetOpener(std::function<void(const QUrl&)> opener)
 {
+    if (opener)
+        Opener() = [opener = std::move(opener)](const QUrl& url) {
+            opener(url);
+            return true;
+        };
+    else
+        Opener() = {};
+}
+
+void SetAnsweringOpener(std::function<bool(const QUrl&)> opener)
+{
     Opener() = std::move(opener);
 }
 
-void OpenWebPage(const QString& address)
+bool OpenWebPage(const QString& address)
 {
     // The address is already percent-encoded: taken as it stands, never re-read.
     const QUrl url = QUrl::fromEncoded(address.toUtf8(), QUrl::StrictMode);
     if (Opener())
-        Opener()(url);
-    else
-        QDesktopServices::openUrl(url);
+        return Opener()(url);
+    return QDesktopServices::openUrl(url);
 }
 
 void OpenHelpPage() { OpenWebPage(HelpPage()); }

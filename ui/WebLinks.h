@@ -19,8 +19,9 @@ QString ProductSite();       // the product's own site, sent with a referral
 QString MapSearch();         // a map search, followed by the encoded query
 
 // OpenWebPage — asks the desktop to open an address (already encoded) in the
-// default browser. Returns at once; a failure (no browser) is not reported.
-void OpenWebPage(const QString& address);
+// default browser. Returns at once: false when the desktop said it could not
+// (no browser); the caller tells the user.
+bool OpenWebPage(const QString& address);
 
 void OpenHelpPage();
 void OpenHomePage();
@@ -29,5 +30,7 @@ void OpenPromotionPage(int which);
 
 // Replaces the browser (for tests): the handler receives each address instead.
 void SetOpener(std::function<void(const QUrl&)> opener);
+// The same, with an answer: false as from a desktop that has no browser.
+void SetAnsweringOpener(std::function<bool(const QUrl&)> opener);
 
 }  // namespace WebLinks

@@ -9,6 +9,7 @@
 #include "windows/frmMansionWheel.h"
 #include "core/ClockText.h"
 #include "core/ReadingState.h"
+#include "core/ReadingText.h"
 #include "core/SignPosition.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
@@ -16,6 +17,8 @@
 #include "ui/ProgramWidgets.h"
 #include "ui/WebLinks.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -29,6 +32,8 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyleOptionGroupBox>
+
+#include <sstream>
 
 namespace {
 
@@ -137,9 +142,10 @@ frmArabicLunarMansionResult::frmArabicLunarMansionResult(const ReadingState& sta
     connect(mnuWheel, &QAction::triggered, this, &frmArabicLunarMansionResult::mnuWheel_Click);
     connect(mnuPrint, &QAction::triggered, this, &frmArabicLunarMansionResult::mnuPrint_Click);
     connect(mnuExportPdf, &QAction::triggered, this, &frmArabicLunarMansionResult::mnuExportPdf_Click);
-    connect(homePageLink, &QLabel::linkActivated, this, &WebLinks::OpenHomePage);
-    connect(coBrandingLink, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(1); });
-    connect(lblFullBrand, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(2); });
+    connect(mnuCopy, &QAction::triggered, this, &frmArabicLunarMansionResult::mnuCopy_Click);
+    connect(homePageLink, &QLabel::linkActivated, this, [this] { OpenLink(WebLinks::HomePage()); });
+    connect(coBrandingLink, &QLabel::linkActivated, this, [this] { OpenLink(WebLinks::PromotionPage(1)); });
+    connect(lblFullBrand, &QLabel::linkActivated, this, [this] { OpenLink(WebLinks::PromotionPage(2)); });
 }
 
 int frmArabicLunarMansionResult::Twips(int twips) const
@@ -233,6 +239,8 @@ void frmArabicLunarMansionResult::BuildControls()
     Place(cmdSave, Twips(7260 + 975) - buttonWidth, Twips(5350), buttonWidth, Twips(375));
     Place(cmdBack, Twips(7260 + 975) - buttonWidth, Twips(5775), buttonWidth, Twips(375));
     setTabOrder(cmdSave, cmdBack);
+    for (QPushButton* button : {cmdSave, cmdBack})
+        button->setAutoDefault(true);  // Enter presses the button that has the focus, as in a dialog
 
     // The reading in one line, under the client area: where the Moon is, its
     // mansion, and when it came in and went on. (At 8 points the longest
@@ -277,9 +285,20 @@ void frmArabicLunarMansionResult::BuildMenus()
     file->addSeparator()->setObjectName(QStringLiteral("mnuFile2"));
     mnuSave = file->addAction(tr("&Save"));
     mnuSave->setObjectName(QStringLiteral("mnuSave"));
+    mnuSave->setShortcut(QKeySequence::Save);
     mnuAddToPeople = file->addAction(tr("&Add to People"));
     mnuAddToPeople->setObjectName(QStringLiteral("mnuAddToPeople"));
     connect(mnuAddToPeople, &QAction::triggered, this, &frmArabicLunarMansionResult::mnuAddToPeople_Click);
+    file->addSeparator()->setObjectName(QStringLiteral("mnuFile3"));
+    QAction* mnuQuit = file->addAction(tr("&Quit"));
+    mnuQuit->setObjectName(QStringLiteral("mnuQuit"));
+    mnuQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(mnuQuit, &QAction::triggered, this, &QWidget::close);  // as the close box: the exit window follows
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuCopy = edit->addAction(tr("&Copy"));
+    mnuCopy->setObjectName(QStringLiteral("mnuCopy"));
+    mnuCopy->setShortcut(QKeySequence::Copy);
     AddHelpMenu(this);
 }
 
@@ -308,6 +327,7 @@ void frmArabicLunarMansionResult::ShowReading(const MansionRecord& mansion)
     mnuAddToPeople->setEnabled(state_.birth.has_value());
     if (wheelWasOpen)
         mnuWheel_Click();
+    cmdSave->setFocus();  // Enter saves; the links are a Tab away
 }
 
 bool frmArabicLunarMansionResult::CloseWheel()
@@ -397,6 +417,26 @@ void frmArabicLunarMansionResult::mnuExportPdf_Click()
         lastFolder = QFileInfo(path).absolutePath();
     else
         Messages::Show(this, tr("The reading was not exported to %1.\n%2").arg(QDir::toNativeSeparators(path), problem),
+                       Messages::Icon::Error);
+}
+
+void frmArabicLunarMansionResult::mnuCopy_Click()
+{
+    // The whole reading as plain text, as the reading tool writes it.
+    std::ostringstream text;
+    const MansionReading reading = ReadingForPositionText(state_.chart.MoonPositionText);
+    if (reading.status != PositionTextStatus::WellFormed)
+        return;
+    const std::optional<std::string> name =
+        state_.birth && !state_.birth->name.empty() ? std::optional<std::string>(state_.birth->name) : std::nullopt;
+    WriteReadingText(text, reading, name, state_.passage ? &*state_.passage : nullptr);
+    QApplication::clipboard()->setText(QString::fromStdString(text.str()));
+}
+
+void frmArabicLunarMansionResult::OpenLink(const QString& address)
+{
+    if (!WebLinks::OpenWebPage(address))
+        Messages::Show(this, tr("The page %1 could not be opened: no web browser answered.").arg(address),
                        Messages::Icon::Error);
 }
 

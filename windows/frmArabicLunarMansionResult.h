@@ -44,6 +44,7 @@ private slots:
     void mnuPrint_Click();
     void mnuExportPdf_Click();
     void mnuAddToPeople_Click();
+    void mnuCopy_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -51,6 +52,8 @@ protected:
 private:
     void BuildControls();
     void BuildMenus();
+    // Opens a web page; says so when none could be opened.
+    void OpenLink(const QString& address);
     void ShowReadingLine();
     bool CloseWheel();  // true when one was open
     int Twips(int twips) const;
@@ -75,5 +78,6 @@ private:
     QAction* mnuPrint;
     QAction* mnuExportPdf;
     QAction* mnuAddToPeople;
+    QAction* mnuCopy;
     QPointer<class frmMansionWheel> wheel_;  // the open wheel window, if any
 };

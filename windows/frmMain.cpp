@@ -32,6 +32,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -123,6 +124,24 @@ void LayOutFrame(QGroupBox* frame, const QString& firstLabel, QWidget* firstBox,
     grid->addWidget(secondBox, 0, 3);
     grid->addWidget(underFirst, 1, 0, 1, 2);
     grid->addWidget(underSecond, 1, 2, 1, 2);
+}
+
+// Why a file was not opened as a reading, with its name: "nosuch.qmz does not exist".
+QString UnopenedFileReason(const QString& path, ReadingFileStatus status)
+{
+    const QFileInfo file(path);
+    const QString name = file.fileName();
+    if (!file.exists())
+        return frmMain::tr("%1 does not exist").arg(name);
+    if (file.isDir())
+        return frmMain::tr("%1 is a folder").arg(name);
+    if (!HasReadingFileExtension(path.toStdString()))
+        return frmMain::tr("%1 is not a saved reading (.qmz)").arg(name);
+    if (status == ReadingFileStatus::NotAFile)
+        return frmMain::tr("%1 is not a regular file").arg(name);
+    if (status == ReadingFileStatus::CannotRead)
+        return frmMain::tr("%1 cannot be read").arg(name);
+    return frmMain::tr("%1 does not hold a saved reading").arg(name);
 }
 
 std::string Text(const QLineEdit* box)
@@ -350,6 +369,10 @@ void frmMain::BuildMenus()
     file->setObjectName(QStringLiteral("mnuFile"));
     mnuCalculate = file->addAction(tr("&Calculate"));
     mnuCalculate->setObjectName(QStringLiteral("mnuCalculate"));
+    QAction* mnuOpen = file->addAction(tr("&Open\u2026"));
+    mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
+    mnuOpen->setShortcut(QKeySequence::Open);
+    connect(mnuOpen, &QAction::triggered, this, &frmMain::cmdOpen_Click);
     QAction* mnuCalendar = file->addAction(tr("Mansion Ca&lendar\u2026"));
     mnuCalendar->setObjectName(QStringLiteral("mnuCalendar"));
     mnuCalendar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));  // Ctrl+K is a line edit's "delete to end of line"
@@ -597,7 +620,8 @@ bool frmMain::OpenReadingFile(const QString& path)
                                      ? ReadReadingFile(FileNameBytes(path).toStdString())
                                      : ReadingFileText{};
     if (file.status != ReadingFileStatus::Read || !IsWellFormedPositionText(file.text)) {
-        Messages::Show(this, tr("Please Check The File."), Messages::Icon::Error);
+        Messages::Show(this, tr("Please Check The File."), Messages::Icon::Error, Messages::Buttons::Ok,
+                       UnopenedFileReason(path, file.status));
         return false;
     }
     state_.chart.MoonPositionText = file.text;

@@ -17,6 +17,28 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+namespace {
+
+// A text that wraps within any width: a zero-width space (a place a line may
+// break) after every 20 characters of a run with no space, such as a name of
+// 300 letters typed as the place.
+QString Breakable(const QString& text)
+{
+    QString out;
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        out += c;
+        if (run == 20) {
+            out += QChar(0x200B);
+            run = 0;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
 frmPlaceFinder::frmPlaceFinder(const PlaceSearch& search, QWidget* parent) : QDialog(parent)
 {
     SetUpProgramWindow(this, "frmPlaceFinder");
@@ -105,7 +127,7 @@ void frmPlaceFinder::ShowSearch(const PlaceSearch& search)
         places_ = RecentFirst(RecentPlaces(), places_, search.typed, static_cast<int>(places_.size()) + RecentKept);
         found = !places_.isEmpty();
     }
-    lblMessage->setText(SearchMessage(search));
+    lblMessage->setText(Breakable(SearchMessage(search)));
     lblMessage->setVisible(!found);
     lblIntro->setVisible(!places_.isEmpty());
     lstPlaces->clearContents();

@@ -8,10 +8,12 @@
 #include "shell/WindowTurns.h"
 #include "ui/WebLinks.h"
 #include "places/PlaceSearch.h"
+#include "windows/frmPlaceFinder.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QDateTime>
+#include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
@@ -469,6 +471,23 @@ private slots:
             QTest::keyClick(choose, Qt::Key_Enter);
         });
         QCOMPARE(Box(main, "txtLonD"), QStringLiteral("3"));  // chosen
+    }
+
+    // A name of 300 letters that matches nothing: the finder's message wraps,
+    // the finder and its buttons within the screen.
+    void longNameMessageWithinTheScreen()
+    {
+        frmPlaceFinder finder(FindPlaces(QString(300, QLatin1Char('q'))));
+        finder.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finder));
+        QVERIFY(Control<QLabel>(&finder, "lblMessage")->isVisible());
+        const QRect screen = finder.screen()->availableGeometry();
+        QVERIFY2(finder.frameGeometry().width() <= screen.width(),
+                 qPrintable(QStringLiteral("%1 of %2").arg(finder.frameGeometry().width()).arg(screen.width())));
+        for (const char* button : {"cmdChoose", "cmdCancel"}) {
+            auto* b = Control<QPushButton>(&finder, button);
+            QVERIFY2(screen.contains(QRect(b->mapToGlobal(QPoint(0, 0)), b->size())), button);
+        }
     }
 
     void webSearchOnlyWhenAsked()

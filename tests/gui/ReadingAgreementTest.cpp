@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QClipboard>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -159,6 +160,14 @@ private slots:
         QVERIFY(result);
         QVERIFY2(Control<QLabel>(result, "lblReadingLine")->text().endsWith(QStringLiteral(" \u2014 in it from %1 to %2").arg(enteredClock, leftClock)),
                  qPrintable(Control<QLabel>(result, "lblReadingLine")->text()));
+
+        // Ctrl+C: the reading as the tool's text tells it (but the place's
+        // lines, which the window does not show).
+        QVERIFY(QTest::qWaitForWindowActive(result));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        QStringList toolLines = Tool(born).split(QLatin1Char('\n'));
+        toolLines.removeIf([](const QString& l) { return l.startsWith(QStringLiteral("Place: ")) || l.startsWith(QStringLiteral("Time zone: ")); });
+        QCOMPARE(QApplication::clipboard()->text(), toolLines.join(QLatin1Char('\n')));
 
         // The wheel and the window's page tell the passage as the tool's page does.
         Control<QAction>(result, "mnuWheel")->trigger();

@@ -392,36 +392,46 @@ private slots:
         QVERIFY(messages->shown.empty());
     }
 
+    // Each refused with "Please Check The File.", the file's name and the
+    // reason in the box's detail; opened by Ctrl+O (File > Open) on the form.
     void refusesWhatIsNotAReading_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
         const QByteArray good("\x8E\x96\x7D\x8F\x94\x84\x7D\x91\x92\x7F\x7D\xA9\xC6\xBF\r\n");
-        QTest::newRow("upper-case extension") << "upper.QMZ" << good;
-        QTest::newRow("empty first line") << "blank.qmz" << (QByteArray("\r\n") + good);
-        QTest::newRow("empty file") << "empty.qmz" << QByteArray();
-        QTest::newRow("damaged text") << "damaged.qmz" << QByteArray("\x8E\x96\x7D\x8F\x94\r\n");
-        QTest::newRow("plain text") << "plain.qmz" << QByteArray("19 27' 45\" Lib\r\n");
-        QTest::newRow("huge line") << "huge.qmz" << QByteArray(64 << 20, '\x8E');
-        QTest::newRow("a folder") << "folder.qmz" << QByteArray();
-        QTest::newRow("missing") << "missing.qmz" << QByteArray();
+        const QString notReading = QStringLiteral("%1 does not hold a saved reading");
+        QTest::newRow("upper-case extension") << "upper.QMZ" << good << "upper.QMZ is not a saved reading (.qmz)";
+        QTest::newRow("empty first line") << "blank.qmz" << (QByteArray("\r\n") + good) << notReading.arg("blank.qmz");
+        QTest::newRow("empty file") << "empty.qmz" << QByteArray() << notReading.arg("empty.qmz");
+        QTest::newRow("damaged text") << "damaged.qmz" << QByteArray("\x8E\x96\x7D\x8F\x94\r\n") << notReading.arg("damaged.qmz");
+        QTest::newRow("plain text") << "plain.qmz" << QByteArray("19 27' 45\" Lib\r\n") << notReading.arg("plain.qmz");
+        QTest::newRow("huge line") << "huge.qmz" << QByteArray(64 << 20, '\x8E') << notReading.arg("huge.qmz");
+        QTest::newRow("a folder") << "folder.qmz" << QByteArray() << "folder.qmz is a folder";
+        QTest::newRow("missing") << "nosuch.qmz" << QByteArray() << "nosuch.qmz does not exist";
     }
 
     void refusesWhatIsNotAReading()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
         if (name == QLatin1String("folder.qmz"))
             QVERIFY(QDir(dir.path()).mkpath(name));
-        else if (name != QLatin1String("missing.qmz"))
+        else if (name != QLatin1String("nosuch.qmz"))
             WriteFile(Path(qPrintable(name)), bytes);
         // A reading shown before must not come back as the file's.
         state.chart.MoonPositionText = "5\xC2\xB0 0' 0\" Leo";
         ChooseCurrentMansion(state, state.chart.MoonPositionText);
-        turns.ShowMainWindow();
-        Open(Path(qPrintable(name)));
+        frmMain* form = turns.ShowMainWindow();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        chosenPaths = QStringList{Path(qPrintable(name))};
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
+        SettleWindows();
         QCOMPARE(messages->texts(), QStringList{QStringLiteral("Please Check The File.")});
         QCOMPARE(messages->shown[0].icon, Messages::Icon::Error);
+        QCOMPARE(messages->shown[0].detail, reason);
         QCOMPARE(OpenWindowCount("frmMain"), 1);
         QCOMPARE(OpenWindowCount("frmArabicLunarMansionResult"), 0);
         QCOMPARE(state.chart.MoonPositionText, std::string("5\xC2\xB0 0' 0\" Leo"));

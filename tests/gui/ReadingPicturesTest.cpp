@@ -15,6 +15,7 @@
 
 #include "../ChartFixture.h"
 
+#include <QtMath>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -79,6 +80,48 @@ private slots:
         DeleteAllWindows();
         FileDialogs::SetHandler({});
         delete messages;
+    }
+
+    // For every mansion: the Moon's mark and its day's path stand inside the
+    // highlighted mansion, clear of the centre: the mark's pixels and the
+    // path's, at the Moon's longitude, lie farther out than where the
+    // highlight begins along that radius.
+    void moonAndPathInsideTheMansion()
+    {
+        const WheelColours colours = WheelColours::Screen();
+        const QRectF square(0, 0, 600, 600);
+        const QPointF centre = square.center();
+        const double width = 360.0 / 28;
+        for (int k = 1; k <= 28; ++k) {
+            WheelReading wheel;
+            wheel.mansion = k;
+            wheel.moonLongitude = (k - 1) * width + width * 0.5;
+            wheel.dayFrom = wheel.moonLongitude - 4;
+            wheel.dayTo = wheel.moonLongitude + 4;
+            QImage image(600, 600, QImage::Format_RGB32);
+            {
+                QPainter painter(&image);
+                DrawMansionWheel(painter, square, wheel, colours);
+            }
+            // Along a radius from the centre (0° Aries at 9 o'clock, the
+            // longitude growing downward): the first pixel of a colour.
+            auto first = [&](double longitude, const QColor& colour) {
+                const double a = qDegreesToRadians(longitude);
+                for (double d = 0; d < 300; d += 0.5)
+                {
+                    const QColor c = image.pixelColor(QPoint(qRound(centre.x() - d * std::cos(a)), qRound(centre.y() + d * std::sin(a))));
+                    if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) + std::abs(c.blue() - colour.blue()) < 90)
+                        return d;  // the colour, or near it at a smoothed edge
+                }
+                return -1.0;
+            };
+            const double highlight = first(wheel.moonLongitude - 3.5, colours.highlight);  // clear of the birth's tick
+            const double moon = first(wheel.moonLongitude, colours.moon);
+            const double path = first(wheel.moonLongitude + 3.5, colours.path);  // beside the Moon's mark
+            const QByteArray shown = QByteArray::number(k) + ": highlight from " + QByteArray::number(highlight) + ", moon at " +
+                                     QByteArray::number(moon) + ", path at " + QByteArray::number(path);
+            QVERIFY2(highlight > 0 && moon > highlight && path > highlight, shown.constData());
+        }
     }
 
     // For every mansion: the Moon's mark where its longitude puts it, its

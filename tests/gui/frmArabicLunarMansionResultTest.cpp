@@ -11,6 +11,8 @@
 #include "core/SignPosition.h"
 #include "ui/ProgramFont.h"
 #include "shell/WindowTurns.h"
+#include "ui/FileDialogs.h"
+#include "ui/WebLinks.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -20,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
@@ -292,6 +295,44 @@ private slots:
         }
     }
 
+    // At open the focus is on Save: Enter asks where to save. The desktop's
+    // keys: Ctrl+S, Ctrl+P, Ctrl+Q, Ctrl+C, as the menus show them; a link no
+    // browser opens is said in a message.
+    void focusShortcutsAndLinks()
+    {
+        result->activateWindow();  // no window manager on the X server does it
+        QVERIFY(QTest::qWaitForWindowActive(result, Patience));
+        QCOMPARE(QApplication::focusWidget(), Control<QPushButton>(result, "cmdSave"));
+        QStringList asked;
+        FileDialogs::SetHandler([&](const QString& title) {
+            asked << title;
+            return QString();  // cancelled
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+        FileDialogs::SetHandler({});
+        QCOMPARE(asked, (QStringList{QStringLiteral("Save"), QStringLiteral("Save")}));
+        const struct {
+            const char* action;
+            const char* keys;
+        } shortcuts[] = {{"mnuSave", "Ctrl+S"}, {"mnuPrint", "Ctrl+P"}, {"mnuQuit", "Ctrl+Q"}, {"mnuCopy", "Ctrl+C"}};
+        for (const auto& k : shortcuts)
+            QCOMPARE(Control<QAction>(result, k.action)->shortcut().toString(), QString::fromLatin1(k.keys));
+
+        MessageRecorder messages;
+        WebLinks::SetAnsweringOpener([](const QUrl&) { return false; });
+        auto* link = Control<QLabel>(result, "Label61");
+        link->setFocus();
+        QTest::keyClick(link, Qt::Key_Return);
+        WebLinks::SetOpener({});
+        QCOMPARE(messages.texts(),
+                 QStringList{QStringLiteral("The page https://www.qamarel.example/ could not be opened: no web browser answered.")});
+
+        QSignalSpy closed(result, &frmArabicLunarMansionResult::closedByUser);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(closed.count(), 1);
+    }
+
     void menusInTheirOrder()
     {
         QStringList entries;
@@ -304,6 +345,8 @@ private slots:
                                        QStringLiteral("mnuFile1="), QStringLiteral("mnuWheel=Show the Mansion &Wheel"),
                   QStringLiteral("mnuPrint=&Print\u2026"), QStringLiteral("mnuExportPdf=Export as P&DF\u2026"), QStringLiteral("mnuCalendar=Mansion Ca&lendar\u2026"), QStringLiteral("mnuFile2="),
                   QStringLiteral("mnuSave=&Save"), QStringLiteral("mnuAddToPeople=&Add to People"),
+                  QStringLiteral("mnuFile3="), QStringLiteral("mnuQuit=&Quit"),
+                  QStringLiteral("mnuEdit"), QStringLiteral("mnuCopy=&Copy"),
                                        QStringLiteral("mnuHelp"), QStringLiteral("mnuOnline=&Online Help"),
                                        QStringLiteral("mnuVisit=&Visit Us Online"), QStringLiteral("mnuHelp1="),
                                        QStringLiteral("mnuUpdate=Check for Software &Update"),
