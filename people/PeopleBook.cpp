@@ -2,6 +2,8 @@
 
 #include "people/BookLayout.h"
 
+#include "base/CompanionModules.h"
+
 #include <sqlite3.h>
 
 #include <cerrno>
@@ -11,6 +13,7 @@
 #include <ctime>
 #include <set>
 #include <tuple>
+#include <type_traits>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,6 +21,77 @@
 #include <unistd.h>
 
 namespace {
+
+// SQLite, loaded when a book is first opened (base/CompanionModules.h): the
+// program and the tool start without it, as most runs never open the book,
+// and spare its megabyte of memory and its share of the start-up. Each call
+// is the library's own, resolved once by its name.
+struct SqliteLibrary {
+    decltype(&::sqlite3_bind_double) bind_double = nullptr;
+    decltype(&::sqlite3_bind_int64) bind_int64 = nullptr;
+    decltype(&::sqlite3_bind_text) bind_text = nullptr;
+    decltype(&::sqlite3_busy_timeout) busy_timeout = nullptr;
+    decltype(&::sqlite3_changes) changes = nullptr;
+    decltype(&::sqlite3_clear_bindings) clear_bindings = nullptr;
+    decltype(&::sqlite3_close_v2) close_v2 = nullptr;
+    decltype(&::sqlite3_column_bytes) column_bytes = nullptr;
+    decltype(&::sqlite3_column_double) column_double = nullptr;
+    decltype(&::sqlite3_column_int) column_int = nullptr;
+    decltype(&::sqlite3_column_int64) column_int64 = nullptr;
+    decltype(&::sqlite3_column_text) column_text = nullptr;
+    decltype(&::sqlite3_errmsg) errmsg = nullptr;
+    decltype(&::sqlite3_errstr) errstr = nullptr;
+    decltype(&::sqlite3_exec) exec = nullptr;
+    decltype(&::sqlite3_extended_result_codes) extended_result_codes = nullptr;
+    decltype(&::sqlite3_finalize) finalize = nullptr;
+    decltype(&::sqlite3_last_insert_rowid) last_insert_rowid = nullptr;
+    decltype(&::sqlite3_open_v2) open_v2 = nullptr;
+    decltype(&::sqlite3_prepare_v2) prepare_v2 = nullptr;
+    decltype(&::sqlite3_reset) reset = nullptr;
+    decltype(&::sqlite3_step) step = nullptr;
+    decltype(&::sqlite3_system_errno) system_errno = nullptr;
+    std::string problem;  // why it could not be loaded, "" when it was
+
+    SqliteLibrary()
+    {
+        void* library = LoadSharedLibrary("libsqlite3.so.0", problem);
+        if (!library)
+            return;
+        const auto Resolve = [&](auto& function, const char* symbol) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(FindSharedSymbol(library, symbol, problem));
+            return function != nullptr;
+        };
+        static_cast<void>(Resolve(bind_double, "sqlite3_bind_double") &&
+               Resolve(bind_int64, "sqlite3_bind_int64") &&
+               Resolve(bind_text, "sqlite3_bind_text") &&
+               Resolve(busy_timeout, "sqlite3_busy_timeout") &&
+               Resolve(changes, "sqlite3_changes") &&
+               Resolve(clear_bindings, "sqlite3_clear_bindings") &&
+               Resolve(close_v2, "sqlite3_close_v2") &&
+               Resolve(column_bytes, "sqlite3_column_bytes") &&
+               Resolve(column_double, "sqlite3_column_double") &&
+               Resolve(column_int, "sqlite3_column_int") &&
+               Resolve(column_int64, "sqlite3_column_int64") &&
+               Resolve(column_text, "sqlite3_column_text") &&
+               Resolve(errmsg, "sqlite3_errmsg") &&
+               Resolve(errstr, "sqlite3_errstr") &&
+               Resolve(exec, "sqlite3_exec") &&
+               Resolve(extended_result_codes, "sqlite3_extended_result_codes") &&
+               Resolve(finalize, "sqlite3_finalize") &&
+               Resolve(last_insert_rowid, "sqlite3_last_insert_rowid") &&
+               Resolve(open_v2, "sqlite3_open_v2") &&
+               Resolve(prepare_v2, "sqlite3_prepare_v2") &&
+               Resolve(reset, "sqlite3_reset") &&
+               Resolve(step, "sqlite3_step") &&
+               Resolve(system_errno, "sqlite3_system_errno"));
+    }
+};
+
+const SqliteLibrary& Sqlite()
+{
+    static const SqliteLibrary library;
+    return library;
+}
 
 constexpr const char* Columns =
     "id, name, birth_date, birth_time, latitude, longitude, zone_minutes, dst, place_name, place_state, "
@@ -136,8 +210,8 @@ std::string SetAside(const std::string& path, int& error)
 // A prepared statement, finalized when it goes.
 class Statement {
 public:
-    Statement(sqlite3* db, const char* sql) { code_ = sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr); }
-    ~Statement() { sqlite3_finalize(statement_); }
+    Statement(sqlite3* db, const char* sql) { code_ = Sqlite().prepare_v2(db, sql, -1, &statement_, nullptr); }
+    ~Statement() { Sqlite().finalize(statement_); }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
@@ -145,14 +219,14 @@ public:
     sqlite3_stmt* get() const { return statement_; }
     void Bind(int index, const std::string& text)
     {
-        sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        Sqlite().bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
     }
-    void Bind(int index, std::int64_t value) { sqlite3_bind_int64(statement_, index, value); }
-    void Bind(int index, double value) { sqlite3_bind_double(statement_, index, value); }
+    void Bind(int index, std::int64_t value) { Sqlite().bind_int64(statement_, index, value); }
+    void Bind(int index, double value) { Sqlite().bind_double(statement_, index, value); }
     std::string Text(int column) const
     {
-        const unsigned char* text = sqlite3_column_text(statement_, column);
-        return text ? std::string(reinterpret_cast<const char*>(text), static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)))
+        const unsigned char* text = Sqlite().column_text(statement_, column);
+        return text ? std::string(reinterpret_cast<const char*>(text), static_cast<std::size_t>(Sqlite().column_bytes(statement_, column)))
                     : std::string();
     }
     // Steps once; SQLITE_ROW, SQLITE_DONE or the error.
@@ -160,15 +234,15 @@ public:
     {
         if (code_ != SQLITE_OK)
             return code_;
-        const int code = sqlite3_step(statement_);
+        const int code = Sqlite().step(statement_);
         if (code != SQLITE_ROW && code != SQLITE_DONE)
             code_ = code;
         return code;
     }
     void Reset()
     {
-        sqlite3_reset(statement_);
-        sqlite3_clear_bindings(statement_);
+        Sqlite().reset(statement_);
+        Sqlite().clear_bindings(statement_);
     }
 
 private:
@@ -181,11 +255,11 @@ private:
 // half-way; not committed, it is rolled back.
 class Transaction {
 public:
-    explicit Transaction(sqlite3* db) : db_(db) { code_ = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr); }
+    explicit Transaction(sqlite3* db) : db_(db) { code_ = Sqlite().exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr); }
     ~Transaction()
     {
         if (code_ == SQLITE_OK && !committed_)
-            sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+            Sqlite().exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     }
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
@@ -193,7 +267,7 @@ public:
     int code() const { return code_; }
     int Commit()
     {
-        const int code = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+        const int code = Sqlite().exec(db_, "COMMIT", nullptr, nullptr, nullptr);
         committed_ = code == SQLITE_OK;
         return code;
     }
@@ -242,21 +316,21 @@ Person PersonOfRow(const Statement& s)
 {
     sqlite3_stmt* row = s.get();
     Person p;
-    p.id = sqlite3_column_int64(row, 0);
+    p.id = Sqlite().column_int64(row, 0);
     p.name = s.Text(1);
     std::sscanf(s.Text(2).c_str(), "%d-%d-%d", &p.year, &p.month, &p.day);
     std::sscanf(s.Text(3).c_str(), "%d:%d", &p.hour, &p.minute);
-    p.latitude = sqlite3_column_double(row, 4);
-    p.longitude = sqlite3_column_double(row, 5);
-    p.zoneMinutes = sqlite3_column_int(row, 6);
-    p.dst = sqlite3_column_int(row, 7) != 0;
+    p.latitude = Sqlite().column_double(row, 4);
+    p.longitude = Sqlite().column_double(row, 5);
+    p.zoneMinutes = Sqlite().column_int(row, 6);
+    p.dst = Sqlite().column_int(row, 7) != 0;
     p.placeName = s.Text(8);
     p.state = s.Text(9);
     p.country = s.Text(10);
     p.zoneName = s.Text(11);
     p.note = s.Text(12);
-    p.created = sqlite3_column_int64(row, 13);
-    p.changed = sqlite3_column_int64(row, 14);
+    p.created = Sqlite().column_int64(row, 13);
+    p.changed = Sqlite().column_int64(row, 14);
     return p;
 }
 
@@ -275,7 +349,7 @@ PeopleBook::~PeopleBook()
 void PeopleBook::Close()
 {
     if (db_)
-        sqlite3_close_v2(db_);
+        Sqlite().close_v2(db_);
     db_ = nullptr;
     readOnly_ = false;
 }
@@ -284,14 +358,14 @@ void PeopleBook::SetBusyTimeout(int milliseconds)
 {
     busyMilliseconds_ = milliseconds;
     if (db_)
-        sqlite3_busy_timeout(db_, milliseconds);
+        Sqlite().busy_timeout(db_, milliseconds);
 }
 
 BookResult PeopleBook::Problem(int code, const std::string& doing) const
 {
     BookResult result;
-    const int system = db_ ? sqlite3_system_errno(db_) : 0;
-    std::string reason = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(code);
+    const int system = db_ ? Sqlite().system_errno(db_) : 0;
+    std::string reason = db_ ? Sqlite().errmsg(db_) : Sqlite().errstr(code);
     switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
@@ -332,6 +406,8 @@ BookResult PeopleBook::Open(const std::string& path, IfDamaged ifDamaged)
     path_ = path;
     if (path.empty())
         return {BookStatus::Failed, "the people book has no place: neither XDG_DATA_HOME nor HOME names a folder"};
+    if (!Sqlite().problem.empty())
+        return {BookStatus::Failed, "the people book " + path + " cannot be used: " + Sqlite().problem};
     const std::string folder = FolderOf(path);
     if (const int error = MakePrivateFolder(folder); error != 0)
         return {StatusOfErrno(error), "the folder " + folder + " of the people book cannot be made: " + std::strerror(error)};
@@ -368,22 +444,22 @@ BookResult PeopleBook::OpenFile(bool create)
     }
     MakeFilesPrivate(path_);
 
-    int code = sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
+    int code = Sqlite().open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
     if (code != SQLITE_OK) {
         BookResult problem = Problem(code, "cannot be opened");
         Close();
         return problem;
     }
-    sqlite3_extended_result_codes(db_, 1);
-    sqlite3_busy_timeout(db_, busyMilliseconds_);
+    Sqlite().extended_result_codes(db_, 1);
+    Sqlite().busy_timeout(db_, busyMilliseconds_);
     auto fail = [&](int failed, const std::string& doing) {
         BookResult problem = Problem(failed, doing);
         if (problem.status == BookStatus::Damaged)
-            problem.message = "the people book " + path_ + " is damaged (" + sqlite3_errmsg(db_) + ")";
+            problem.message = "the people book " + path_ + " is damaged (" + Sqlite().errmsg(db_) + ")";
         Close();
         return problem;
     };
-    if ((code = sqlite3_exec(db_, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr)) != SQLITE_OK)
+    if ((code = Sqlite().exec(db_, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr)) != SQLITE_OK)
         return fail(code, "cannot be opened");
 
     {
@@ -398,14 +474,14 @@ BookResult PeopleBook::OpenFile(bool create)
     auto version = [&](int& value) {
         Statement read(db_, "PRAGMA user_version");
         const int step = read.Step();
-        value = step == SQLITE_ROW ? sqlite3_column_int(read.get(), 0) : 0;
+        value = step == SQLITE_ROW ? Sqlite().column_int(read.get(), 0) : 0;
         return step == SQLITE_ROW ? SQLITE_OK : step;
     };
     int current = 0;
     if ((code = version(current)) != SQLITE_OK)
         return fail(code, "cannot be read");
     if (current > LayoutVersion) {
-        sqlite3_exec(db_, "PRAGMA query_only=1", nullptr, nullptr, nullptr);
+        Sqlite().exec(db_, "PRAGMA query_only=1", nullptr, nullptr, nullptr);
         readOnly_ = true;
         return {BookStatus::NewerVersion, "the people book " + path_ + " was written by a newer version of Qamarel (book version " +
                                               std::to_string(current) + "; this version knows up to " +
@@ -424,7 +500,7 @@ BookResult PeopleBook::OpenFile(bool create)
         if (step.version <= current)
             continue;
         const std::string statements = std::string(step.statements) + ";PRAGMA user_version=" + std::to_string(step.version);
-        if ((code = sqlite3_exec(db_, statements.c_str(), nullptr, nullptr, nullptr)) != SQLITE_OK ||
+        if ((code = Sqlite().exec(db_, statements.c_str(), nullptr, nullptr, nullptr)) != SQLITE_OK ||
             (code = change.Commit()) != SQLITE_OK)
             return fail(code, "cannot be brought up to date");
         current = step.version;
@@ -468,7 +544,7 @@ BookResult PeopleBook::Add(Person& person)
     BindPerson(insert, added);
     if (const int step = insert.Step(); step != SQLITE_DONE)
         return Problem(step, "cannot be changed");
-    added.id = sqlite3_last_insert_rowid(db_);
+    added.id = Sqlite().last_insert_rowid(db_);
     if (const int code = change.Commit(); code != SQLITE_OK)
         return Problem(code, "cannot be changed");
     person = added;
@@ -526,7 +602,7 @@ BookResult PeopleBook::Write(Person& person, const Person* asRead)
     update.Bind(14, changed.id);
     if (const int step = update.Step(); step != SQLITE_DONE)
         return Problem(step, "cannot be changed");
-    if (sqlite3_changes(db_) == 0)
+    if (Sqlite().changes(db_) == 0)
         return {BookStatus::NotFound, "the people book " + path_ + " no longer holds " + person.name};
     if (const int code = change.Commit(); code != SQLITE_OK)
         return Problem(code, "cannot be changed");
@@ -547,7 +623,7 @@ BookResult PeopleBook::Remove(std::int64_t id)
     remove.Bind(1, id);
     if (const int step = remove.Step(); step != SQLITE_DONE)
         return Problem(step, "cannot be changed");
-    if (sqlite3_changes(db_) == 0)
+    if (Sqlite().changes(db_) == 0)
         return {BookStatus::NotFound, "the people book " + path_ + " no longer holds that entry"};
     if (const int code = change.Commit(); code != SQLITE_OK)
         return Problem(code, "cannot be changed");

@@ -4,6 +4,7 @@
 #include "ui/MessageBox.h"
 #include "ui/ProgramSettings.h"
 #include "core/UpdateReminderRule.h"
+#include "ui/LinkOpening.h"
 #include "ui/WebLinks.h"
 
 #include <QCoreApplication>
@@ -54,7 +55,7 @@ void RemindOfUpdate(QSettings& settings, const QDate& today, QWidget* parent)
     settings.setValue(ReminderKey(), Latin1(EncodeReadingText(ReminderDateText(Civil(today)))));
     settings.sync();
     if (yes)
-        WebLinks::OpenDownloadPage();
+        OpenPageOrSay(parent, WebLinks::DownloadPage());
 }
 
 void RemindOfUpdate(const QString& path, const QDate& today, QWidget* parent)

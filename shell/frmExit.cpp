@@ -6,6 +6,7 @@
 #include "shell/QuitApplication.h"
 #include "core/ReferralForm.h"
 #include "ui/ProgramWidgets.h"
+#include "ui/LinkOpening.h"
 #include "ui/WebLinks.h"
 
 #include <QCheckBox>
@@ -224,12 +225,12 @@ void frmExit::Check1_Click()
     if (!Check1->isChecked())
         return;
     Check1->setChecked(false);
-    WebLinks::OpenHomePage();
+    OpenPageOrSay(this, WebLinks::HomePage());
 }
 
 void frmExit::lblGoToHome_Click()
 {
-    WebLinks::OpenWebPage(WebLinks::CataloguePage());
+    OpenPageOrSay(this, WebLinks::CataloguePage());
 }
 
 void frmExit::cmdClose_Click()

@@ -35,6 +35,13 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>LinkOpeningText</name>
+    <message>
+        <source>The page %1 could not be opened: no web browser answered.</source>
+        <translation>تعذّر فتح الصفحة ‎%1‎: لم يستجب أي متصفح ويب.</translation>
+    </message>
+</context>
+<context>
     <name>MansionFields</name>
     <message>
         <source>Lunar Mansion Name</source>
@@ -559,10 +566,6 @@ Do you want to replace it?</source>
         <source>&amp;Copy</source>
         <translation>&amp;نسخ</translation>
     </message>
-    <message>
-        <source>The page %1 could not be opened: no web browser answered.</source>
-        <translation>تعذّر فتح الصفحة ‎%1‎: لم يستجب أي متصفح ويب.</translation>
-    </message>
 </context>
 <context>
     <name>frmExit</name>
@@ -992,6 +995,10 @@ Do you want to replace it?</source>
     <message>
         <source>&amp;Open…</source>
         <translation>&amp;فتح…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>إ&amp;نهاء</translation>
     </message>
 </context>
 <context>

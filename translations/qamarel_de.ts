@@ -35,6 +35,13 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>LinkOpeningText</name>
+    <message>
+        <source>The page %1 could not be opened: no web browser answered.</source>
+        <translation>Die Seite %1 konnte nicht geöffnet werden: Kein Webbrowser hat geantwortet.</translation>
+    </message>
+</context>
+<context>
     <name>MansionFields</name>
     <message>
         <source>Lunar Mansion Name</source>
@@ -559,10 +566,6 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
-    <message>
-        <source>The page %1 could not be opened: no web browser answered.</source>
-        <translation>Die Seite %1 konnte nicht geöffnet werden: Kein Webbrowser hat geantwortet.</translation>
-    </message>
 </context>
 <context>
     <name>frmExit</name>
@@ -992,6 +995,10 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
     <message>
         <source>&amp;Open…</source>
         <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,13 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>LinkOpeningText</name>
+    <message>
+        <source>The page %1 could not be opened: no web browser answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MansionFields</name>
     <message>
         <source>Lunar Mansion Name</source>
@@ -549,10 +556,6 @@ Do you want to replace it?</source>
         <source>&amp;Copy</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>The page %1 could not be opened: no web browser answered.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>frmExit</name>
@@ -981,6 +984,10 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Open…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

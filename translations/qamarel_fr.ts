@@ -35,6 +35,13 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>LinkOpeningText</name>
+    <message>
+        <source>The page %1 could not be opened: no web browser answered.</source>
+        <translation>La page %1 n&apos;a pas pu être ouverte&#xa0;: aucun navigateur web n&apos;a répondu.</translation>
+    </message>
+</context>
+<context>
     <name>MansionFields</name>
     <message>
         <source>Lunar Mansion Name</source>
@@ -559,10 +566,6 @@ Le montrer à la place de l’interprétation choisie&#xa0;?</translation>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
-    <message>
-        <source>The page %1 could not be opened: no web browser answered.</source>
-        <translation>La page %1 n&apos;a pas pu être ouverte&#xa0;: aucun navigateur web n&apos;a répondu.</translation>
-    </message>
 </context>
 <context>
     <name>frmExit</name>
@@ -992,6 +995,10 @@ Le montrer à la place de l’interprétation choisie&#xa0;?</translation>
     <message>
         <source>&amp;Open…</source>
         <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 <context>

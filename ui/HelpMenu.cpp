@@ -1,5 +1,6 @@
 #include "ui/HelpMenu.h"
 
+#include "ui/LinkOpening.h"
 #include "ui/ProgramWidgets.h"
 #include "ui/WebLinks.h"
 #include "ui/frmAbout.h"
@@ -19,10 +20,10 @@ QMenu* AddHelpMenu(QMainWindow* window)
         QObject::connect(entry, &QAction::triggered, window, action);
     };
     auto separator = [&](const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
-    add("mnuOnline", QObject::tr("&Online Help"), &WebLinks::OpenHelpPage);
-    add("mnuVisit", QObject::tr("&Visit Us Online"), &WebLinks::OpenHomePage);
+    add("mnuOnline", QObject::tr("&Online Help"), [window] { OpenPageOrSay(window, WebLinks::HelpPage()); });
+    add("mnuVisit", QObject::tr("&Visit Us Online"), [window] { OpenPageOrSay(window, WebLinks::HomePage()); });
     separator("mnuHelp1");
-    add("mnuUpdate", QObject::tr("Check for Software &Update"), &WebLinks::OpenDownloadPage);
+    add("mnuUpdate", QObject::tr("Check for Software &Update"), [window] { OpenPageOrSay(window, WebLinks::DownloadPage()); });
     separator("mnuHelp2");
     add("mnuAbout", QObject::tr("&About Software"), [window]() {
         frmAbout about(window);

@@ -54,9 +54,5 @@ bool OpenWebPage(const QString& address)
     return QDesktopServices::openUrl(url);
 }
 
-void OpenHelpPage() { OpenWebPage(HelpPage()); }
-void OpenHomePage() { OpenWebPage(HomePage()); }
-void OpenDownloadPage() { OpenWebPage(DownloadPage()); }
-void OpenPromotionPage(int which) { OpenWebPage(PromotionPage(which)); }
 
 }  // namespace WebLinks

@@ -23,10 +23,8 @@ QString MapSearch();         // a map search, followed by the encoded query
 // (no browser); the caller tells the user.
 bool OpenWebPage(const QString& address);
 
-void OpenHelpPage();
-void OpenHomePage();
-void OpenDownloadPage();
-void OpenPromotionPage(int which);
+// A window opens its pages through OpenPageOrSay (ui/LinkOpening.h), which
+// says so when no browser answered.
 
 // Replaces the browser (for tests): the handler receives each address instead.
 void SetOpener(std::function<void(const QUrl&)> opener);

@@ -2,6 +2,7 @@
 
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramWidgets.h"
+#include "ui/LinkOpening.h"
 #include "ui/WebLinks.h"
 
 #include <QGridLayout>
@@ -57,12 +58,12 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 
 void frmAbout::lblHomePage_Click()
 {
-    WebLinks::OpenHomePage();
+    OpenPageOrSay(this, WebLinks::HomePage());
 }
 
 void frmAbout::lblCoBrand_Click()
 {
-    WebLinks::OpenPromotionPage(2);
+    OpenPageOrSay(this, WebLinks::PromotionPage(2));
 }
 
 void frmAbout::cmdOK_Click()

@@ -15,6 +15,7 @@
 #include "ui/MessageBox.h"
 #include "ui/HelpMenu.h"
 #include "ui/ProgramWidgets.h"
+#include "ui/LinkOpening.h"
 #include "ui/WebLinks.h"
 
 #include <QApplication>
@@ -435,9 +436,7 @@ void frmArabicLunarMansionResult::mnuCopy_Click()
 
 void frmArabicLunarMansionResult::OpenLink(const QString& address)
 {
-    if (!WebLinks::OpenWebPage(address))
-        Messages::Show(this, tr("The page %1 could not be opened: no web browser answered.").arg(address),
-                       Messages::Icon::Error);
+    OpenPageOrSay(this, address);
 }
 
 void frmArabicLunarMansionResult::closeEvent(QCloseEvent* event)

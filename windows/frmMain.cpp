@@ -12,6 +12,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/LocationLookup.h"
 #include "core/WebAddresses.h"
+#include "ui/LinkOpening.h"
 #include "ui/WebLinks.h"
 #include "ui/MessageBox.h"
 #include "ui/ListBox.h"
@@ -373,17 +374,6 @@ void frmMain::BuildMenus()
     mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
     mnuOpen->setShortcut(QKeySequence::Open);
     connect(mnuOpen, &QAction::triggered, this, &frmMain::cmdOpen_Click);
-    QAction* mnuCalendar = file->addAction(tr("Mansion Ca&lendar\u2026"));
-    mnuCalendar->setObjectName(QStringLiteral("mnuCalendar"));
-    mnuCalendar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));  // Ctrl+K is a line edit's "delete to end of line"
-    connect(mnuCalendar, &QAction::triggered, this, &frmMain::calendarRequested);
-    QAction* mnuPeople = file->addAction(tr("&People\u2026"));
-    mnuPeople->setObjectName(QStringLiteral("mnuPeople"));
-    mnuPeople->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    connect(mnuPeople, &QAction::triggered, this, &frmMain::peopleRequested);
-    mnuSaveToPeople = file->addAction(tr("&Save to People"));
-    mnuSaveToPeople->setObjectName(QStringLiteral("mnuSaveToPeople"));
-    mnuSaveToPeople->setShortcut(QKeySequence::Save);
     // The last readings opened or saved, as they are when the menu opens:
     // files found gone are dropped.
     QMenu* recent = file->addMenu(tr("Open &Recent"));
@@ -400,6 +390,23 @@ void frmMain::BuildMenus()
         }
         recent->setEnabled(!readings.isEmpty());
     });
+    QAction* mnuCalendar = file->addAction(tr("Mansion Ca&lendar\u2026"));
+    mnuCalendar->setObjectName(QStringLiteral("mnuCalendar"));
+    mnuCalendar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));  // Ctrl+K is a line edit's "delete to end of line"
+    connect(mnuCalendar, &QAction::triggered, this, &frmMain::calendarRequested);
+    QAction* mnuPeople = file->addAction(tr("&People\u2026"));
+    mnuPeople->setObjectName(QStringLiteral("mnuPeople"));
+    mnuPeople->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    connect(mnuPeople, &QAction::triggered, this, &frmMain::peopleRequested);
+    mnuSaveToPeople = file->addAction(tr("&Save to People"));
+    mnuSaveToPeople->setObjectName(QStringLiteral("mnuSaveToPeople"));
+    mnuSaveToPeople->setShortcut(QKeySequence::Save);
+    file->addSeparator();
+    // As the close box: the exit window follows.
+    QAction* mnuQuit = file->addAction(tr("&Quit"));
+    mnuQuit->setObjectName(QStringLiteral("mnuQuit"));
+    mnuQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(mnuQuit, &QAction::triggered, this, &QWidget::close);
     AddHelpMenu(this);
 }
 
@@ -414,9 +421,9 @@ void frmMain::WireHandlers()
     connect(cmdCancelEdit, &QPushButton::clicked, this, &frmMain::cmdCancelEdit_Click);
     connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
     connect(txtMCity, &QLineEdit::textEdited, this, &frmMain::txtMCity_Change);
-    connect(homePageLink, &QLabel::linkActivated, this, &WebLinks::OpenHomePage);
-    connect(lblCobrand, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(1); });
-    connect(lblFullBrand, &QLabel::linkActivated, this, [] { WebLinks::OpenPromotionPage(2); });
+    connect(homePageLink, &QLabel::linkActivated, this, [this] { OpenPageOrSay(this, WebLinks::HomePage()); });
+    connect(lblCobrand, &QLabel::linkActivated, this, [this] { OpenPageOrSay(this, WebLinks::PromotionPage(1)); });
+    connect(lblFullBrand, &QLabel::linkActivated, this, [this] { OpenPageOrSay(this, WebLinks::PromotionPage(2)); });
     for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM, txtZoneHour, txtZoneMinute})
         box->installEventFilter(this);
     // A chosen place's zone and summer time follow the birth date and time,

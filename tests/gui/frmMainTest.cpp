@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+#include <QSignalSpy>
 #include <QStyleOptionComboBox>
 #include <QTimer>
 #include <QUrl>
@@ -689,6 +690,26 @@ private slots:
         });
         QCOMPARE(Control<QLineEdit>(main, "txtZoneHour")->text(), QStringLiteral("-5"));  // ahead, with a West longitude
         QCOMPARE(Control<QLineEdit>(main, "txtZoneMinute")->text(), QStringLiteral("-45"));
+    }
+
+    // A link no browser answers says so; Ctrl+Q closes the form as its close
+    // box does (the exit window follows).
+    void linksSayWhenNoBrowserAnswersAndCtrlQCloses()
+    {
+        WebLinks::SetAnsweringOpener([](const QUrl&) { return false; });
+        for (const char* link : {"Label11", "lblCobrand"}) {
+            auto* label = Control<QLabel>(main, link);
+            emit label->linkActivated(QString());
+        }
+        WebLinks::SetOpener({});
+        QCOMPARE(messages->texts(),
+                 (QStringList{QStringLiteral("The page https://www.qamarel.example/ could not be opened: no web browser answered."),
+                              QStringLiteral("The page %1 could not be opened: no web browser answered.")
+                                  .arg(WebLinks::PromotionPage(1))}));
+        QCOMPARE(Control<QAction>(main, "mnuQuit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QSignalSpy closed(main, &frmMain::closedByUser);
+        Control<QAction>(main, "mnuQuit")->trigger();
+        QCOMPARE(closed.count(), 1);
     }
 
     void pickerQuitWritesNothing()
