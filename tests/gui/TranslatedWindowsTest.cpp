@@ -214,6 +214,20 @@ private slots:
                         QVERIFY2(!w->geometry().intersects(other->geometry()),
                                  qPrintable(where + QStringLiteral(" overlaps ") + other->objectName()));
             }
+            // A caption stands before what it names in the reading direction:
+            // left of it, or right of it in Arabic (one above the other: either).
+            for (QLabel* caption : window->findChildren<QLabel*>()) {
+                QWidget* named = caption->buddy();
+                if (!named || !caption->isVisibleTo(window.get()) || !named->isVisibleTo(window.get()))
+                    continue;
+                const QRect c(caption->mapTo(window.get(), QPoint(0, 0)), caption->size()),
+                    n(named->mapTo(window.get(), QPoint(0, 0)), named->size());
+                if (c.right() >= n.left() && n.right() >= c.left())
+                    continue;  // one above the other
+                QVERIFY2(rightToLeft ? c.left() > n.right() : c.right() < n.left(),
+                         qPrintable(QStringLiteral("%1: %2 is on the wrong side of %3")
+                                        .arg(QLatin1String(made.name), caption->text(), named->objectName())));
+            }
             // The Moon's position reads left to right within a sentence of any direction.
             for (QLabel* l : window->findChildren<QLabel*>()) {
                 const QString text = l->text();
