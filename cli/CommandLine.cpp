@@ -165,24 +165,6 @@ const ToolOption* FindOption(std::string_view name)
     return nullptr;
 }
 
-// The number of single-byte edits that turn one word into the other.
-std::size_t EditDistance(std::string_view a, std::string_view b)
-{
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j)
-        row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
-}
-
 // The option a misspelt one most likely meant: the nearest by edit distance,
 // when it is near enough (one edit in three letters); the first of a tie.
 const ToolOption* NearestOption(std::string_view word)
@@ -191,7 +173,7 @@ const ToolOption* NearestOption(std::string_view word)
     const ToolOption* nearest = nullptr;
     std::size_t best = allowed + 1;
     for (const ToolOption& option : Options)
-        if (const std::size_t distance = EditDistance(word, option.name); distance < best) {
+        if (const std::size_t distance = AsciiEditDistance(word, option.name); distance < best) {
             best = distance;
             nearest = &option;
         }

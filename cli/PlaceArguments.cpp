@@ -14,54 +14,42 @@ const PlacesModuleEntry* Places(std::string& problem)
     return entry;
 }
 
+// A call of the module's, or, when it cannot be loaded, a result whose
+// error says why.
+template <typename Result, typename Call>
+Result OnPlacesModule(Call call)
+{
+    std::string problem;
+    if (const PlacesModuleEntry* places = Places(problem))
+        return call(*places);
+    Result failed;
+    failed.error = problem;
+    return failed;
+}
+
 }  // namespace
 
 PlaceBirth ResolvePlaceBirth(const std::string& place, const std::string& date, const std::string& time)
 {
-    std::string problem;
-    if (const PlacesModuleEntry* places = Places(problem))
-        return places->resolvePlaceBirth(place, date, time);
-    PlaceBirth failed;
-    failed.error = problem;
-    return failed;
+    return OnPlacesModule<PlaceBirth>([&](const PlacesModuleEntry& m) { return m.resolvePlaceBirth(place, date, time); });
 }
 
 PlaceListing ListPlaces(const std::string& query, bool json)
 {
-    std::string problem;
-    if (const PlacesModuleEntry* places = Places(problem))
-        return places->listPlaces(query, json);
-    PlaceListing failed;
-    failed.error = problem;
-    return failed;
+    return OnPlacesModule<PlaceListing>([&](const PlacesModuleEntry& m) { return m.listPlaces(query, json); });
 }
 
 PlaceClocksFound FindPlaceClocks(const std::string& place)
 {
-    std::string problem;
-    if (const PlacesModuleEntry* places = Places(problem))
-        return places->findPlaceClocks(place);
-    PlaceClocksFound failed;
-    failed.error = problem;
-    return failed;
+    return OnPlacesModule<PlaceClocksFound>([&](const PlacesModuleEntry& m) { return m.findPlaceClocks(place); });
 }
 
 PlaceBirth ResolveZoneBirth(const std::string& zone, const BirthFields& typed)
 {
-    std::string problem;
-    if (const PlacesModuleEntry* places = Places(problem))
-        return places->resolveZoneBirth(zone, typed);
-    PlaceBirth failed;
-    failed.error = problem;
-    return failed;
+    return OnPlacesModule<PlaceBirth>([&](const PlacesModuleEntry& m) { return m.resolveZoneBirth(zone, typed); });
 }
 
 PlaceClocksFound FindZoneClocks(const std::string& zone)
 {
-    std::string problem;
-    if (const PlacesModuleEntry* places = Places(problem))
-        return places->findZoneClocks(zone);
-    PlaceClocksFound failed;
-    failed.error = problem;
-    return failed;
+    return OnPlacesModule<PlaceClocksFound>([&](const PlacesModuleEntry& m) { return m.findZoneClocks(zone); });
 }

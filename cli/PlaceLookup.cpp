@@ -3,6 +3,7 @@
 #include "cli/PlacesModule.h"
 
 #include "base/ProgramVersion.h"
+#include "base/TextBasics.h"
 #include "base/Utf8Text.h"
 
 #include "people/BirthArguments.h"
@@ -40,29 +41,12 @@ PlaceBirth ResolvePlace(const std::string& place, const std::string& date, const
 // at most three, near enough (one edit in three letters).
 std::string NearZoneNames(const std::string& typed)
 {
-    const auto distance = [](std::string a, std::string b) {
-        for (std::string* text : {&a, &b})
-            std::transform(text->begin(), text->end(), text->begin(), [](unsigned char c) { return std::tolower(c); });
-        std::vector<std::size_t> row(b.size() + 1);
-        for (std::size_t j = 0; j <= b.size(); ++j)
-            row[j] = j;
-        for (std::size_t i = 1; i <= a.size(); ++i) {
-            std::size_t diagonal = row[0];
-            row[0] = i;
-            for (std::size_t j = 1; j <= b.size(); ++j) {
-                const std::size_t above = row[j];
-                row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-                diagonal = above;
-            }
-        }
-        return row[b.size()];
-    };
     const std::size_t allowed = std::max<std::size_t>(1, typed.size() / 3);
     std::vector<std::pair<std::size_t, std::string>> near;
     for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
         const std::string name = id.toStdString();
         const std::string city = name.substr(name.rfind('/') + 1);
-        const std::size_t d = std::min(distance(typed, name), distance(typed, city));
+        const std::size_t d = std::min(AsciiEditDistance(typed, name, true), AsciiEditDistance(typed, city, true));
         if (d <= allowed)
             near.emplace_back(d, name);
     }

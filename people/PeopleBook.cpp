@@ -528,13 +528,20 @@ std::vector<Person> PeopleBook::List(BookResult& result) const
     return people;
 }
 
-BookResult PeopleBook::Add(Person& person)
+BookResult PeopleBook::Changeable() const
 {
-    // Added even when the same birth is there: the caller asked for it.
     if (!db_)
         return {BookStatus::Failed, "the people book is not open"};
     if (readOnly_)
         return {BookStatus::NewerVersion, "the people book " + path_ + " was written by a newer version of Qamarel: it is read-only"};
+    return {};
+}
+
+BookResult PeopleBook::Add(Person& person)
+{
+    // Added even when the same birth is there: the caller asked for it.
+    if (BookResult closed = Changeable(); !closed.ok())
+        return closed;
     Transaction change(db_);
     if (change.code() != SQLITE_OK)
         return Problem(change.code(), "cannot be changed");
@@ -563,10 +570,8 @@ BookResult PeopleBook::Update(Person& person, const Person& asRead)
 
 BookResult PeopleBook::Write(Person& person, const Person* asRead)
 {
-    if (!db_)
-        return {BookStatus::Failed, "the people book is not open"};
-    if (readOnly_)
-        return {BookStatus::NewerVersion, "the people book " + path_ + " was written by a newer version of Qamarel: it is read-only"};
+    if (BookResult closed = Changeable(); !closed.ok())
+        return closed;
     Transaction change(db_);
     if (change.code() != SQLITE_OK)
         return Problem(change.code(), "cannot be changed");
@@ -612,10 +617,8 @@ BookResult PeopleBook::Write(Person& person, const Person* asRead)
 
 BookResult PeopleBook::Remove(std::int64_t id)
 {
-    if (!db_)
-        return {BookStatus::Failed, "the people book is not open"};
-    if (readOnly_)
-        return {BookStatus::NewerVersion, "the people book " + path_ + " was written by a newer version of Qamarel: it is read-only"};
+    if (BookResult closed = Changeable(); !closed.ok())
+        return closed;
     Transaction change(db_);
     if (change.code() != SQLITE_OK)
         return Problem(change.code(), "cannot be changed");
@@ -633,10 +636,8 @@ BookResult PeopleBook::Remove(std::int64_t id)
 BookResult PeopleBook::AddAll(const std::vector<Person>& people, Added& counts)
 {
     counts = {};
-    if (!db_)
-        return {BookStatus::Failed, "the people book is not open"};
-    if (readOnly_)
-        return {BookStatus::NewerVersion, "the people book " + path_ + " was written by a newer version of Qamarel: it is read-only"};
+    if (BookResult closed = Changeable(); !closed.ok())
+        return closed;
     Transaction change(db_);
     if (change.code() != SQLITE_OK)
         return Problem(change.code(), "cannot be changed");

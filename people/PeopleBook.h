@@ -92,6 +92,8 @@ private:
     BookResult Write(Person& person, const Person* asRead);
     BookResult OpenFile(bool create);
     BookResult Problem(int code, const std::string& doing) const;
+    // Ok when the book is open and may be changed; else why not.
+    BookResult Changeable() const;
     void Close();
 
     sqlite3* db_ = nullptr;

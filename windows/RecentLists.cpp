@@ -3,6 +3,8 @@
 #include "places/PlaceKeys.h"
 #include "ui/ProgramSettings.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -11,8 +13,8 @@
 
 namespace {
 
-const QString ReadingsKey = QStringLiteral("Recent/Readings");
-const QString PlacesKey = QStringLiteral("RecentPlaces");
+constexpr QLatin1String ReadingsKey("Recent/Readings");
+constexpr QLatin1String PlacesKey("RecentPlaces");
 
 QStringList StoredReadings(const QSettings& settings)
 {
@@ -91,7 +93,25 @@ void RememberReading(const QString& path)
     StoreReadings(readings.mid(0, RecentKept));
 }
 
-QList<Place> RecentPlaces()
+namespace {
+
+// The places as last read and the settings file's state then: the lists
+// that follow each keystroke read the file again only when it changed.
+struct PlacesRead {
+    bool read = false;
+    bool exists = false;
+    QDateTime modified;
+    qint64 size = -1;
+    QList<Place> places;
+};
+
+PlacesRead& LastPlacesRead()
+{
+    static PlacesRead last;
+    return last;
+}
+
+QList<Place> ReadRecentPlaces()
 {
     QList<Place> places;
     const std::unique_ptr<QSettings> settings = ProgramSettingsToRead();
@@ -105,6 +125,20 @@ QList<Place> RecentPlaces()
     }
     settings->endArray();
     return places;
+}
+
+}  // namespace
+
+QList<Place> RecentPlaces()
+{
+    const QFileInfo file(ProgramSettingsPath(QCoreApplication::applicationName()));
+    PlacesRead& last = LastPlacesRead();
+    const bool exists = file.exists();
+    const QDateTime modified = exists ? file.lastModified() : QDateTime();
+    const qint64 size = exists ? file.size() : -1;
+    if (!last.read || last.exists != exists || last.modified != modified || last.size != size)
+        last = {true, exists, modified, size, ReadRecentPlaces()};
+    return last.places;
 }
 
 void RememberPlace(const Place& place)
@@ -122,6 +156,7 @@ void RememberPlace(const Place& place)
         settings->endArray();
         settings->sync();
     }
+    LastPlacesRead().read = false;  // read again after this write, whatever the clock's grain
 }
 
 QList<Place> RecentFirst(const QList<Place>& recent, const QList<Place>& found, const QString& typedCity, int limit)

@@ -252,12 +252,9 @@ void frmMansionCalendar::BuildMenus()
 
 void frmMansionCalendar::SetPeople(const std::vector<Person>& people)
 {
-    const std::vector<std::vector<std::string>> byMansion = NamesByMansion(people);
-    for (std::size_t m = 1; m < byMansion.size() && m < peopleByMansion_.size(); ++m) {
-        peopleByMansion_[m].clear();
-        for (const std::string& name : byMansion[m])
-            peopleByMansion_[m] << ToQString(name);
-    }
+    // Each birth read once: for the stays' names and for the person list.
+    for (QStringList& names : peopleByMansion_)
+        names.clear();
     {
         const QSignalBlocker block(cboPerson);
         cboPerson->clear();
@@ -265,6 +262,7 @@ void frmMansionCalendar::SetPeople(const std::vector<Person>& people)
         personMansions_.clear();
         for (const Person& p : people) {
             const int mansion = BirthMansion(p);
+            peopleByMansion_[static_cast<std::size_t>(mansion)] << ToQString(p.name);
             cboPerson->addItem(tr("%1 (mansion %2)").arg(ToQString(p.name)).arg(mansion));
             personMansions_.push_back(mansion);
         }
