@@ -14,8 +14,7 @@
 #include "places/PlaceSearch.h"
 #include "places/ZoneAtDate.h"
 #include "places/ZoneClocks.h"
-
-#include <QTimeZone>
+#include "places/ZoneHistory.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -43,8 +42,7 @@ std::string NearZoneNames(const std::string& typed)
 {
     const std::size_t allowed = std::max<std::size_t>(1, typed.size() / 3);
     std::vector<std::pair<std::size_t, std::string>> near;
-    for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
-        const std::string name = id.toStdString();
+    for (const std::string& name : ListedZoneNames()) {
         const std::string city = name.substr(name.rfind('/') + 1);
         const std::size_t d = std::min(AsciiEditDistance(typed, name, true), AsciiEditDistance(typed, city, true));
         if (d <= allowed)
@@ -61,12 +59,11 @@ std::string NearZoneNames(const std::string& typed)
 // `error` set (and the nearest names) for a name it does not know.
 QByteArray KnownZone(const std::string& typed, std::string& error)
 {
-    const QByteArray wanted = QByteArray::fromStdString(typed);
-    if (QTimeZone::isTimeZoneIdAvailable(wanted))
-        return wanted;
-    for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
-        if (id.compare(wanted, Qt::CaseInsensitive) == 0)
-            return id;
+    if (ZoneHistory::Of(typed))
+        return QByteArray::fromStdString(typed);
+    for (const std::string& name : ListedZoneNames())
+        if (name.size() == typed.size() && EndsWithIgnoringCase(typed, name))
+            return QByteArray::fromStdString(name);
     const std::string near = NearZoneNames(typed);
     error = "no time zone called " + std::string(Utf8Prefix(typed, 60)) + (near.empty() ? "" : "; did you mean " + near + "?");
     return {};

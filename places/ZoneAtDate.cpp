@@ -1,19 +1,18 @@
 #include "places/ZoneAtDate.h"
 
 #include "base/QtStdText.h"
+#include "core/CivilCalendar.h"
 #include "core/ClockText.h"
+#include "places/ZoneHistory.h"
+#include "places/ZoneLongNames.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QFile>
-#include <QHash>
-#include <QLocale>
 #include <QStringList>
-#include <QTimeZone>
 
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -29,98 +28,37 @@ struct ZoneAtDateText {
 
 namespace {
 
-// One stretch of time with one offset: from `start` (UTC seconds) to the next.
-struct Stretch {
-    qint64 start;
-    QTimeZone::OffsetData data;
-};
-
-// The daylight-saving flags of a zone's stretches as its TZif file holds them.
-// Qt 6.4 derives its own flag from the offsets, and so loses it where summer
-// time kept the standard offset's size (Paris's WEST in the winter of 1944-45,
-// Buenos Aires 1999-2000).
-// Source: RFC 8536, "The Time Zone Information Format (TZif)", sections 3.1-3.2.
-struct ZoneFlags {
-    std::vector<qint64> changes;  // UTC seconds, rising
-    std::vector<bool> flagged;    // of the stretch that each change begins
-    bool first = false;           // before the first change
-};
-
-ZoneFlags ReadZoneFlags(const QByteArray& zone)
+// The zone's long name for a time with the abbreviation `abbreviation`, its
+// summer name where `summer`. The names are today's: one is taken only where
+// its initials are that abbreviation (London's "BST" of January 1969 was
+// British Standard Time, not today's British Summer Time).
+QString LongNameFor(const QByteArray& zone, const QString& abbreviation, bool summer)
 {
-    ZoneFlags flags;
-    const QString folder = qEnvironmentVariableIsSet("TZDIR") ? qEnvironmentVariable("TZDIR")
-                                                               : QStringLiteral("/usr/share/zoneinfo");
-    if (zone.contains("..") || zone.startsWith('/'))
-        return flags;
-    QFile file(folder + QLatin1Char('/') + QString::fromUtf8(zone));
-    if (!file.open(QIODevice::ReadOnly))
-        return flags;
-    const QByteArray data = file.read(1 << 20);  // the largest zone file is some 4 KiB
-    auto number = [&](qsizetype at, int bytes) -> qint64 {
-        if (at < 0 || at + bytes > data.size())
-            return -1;
-        quint64 v = 0;
-        for (int i = 0; i < bytes; ++i)
-            v = v << 8 | static_cast<quint8>(data[at + i]);
-        return bytes == 8 ? static_cast<qint64>(v) : static_cast<qint64>(static_cast<qint32>(static_cast<quint32>(v)));
-    };
-    auto counts = [&](qsizetype at, qint64 c[6]) {
-        for (int i = 0; i < 6; ++i)
-            c[i] = number(at + 20 + 4 * i, 4);  // isut, isstd, leap, time, type, char
-    };
-    if (!data.startsWith("TZif") || data.size() < 44)
-        return flags;
-    qint64 c[6];
-    counts(0, c);
-    qsizetype at = 44;
-    int timeSize = 4;
-    if (data[4] >= '2') {  // skip the 32-bit block to the 64-bit one
-        at += c[3] * 4 + c[3] + c[4] * 6 + c[5] + c[2] * 8 + c[1] + c[0];
-        if (number(at, 4) < 0 || data.mid(at, 4) != "TZif")
-            return flags;
-        counts(at, c);
-        at += 44;
-        timeSize = 8;
-    }
-    const qint64 times = c[3], types = c[4];
-    if (times < 0 || types <= 0 || at + times * (timeSize + 1) + types * 6 > data.size())
-        return flags;
-    auto isDst = [&](qint64 type) { return type >= 0 && type < types && data[at + times * (timeSize + 1) + type * 6 + 4] != 0; };
-    for (qint64 i = 0; i < times; ++i) {
-        flags.changes.push_back(number(at + i * timeSize, timeSize));
-        flags.flagged.push_back(isDst(static_cast<quint8>(data[at + times * timeSize + i])));
-    }
-    flags.first = isDst(0);
-    return flags;
+    const ZoneLongNames names = LongNamesOf(std::string_view(zone.constData(), static_cast<std::size_t>(zone.size())));
+    const std::string_view name = summer ? names.daylight : names.standard;
+    const QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    QString initials;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        initials += word.front();
+    return !abbreviation.isEmpty() && initials == abbreviation ? text : QString();
 }
 
-// The database's daylight-saving flag at a UTC instant; Qt's own after the
-// file's last change (where the zone's rule string takes over) or without a file.
-bool DaylightFlag(const QTimeZone& tz, const QByteArray& zone, const QDateTime& instant)
+// The standard time a flagged stretch is measured from: the last unflagged
+// one before it, else the first after it. Bound: no zone has 64 flagged
+// stretches in a row.
+std::optional<ZoneStretch> StandardAround(const ZoneHistory& history, const ZoneStretch& flagged)
 {
-    static QHash<QByteArray, ZoneFlags> read;  // one file a zone, read once
-    auto it = read.find(zone);
-    if (it == read.end())
-        it = read.insert(zone, ReadZoneFlags(zone));
-    const ZoneFlags& flags = *it;
-    const qint64 utc = instant.toSecsSinceEpoch();
-    if (flags.changes.empty() || utc >= flags.changes.back())
-        return tz.isDaylightTime(instant);
-    const auto next = std::upper_bound(flags.changes.begin(), flags.changes.end(), utc);
-    return next == flags.changes.begin() ? flags.first : flags.flagged[static_cast<std::size_t>(next - flags.changes.begin() - 1)];
-}
-
-// A zone made once a run: making one looks its name up among all of ICU's.
-const QTimeZone& ZoneNamed(const QByteArray& zone)
-{
-    static QHash<QByteArray, QTimeZone> made;
-    const auto found = made.constFind(zone);
-    if (found != made.cend())
-        return *found;
-    if (made.size() >= 1024)
-        made.clear();
-    return *made.insert(zone, QTimeZone(zone));
+    ZoneStretch s = flagged;
+    for (int step = 0; step < 64 && s.start != std::numeric_limits<std::int64_t>::min(); ++step) {
+        s = history.At(s.start - 1);
+        if (!s.daylight)
+            return s;
+    }
+    const std::int64_t year = 366 * 86400;
+    for (const ZoneStretch& next : history.ChangesIn(flagged.start, flagged.start + 64 * year))
+        if (!next.daylight)
+            return next;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -128,27 +66,26 @@ const QTimeZone& ZoneNamed(const QByteArray& zone)
 ZoneAtDate ZoneAt(const QByteArray& zone, const QDate& date, const QTime& time)
 {
     ZoneAtDate at;
-    const QTimeZone& tz = ZoneNamed(zone);
-    if (!tz.isValid() || !date.isValid() || !time.isValid())
+    const auto history = ZoneHistory::Of(std::string_view(zone.constData(), static_cast<std::size_t>(zone.size())));
+    if (!history || !date.isValid() || !time.isValid())
         return at;
     at.known = true;
 
     // The local time read as if it were UTC; a UTC instant u shows it when
-    // u + offset(u) == local. Offsets change only at transitions, so each
-    // stretch between them is solved on its own.
-    const qint64 local = QDateTime(date, time, Qt::UTC).toSecsSinceEpoch();
-    constexpr qint64 Margin = 3 * 86400;  // wider than any offset and any change
-    const QDateTime from = QDateTime::fromSecsSinceEpoch(local - Margin, Qt::UTC);
-    const QDateTime to = QDateTime::fromSecsSinceEpoch(local + Margin, Qt::UTC);
-    std::vector<Stretch> stretches{{std::numeric_limits<qint64>::min(), tz.offsetData(from)}};
-    for (const QTimeZone::OffsetData& change : tz.transitions(from, to))
-        stretches.push_back({change.atUtc.toSecsSinceEpoch(), change});
+    // u + offset(u) == local. Offsets change only at the stretches' starts,
+    // so each stretch is solved on its own.
+    const std::int64_t local = static_cast<std::int64_t>(DaysFromCivil({date.year(), date.month(), date.day()})) * 86400 +
+                               time.hour() * 3600 + time.minute() * 60 + time.second();
+    constexpr std::int64_t Margin = 3 * 86400;  // wider than any offset and any change
+    std::vector<ZoneStretch> stretches{history->At(local - Margin)};
+    for (ZoneStretch& change : history->ChangesIn(local - Margin, local + Margin))
+        stretches.push_back(std::move(change));
 
     std::vector<std::size_t> solutions;
     for (std::size_t i = 0; i < stretches.size(); ++i) {
-        const qint64 utc = local - stretches[i].data.offsetFromUtc;
-        const qint64 end = i + 1 < stretches.size() ? stretches[i + 1].start : std::numeric_limits<qint64>::max();
-        if (utc >= stretches[i].start && utc < end)
+        const std::int64_t utc = local - stretches[i].offsetSeconds;
+        const std::int64_t end = i + 1 < stretches.size() ? stretches[i + 1].start : std::numeric_limits<std::int64_t>::max();
+        if ((i == 0 || utc >= stretches[i].start) && utc < end)
             solutions.push_back(i);
     }
 
@@ -164,50 +101,39 @@ ZoneAtDate ZoneAt(const QByteArray& zone, const QDate& date, const QTime& time)
         // new offset before it.
         at.localTime = ZoneAtDate::LocalTime::Skipped;
         for (std::size_t i = 1; i < stretches.size(); ++i) {
-            if (local - stretches[i - 1].data.offsetFromUtc >= stretches[i].start &&
-                local - stretches[i].data.offsetFromUtc < stretches[i].start) {
+            if (local - stretches[i - 1].offsetSeconds >= stretches[i].start &&
+                local - stretches[i].offsetSeconds < stretches[i].start) {
                 used = i - 1;
                 other = i;
                 break;
             }
         }
     }
-    const QTimeZone::OffsetData& data = stretches[used].data;
-    at.offsetSeconds = data.offsetFromUtc;
-    at.standardSeconds = data.standardTimeOffset;
-    at.daylightSeconds = data.daylightTimeOffset;
-    at.otherOffsetSeconds = stretches[other].data.offsetFromUtc;
+    const ZoneStretch& stretch = stretches[used];
+    at.offsetSeconds = stretch.offsetSeconds;
+    at.standardSeconds = stretch.offsetSeconds;
+    at.otherOffsetSeconds = stretches[other].offsetSeconds;
     // The database's own flag for the stretch; the size of a summer (or
-    // winter) time is measured from the last stretch before it that the
-    // database does not flag: Moscow's 1919 summer time was 2:00 ahead of its
-    // mean time, Dublin's winter time is 1:00 behind its standard time.
-    const QDateTime instant = data.atUtc.isValid() ? data.atUtc : from;
-    const bool flagged = DaylightFlag(tz, zone, instant);
-    if (flagged) {
-        QDateTime before = instant;
-        for (int step = 0; step < 64; ++step) {  // bound: no zone has so many flagged changes in a row
-            const QTimeZone::OffsetData previous = tz.previousTransition(before);
-            if (!previous.atUtc.isValid())
-                break;
-            if (!DaylightFlag(tz, zone, previous.atUtc)) {
-                at.standardSeconds = previous.offsetFromUtc;
-                at.daylightSeconds = at.offsetSeconds - at.standardSeconds;
-                break;
-            }
-            before = previous.atUtc;
-        }
+    // winter) time is measured from the standard time around it: Moscow's
+    // 1919 summer time was 2:00 ahead of its mean time, Dublin's winter time
+    // is 1:00 behind its standard time.
+    if (stretch.daylight) {
+        const std::optional<ZoneStretch> standard = StandardAround(*history, stretch);
+        at.standardSeconds = standard ? standard->offsetSeconds : stretch.offsetSeconds;
     }
-    at.summerTime = flagged && at.daylightSeconds >= 0;
-    at.abbreviation = data.abbreviation;
+    at.daylightSeconds = at.offsetSeconds - at.standardSeconds;
+    at.summerTime = stretch.daylight && at.daylightSeconds >= 0;
+    at.abbreviation = QString::fromStdString(stretch.abbreviation);
     at.localMeanTime = !at.summerTime && (at.offsetSeconds % 60 != 0 || at.abbreviation == QLatin1String("LMT"));
-    // Qt's long names come from today's zones; one is used only where its
-    // initials are the database's abbreviation for that time.
-    const QString name = tz.displayName(instant, QTimeZone::LongName, QLocale(QLocale::English));
-    QString initials;
-    for (const QString& word : name.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        initials += word.front();
-    if (!at.abbreviation.isEmpty() && initials == at.abbreviation)
-        at.zoneName = name;
+    // The half of the year the names call summer: summer time, or the time
+    // before a winter time (Dublin's IST, its standard time since 1971).
+    bool summerHalf = at.summerTime;
+    if (!stretch.daylight) {
+        const std::int64_t from = stretch.start == std::numeric_limits<std::int64_t>::min() ? local - Margin : stretch.start;
+        const std::vector<ZoneStretch> next = history->ChangesIn(from, from + 400 * 86400);
+        summerHalf = !next.empty() && next.front().daylight && next.front().offsetSeconds < at.offsetSeconds;
+    }
+    at.zoneName = LongNameFor(zone, at.abbreviation, summerHalf);
     return at;
 }
 
@@ -262,9 +188,8 @@ QStringList KindOfTime(const ZoneAtDate& at)
 QString DescribeZoneAt(const QString& place, const QByteArray& zone, const QDate& date, const QTime& time,
                        const ZoneAtDate& at)
 {
-    const QLocale english(QLocale::English);
     const QString who = place.isEmpty() ? QString::fromUtf8(zone) : place;
-    const QString when = ZoneAtDateText::tr("on %1 at %2").arg(english.toString(date, QStringLiteral("d MMMM yyyy")),
+    const QString when = ZoneAtDateText::tr("on %1 at %2").arg(QString::fromStdString(DayText({date.year(), date.month(), date.day()})),
                                                time.toString(QStringLiteral("HH:mm")));
     if (!at.known)
         return ZoneAtDateText::tr("%1 %2: the time zone %3 is not known on this computer").arg(who, when, QString::fromUtf8(zone));

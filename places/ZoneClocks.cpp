@@ -1,8 +1,9 @@
 #include "places/ZoneClocks.h"
 
+#include "core/CivilCalendar.h"
 #include "core/ClockText.h"
+#include "places/ZoneHistory.h"
 
-#include <QDateTime>
 #include <QHash>
 #include <QTimeZone>
 
@@ -12,30 +13,16 @@ Clocks ClocksOfZone(const QByteArray& zone)
     if (const auto it = made.constFind(zone); it != made.cend())
         return *it;
     Clocks clocks;
-    const QTimeZone tz(zone);
-    if (tz.isValid()) {
+    if (const auto history = ZoneHistory::Of(std::string_view(zone.constData(), static_cast<std::size_t>(zone.size())))) {
         clocks.zone = zone.toStdString();
-        const QDateTime from(QDate(1900, 1, 1), QTime(0, 0), QTimeZone::utc());
-        const QDateTime to(QDate(2052, 1, 1), QTime(0, 0), QTimeZone::utc());
-        // A zone without data that far back (UTC) gives no offset data for
-        // 1900: its offset then is the one it reports.
-        const QTimeZone::OffsetData first = tz.offsetData(from);
-        const bool known = first.atUtc.isValid();
-        clocks.changes.push_back({static_cast<long>(from.toSecsSinceEpoch() / 60),
-                                  RoundedOffsetMinutes(known ? first.offsetFromUtc : tz.offsetFromUtc(from)),
-                                  known ? first.abbreviation.toStdString() : tz.abbreviation(from).toStdString()});
-        // Change by change: Qt's list of a span stops at the zone file's last
-        // listed change (2037), while each next change follows the zone's rule
-        // on. Bound: no zone changes more than four times a year.
-        QDateTime after = from;
-        for (int step = 0; tz.hasTransitions() && step < 4 * 152; ++step) {
-            const QTimeZone::OffsetData t = tz.nextTransition(after.addSecs(1));
-            if (!t.atUtc.isValid() || t.atUtc >= to || t.atUtc <= after)
-                break;
-            clocks.changes.push_back({static_cast<long>(t.atUtc.toSecsSinceEpoch() / 60),
-                                      RoundedOffsetMinutes(t.offsetFromUtc), t.abbreviation.toStdString()});
-            after = t.atUtc;
-        }
+        // 1900-01-01 to 2052-01-01 UTC; after the file's last listed change
+        // (2037) the changes follow the zone's rule.
+        const std::int64_t from = DaysFromCivil({1900, 1, 1}) * 86400LL, to = DaysFromCivil({2052, 1, 1}) * 86400LL;
+        const ZoneStretch first = history->At(from);
+        clocks.changes.push_back({static_cast<long>(from / 60), RoundedOffsetMinutes(first.offsetSeconds), first.abbreviation});
+        for (const ZoneStretch& change : history->ChangesIn(from, to - 1))
+            clocks.changes.push_back({static_cast<long>(change.start / 60), RoundedOffsetMinutes(change.offsetSeconds),
+                                      change.abbreviation});
     }
     made.insert(zone, clocks);
     return clocks;

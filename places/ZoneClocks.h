@@ -7,7 +7,7 @@
 #include <QByteArray>
 
 // ClocksOfZone — a zone's clocks over the program's years, from the system's
-// IANA time-zone database (Qt's QTimeZone): every change from 1900 to 2052
+// IANA time-zone database (ZoneHistory.h): every change from 1900 to 2052
 // with its offset, rounded to the minute (core's RoundedOffsetMinutes), and
 // the database's abbreviation
 // Returns: clocks named after the zone; with no change at all for a zone the

@@ -3,6 +3,7 @@
 #include "base/QtStdText.h"
 #include "ui/ProgramWidgets.h"
 #include "core/TimeZoneTable.h"
+#include "places/ZoneHistory.h"
 
 #include <algorithm>
 
@@ -12,7 +13,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTimeZone>
 #include <QVBoxLayout>
 
 namespace {
@@ -70,9 +70,8 @@ frmTimeZone::frmTimeZone(QWidget* parent) : QDialog(parent)
     lstZoneName = new QListWidget(this);
     lstZoneName->setObjectName(QStringLiteral("lstZoneName"));
     lstZoneName->setAccessibleName(tr("Zones by name"));
-    for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
-        if (id.contains('/'))  // Area/City; not the aliases "UTC", "EST5EDT"
-            lstZoneName->addItem(QString::fromLatin1(id));
+    for (const std::string& zone : ListedZoneNames())
+        lstZoneName->addItem(QString::fromStdString(zone));
     lstZoneName->setFixedHeight(6 * lstZoneName->sizeHintForRow(0) + 2 * lstZoneName->frameWidth());
     lstZoneName->viewport()->installEventFilter(this);
     lstZoneName->installEventFilter(this);
