@@ -1,6 +1,6 @@
 #include "places/PlaceIndex.h"
 
-#include "base/MappedFile.h"
+#include "base/PagedFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -32,11 +32,12 @@ QString ExecutableFolder()
 }
 
 template <typename Record>
-bool Take(const uchar* base, std::uint64_t fileSize, const Section& s, PlaceIndex::Records<Record>& records)
+bool Take(const PagedFile& file, const Section& s, PlaceIndex::Records<Record>& records)
 {
-    if (s.offset % 8 != 0 || s.offset > fileSize || s.count > (fileSize - s.offset) / sizeof(Record))
+    if (s.offset % 8 != 0 || s.offset > file.size() || s.count > (file.size() - s.offset) / sizeof(Record))
         return false;
-    records.data = reinterpret_cast<const Record*>(base + s.offset);
+    records.file = &file;
+    records.offset = s.offset;
     records.count = static_cast<std::size_t>(s.count);
     return true;
 }
@@ -58,17 +59,16 @@ bool OpenPlaceIndex(const QString& path, PlaceIndex& index, QString& problem)
         problem = PlaceIndexText::tr("%1 is not installed").arg(path);
         return false;
     }
-    MappedFile file;
+    auto file = std::make_shared<PagedFile>();
     std::string why;
-    if (!file.Map(QFile::encodeName(path).toStdString(), why)) {
+    if (!file->Open(QFile::encodeName(path).toStdString(), why)) {
         problem = QStringLiteral("%1: %2").arg(name, QString::fromLocal8Bit(why.c_str()));
         return false;
     }
-    const std::uint64_t size = file.size();
-    const uchar* base = file.data();
+    const std::uint64_t size = file->size();
     Header h{};
     if (size >= sizeof h)
-        std::memcpy(&h, base, sizeof h);
+        std::memcpy(&h, file->Read(0, sizeof h), sizeof h);
     if (size < sizeof h || std::memcmp(h.magic, Magic, sizeof h.magic) != 0) {
         problem = PlaceIndexText::tr("%1 is not a Qamarel place index").arg(name);
     } else if (h.version != Version) {
@@ -77,14 +77,14 @@ bool OpenPlaceIndex(const QString& path, PlaceIndex& index, QString& problem)
         problem = PlaceIndexText::tr("%1 was made on a machine of another byte order").arg(name);
     } else if (h.fileSize != size) {
         problem = PlaceIndexText::tr("%1 is %2 bytes where its header says %3").arg(name).arg(size).arg(h.fileSize);
-    } else if (!Take(base, size, h.places, index.places) || !Take(base, size, h.placeNames, index.placeNames) ||
-               !Take(base, size, h.placeWords, index.placeWords) || !Take(base, size, h.placeFence, index.placeFence) ||
-               !Take(base, size, h.stateFence, index.stateFence) || !Take(base, size, h.countryFence, index.countryFence) ||
-               !Take(base, size, h.states, index.states) ||
-               !Take(base, size, h.stateNames, index.stateNames) || !Take(base, size, h.stateWords, index.stateWords) ||
-               !Take(base, size, h.countries, index.countries) ||
-               !Take(base, size, h.countryNames, index.countryNames) ||
-               !Take(base, size, h.countryWords, index.countryWords) || !Take(base, size, h.pool, index.pool)) {
+    } else if (!Take(*file, h.places, index.places) || !Take(*file, h.placeNames, index.placeNames) ||
+               !Take(*file, h.placeWords, index.placeWords) || !Take(*file, h.placeFence, index.placeFence) ||
+               !Take(*file, h.stateFence, index.stateFence) || !Take(*file, h.countryFence, index.countryFence) ||
+               !Take(*file, h.states, index.states) ||
+               !Take(*file, h.stateNames, index.stateNames) || !Take(*file, h.stateWords, index.stateWords) ||
+               !Take(*file, h.countries, index.countries) ||
+               !Take(*file, h.countryNames, index.countryNames) ||
+               !Take(*file, h.countryWords, index.countryWords) || !Take(*file, h.pool, index.pool)) {
         problem = PlaceIndexText::tr("%1 has a section outside the file").arg(name);
     } else {
         index.fingerprint = h.fingerprint;

@@ -1,24 +1,30 @@
 #pragma once
 
-#include "base/MappedFile.h"
+#include "base/PagedFile.h"
 #include "places/PlaceIndexFormat.h"
 
 #include <QString>
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
-// The place index (PlaceIndexFormat.h) mapped read-only: what the search
-// reads instead of libgeonames and its catalogues.
+// The place index (PlaceIndexFormat.h), read a page at a time as a search
+// uses it: what the search reads instead of libgeonames and its catalogues.
 struct PlaceIndex {
     template <typename Record>
     struct Records {
-        const Record* data = nullptr;
+        const PagedFile* file = nullptr;
+        std::uint64_t offset = 0;  // of the first record, in bytes from the file's start
         std::size_t count = 0;
-        const Record* begin() const { return data; }
-        const Record* end() const { return data + count; }
-        const Record& operator[](std::size_t i) const { return data[i]; }
+        // The records [from, from + n), read; for a walk over them by pointer.
+        // The caller keeps within `count`.
+        const Record* Span(std::size_t from, std::size_t n) const
+        {
+            return reinterpret_cast<const Record*>(file->Read(offset + from * sizeof(Record), n * sizeof(Record)));
+        }
+        const Record& operator[](std::size_t i) const { return *Span(i, 1); }
     };
     Records<PlaceIndexFormat::PlaceRecord> places;
     Records<PlaceIndexFormat::NameRecord> placeNames, stateNames, countryNames;
@@ -28,12 +34,12 @@ struct PlaceIndex {
     Records<PlaceIndexFormat::CountryRecord> countries;
     Records<char16_t> pool;
     std::uint64_t fingerprint = 0;
-    MappedFile file;  // the records point into it
+    std::shared_ptr<const PagedFile> file;  // the records read from it
 
     // A text of the pool; empty for one that does not lie in it.
     std::u16string_view View(PlaceIndexFormat::Text t) const
     {
-        return t.at <= pool.count && t.size <= pool.count - t.at ? std::u16string_view(pool.data + t.at, t.size)
+        return t.at <= pool.count && t.size <= pool.count - t.at ? std::u16string_view(pool.Span(t.at, t.size), t.size)
                                                                  : std::u16string_view();
     }
     QString Qt(PlaceIndexFormat::Text t) const
@@ -48,7 +54,7 @@ struct PlaceIndex {
 // the executable's folder, as installed and as in the build tree.
 QString PlaceIndexPath();
 
-// OpenPlaceIndex — the index at `path`, mapped and checked
+// OpenPlaceIndex — the index at `path`, opened and its header and sections checked
 // Returns: false with `problem` set (one line, naming the file) when it is
 //          missing, not a place index, of another format or byte order, or
 //          shorter or longer than its header says, or a section lies outside it

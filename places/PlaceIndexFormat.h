@@ -5,8 +5,9 @@
 
 // The place index: one file made at build time from libgeonames' list and
 // catalogues (places/MakePlaceIndex.cpp), installed as share/qamarel/places.index
-// and mapped read-only at run time. All numbers are in the machine's own byte
-// order; every section begins at a multiple of 8 bytes.
+// and read at run time a page at a time as searches use it (base/PagedFile.h).
+// All numbers are in the machine's own byte order; every section begins at a
+// multiple of 8 bytes.
 //
 //   Header
 //   places         PlaceRecord[]   in the list's order

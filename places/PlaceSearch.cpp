@@ -86,23 +86,28 @@ void FindWords(const PlaceIndex& index, const NameRecords& names, const WordReco
     // The first fence entry not before the typed words: the first word that
     // is lies after the entry before it, up to this one.
     const std::size_t blocks = std::min(fence.count, (words.count + FenceStep - 1) / FenceStep);
-    const Prefix* f = std::lower_bound(fence.begin(), fence.begin() + blocks, typed, [&](const Prefix& p, std::u16string_view) {
-        const auto i = static_cast<std::size_t>(&p - fence.begin());
+    const Prefix* fenceStart = fence.Span(0, blocks);
+    const Prefix* f = std::lower_bound(fenceStart, fenceStart + blocks, typed, [&](const Prefix& p, std::u16string_view) {
+        const auto i = static_cast<std::size_t>(&p - fenceStart);
         return OrderOf(p, typed, [&] { return from(words[i * FenceStep]); }) == Order::Before;
     });
-    const auto block = static_cast<std::size_t>(f - fence.begin());
-    const WordRecord* first = words.begin() + (block == 0 ? 0 : (block - 1) * FenceStep);
-    const WordRecord* last = words.begin() + std::min(words.count, block * FenceStep + 1);
-    const WordRecord* at = std::lower_bound(first, last, typed, [&](const WordRecord& w, std::u16string_view) {
+    const auto block = static_cast<std::size_t>(f - fenceStart);
+    const std::size_t first = block == 0 ? 0 : (block - 1) * FenceStep;
+    const std::size_t last = std::min(words.count, block * FenceStep + 1);
+    const WordRecord* blockStart = words.Span(first, last - first);
+    const WordRecord* at = std::lower_bound(blockStart, blockStart + (last - first), typed, [&](const WordRecord& w, std::u16string_view) {
         return order(w) == Order::Before;
     });
-    for (; at != words.end() && order(*at) == Order::Starts; ++at) {
-        const std::u16string_view p = Units(at->prefix);
-        const std::u16string_view rest = typed.size() < p.size() ? p : from(*at);
+    for (std::size_t i = first + static_cast<std::size_t>(at - blockStart); i < words.count; ++i) {
+        const WordRecord& w = words[i];
+        if (order(w) != Order::Starts)
+            break;
+        const std::u16string_view p = Units(w.prefix);
+        const std::u16string_view rest = typed.size() < p.size() ? p : from(w);
         if (rest.size() > typed.size() && rest[typed.size()] != u' ')
             continue;
         const bool whole = rest.size() == typed.size();
-        found(at->name, at->from != 0 ? NameMatch::Inside : whole ? NameMatch::Exact : NameMatch::Starts);
+        found(w.name, w.from != 0 ? NameMatch::Inside : whole ? NameMatch::Exact : NameMatch::Starts);
     }
 }
 

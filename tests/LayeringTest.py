@@ -88,12 +88,12 @@ if pictured_nodes != drawn_nodes or pictured_arrows != set(arrows):
 # The C++ standard library's headers, and nothing else, in the core and base.
 standard = set("""algorithm any array atomic bitset cassert cctype cerrno cfloat charconv chrono cinttypes
 climits clocale cmath cstddef cstdint cstdio cstdlib cstring ctime cwchar deque exception functional
-initializer_list iomanip ios iosfwd iostream istream iterator limits list locale map memory numeric
+initializer_list iomanip ios iosfwd iostream istream iterator limits list locale map memory mutex numeric
 optional ostream queue random ratio set sstream stack stdexcept streambuf string string_view
 system_error tuple type_traits unordered_map unordered_set utility variant vector""".split())
 platform_free = {"core", "base"}
 # The headers of base/ that bridge to the platform, for the components above the core.
-platform_bridges = {"base/UniqueFd.h", "base/QtStdText.h", "base/CompanionModules.cpp", "base/MappedFile.cpp"}
+platform_bridges = {"base/UniqueFd.h", "base/QtStdText.h", "base/CompanionModules.cpp", "base/PagedFile.cpp"}
 top_folders = {p.name for p in root.iterdir() if p.is_dir() and not p.name.startswith(".")}
 include = re.compile(r'\s*#\s*include\s*([<"])([^>"]+)[>"]')
 
