@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -100,6 +101,33 @@ TEST_F(PagedFileTest, ThreadsReadingAtOnceSeeTheFile)
     for (std::thread& r : readers)
         r.join();
     EXPECT_EQ(wrong, std::vector<int>(4, 0));
+}
+
+// Threads let go at once on pages none has read: whichever reads a page,
+// the others see its bytes, never the zeros before them.
+TEST_F(PagedFileTest, ThreadsFirstOnAPageWaitForItsBytes)
+{
+    std::string many;
+    for (std::uint64_t page = 0; page < 512; ++page)
+        many += std::string(static_cast<std::size_t>(page_), static_cast<char>('a' + page % 26));
+    Write(many);
+    for (int round = 0; round < 4; ++round) {
+        PagedFile file;
+        std::string problem;
+        ASSERT_TRUE(file.Open(path_, problem)) << problem;
+        std::atomic<int> waiting{4}, zeros{0};
+        std::vector<std::thread> readers;
+        for (int t = 0; t < 4; ++t)
+            readers.emplace_back([&] {
+                for (--waiting; waiting.load() > 0;)  // all four start together; bound: the others are already running
+                    std::this_thread::yield();
+                for (std::uint64_t page = 0; page < 512; ++page)
+                    zeros += *file.Read(page * page_ + page_ - 1, 1) == 0;
+            });
+        for (std::thread& r : readers)
+            r.join();
+        EXPECT_EQ(zeros.load(), 0) << "round " << round;
+    }
 }
 
 TEST_F(PagedFileTest, RefusesWhatIsNotARegularFile)

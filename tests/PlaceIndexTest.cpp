@@ -185,6 +185,8 @@ TEST(PlaceIndexTest, DamagedFilesAreRefusedWithTheReason)
          "places.index was made on a machine of another byte order"},
         {"cut short", good.left(good.size() - 8),
          "places.index is " + std::to_string(good.size() - 8) + " bytes where its header says " + std::to_string(good.size())},
+        {"longer", good + QByteArray(8, 'x'),
+         "places.index is " + std::to_string(good.size() + 8) + " bytes where its header says " + std::to_string(good.size())},
         {"a section outside", withField(offsetof(PlaceIndexFormat::Header, pool) + offsetof(PlaceIndexFormat::Section, count), &farAway, 8),
          "places.index has a section outside the file"},
     };

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <regex>
 #include <set>
 #include <stdexcept>
 
@@ -279,6 +280,11 @@ TEST(ReadingToolTest, ZonesByNameTakeTheirHistory)
         EXPECT_EQ(unknown.status, ToolRefused);
         EXPECT_EQ(unknown.err.rfind(message, 0), 0u) << unknown.err;
     }
+    // A name with many near ones: the first three, "A, B or C".
+    const ToolRun many = Tool({"--calendar", "2026-02", "--zone-name", "America/Indiana"});
+    EXPECT_TRUE(std::regex_match(many.err, std::regex("qamarel-reading: no time zone called America/Indiana; "
+                                                      "did you mean America/[A-Za-z_]+, America/[A-Za-z_]+ or America/[A-Za-z_]+\\?\n")))
+        << many.err;
 }
 
 TEST(ReadingToolTest, PlacesAndTheirRefusals)
