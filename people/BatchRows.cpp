@@ -9,6 +9,7 @@ namespace {
 
 constexpr std::size_t BatchFieldCount = 7;
 constexpr std::size_t BatchPlaceFieldCount = 4;
+constexpr std::size_t PeopleFieldCount = 12;
 
 }  // namespace
 
@@ -43,11 +44,11 @@ BatchRows::BatchRows(std::istream& in, std::string inputName, PlaceResolver plac
     std::string header;
     for (std::size_t i = 0; i < fields_.size(); ++i)
         header += (i ? "," : "") + fields_[i];
-    if (header != BatchHeader && header != BatchPlaceHeader) {
+    if (header != BatchHeader && header != BatchPlaceHeader && header != PeopleHeader) {
         error_ = input_ + ": the header must be " + BatchHeader + " or " + BatchPlaceHeader;
         return;
     }
-    byPlace_ = header == BatchPlaceHeader;
+    fieldCount_ = header == BatchPlaceHeader ? BatchPlaceFieldCount : header == PeopleHeader ? PeopleFieldCount : BatchFieldCount;
 }
 
 BatchRow BatchRows::Next()
@@ -55,7 +56,6 @@ BatchRow BatchRows::Next()
     BatchRow row;
     if (!ok())
         return row;
-    const std::size_t fieldCount = byPlace_ ? BatchPlaceFieldCount : BatchFieldCount;
     auto problem = [&row](std::string error) {
         row.kind = BatchRow::Kind::Problem;
         row.error = std::move(error);
@@ -84,9 +84,9 @@ BatchRow BatchRows::Next()
         break;
     }
     row.name = fields_[0];
-    if (fields_.size() != fieldCount)
-        return problem("expected " + std::to_string(fieldCount) + " fields, found " + std::to_string(fields_.size()));
-    if (byPlace_) {
+    if (fields_.size() != fieldCount_)
+        return problem("expected " + std::to_string(fieldCount_) + " fields, found " + std::to_string(fields_.size()));
+    if (fieldCount_ == BatchPlaceFieldCount) {
         if (!places_)
             return problem("no place list to find the place in");
         row.birth = places_(fields_[3], fields_[1], fields_[2]);
@@ -101,6 +101,13 @@ BatchRow BatchRows::Next()
     if (!birth.ok)
         return problem(birth.error);
     row.birth.moment = MomentOfTypedBirth(birth.chart);
+    if (fieldCount_ == PeopleFieldCount) {
+        // The entry's place as the book kept it; the birth stays on the typed
+        // offset, which the book keeps beside it.
+        if (!fields_[7].empty())
+            row.birth.moment.where.place = BirthPlace{fields_[7], {}, fields_[8], fields_[9], std::nullopt, std::nullopt, fields_[10]};
+        row.note = fields_[11];
+    }
     row.kind = BatchRow::Kind::Birth;
     return row;
 }

@@ -11,9 +11,12 @@
 #include <vector>
 
 // The headers of a batch file: births with their coordinates and zone, or
-// births at places of the place list.
+// births at places of the place list; and the people book's export, births
+// with their coordinates and zone and the rest of an entry: the place's name,
+// state and country, its IANA zone and the note (each may be empty).
 constexpr const char* BatchHeader = "name,date,time,longitude,latitude,zone,dst";
 constexpr const char* BatchPlaceHeader = "name,date,time,place";
+constexpr const char* PeopleHeader = "name,date,time,longitude,latitude,zone,dst,place,state,country,timezone,note";
 
 // A birth place given by name, resolved as the program's place finder does:
 // the best match of the offline place list, its coordinates to the nearest
@@ -42,13 +45,15 @@ struct BatchRow {
     std::size_t line = 0;  // the row's first line, 1-based
     std::string name;      // its first field ("" when it could not be read)
     std::string error;
-    PlaceBirth birth;      // the birth, and its place when the row named one (birth.ok)
+    PlaceBirth birth;      // the birth, and its place when the row named one (birth.ok) or the
+                           // people book's export gave one (birth.moment.where.place, !birth.ok)
+    std::string note;      // the people book's export: the entry's note
 };
 
 // BatchRows — the one reading of the batch format, for the tool's --batch and
 // --import-people and the People window's import
-// Notes: reads the header of `in`: a CSV header of BatchHeader or
-//        BatchPlaceHeader, or the same separated by semicolons (as
+// Notes: reads the header of `in`: a CSV header of BatchHeader,
+//        BatchPlaceHeader or PeopleHeader, or the same separated by semicolons (as
 //        spreadsheets set to German or French save CSV; the rows are then
 //        read with semicolons). Each row is checked as the tool's options
 //        are (ParseBirth; a place by `places`); a blank line is skipped.
@@ -71,5 +76,5 @@ private:
     PlaceResolver places_;
     std::optional<CsvReader> reader_;
     std::vector<std::string> fields_;
-    bool byPlace_ = false;
+    std::size_t fieldCount_ = 0;  // of the header read
 };

@@ -37,12 +37,17 @@ std::string BirthTimeText(const Person& p)
 
 std::string PeopleCsv(const std::vector<Person>& people)
 {
-    std::string csv = std::string(BatchHeader) + "\n";
+    std::string csv = std::string(PeopleHeader) + "\n";
     for (const Person& p : people) {
         AppendCsvField(csv, p.name);
         csv += "," + BirthDateText(p) + "," + BirthTimeText(p) + "," + BatchAngle(p.longitude, 'E', 'W') + "," +
                BatchAngle(p.latitude, 'N', 'S') + "," + (p.zoneMinutes == 0 ? "0:00" : IsoOffset(p.zoneMinutes)) + "," +
-               (p.dst ? "1" : "0") + "\n";
+               (p.dst ? "1" : "0");
+        for (const std::string* field : {&p.placeName, &p.state, &p.country, &p.zoneName, &p.note}) {
+            csv += ',';
+            AppendCsvField(csv, *field);
+        }
+        csv += '\n';
     }
     return csv;
 }

@@ -10,7 +10,8 @@
 std::string BirthDateText(const Person& person);
 std::string BirthTimeText(const Person& person);
 
-// PeopleCsv — people in the batch format with coordinates (BatchHeader), to
-// be imported again: a person of the place list by the place's coordinates
-// to the arc-minute and the zone's offset then.
+// PeopleCsv — people in the book's own batch format (PeopleHeader), to be
+// imported again whole: the birth by its coordinates to the arc-minute and
+// the offset then, then the place's name, state, country and zone, and the
+// note; --batch reads the births from it as from BatchHeader.
 std::string PeopleCsv(const std::vector<Person>& people);

@@ -8,6 +8,7 @@ Person PersonOfBatchRow(const BatchRow& row)
 {
     Person person = PersonOfBirth(row.birth.moment);
     person.name = row.name;
+    person.note = row.note;
     return person;
 }
 

@@ -34,9 +34,9 @@ namespace {
 // British Standard Time, not today's British Summer Time).
 QString LongNameFor(const QByteArray& zone, const QString& abbreviation, bool summer)
 {
-    const ZoneLongNames names = LongNamesOf(std::string_view(zone.constData(), static_cast<std::size_t>(zone.size())));
+    const ZoneLongNames names = LongNamesOf(StdView(zone));
     const std::string_view name = summer ? names.daylight : names.standard;
-    const QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    const QString text = ToQString(name);
     QString initials;
     for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
         initials += word.front();
@@ -66,7 +66,7 @@ std::optional<ZoneStretch> StandardAround(const ZoneHistory& history, const Zone
 ZoneAtDate ZoneAt(const QByteArray& zone, const QDate& date, const QTime& time)
 {
     ZoneAtDate at;
-    const auto history = ZoneHistory::Of(std::string_view(zone.constData(), static_cast<std::size_t>(zone.size())));
+    const auto history = ZoneHistory::Of(StdView(zone));
     if (!history || !date.isValid() || !time.isValid())
         return at;
     at.known = true;

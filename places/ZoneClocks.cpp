@@ -1,5 +1,6 @@
 #include "places/ZoneClocks.h"
 
+#include "base/QtStdText.h"
 #include "core/CivilCalendar.h"
 #include "core/ClockText.h"
 #include "places/ZoneHistory.h"
@@ -13,7 +14,7 @@ Clocks ClocksOfZone(const QByteArray& zone)
     if (const auto it = made.constFind(zone); it != made.cend())
         return *it;
     Clocks clocks;
-    if (const auto history = ZoneHistory::Of(std::string_view(zone.constData(), static_cast<std::size_t>(zone.size())))) {
+    if (const auto history = ZoneHistory::Of(StdView(zone))) {
         clocks.zone = zone.toStdString();
         // 1900-01-01 to 2052-01-01 UTC; after the file's last listed change
         // (2037) the changes follow the zone's rule.

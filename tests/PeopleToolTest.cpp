@@ -149,30 +149,35 @@ TEST_F(PeopleToolTest, ExportedPeopleImportIntoAnEmptyBookAsTheSamePeople)
     std::mt19937 random(seed);
     auto pick = [&](int from, int to) { return std::uniform_int_distribution<int>(from, to)(random); };
     const char* const pieces[] = {"a", "Z", " ", ",", "\"", "'", "\xC3\xA9", "\xC5\x81", "\xE4\xB8\xAD", "-", ";", "\n"};
+    // A text of the pieces, begun with a letter (a first "-" would be written
+    // with an apostrophe before it, as a spreadsheet's formula is), as CSV.
+    auto text = [&](std::string first) {
+        for (int n = pick(0, 10); n > 0; --n)
+            first += pieces[pick(0, 11)];
+        const bool quoted = first.find_first_of(",\"\n") != std::string::npos;
+        for (std::size_t at = 0; (at = first.find('"', at)) != std::string::npos; at += 2)
+            first.insert(at, "\"");
+        return quoted ? "\"" + first + "\"" : first;
+    };
     std::vector<std::string> rows;
     for (int i = 0; i < 1000; ++i) {
-        std::string name = "P" + std::to_string(i);
-        for (int n = pick(0, 10); n > 0; --n)
-            name += pieces[pick(0, 11)];
-        std::string row;
-        const bool quoted = name.find_first_of(",\"\n") != std::string::npos;
-        std::string field = name;
-        for (std::size_t at = 0; (at = field.find('"', at)) != std::string::npos; at += 2)
-            field.insert(at, "\"");
-        row += quoted ? "\"" + field + "\"" : field;
+        std::string row = text("P" + std::to_string(i));
         char rest[96];
         const int longitude = pick(0, 180 * 60 - 1), latitude = pick(0, 90 * 60 - 1);
         const int zone = pick(-12, 14) * 60 + (pick(0, 3) == 0 ? 30 : 0) * (pick(0, 1) ? 1 : -1);
         char zoneText[16] = "0:00";
         if (zone != 0)
             std::snprintf(zoneText, sizeof zoneText, "%c%02d:%02d", zone > 0 ? '+' : '-', std::abs(zone) / 60, std::abs(zone) % 60);
-        std::snprintf(rest, sizeof rest, ",%04d-%02d-%02d,%02d:%02d,%d:%02d%c,%d:%02d%c,%s,%d\n", pick(1901, 2050),
+        std::snprintf(rest, sizeof rest, ",%04d-%02d-%02d,%02d:%02d,%d:%02d%c,%d:%02d%c,%s,%d", pick(1901, 2050),
                       pick(1, 12), pick(1, 28), pick(0, 23), pick(0, 59), longitude / 60, longitude % 60,
                       longitude == 0 || pick(0, 1) ? 'E' : 'W', latitude / 60, latitude % 60,
                       latitude == 0 || pick(0, 1) ? 'N' : 'S', zoneText, pick(0, 1));
-        rows.push_back(row + rest);
+        // The rest of an entry: a third without a place, a third without a note.
+        const std::string place = i % 3 == 0 ? ",,,," : "," + text("T") + "," + text("S") + "," + text("C") + ",Europe/Paris";
+        rows.push_back(row + rest + place + "," + (i % 3 == 1 ? "" : text("N")) + "\n");
     }
-    std::string csv = Header;
+    const std::string peopleHeader = "name,date,time,longitude,latitude,zone,dst,place,state,country,timezone,note\n";
+    std::string csv = peopleHeader;
     for (const std::string& row : rows)
         csv += row;
     const ToolRun first = Tool({"--import-people", "-"}, csv);
@@ -188,12 +193,17 @@ TEST_F(PeopleToolTest, ExportedPeopleImportIntoAnEmptyBookAsTheSamePeople)
     // And the rows are the ones first given, in the book's order.
     std::multiset<std::string> given(rows.begin(), rows.end());
     std::multiset<std::string> out;
-    std::string rest = exported.out.substr(Header.size());
+    ASSERT_EQ(exported.out.rfind(peopleHeader, 0), 0u);
+    std::string rest = exported.out.substr(peopleHeader.size());
     for (const std::string& row : rows) {
         EXPECT_NE(rest.find(row), std::string::npos) << row;
         out.insert(row);
     }
     EXPECT_EQ(out, given);
+    // --batch reads the births of the export as it reads its own format.
+    const ToolRun readings = Tool({"--batch", "-", "--json"}, exported.out);
+    EXPECT_EQ(readings.status, ToolSuccess) << readings.err;
+    EXPECT_EQ(std::count(readings.out.begin(), readings.out.end(), '\n'), 1000) << readings.out.substr(0, 400);
 }
 
 }  // namespace
