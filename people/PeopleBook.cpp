@@ -615,18 +615,22 @@ BookResult PeopleBook::Write(Person& person, const Person* asRead)
     return {};
 }
 
-BookResult PeopleBook::Remove(std::int64_t id)
+BookResult PeopleBook::Remove(const std::vector<std::int64_t>& ids)
 {
     if (BookResult closed = Changeable(); !closed.ok())
         return closed;
     Transaction change(db_);
     if (change.code() != SQLITE_OK)
         return Problem(change.code(), "cannot be changed");
-    Statement remove(db_, "DELETE FROM people WHERE id=?1");
-    remove.Bind(1, id);
-    if (const int step = remove.Step(); step != SQLITE_DONE)
-        return Problem(step, "cannot be changed");
-    if (Sqlite().changes(db_) == 0)
+    int removed = 0;
+    for (const std::int64_t id : ids) {
+        Statement remove(db_, "DELETE FROM people WHERE id=?1");
+        remove.Bind(1, id);
+        if (const int step = remove.Step(); step != SQLITE_DONE)
+            return Problem(step, "cannot be changed");
+        removed += Sqlite().changes(db_);
+    }
+    if (removed == 0)
         return {BookStatus::NotFound, "the people book " + path_ + " no longer holds that entry"};
     if (const int code = change.Commit(); code != SQLITE_OK)
         return Problem(code, "cannot be changed");

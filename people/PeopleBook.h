@@ -78,7 +78,11 @@ public:
     // `asRead`; the rest stays as the book holds it now, so that another
     // copy's change made meanwhile is kept. `person` comes back as written.
     BookResult Update(Person& person, const Person& asRead);
-    BookResult Remove(std::int64_t id);
+    BookResult Remove(std::int64_t id) { return Remove(std::vector<std::int64_t>{id}); }
+    // Remove — the entries numbered `ids`, in one transaction: all of them
+    // or, on a failure, none; NotFound when the book held none of them (one
+    // another copy removed meanwhile is gone either way).
+    BookResult Remove(const std::vector<std::int64_t>& ids);
 
     // AddAll — each person not yet in the book (SameBirth) added, all in one
     // transaction: every one of them or, on a failure, none.

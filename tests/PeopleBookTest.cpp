@@ -147,6 +147,17 @@ TEST_F(PeopleBookTest, EveryFieldComesBackAsItWasGiven)
     EXPECT_EQ(Count(book), 0u);
     EXPECT_EQ(book.Remove(anna.id).status, BookStatus::NotFound);
     EXPECT_EQ(book.Update(edited).status, BookStatus::NotFound);
+
+    // Several at once: exactly those, one of them gone already or not.
+    Person a = Typed("A", 1), b = Typed("B", 2), c = Typed("C", 3);
+    for (Person* p : {&a, &b, &c})
+        ASSERT_TRUE(book.Add(*p).ok());
+    ASSERT_TRUE(book.Remove({a.id, c.id, anna.id}).ok());
+    BookResult listed;
+    const std::vector<Person> left = book.List(listed);
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left[0].name, "B");
+    EXPECT_EQ(book.Remove({a.id, c.id}).status, BookStatus::NotFound);
 }
 
 // Another user reads nothing: the file, its -wal and -shm, and the folder,

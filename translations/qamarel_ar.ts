@@ -1383,6 +1383,17 @@ Do you want to replace it?</source>
         <source>Not written:</source>
         <translation>لم يُكتب:</translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %n people from People?</source>
+        <translation>
+            <numerusform>حذف لا أحد من الأشخاص؟</numerusform>
+            <numerusform>حذف شخص واحد من الأشخاص؟</numerusform>
+            <numerusform>حذف شخصين من الأشخاص؟</numerusform>
+            <numerusform>حذف ‎%n‎ أشخاص من الأشخاص؟</numerusform>
+            <numerusform>حذف ‎%n‎ شخصاً من الأشخاص؟</numerusform>
+            <numerusform>حذف ‎%n‎ شخصاً من الأشخاص؟</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmPeopleImport</name>

@@ -1367,6 +1367,13 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
         <source>Not written:</source>
         <translation>Nicht geschrieben:</translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %n people from People?</source>
+        <translation>
+            <numerusform>%n Person aus den Personen löschen?</numerusform>
+            <numerusform>%n Personen aus den Personen löschen?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmPeopleImport</name>

@@ -1354,6 +1354,13 @@ Do you want to replace it?</source>
         <source>Not written:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %n people from People?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmPeopleImport</name>

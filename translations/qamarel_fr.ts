@@ -1367,6 +1367,13 @@ Le montrer à la place de l’interprétation choisie&#xa0;?</translation>
         <source>Not written:</source>
         <translation>Non écrits&#xa0;:</translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %n people from People?</source>
+        <translation>
+            <numerusform>Supprimer %n personne des personnes&#xa0;?</numerusform>
+            <numerusform>Supprimer %n personnes des personnes&#xa0;?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmPeopleImport</name>

@@ -272,11 +272,19 @@ void frmPeople::cmdDelete_Click()
     const Person* person = CurrentPerson();
     if (!person || book_.readOnly())
         return;
+    // The people selected, or the current one.
+    std::vector<std::int64_t> ids;
+    for (const QModelIndex& selected : tblPeople->selectionModel()->selectedRows())
+        ids.push_back(people_[static_cast<std::size_t>(search_->mapToSource(selected).row())].id);
+    if (ids.size() <= 1)
+        ids = {person->id};
     using namespace Messages;
-    if (Show(this, tr("Delete %1 from People?").arg(ToQString(person->name)), Icon::Warning, Buttons::YesNo) != Answer::Yes)
+    const QString question = ids.size() == 1 ? tr("Delete %1 from People?").arg(ToQString(person->name))
+                                             : tr("Delete %n people from People?", nullptr, static_cast<int>(ids.size()));
+    if (Show(this, question, Icon::Warning, Buttons::YesNo) != Answer::Yes)
         return;
     const int row = tblPeople->currentIndex().row();
-    const BookResult removed = book_.Remove(person->id);
+    const BookResult removed = book_.Remove(ids);
     if (!removed.ok()) {
         Show(this, ToQString(removed.message), Icon::Error);
         return;

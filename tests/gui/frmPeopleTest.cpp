@@ -175,6 +175,17 @@ private slots:
         QTest::mouseClick(Control<QPushButton>(&window, "cmdSaveNote"), Qt::LeftButton);
         QCOMPARE(QString::fromStdString(InBook().at(1).note), QStringLiteral("asks about travel"));
 
+        // Several selected: all of them, asked first with their number.
+        table->selectAll();
+        messages.answer = Messages::Answer::No;
+        QTest::keyClick(table, Qt::Key_Delete);
+        QCOMPARE(messages.texts().last(), QStringLiteral("Delete 2 people from People?"));
+        QCOMPARE(InBook().size(), 2u);
+        messages.answer = Messages::Answer::Yes;
+        QTest::keyClick(table, Qt::Key_Delete);
+        QCOMPARE(InBook().size(), 0u);
+        QCOMPARE(Column(table, 0), QStringList());
+
         QTest::keyClick(table, Qt::Key_Escape);
         QVERIFY(!window.isVisible());
     }
