@@ -85,6 +85,57 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>MonthNames</name>
+    <message>
+        <source>January</source>
+        <translation>يناير</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>فبراير</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>مارس</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>أبريل</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>مايو</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>يونيو</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>يوليو</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>أغسطس</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>سبتمبر</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>أكتوبر</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>نوفمبر</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>ديسمبر</translation>
+    </message>
+</context>
+<context>
     <name>PeopleTable</name>
     <message>
         <source>%1, born %2%3, mansion %4</source>

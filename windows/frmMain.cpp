@@ -16,6 +16,7 @@
 #include "ui/WebLinks.h"
 #include "ui/MessageBox.h"
 #include "ui/ListBox.h"
+#include "ui/MonthNames.h"
 #include "ui/HelpMenu.h"
 #include "ui/ProgramWidgets.h"
 #include "core/TimeZoneTable.h"
@@ -446,7 +447,7 @@ void frmMain::Form_Load()
     // Each list filled at once: one insertion, not one for each entry.
     QStringList months;
     for (int month = 1; month <= 12; ++month)
-        months << ToQString(MonthName(month));
+        months << ShownMonthName(month);
     cboMonth->addItems(months);
     auto fill = [](QComboBox* list, int first, int last) {
         QStringList numbers;

@@ -14,6 +14,7 @@
 #include "pictures/ReadingSheet.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
+#include "ui/MonthNames.h"
 #include "ui/ProgramWidgets.h"
 #include "ui/WarningColour.h"
 #include "windows/FileSaving.h"
@@ -125,7 +126,7 @@ void frmMansionCalendar::BuildControls()
     cboMonth->setObjectName(QStringLiteral("cboMonth"));
     cboMonth->setAccessibleName(tr("Month"));  // before its entries (InstallAccessibleLists)
     for (int m = 1; m <= 12; ++m)
-        cboMonth->addItem(ToQString(MonthName(m)));
+        cboMonth->addItem(ShownMonthName(m));
     spnYear = new QSpinBox(central);
     spnYear->setObjectName(QStringLiteral("spnYear"));
     spnYear->setRange(1901, 2050);
@@ -436,7 +437,7 @@ CalendarSheet frmMansionCalendar::Sheet() const
 {
     CalendarSheet sheet;
     sheet.title = tr("Mansion Calendar \u2014 %1 %2 \u2014 %3")
-                      .arg(ToQString(MonthName(month_)))
+                      .arg(ShownMonthName(month_))
                       .arg(year_)
                       .arg(ToQString(where_.InWords()));
     // "Now" only on the page of the month that holds it.

@@ -84,6 +84,8 @@ QStringList TextsOf(QWidget* w)
         return {frame->title()};
     if (auto* box = qobject_cast<QLineEdit*>(w))
         return {box->text(), box->placeholderText()};
+    if (auto* list = qobject_cast<QComboBox*>(w))
+        return {list->currentText()};
     if (auto* plain = qobject_cast<QPlainTextEdit*>(w))
         return {plain->toPlainText()};
     QStringList texts;
