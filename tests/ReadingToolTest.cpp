@@ -15,7 +15,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <regex>
 #include <set>
 #include <stdexcept>
 
@@ -282,8 +281,12 @@ TEST(ReadingToolTest, ZonesByNameTakeTheirHistory)
     }
     // A name with many near ones: the first three, "A, B or C".
     const ToolRun many = Tool({"--calendar", "2026-02", "--zone-name", "America/Indiana"});
-    EXPECT_TRUE(std::regex_match(many.err, std::regex("qamarel-reading: no time zone called America/Indiana; "
-                                                      "did you mean America/[A-Za-z_]+, America/[A-Za-z_]+ or America/[A-Za-z_]+\\?\n")))
+    const std::string asked = "qamarel-reading: no time zone called America/Indiana; did you mean America/";
+    ASSERT_EQ(many.err.rfind(asked, 0), 0u) << many.err;
+    const std::string names = many.err.substr(asked.size());
+    const std::size_t comma = names.find(", America/"), either = names.find(" or America/");
+    EXPECT_TRUE(comma != std::string::npos && either > comma && names.find(", ", comma + 1) == std::string::npos &&
+                names.size() > either && names.substr(names.size() - 2) == "?\n")
         << many.err;
 }
 
