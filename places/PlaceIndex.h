@@ -19,10 +19,11 @@ struct PlaceIndex {
         std::uint64_t offset = 0;  // of the first record, in bytes from the file's start
         std::size_t count = 0;
         // The records [from, from + n), read; for a walk over them by pointer.
-        // The caller keeps within `count`.
+        // The caller keeps within `count`; null for an index not opened.
         const Record* Span(std::size_t from, std::size_t n) const
         {
-            return reinterpret_cast<const Record*>(file->Read(offset + from * sizeof(Record), n * sizeof(Record)));
+            return file ? reinterpret_cast<const Record*>(file->Read(offset + from * sizeof(Record), n * sizeof(Record)))
+                        : nullptr;
         }
         const Record& operator[](std::size_t i) const { return *Span(i, 1); }
     };
