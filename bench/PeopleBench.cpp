@@ -2,6 +2,7 @@
 // them all back, reading everyone's mansion (the People window's and
 // the calendar's work before they show), and importing 10,000 CSV rows with
 // coordinates as the window's import does (read, checked, added).
+#include "bench/BenchPeople.h"
 #include "cli/PeopleOutput.h"
 #include "people/PeopleBook.h"
 #include "people/PeopleCsv.h"
@@ -16,20 +17,6 @@
 
 namespace {
 
-std::vector<Person> TenThousand()
-{
-    std::vector<Person> people;
-    for (int i = 0; i < 10000; ++i) {
-        Person p;
-        p.name = "Person " + std::to_string(i);
-        p.year = 1901 + i % 150, p.month = 1 + i % 12, p.day = 1 + i % 28, p.hour = i % 24, p.minute = i % 60;
-        p.latitude = (i % 180) - 89.5, p.longitude = (i % 360) - 179.5;
-        p.zoneMinutes = (i % 27 - 12) * 60;
-        people.push_back(std::move(p));
-    }
-    return people;
-}
-
 std::string FreshBook()
 {
     std::string folder = (std::filesystem::temp_directory_path() / "qamarel-people-bench-XXXXXX").string();
@@ -40,7 +27,7 @@ std::string FreshBook()
 
 void AddTenThousand(benchmark::State& state)
 {
-    const std::vector<Person> people = TenThousand();
+    const std::vector<Person> people = TenThousandPeople(false);
     for (auto _ : state) {
         state.PauseTiming();
         const std::string path = FreshBook();
@@ -63,7 +50,7 @@ void OpenAndListTenThousand(benchmark::State& state)
         PeopleBook book;
         book.Open(path);
         PeopleBook::Added added;
-        book.AddAll(TenThousand(), added);
+        book.AddAll(TenThousandPeople(false), added);
     }
     for (auto _ : state) {
         PeopleBook book;
@@ -77,7 +64,7 @@ BENCHMARK(OpenAndListTenThousand)->Unit(benchmark::kMillisecond);
 
 void MansionsOfTenThousand(benchmark::State& state)
 {
-    const std::vector<Person> people = TenThousand();
+    const std::vector<Person> people = TenThousandPeople(false);
     for (auto _ : state)
         benchmark::DoNotOptimize(NamesByMansion(people).size());
 }
@@ -86,7 +73,7 @@ BENCHMARK(MansionsOfTenThousand)->Unit(benchmark::kMillisecond);
 void ImportTenThousandCsvRows(benchmark::State& state)
 {
     const std::string csv = (std::filesystem::path(FreshBook()).parent_path().parent_path() / "people.csv").string();
-    std::ofstream(csv, std::ios::binary) << PeopleCsv(TenThousand());
+    std::ofstream(csv, std::ios::binary) << PeopleCsv(TenThousandPeople(false));
     for (auto _ : state) {
         state.PauseTiming();
         const std::string path = FreshBook();

@@ -5,6 +5,8 @@
 // Add pressed, the people added and the table shown again. Prints the
 // medians and the slowest, in milliseconds.
 // Usage: people_window_bench [SHOWS]   (10 by default)
+#include "bench/BenchPeople.h"
+#include "bench/WindowWaits.h"
 #include "people/PeopleBook.h"
 #include "people/PeopleCsv.h"
 #include "ui/MessageBox.h"
@@ -26,19 +28,6 @@
 
 namespace {
 
-// Runs events until the window is on screen, for at most 5 s.
-bool WaitExposed(QWidget* window)
-{
-    QElapsedTimer limit;
-    limit.start();
-    while (!(window->windowHandle() && window->windowHandle()->isExposed())) {
-        if (limit.elapsed() > 5000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
-
 double Median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -53,19 +42,7 @@ int main(int argc, char** argv)
     const int shows = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("qamarel/people.sqlite"));
-    std::vector<Person> people;
-    {
-        for (int i = 0; i < 10000; ++i) {
-            Person p;
-            p.name = "Person " + std::to_string(i);
-            p.year = 1901 + i % 150, p.month = 1 + i % 12, p.day = 1 + i % 28, p.hour = i % 24, p.minute = i % 60;
-            p.latitude = (i % 180) - 89.5, p.longitude = (i % 360) - 179.5;
-            p.zoneMinutes = (i % 27 - 12) * 60;
-            if (i % 3 == 0)
-                p.placeName = "Town " + std::to_string(i % 500), p.country = "Country", p.zoneName = "Europe/London";
-            people.push_back(std::move(p));
-        }
-    }
+    const std::vector<Person> people = TenThousandPeople(true);
     {
         PeopleBook book;
         PeopleBook::Added added;

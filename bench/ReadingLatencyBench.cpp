@@ -2,6 +2,7 @@
 // result window exposed on screen, over many readings, in the real windows.
 // Prints the median, the 90th percentile and the slowest, in milliseconds,
 // and the first reading's time, which also makes the result window.
+#include "bench/WindowWaits.h"
 #include "core/ReadingState.h"
 #include "windows/frmMain.h"
 #include "shell/WindowTurns.h"
@@ -27,19 +28,6 @@ QWidget* Shown(const char* name)
         if (w->objectName() == QLatin1String(name) && w->isVisible())
             return w;
     return nullptr;
-}
-
-// Runs events until the window is on screen, for at most 5 s.
-bool WaitExposed(QWidget* window)
-{
-    QElapsedTimer limit;
-    limit.start();
-    while (!(window->windowHandle() && window->windowHandle()->isExposed())) {
-        if (limit.elapsed() > 5000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
 }
 
 void Fill(QWidget* main, int i)

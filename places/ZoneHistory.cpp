@@ -331,8 +331,8 @@ std::vector<ZoneStretch> ZoneHistory::ChangesIn(std::int64_t from, std::int64_t 
     if (!hasRule_ || to <= ruleFrom)
         return found;
     std::vector<ZoneStretch> changes;
-    const int last = YearOf(to);
-    for (int year = YearOf(ruleFrom); year <= last && year - YearOf(ruleFrom) < 10000; ++year)  // bound: ten thousand years
+    const int first = YearOf(ruleFrom), last = std::min(YearOf(to), first + 10000);  // bound: ten thousand years
+    for (int year = first; year <= last; ++year)
         RuleChangesOf(year, changes);
     std::stable_sort(changes.begin(), changes.end(),
                      [](const ZoneStretch& a, const ZoneStretch& b) { return a.start < b.start; });

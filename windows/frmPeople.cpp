@@ -273,11 +273,12 @@ void frmPeople::cmdDelete_Click()
     if (!person || book_.readOnly())
         return;
     // The people selected, or the current one.
-    std::vector<std::int64_t> ids;
-    for (const QModelIndex& selected : tblPeople->selectionModel()->selectedRows())
-        ids.push_back(people_[static_cast<std::size_t>(search_->mapToSource(selected).row())].id);
-    if (ids.size() <= 1)
-        ids = {person->id};
+    std::vector<std::int64_t> ids{person->id};
+    if (const std::vector<Person> selected = SelectedPeople(); selected.size() > 1) {
+        ids.clear();
+        for (const Person& p : selected)
+            ids.push_back(p.id);
+    }
     using namespace Messages;
     const QString question = ids.size() == 1 ? tr("Delete %1 from People?").arg(ToQString(person->name))
                                              : tr("Delete %n people from People?", nullptr, static_cast<int>(ids.size()));
@@ -419,15 +420,18 @@ void frmPeople::ImportFiles(const QStringList& paths)
          Icon::Information);
 }
 
-std::vector<Person> frmPeople::PeopleToExport() const
+std::vector<Person> frmPeople::SelectedPeople() const
 {
-    const QModelIndexList rows = tblPeople->selectionModel()->selectedRows();
-    if (rows.size() <= 1)
-        return people_;
     std::vector<Person> chosen;
-    for (const QModelIndex& row : rows)
+    for (const QModelIndex& row : tblPeople->selectionModel()->selectedRows())
         chosen.push_back(people_[static_cast<std::size_t>(search_->mapToSource(row).row())]);
     return chosen;
+}
+
+std::vector<Person> frmPeople::PeopleToExport() const
+{
+    std::vector<Person> chosen = SelectedPeople();
+    return chosen.size() <= 1 ? people_ : chosen;
 }
 
 void frmPeople::mnuExportCsv_Click()

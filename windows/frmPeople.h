@@ -78,6 +78,8 @@ private:
     const Person* CurrentPerson() const;
     // The selected people when more than one is selected, else everyone.
     std::vector<Person> PeopleToExport() const;
+    // The people of the rows selected, through the search and the sort.
+    std::vector<Person> SelectedPeople() const;
 
     PeopleBook book_;
     std::vector<Person> people_;
