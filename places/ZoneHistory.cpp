@@ -310,11 +310,15 @@ ZoneStretch ZoneHistory::At(std::int64_t utc) const
     const int year = YearOf(utc);
     RuleChangesOf(year - 1, changes);
     RuleChangesOf(year, changes);
+    // Of two changes at one instant the later in the rule's order holds: a
+    // summer time that ends as it begins lasts no time at all, as in the C library.
     std::int64_t latest = RuleFrom();
+    bool taken = false;
     for (ZoneStretch& c : changes) {
-        if (c.start <= utc && c.start > latest) {
+        if (c.start <= utc && (c.start > latest || (taken && c.start == latest))) {
             latest = c.start;
             inForce = std::move(c);
+            taken = true;
         }
     }
     return inForce;
@@ -337,8 +341,10 @@ std::vector<ZoneStretch> ZoneHistory::ChangesIn(std::int64_t from, std::int64_t 
     std::stable_sort(changes.begin(), changes.end(),
                      [](const ZoneStretch& a, const ZoneStretch& b) { return a.start < b.start; });
     ZoneStretch inForce = At(ruleFrom);
-    for (ZoneStretch& c : changes) {
-        if (c.start <= ruleFrom || c.start > to || c.SameClocks(inForce))
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        ZoneStretch& c = changes[i];
+        const bool overtaken = i + 1 < changes.size() && changes[i + 1].start == c.start;  // as in At
+        if (overtaken || c.start <= ruleFrom || c.start > to || c.SameClocks(inForce))
             continue;
         inForce = c;
         found.push_back(std::move(c));

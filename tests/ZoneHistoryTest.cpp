@@ -104,6 +104,20 @@ TEST(ZoneHistoryTest, RulesBeyondTheListedChanges)
     EXPECT_EQ(changes[1].start, Utc(2040, 10, 28, 1));
     for (std::size_t i = 0; i < changes.size(); ++i)
         EXPECT_EQ(changes[i].daylight, i % 2 == 0) << i;
+
+    // A rule whose summer time ends at the instant it begins (02:00 UTC both):
+    // never summer time, and the span's changes say the same as each instant.
+    std::string bytes = FileBytes("Europe/Paris");
+    const std::size_t footer = bytes.rfind('\n', bytes.size() - 2);
+    ASSERT_NE(footer, std::string::npos);
+    bytes = bytes.substr(0, footer + 1) + "AAA0BBB,M3.5.0/2,M3.5.0/3\n";
+    const auto empty = ZoneHistory::Parse(bytes);
+    ASSERT_TRUE(empty);
+    for (const std::int64_t t : {Utc(2040, 3, 25, 2), Utc(2040, 7, 1)}) {
+        EXPECT_EQ(empty->At(t).abbreviation, "AAA");
+        EXPECT_FALSE(empty->At(t).daylight);
+    }
+    EXPECT_TRUE(empty->ChangesIn(Utc(2040, 1, 1), Utc(2050, 1, 1)).empty());
 }
 
 // Names that would read outside the database, and bytes that are not a zone
