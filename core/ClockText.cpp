@@ -117,9 +117,3 @@ std::string ClockText(const ClockTime& time)
 {
     return HoursAndMinutesText(time.Local()) + " " + ClockZoneText(time);
 }
-
-std::string ClockAndDayText(const ClockTime& time)
-{
-    const LocalMinute local = time.Local();
-    return ClockText(time) + " on " + std::to_string(local.day) + " " + std::string(MonthName(local.month));
-}

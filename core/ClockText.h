@@ -37,7 +37,5 @@ std::string ClockZoneText(const ClockTime& time);
 
 // "08:38 BST", "08:38 UTC+5:45": the clock time with its zone.
 std::string ClockText(const ClockTime& time);
-// "08:38 BST on 31 March": with the day (the year left out).
-std::string ClockAndDayText(const ClockTime& time);
 // "08:38" alone.
 std::string HoursAndMinutesText(const LocalMinute& time);

@@ -159,7 +159,7 @@ std::string Filled(std::string_view form, const std::vector<std::string>& argume
 std::string DescribePassage(const MansionPassage& p, const LocalMinute& birth, const PassageSentences& sentences)
 {
     const bool entersThatDay = p.entered.Local().SameDay(birth), leavesThatDay = p.left.Local().SameDay(birth);
-    const std::string day = DayText(birth.Date());
+    const std::string day = sentences.day.empty() ? DayText(birth.Date()) : std::string(sentences.day);
     auto mansion = [&](int k) {
         const std::string names(modArabicLunarMansionInformation::MansionRowFor(k)[LunarMansionName]);
         return Filled(sentences.mansion, {std::to_string(k), names});

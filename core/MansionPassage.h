@@ -52,6 +52,7 @@ struct PassageSentences {
     std::string_view enters = "On %1 the Moon entered this mansion at %2, coming from %3.";
     std::string_view leaves = "On %1 the Moon left this mansion at %2 for %3.";
     std::string_view mansion = "mansion %1, %2";  // its number and Latin names
+    std::string_view day;                          // the birth day in words; DayText's where empty
 };
 
 // The passage in words for the birth day: "The Moon was in this mansion all

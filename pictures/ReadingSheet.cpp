@@ -8,6 +8,7 @@
 #include "core/MansionVocabulary.h"
 #include "core/SafeFileName.h"
 #include "core/SignPosition.h"
+#include "language/ShownDates.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -70,7 +71,8 @@ std::string PassageInWords(const MansionPassage& passage, const LocalMinute& bir
     std::string forms[std::size(PassageTexts)];
     for (std::size_t i = 0; i < std::size(PassageTexts); ++i)
         forms[i] = ReadingSheetText::tr(PassageTexts[i]).toStdString();
-    return DescribePassage(passage, birth, {forms[0], forms[1], forms[2], forms[3], forms[4]});
+    const std::string day = ShownDay(birth.Date()).toStdString();
+    return DescribePassage(passage, birth, {forms[0], forms[1], forms[2], forms[3], forms[4], day});
 }
 
 // Draws wrapped text at `top` within `width`; returns the height used.
@@ -117,7 +119,7 @@ QString BirthDataText(const BirthMoment& birth)
         const int standard = offset - 60;
         zone = ReadingSheetText::tr("%1, summer time (clocks at %2)").arg(ToQString(UtcOffsetText(standard)), ToQString(UtcOffsetText(offset)));
     }
-    QString text = ReadingSheetText::tr("Born on %1 at %2").arg(ToQString(DayText(local.Date())), ToQString(ClockText(born)));
+    QString text = ReadingSheetText::tr("Born on %1 at %2").arg(ShownDay(local.Date()), ToQString(ClockText(born)));
     if (birth.where.place)
         text += ReadingSheetText::tr(" in %1").arg(ToQString(birth.where.place->FullName()));
     return text + ReadingSheetText::tr(", %1\u00B0%2\u2032%3 %4\u00B0%5\u2032%6, time zone %7")
@@ -153,7 +155,7 @@ ReadingSheet SheetForReading(const std::string& position, const MansionRecord& t
     sheet.wheel.centre << QStringLiteral("%1 %2").arg(sheet.mansion).arg(ToQString(FirstLatinName(sheet.mansion)))
                        << ToQString(texts[ArabicName]) << ToQString(MansionArabicName(sheet.mansion)) << sheet.position;
     if (birth) {
-        sheet.wheel.centre << ToQString(DayText(birth->Local().Date()));
+        sheet.wheel.centre << ShownDay(birth->Local().Date());
         sheet.birth = BirthDataText(*birth);
         if (passage) {
             sheet.passage = ToQString(PassageInWords(*passage, birth->Local()));

@@ -3,6 +3,7 @@
 #include "base/QtStdText.h"
 #include "core/CivilCalendar.h"
 #include "core/ClockText.h"
+#include "language/ShownDates.h"
 #include "places/ZoneHistory.h"
 #include "places/ZoneLongNames.h"
 
@@ -189,7 +190,7 @@ QString DescribeZoneAt(const QString& place, const QByteArray& zone, const QDate
                        const ZoneAtDate& at)
 {
     const QString who = place.isEmpty() ? QString::fromUtf8(zone) : place;
-    const QString when = ZoneAtDateText::tr("on %1 at %2").arg(QString::fromStdString(DayText({date.year(), date.month(), date.day()})),
+    const QString when = ZoneAtDateText::tr("on %1 at %2").arg(ShownDay({date.year(), date.month(), date.day()}),
                                                time.toString(QStringLiteral("HH:mm")));
     if (!at.known)
         return ZoneAtDateText::tr("%1 %2: the time zone %3 is not known on this computer").arg(who, when, QString::fromUtf8(zone));

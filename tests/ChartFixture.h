@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/ChartRecord.h"
+#include "core/ClockText.h"
 
 #include <cstdint>
+#include <string>
 
 // A chart's inputs in the order a person gives them. Hemispheres as letters.
 inline ChartRecord MakeChart(int year, int month, int day, int hour, int minute, int lonDeg, int lonMin,
@@ -24,4 +26,11 @@ inline ChartRecord MakeChart(int year, int month, int day, int hour, int minute,
     c.ZoneMinutes = static_cast<std::int16_t>(zoneMinutes);
     c.IsDaylightSaving = dst ? -1 : 0;
     return c;
+}
+
+// "22:36 GMT, 15/2": a clock time with its zone and its local day and month.
+inline std::string ClockAndDate(const ClockTime& time)
+{
+    const LocalMinute local = time.Local();
+    return ClockText(time) + ", " + std::to_string(local.day) + "/" + std::to_string(local.month);
 }

@@ -1,4 +1,5 @@
 #include "core/ClockText.h"
+#include "ChartFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -58,13 +59,13 @@ TEST(ClockTextTest, ClockTimesWithTheirZone)
         const char* clock;
         const char* iso;
     } cases[] = {
-        {{instant, 60, "BST"}, "08:38 BST on 31 March", "2013-03-31T08:38+01:00"},
-        {{instant, 345, "+0545"}, "13:23 UTC+5:45 on 31 March", "2013-03-31T13:23+05:45"},
-        {{instant, -480, ""}, "23:38 UTC\xE2\x88\x92" "8 on 30 March", "2013-03-30T23:38-08:00"},
-        {{instant, 20, "LMT"}, "07:58 LMT on 31 March", "2013-03-31T07:58+00:20"},
+        {{instant, 60, "BST"}, "08:38 BST, 31/3", "2013-03-31T08:38+01:00"},
+        {{instant, 345, "+0545"}, "13:23 UTC+5:45, 31/3", "2013-03-31T13:23+05:45"},
+        {{instant, -480, ""}, "23:38 UTC\xE2\x88\x92" "8, 30/3", "2013-03-30T23:38-08:00"},
+        {{instant, 20, "LMT"}, "07:58 LMT, 31/3", "2013-03-31T07:58+00:20"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ClockAndDayText(c.time), c.clock);
+        EXPECT_EQ(ClockAndDate(c.time), c.clock);
         EXPECT_EQ(IsoLocalTime(c.time), c.iso);
     }
     EXPECT_EQ(IsoUtcTime(instant), "2013-03-31T07:38Z");

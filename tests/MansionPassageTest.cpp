@@ -153,12 +153,12 @@ TEST(MansionPassageTest, InWordsForTheBirthDay)
     // The span from entry to leaving, each end with its own day and zone; across a year's end.
     p.entered = at({2026, 2, 15, 22, 36}, 0, "GMT");
     p.left = at({2026, 2, 17, 0, 45}, 345, "+0545");
-    EXPECT_EQ(ClockAndDayText(p.entered), "22:36 GMT on 15 February");
-    EXPECT_EQ(ClockAndDayText(p.left), "00:45 UTC+5:45 on 17 February");
+    EXPECT_EQ(ClockAndDate(p.entered), "22:36 GMT, 15/2");
+    EXPECT_EQ(ClockAndDate(p.left), "00:45 UTC+5:45, 17/2");
     p.entered = at({1999, 12, 31, 9, 5}, 0, "");
     p.left = at({2000, 1, 1, 23, 59}, 0, "");
-    EXPECT_EQ(ClockAndDayText(p.entered), "09:05 UTC+0 on 31 December");
-    EXPECT_EQ(ClockAndDayText(p.left), "23:59 UTC+0 on 1 January");
+    EXPECT_EQ(ClockAndDate(p.entered), "09:05 UTC+0, 31/12");
+    EXPECT_EQ(ClockAndDate(p.left), "23:59 UTC+0, 1/1");
 }
 
 // Each end of a passage on the clocks of its own moment: London's birth the
@@ -175,8 +175,8 @@ TEST(MansionPassageTest, EndsOnTheClocksOfTheirMoment)
     EXPECT_EQ(IsoLocalTime(onClocks.left), "2013-03-31T08:38+01:00");
     EXPECT_EQ(onClocks.entered.utcMinute, inBirthOffset.entered.utcMinute);
     EXPECT_EQ(onClocks.left.utcMinute, inBirthOffset.left.utcMinute);
-    EXPECT_EQ(ClockAndDayText(onClocks.entered), "10:07 GMT on 30 March");
-    EXPECT_EQ(ClockAndDayText(onClocks.left), "08:38 BST on 31 March");
+    EXPECT_EQ(ClockAndDate(onClocks.entered), "10:07 GMT, 30/3");
+    EXPECT_EQ(ClockAndDate(onClocks.left), "08:38 BST, 31/3");
 }
 
 // The birth's own offset, from typed birth data, in both ends of the passage

@@ -211,9 +211,9 @@ TEST(MansionStaysTest, InWords)
     MansionStay stay;
     stay.mansion = 14;
     stay.left = {Utc(2026, 2, 17, 0, 45, 660), 660, "AEDT"};
-    EXPECT_EQ(ClockAndDayText(stay.left), "00:45 AEDT on 17 February");
+    EXPECT_EQ(ClockAndDate(stay.left), "00:45 AEDT, 17/2");
     stay.left.abbreviation.clear();
-    EXPECT_EQ(ClockAndDayText(stay.left), "00:45 UTC+11 on 17 February");
+    EXPECT_EQ(ClockAndDate(stay.left), "00:45 UTC+11, 17/2");
     EXPECT_EQ(StayTitle(14), "Moon in mansion 14 \xE2\x80\x94 Al Simak (The Unarmed)");
     EXPECT_EQ(FieldItems(14, FavorableCircumstances).front(), "To save and protect sailors at sea");
     EXPECT_EQ(IsoLocalTime(stay.left), "2026-02-17T00:45+11:00");

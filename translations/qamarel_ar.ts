@@ -134,6 +134,66 @@ Do you want to replace it?</source>
         <source>December</source>
         <translation>ديسمبر</translation>
     </message>
+    <message>
+        <source>Jan</source>
+        <comment>short month</comment>
+        <translation>يناير</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <comment>short month</comment>
+        <translation>فبراير</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <comment>short month</comment>
+        <translation>مارس</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <comment>short month</comment>
+        <translation>أبريل</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>short month</comment>
+        <translation>مايو</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <comment>short month</comment>
+        <translation>يونيو</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <comment>short month</comment>
+        <translation>يوليو</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <comment>short month</comment>
+        <translation>أغسطس</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <comment>short month</comment>
+        <translation>سبتمبر</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <comment>short month</comment>
+        <translation>أكتوبر</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <comment>short month</comment>
+        <translation>نوفمبر</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <comment>short month</comment>
+        <translation>ديسمبر</translation>
+    </message>
 </context>
 <context>
     <name>PeopleTable</name>
@@ -402,6 +462,29 @@ Do you want to replace it?</source>
     <message>
         <source>the page could not be written</source>
         <translation>تعذّرت كتابة الصفحة</translation>
+    </message>
+</context>
+<context>
+    <name>ShownDates</name>
+    <message>
+        <source>%1</source>
+        <comment>the first day of a month</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>day, month, year</comment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 on %2 %3</source>
+        <comment>clock time, day, month</comment>
+        <translation>‎%1‎ في %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>day, short month, clock time</comment>
+        <translation>%1 %2 ‎%3‎</translation>
     </message>
 </context>
 <context>

@@ -134,6 +134,66 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>December</source>
         <translation>Dezember</translation>
     </message>
+    <message>
+        <source>Jan</source>
+        <comment>short month</comment>
+        <translation>Jan.</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <comment>short month</comment>
+        <translation>Feb.</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <comment>short month</comment>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <comment>short month</comment>
+        <translation>Apr.</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>short month</comment>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <comment>short month</comment>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <comment>short month</comment>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <comment>short month</comment>
+        <translation>Aug.</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <comment>short month</comment>
+        <translation>Sept.</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <comment>short month</comment>
+        <translation>Okt.</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <comment>short month</comment>
+        <translation>Nov.</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <comment>short month</comment>
+        <translation>Dez.</translation>
+    </message>
 </context>
 <context>
     <name>PeopleTable</name>
@@ -402,6 +462,29 @@ Möchten Sie nach einem Update suchen?</translation>
     <message>
         <source>the page could not be written</source>
         <translation>die Seite konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>ShownDates</name>
+    <message>
+        <source>%1</source>
+        <comment>the first day of a month</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>day, month, year</comment>
+        <translation>%1. %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 on %2 %3</source>
+        <comment>clock time, day, month</comment>
+        <translation>%1 am %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>day, short month, clock time</comment>
+        <translation>%1. %2 %3</translation>
     </message>
 </context>
 <context>

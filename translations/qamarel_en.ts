@@ -129,6 +129,66 @@ Do you want to replace it?</source>
         <source>December</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Jan</source>
+        <comment>short month</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <comment>short month</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <comment>short month</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <comment>short month</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>short month</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <comment>short month</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <comment>short month</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <comment>short month</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <comment>short month</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <comment>short month</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <comment>short month</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <comment>short month</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PeopleTable</name>
@@ -395,6 +455,29 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>the page could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ShownDates</name>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>day, month, year</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on %2 %3</source>
+        <comment>clock time, day, month</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>day, short month, clock time</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>the first day of a month</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

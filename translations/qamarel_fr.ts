@@ -134,6 +134,66 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>December</source>
         <translation>décembre</translation>
     </message>
+    <message>
+        <source>Jan</source>
+        <comment>short month</comment>
+        <translation>janv.</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <comment>short month</comment>
+        <translation>févr.</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <comment>short month</comment>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <comment>short month</comment>
+        <translation>avr.</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>short month</comment>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <comment>short month</comment>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <comment>short month</comment>
+        <translation>juil.</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <comment>short month</comment>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <comment>short month</comment>
+        <translation>sept.</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <comment>short month</comment>
+        <translation>oct.</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <comment>short month</comment>
+        <translation>nov.</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <comment>short month</comment>
+        <translation>déc.</translation>
+    </message>
 </context>
 <context>
     <name>PeopleTable</name>
@@ -402,6 +462,29 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     <message>
         <source>the page could not be written</source>
         <translation>la page n&apos;a pas pu être écrite</translation>
+    </message>
+</context>
+<context>
+    <name>ShownDates</name>
+    <message>
+        <source>%1</source>
+        <comment>the first day of a month</comment>
+        <translation>%1er</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>day, month, year</comment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 on %2 %3</source>
+        <comment>clock time, day, month</comment>
+        <translation>%1 le %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>day, short month, clock time</comment>
+        <translation>%1 %2 %3</translation>
     </message>
 </context>
 <context>

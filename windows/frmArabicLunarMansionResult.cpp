@@ -4,6 +4,7 @@
 #include "people/PeopleBook.h"
 #include "windows/FileSaving.h"
 #include "windows/RecentLists.h"
+#include "language/ShownDates.h"
 #include "pictures/PrintingModule.h"
 #include "pictures/ReadingSheet.h"
 #include "windows/frmMansionWheel.h"
@@ -351,7 +352,7 @@ void frmArabicLunarMansionResult::ShowReadingLine()
     QString line = tr("Moon at %1 \u2014 mansion %2 of 28").arg(position).arg(mansion);
     if (state_.passage)
         line += tr(" \u2014 in it from %1 to %2")
-                    .arg(ToQString(ClockAndDayText(state_.passage->entered)), ToQString(ClockAndDayText(state_.passage->left)));
+                    .arg(ShownClockAndDay(state_.passage->entered), ShownClockAndDay(state_.passage->left));
     lblReadingLine->setText(line);
 }
 

@@ -8,13 +8,13 @@
 #include "core/MansionVocabulary.h"
 #include "core/SafeFileName.h"
 #include "core/modArabicLunarMansionInformation.h"
+#include "language/ShownDates.h"
 #include "people/PeopleBook.h"
 #include "pictures/CalendarSheet.h"
 #include "pictures/PrintingModule.h"
 #include "pictures/ReadingSheet.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
-#include "ui/MonthNames.h"
 #include "ui/ProgramWidgets.h"
 #include "ui/WarningColour.h"
 #include "windows/FileSaving.h"
@@ -43,13 +43,6 @@ namespace {
 // The warning first after the number, where it is seen without scrolling; the
 // long texts last.
 enum Column { Enters, Number, Warning, Latin, Arabic, Meaning, Favours, People, ColumnCount };
-
-// "2 Feb 14:05 GMT": the clock time the Moon enters, on the calendar's clocks.
-QString EnteredText(const ClockTime& t)
-{
-    const LocalMinute l = t.Local();
-    return QStringLiteral("%1 %2 %3").arg(l.day).arg(ToQString(MonthName(l.month)).left(3)).arg(ToQString(ClockText(t)));
-}
 
 // A mansion's lines of a field on a topic, one a line ("" for none).
 QString LinesOn(int mansion, MansionField field, Topic topic)
@@ -100,7 +93,7 @@ frmMansionCalendar::frmMansionCalendar(PlaceClocks where, int ownMansion, qint64
         nowText_ = tr("The Moon is in mansion %1, %2 (%3), until %4")
                        .arg(stay.mansion)
                        .arg(WithArabicScript(ToQString(row[ArabicName]), stay.mansion), ToQString(row[EnglishMeaning]),
-                            ToQString(ClockAndDayText(stay.left)));
+                            ShownClockAndDay(stay.left));
         nowMansion_ = stay.mansion;
     } else {
         nowText_ = tr("The calendar covers 1901 to 2050.");
@@ -360,7 +353,7 @@ void frmMansionCalendar::Refill()
         }
         // The clock time reads left to right in a right-to-left window too.
         const QString cells[ColumnCount] = {
-            (isRightToLeft() ? QStringLiteral("\u200E") : QString()) + EnteredText(stay.entered),
+            (isRightToLeft() ? QStringLiteral("\u200E") : QString()) + ShownShortClockAndDay(stay.entered),
             (own ? QStringLiteral("\u2605 ") : QString()) + QString::number(stay.mansion),
             warning,
             ToQString(row[LunarMansionName]),

@@ -7,6 +7,7 @@
 #include "WindowTestSupport.h"
 
 #include "core/ReadingState.h"
+#include "language/ShownDates.h"
 #include "pictures/ReadingSheet.h"
 #include "places/PlaceSearch.h"
 #include "places/ZoneClocks.h"
@@ -172,6 +173,49 @@ class TranslatedWindowsTest : public QObject {
     };
 
 private slots:
+    // Dates as each language writes them, in the windows' sentences and cells.
+    void datesInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("day");            // 1 July 1975
+        QTest::addColumn<QString>("clockAndDay");    // 2013-03-31 07:38 UTC on London's clocks
+        QTest::addColumn<QString>("shortClockAndDay");
+        const QString lrm = QStringLiteral("\u200E");
+        QTest::newRow("en") << "" << "1 July 1975" << "08:38 BST on 31 March" << "31 Mar 08:38 BST";
+        QTest::newRow("de") << "de" << "1. Juli 1975" << "08:38 BST am 31. M\u00E4rz" << "31. M\u00E4rz 08:38 BST";
+        QTest::newRow("fr") << "fr" << "1er juillet 1975" << "08:38 BST le 31 mars" << "31 mars 08:38 BST";
+        QTest::newRow("ar") << "ar" << "1 \u064A\u0648\u0644\u064A\u0648 1975"
+                            << lrm + "08:38 BST" + lrm + " \u0641\u064A 31 \u0645\u0627\u0631\u0633"
+                            << "31 \u0645\u0627\u0631\u0633 " + lrm + "08:38 BST" + lrm;
+    }
+
+    void datesInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, day);
+        QFETCH(QString, clockAndDay);
+        QFETCH(QString, shortClockAndDay);
+        QTranslator translation;
+        if (!language.isEmpty()) {
+            QVERIFY(translation.load(QStringLiteral(QAMAREL_TRANSLATIONS "/qamarel_%1.qm").arg(language)));
+            QCoreApplication::installTranslator(&translation);
+        }
+        const std::unique_ptr<QTranslator, void (*)(QTranslator*)> removed(
+            &translation, [](QTranslator* t) { QCoreApplication::removeTranslator(t); });
+        const ClockTime london{UtcMinuteOf({2013, 3, 31, 7, 38}, 0), 60, "BST"};
+        QCOMPARE(ShownDay({1975, 7, 1}), day);
+        QCOMPARE(ShownClockAndDay(london), clockAndDay);
+        QCOMPARE(ShownShortClockAndDay(london), shortClockAndDay);
+        // Each month its own name and its own short name.
+        QSet<QString> names;
+        for (int month = 1; month <= 12; ++month)
+            names << ShownMonthName(month) << ShownShortMonthName(month);
+        const QHash<QString, int> distinct{{QString(), 23}, {QStringLiteral("de"), 20}, {QStringLiteral("fr"), 20}, {QStringLiteral("ar"), 12}};
+        QCOMPARE(names.size(), distinct.value(language));
+        QCOMPARE(ShownMonthName(13), QString());
+        QCOMPARE(ShownShortMonthName(0), QString());
+    }
+
     void windowsInTheLanguage_data()
     {
         QTest::addColumn<QString>("language");
