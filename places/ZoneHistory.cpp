@@ -306,10 +306,12 @@ ZoneStretch ZoneHistory::At(std::int64_t utc) const
     if (!hasRule_ || after != listed_.end())
         return inForce;
     // Past the listed changes: the rule's last change at or before `utc`.
+    // A year's changes fall up to a week and a day either side of it (hours
+    // to 167, offsets to a day): its neighbours' may fall in it too.
     std::vector<ZoneStretch> changes;
     const int year = YearOf(utc);
-    RuleChangesOf(year - 1, changes);
-    RuleChangesOf(year, changes);
+    for (int y = year - 1; y <= year + 1; ++y)
+        RuleChangesOf(y, changes);
     // Of two changes at one instant the later in the rule's order holds: a
     // summer time that ends as it begins lasts no time at all, as in the C library.
     std::int64_t latest = RuleFrom();
@@ -335,7 +337,7 @@ std::vector<ZoneStretch> ZoneHistory::ChangesIn(std::int64_t from, std::int64_t 
     if (!hasRule_ || to <= ruleFrom)
         return found;
     std::vector<ZoneStretch> changes;
-    const int first = YearOf(ruleFrom), last = std::min(YearOf(to), first + 10000);  // bound: ten thousand years
+    const int first = YearOf(ruleFrom) - 1, last = std::min(YearOf(to) + 1, first + 10000);  // bound: ten thousand years
     for (int year = first; year <= last; ++year)
         RuleChangesOf(year, changes);
     std::stable_sort(changes.begin(), changes.end(),

@@ -118,6 +118,17 @@ TEST(ZoneHistoryTest, RulesBeyondTheListedChanges)
         EXPECT_FALSE(empty->At(t).daylight);
     }
     EXPECT_TRUE(empty->ChangesIn(Utc(2040, 1, 1), Utc(2050, 1, 1)).empty());
+
+    // A change of one year on the last day of the one before in universal
+    // time: 2038's first Friday, 02:00 at UTC+3, is 2037-12-31 23:00 UTC.
+    bytes = bytes.substr(0, footer + 1) + "AAA-2BBB,M6.1.0,M1.1.5\n";
+    const auto early = ZoneHistory::Parse(bytes);
+    ASSERT_TRUE(early);
+    EXPECT_EQ(early->At(Utc(2037, 12, 31, 22, 59)).abbreviation, "CET");  // the listed changes end in October
+    EXPECT_EQ(early->At(Utc(2037, 12, 31, 23)).abbreviation, "AAA");
+    const std::vector<ZoneStretch> newYear = early->ChangesIn(Utc(2037, 12, 1), Utc(2038, 2, 1));
+    ASSERT_EQ(newYear.size(), 1u);
+    EXPECT_EQ(newYear[0].start, Utc(2037, 12, 31, 23));
 }
 
 // Names that would read outside the database, and bytes that are not a zone
