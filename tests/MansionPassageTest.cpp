@@ -139,6 +139,20 @@ TEST(MansionPassageTest, InWordsForTheBirthDay)
     p.left = at({1987, 3, 21, 22, 40}, -330, "");
     EXPECT_EQ(DescribePassage(p, {1987, 3, 21, 12, 0}),
               "On 21 March 1987 the Moon left this mansion at 22:40 UTC\u22125:30 for mansion 17, Alchil.");
+    // The day given in the reader's language is the day said, whatever the passage.
+    {
+        const PassageSentences dayOnly{"%1", "%1", "%1", "%1", "%2", "21. M\xC3\xA4rz 1987"};
+        MansionPassage kind = p;
+        for (const int enters : {-2, 6}) {  // the hour it entered, on the day or before it
+            for (const int leaves : {22, 30}) {  // the hour it left, on the day or after it
+                kind.entered = at({1987, 3, 21, 0, 0}, 0, "");
+                kind.entered.utcMinute += enters * 60;
+                kind.left = at({1987, 3, 21, 0, 0}, 0, "");
+                kind.left.utcMinute += leaves * 60;
+                EXPECT_EQ(DescribePassage(kind, {1987, 3, 21, 12, 0}, dayOnly), "21. M\xC3\xA4rz 1987") << enters << " " << leaves;
+            }
+        }
+    }
     // In another language's order: each %n where that language puts it, a % alone as it stands.
     PassageSentences german;
     german.leaves = "Am %1 verlie\xC3\x9F der Mond diese Station um %2 in Richtung %3 (100 %).";

@@ -6,6 +6,8 @@
 // each window is also saved there as a PNG picture (scripts/screenshots).
 #include "WindowTestSupport.h"
 
+#include "../ChartFixture.h"
+#include "core/BirthReading.h"
 #include "core/ReadingState.h"
 #include "language/ShownDates.h"
 #include "pictures/ReadingSheet.h"
@@ -178,14 +180,14 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("day");            // 1 July 1975
-        QTest::addColumn<QString>("clockAndDay");    // 2013-03-31 07:38 UTC on London's clocks
-        QTest::addColumn<QString>("shortClockAndDay");
+        QTest::addColumn<QString>("clockAndDay");    // 2013-04-01 07:38 UTC on London's clocks
+        QTest::addColumn<QString>("shortClockAndDay");  // 2013-03-31 07:38 UTC
         const QString lrm = QStringLiteral("\u200E");
-        QTest::newRow("en") << "" << "1 July 1975" << "08:38 BST on 31 March" << "31 Mar 08:38 BST";
-        QTest::newRow("de") << "de" << "1. Juli 1975" << "08:38 BST am 31. M\u00E4rz" << "31. M\u00E4rz 08:38 BST";
-        QTest::newRow("fr") << "fr" << "1er juillet 1975" << "08:38 BST le 31 mars" << "31 mars 08:38 BST";
+        QTest::newRow("en") << "" << "1 July 1975" << "08:38 BST on 1 April" << "31 Mar 08:38 BST";
+        QTest::newRow("de") << "de" << "1. Juli 1975" << "08:38 BST am 1. April" << "31. M\u00E4rz 08:38 BST";
+        QTest::newRow("fr") << "fr" << "1er juillet 1975" << "08:38 BST le 1er avril" << "31 mars 08:38 BST";
         QTest::newRow("ar") << "ar" << "1 \u064A\u0648\u0644\u064A\u0648 1975"
-                            << lrm + "08:38 BST" + lrm + " \u0641\u064A 31 \u0645\u0627\u0631\u0633"
+                            << lrm + "08:38 BST" + lrm + " \u0641\u064A 1 \u0623\u0628\u0631\u064A\u0644"
                             << "31 \u0645\u0627\u0631\u0633 " + lrm + "08:38 BST" + lrm;
     }
 
@@ -202,10 +204,17 @@ private slots:
         }
         const std::unique_ptr<QTranslator, void (*)(QTranslator*)> removed(
             &translation, [](QTranslator* t) { QCoreApplication::removeTranslator(t); });
-        const ClockTime london{UtcMinuteOf({2013, 3, 31, 7, 38}, 0), 60, "BST"};
         QCOMPARE(ShownDay({1975, 7, 1}), day);
-        QCOMPARE(ShownClockAndDay(london), clockAndDay);
-        QCOMPARE(ShownShortClockAndDay(london), shortClockAndDay);
+        QCOMPARE(ShownClockAndDay({UtcMinuteOf({2013, 4, 1, 7, 38}, 0), 60, "BST"}), clockAndDay);
+        QCOMPARE(ShownShortClockAndDay({UtcMinuteOf({2013, 3, 31, 7, 38}, 0), 60, "BST"}), shortClockAndDay);
+        // The page says the birth day so in its birth line, its passage and the wheel's centre.
+        const BirthMoment born = MomentOfTypedBirth(MakeChart(1975, 7, 1, 12, 0, 0, 0, 'W', 0, 0));
+        const BirthReading read = ReadBirth(born);
+        QVERIFY(read.passage);
+        const ReadingSheet sheet = SheetForReading(read.reading.position, read.reading.texts, born, read.passage);
+        QVERIFY2(sheet.birth.contains(day), qPrintable(sheet.birth));
+        QVERIFY2(sheet.passage.contains(day), qPrintable(sheet.passage));
+        QVERIFY2(sheet.wheel.centre.contains(day), qPrintable(sheet.wheel.centre.join(QLatin1Char('|'))));
         // Each month its own name and its own short name.
         QSet<QString> names;
         for (int month = 1; month <= 12; ++month)
