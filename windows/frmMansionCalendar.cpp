@@ -170,6 +170,7 @@ void frmMansionCalendar::BuildControls()
     tblStays = new QTableWidget(0, ColumnCount, central);
     tblStays->setObjectName(QStringLiteral("tblStays"));
     tblStays->setAccessibleName(tr("Stays of the month"));
+    tblStays->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move in it
     tblStays->setHorizontalHeaderLabels({tr("Enters"), tr("No."), tr("Warning"), tr("Latin Name"), tr("Arabic Name"),
                                          tr("English Meaning"), tr("Favours"), tr("People")});
     tblStays->setColumnHidden(People, true);  // until there are people

@@ -75,6 +75,7 @@ void frmPeople::BuildControls()
     tblPeople = new QTableView(central);
     tblPeople->setObjectName(QStringLiteral("tblPeople"));
     tblPeople->setAccessibleName(tr("People"));
+    tblPeople->setTabKeyNavigation(false);  // Tab leaves the list; the arrows move in it
     table_ = new PeopleTable(this);
     search_ = new PeopleSearch(table_, this);
     tblPeople->setModel(search_);

@@ -20,6 +20,7 @@ frmPeopleImport::frmPeopleImport(const std::vector<Row>& rows, QWidget* parent) 
     tblImport = new QTableWidget(static_cast<int>(rows.size()), 5, this);
     tblImport->setObjectName(QStringLiteral("tblImport"));
     tblImport->setAccessibleName(tr("Rows to import"));
+    tblImport->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move in it
     tblImport->setHorizontalHeaderLabels({tr("File"), tr("Line"), tr("Name"), tr("Birth"), tr("Problem")});
     tblImport->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblImport->setSelectionBehavior(QAbstractItemView::SelectRows);

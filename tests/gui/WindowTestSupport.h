@@ -125,6 +125,22 @@ inline void WriteFile(const QString& path, const QByteArray& bytes)
     f.write(bytes);
 }
 
+// The names of the controls Tab visits from `start` until the focus is back
+// on it, at most `most` presses; "<stuck>" last when it never comes back (a
+// control keeps Tab for itself).
+inline QStringList TabRound(QWidget* window, QWidget* start, int most = 60)
+{
+    start->setFocus(Qt::TabFocusReason);
+    QStringList reached{start->objectName()};
+    for (int press = 0; press < most && window->focusWidget(); ++press) {
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        if (window->focusWidget() == start)
+            return reached;
+        reached << (window->focusWidget() ? window->focusWidget()->objectName() : QString());
+    }
+    return reached << QStringLiteral("<stuck>");
+}
+
 // Runs deferred deletions, so that closed windows are gone.
 inline void SettleWindows()
 {

@@ -171,12 +171,17 @@ private slots:
     }
 
     // Page Down and Page Up move a month, across the year; arrows move the
-    // row; each row's entry minute is in its mansion and the minute before not.
+    // row; each row's entry minute is in its mansion and the minute before
+    // not; Tab goes round the window and back, the table never keeping it.
     void monthsByKeyboard()
     {
         frmMansionCalendar calendar(ZoneClocks("Australia/Sydney"), 14, SydneyEvening);
         calendar.show();
         QVERIFY(QTest::qWaitForWindowActive(&calendar));
+        const QStringList round = TabRound(&calendar, Control<QWidget>(&calendar, "cboMonth"));
+        for (const char* name : {"tblStays", "cmdNext", "cmdToday", "cboFavours"})
+            QVERIFY2(round.contains(QLatin1String(name)) && !round.contains(QStringLiteral("<stuck>")),
+                     qPrintable(round.join(QLatin1Char(' '))));
         QTableWidget* stays = table(&calendar);
         stays->setFocus();
         auto* month = Control<QComboBox>(&calendar, "cboMonth");

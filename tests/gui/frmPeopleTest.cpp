@@ -146,6 +146,20 @@ private slots:
         QCOMPARE(Column(table, 0), QStringList());
     }
 
+    // Tab goes round the whole window and back: the list never keeps it.
+    void tabGoesRoundTheWindow()
+    {
+        Fill();
+        frmPeople window(book());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Control<QTableView>(&window, "tblPeople")->selectRow(0);
+        const QStringList round = TabRound(&window, Control<QWidget>(&window, "txtSearch"));
+        for (const char* name : {"tblPeople", "txtNote", "cmdOpen", "cmdDelete"})
+            QVERIFY2(round.contains(QLatin1String(name)) && !round.contains(QStringLiteral("<stuck>")),
+                     qPrintable(round.join(QLatin1Char(' '))));
+    }
+
     void enterOpensDeleteAsksFirstEscapeCloses()
     {
         Fill();
