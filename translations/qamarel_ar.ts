@@ -694,7 +694,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>ت&amp;حرير</translation>
+        <translation>&amp;تحرير</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -1287,7 +1287,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Go</source>
-        <translation>&amp;انتقال</translation>
+        <translation>انتقا&amp;ل</translation>
     </message>
     <message>
         <source>&amp;Previous Month</source>

@@ -670,7 +670,7 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
     </message>
     <message>
         <source>&amp;Add to People</source>
-        <translation>Zu &amp;Personen hinzufügen</translation>
+        <translation>Zu Personen &amp;hinzufügen</translation>
     </message>
     <message>
         <source>This reading</source>
@@ -1036,7 +1036,7 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation>&amp;Berechnen</translation>
+        <translation>Be&amp;rechnen</translation>
     </message>
     <message>
         <source>Mansion Ca&amp;lendar…</source>
@@ -1275,7 +1275,7 @@ Soll die Datei anstelle der gewählten Deutung angezeigt werden?</translation>
     </message>
     <message>
         <source>&amp;Hinders:</source>
-        <translation>Be&amp;hindert:</translation>
+        <translation>Beh&amp;indert:</translation>
     </message>
     <message>
         <source>Stays of the month</source>

@@ -1267,11 +1267,11 @@ Le montrer à la place de l’interprétation choisie&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation>&amp;Aujourd&apos;hui</translation>
+        <translation>Au&amp;jourd&apos;hui</translation>
     </message>
     <message>
         <source>F&amp;avours:</source>
-        <translation>&amp;Favorise&#xa0;:</translation>
+        <translation>Fa&amp;vorise&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Hinders:</source>

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QMenuBar>
 #include <QPainter>
@@ -90,6 +91,37 @@ private:
     bool pressed_ = false;
 };
 
+// While a list is open (a drop-down's or a completer's), its keys are its
+// own: Escape closes the list and not the window, Page Up moves in the list
+// and not to the calendar's month before. A window's shortcuts are asked
+// first (ShortcutOverride); taking that question leaves the key to the list.
+// Menus keep their own handling of keys.
+class OpenListKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return QObject::eventFilter(watched, event);
+        QWidget* popup = QApplication::activePopupWidget();
+        if (!popup || qobject_cast<QMenu*>(popup))
+            return false;
+        event->accept();
+        return true;
+    }
+};
+
+void KeepKeysInOpenLists()
+{
+    static const bool installed = [] {
+        qApp->installEventFilter(new OpenListKeys(qApp));
+        return true;
+    }();
+    (void)installed;
+}
+
 }  // namespace
 
 void SetUpProgramWindow(QWidget* window, const char* name)
@@ -99,6 +131,7 @@ void SetUpProgramWindow(QWidget* window, const char* name)
     window->setWindowTitle(ProgramCaption);
     window->setFont(ProgramFont());
     InstallAccessibleLists();
+    KeepKeysInOpenLists();
 }
 
 QLabel* MakeLinkLabel(const QString& text, const QString& objectName, QWidget* parent, const QColor& colour)

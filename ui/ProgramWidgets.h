@@ -15,8 +15,9 @@ inline const QString ProgramCaption = QStringLiteral("Qamarel v" QAMAREL_VERSION
 
 // What every window of the program shares: its name (objectName, and the
 // window role by which desktop tools and tests tell the windows apart), the
-// caption "Qamarel v" and the version, the program's typeface, and lists
-// named for a screen reader (InstallAccessibleLists).
+// caption "Qamarel v" and the version, the program's typeface, lists named
+// for a screen reader (InstallAccessibleLists), and an open list's keys kept
+// for the list rather than the window's shortcuts (Escape closes the list).
 void SetUpProgramWindow(QWidget* window, const char* name);
 
 // A label used as a link: its text underlined, in `colour` if given, else in

@@ -249,12 +249,14 @@ private slots:
         ReadingState state;
         state.chart.MoonPositionText = "19\xC2\xB0 27' 45\" Lib";
         ChooseCurrentMansion(state, state.chart.MoonPositionText);
+        QStringList keyFaults;
         for (const Window& made : windows) {
             const std::unique_ptr<QWidget> window = made.make(state);
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window.get()));
             for (const QString& text : VisibleTexts(window.get()))
                 QVERIFY2(!english.contains(Shown(text)), qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(made.name), text)));
+            keyFaults << AccessKeyFaults(window.get());
 
             for (QWidget* w : window->findChildren<QWidget*>()) {
                 if (!w->isVisibleTo(window.get()) || !IsControl(w))
@@ -302,6 +304,7 @@ private slots:
             if (!grabs.isEmpty())
                 QVERIFY(window->screen()->grabWindow(window->winId()).save(QDir(grabs).filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(made.name), language))));
         }
+        QVERIFY2(keyFaults.isEmpty(), qPrintable(keyFaults.join(QLatin1Char('\n'))));
     }
 };
 

@@ -2,12 +2,18 @@
 
 #include "ui/MessageBox.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 #include <QWidget>
 
@@ -139,6 +145,54 @@ inline QStringList TabRound(QWidget* window, QWidget* start, int most = 60)
         reached << (window->focusWidget() ? window->focusWidget()->objectName() : QString());
     }
     return reached << QStringLiteral("<stuck>");
+}
+
+// What is wrong with a window's access keys, a line each: two texts one
+// Alt+key press could reach (the menu bar's titles, the buttons, options and
+// captions shown, or the entries of one menu), and with `everyOne`, a text
+// with no key at all.
+inline QStringList AccessKeyFaults(QWidget* window, bool everyOne = false)
+{
+    QStringList faults;
+    auto distinct = [&](const QStringList& texts, const QString& where) {
+        QHash<QChar, QString> taken;
+        for (const QString& text : texts) {
+            if (text.isEmpty())
+                continue;  // a control drawn without text (an arrow, a picture)
+            const qsizetype at = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+            if (at < 0) {
+                if (everyOne)
+                    faults << QStringLiteral("%1: %2 has none").arg(where, text);
+                continue;
+            }
+            const QChar key = text.at(at + 1).toLower();
+            if (taken.contains(key))
+                faults << QStringLiteral("%1: %2 shares %3 with %4").arg(where, text, key, taken.value(key));
+            taken.insert(key, text);
+        }
+    };
+    QStringList shown;
+    if (auto* main = qobject_cast<QMainWindow*>(window))
+        for (QAction* menu : main->menuBar()->actions()) {
+            shown << menu->text();
+            QStringList entries;
+            for (QAction* a : menu->menu()->actions())
+                if (!a->isSeparator() && a->isVisible())
+                    entries << a->text();
+            distinct(entries, menu->text());
+        }
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window))
+            continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            shown << button->text();
+        else if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy())
+            shown << label->text();
+        else if (auto* frame = qobject_cast<QGroupBox*>(w); frame && frame->isCheckable())
+            shown << frame->title();
+    }
+    distinct(shown, window->objectName());
+    return faults;
 }
 
 // Runs deferred deletions, so that closed windows are gone.
