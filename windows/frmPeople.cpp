@@ -9,6 +9,7 @@
 #include "people/PeopleCsv.h"
 #include "people/PeopleImport.h"
 #include "places/BirthAtPlace.h"
+#include "ui/TableRows.h"
 #include "ui/DroppedFiles.h"
 #include "ui/FileDialogs.h"
 #include "windows/FileSaving.h"
@@ -211,7 +212,7 @@ void frmPeople::Refill()
                 chosenRow = shown.row();
         }
     if (chosenRow >= 0)
-        tblPeople->selectRow(chosenRow);
+        SelectRow(tblPeople, chosenRow);
     tblPeople_CurrentChange();
 }
 
@@ -229,7 +230,7 @@ void frmPeople::txtSearch_Change()
     const Person* before = CurrentPerson();
     search_->SetWanted(txtSearch->text().trimmed());
     if (CurrentPerson() == nullptr && search_->rowCount() > 0)
-        tblPeople->selectRow(0);
+        SelectRow(tblPeople, 0);
     if (CurrentPerson() != before)  // a note being typed stays while its person does
         tblPeople_CurrentChange();
 }
@@ -293,7 +294,7 @@ void frmPeople::cmdDelete_Click()
     }
     Refill();
     if (search_->rowCount() > 0)  // the next one, where the deleted one was
-        tblPeople->selectRow(std::min(row, search_->rowCount() - 1));
+        SelectRow(tblPeople, std::min(row, search_->rowCount() - 1));
 }
 
 void frmPeople::cmdSaveNote_Click()

@@ -3,6 +3,7 @@
 #include "base/QtStdText.h"
 #include "core/BirthMoment.h"
 #include "places/PlaceFill.h"
+#include "ui/TableRows.h"
 #include "ui/ProgramWidgets.h"
 #include "windows/RecentLists.h"
 
@@ -143,7 +144,7 @@ void frmPlaceFinder::ShowSearch(const PlaceSearch& search)
     lstPlaces->setVisible(!places_.isEmpty());
     cmdChoose->setEnabled(!places_.isEmpty());
     if (!places_.isEmpty())
-        lstPlaces->selectRow(0);  // the best match, ready for Enter
+        SelectRow(lstPlaces, 0);  // the best match, ready for Enter
 }
 
 void frmPlaceFinder::txtPlace_Change()

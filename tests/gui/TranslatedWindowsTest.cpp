@@ -167,7 +167,7 @@ class TranslatedWindowsTest : public QObject {
          }},
         {"frmPlaceFinder",
          [](ReadingState&) {
-             return std::make_unique<frmPlaceFinder>(FindPlaces(QStringLiteral("Springfield"), QString(), QString()));
+             return std::make_unique<frmPlaceFinder>(FindPlaces(QStringLiteral("Cairo"), QString(), QString()));
          }},
         {"frmTimeZone", [](ReadingState&) { return std::make_unique<frmTimeZone>(); }},
         {"frmAbout", [](ReadingState&) { return std::make_unique<frmAbout>(); }},
@@ -257,6 +257,8 @@ private slots:
             for (const QString& text : VisibleTexts(window.get()))
                 QVERIFY2(!english.contains(Shown(text)), qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(made.name), text)));
             keyFaults << AccessKeyFaults(window.get());
+            if (auto* places = window->findChild<QTableWidget*>(QStringLiteral("lstPlaces")))
+                QVERIFY2(!places->selectedItems().isEmpty(), "the finder's best match is not ready for Enter");
 
             for (QWidget* w : window->findChildren<QWidget*>()) {
                 if (!w->isVisibleTo(window.get()) || !IsControl(w))
