@@ -487,6 +487,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     const QChar c = text.at(0);
     if (text.size() == 1 && c >= QLatin1Char('0') && c <= QLatin1Char('9'))
         return false;
+    // A digit of another script (Arabic-Indic U+0660..0669, Persian U+06F0..06F9,
+    // any decimal digit) is the same number, and goes in as 0 to 9.
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (text.size() == 1 && box && c.category() == QChar::Number_DecimalDigit) {
+        box->insert(QString(QLatin1Char(static_cast<char>('0' + c.digitValue()))));
+        return true;
+    }
     Messages::Show(this, tr("Only Numbers Are Accepted"), Messages::Icon::Error);
     return true;  // the key is discarded
 }

@@ -283,6 +283,12 @@ private slots:
         QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_Delete, QStringLiteral("\x7f"), Qt::NoModifier);
         QCOMPARE(edit->text(), QString());
         QVERIFY(messages->shown.empty());
+
+        // Digits of other scripts are the same numbers: Arabic-Indic three, Persian four.
+        QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, QStringLiteral("\u0663"), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, QStringLiteral("\u06F4"), Qt::NoModifier);
+        QCOMPARE(edit->text(), QStringLiteral("34"));
+        QVERIFY(messages->shown.empty());
     }
 
     void enterInTheFormCalculates()
