@@ -1080,7 +1080,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Save to People</source>
-        <translation>&amp;حفظ في الأشخاص</translation>
+        <translation>حفظ في الأشخا&amp;ص</translation>
     </message>
     <message>
         <source>Cancel &amp;Edit</source>

@@ -1080,7 +1080,7 @@ Le montrer à la place de l’interprétation choisie&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Save to People</source>
-        <translation>&amp;Enregistrer dans les personnes</translation>
+        <translation>Enre&amp;gistrer dans les personnes</translation>
     </message>
     <message>
         <source>Cancel &amp;Edit</source>

@@ -267,9 +267,14 @@ void frmMain::BuildControls()
     buttons->addStretch();
     buttons->addWidget(cmdCalculate);
     buttons->addWidget(cmdOpen);
-    buttons->addWidget(cmdSaveToPeople);
-    buttons->addWidget(cmdCancelEdit);
     buttons->addStretch();
+    // While an entry of People is edited, its two buttons in a row of their
+    // own: beside the two above, long translations left them no room.
+    auto* editingButtons = new QHBoxLayout;
+    editingButtons->addStretch();
+    editingButtons->addWidget(cmdSaveToPeople);
+    editingButtons->addWidget(cmdCancelEdit);
+    editingButtons->addStretch();
 
     // Links to the publisher: the banner, and two promotional labels in one
     // place, of which the one in front is seen.
@@ -305,6 +310,7 @@ void frmMain::BuildControls()
     page->addWidget(lblPlaceZone);
     page->addSpacing(6);
     page->addLayout(buttons);
+    page->addLayout(editingButtons);
     page->addSpacing(6);
     page->addWidget(homePageLink);
     page->addWidget(fraFullBrand);

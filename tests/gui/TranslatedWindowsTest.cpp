@@ -148,6 +148,15 @@ class TranslatedWindowsTest : public QObject {
 
     const std::vector<Window> windows{
         {"frmMain", [](ReadingState& s) { return std::make_unique<frmMain>(s); }},
+        {"frmMain editing an entry of People",
+         [](ReadingState& s) {
+             auto form = std::make_unique<frmMain>(s);
+             Person ana;
+             ana.name = "Ana";
+             ana.year = 1975, ana.month = 7, ana.day = 1, ana.hour = 12;
+             form->EditPerson(ana);
+             return form;
+         }},
         {"frmArabicLunarMansionResult",
          [](ReadingState& s) {
              auto result = std::make_unique<frmArabicLunarMansionResult>(s);
