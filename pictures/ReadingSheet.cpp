@@ -12,6 +12,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -155,7 +156,11 @@ ReadingSheet SheetForReading(const std::string& position, const MansionRecord& t
     sheet.wheel.centre << QStringLiteral("%1 %2").arg(sheet.mansion).arg(ToQString(FirstLatinName(sheet.mansion)))
                        << ToQString(texts[ArabicName]) << ToQString(MansionArabicName(sheet.mansion)) << sheet.position;
     if (birth) {
-        sheet.wheel.centre << ShownDay(birth->Local().Date());
+        // The wheel is drawn left to right in every language; a date of a
+        // right-to-left language is embedded as a run of its own (U+202B ...
+        // U+202C), or its year would stand before its month.
+        const QString day = ShownDay(birth->Local().Date());
+        sheet.wheel.centre << (QGuiApplication::isRightToLeft() ? QStringLiteral("\u202B%1\u202C").arg(day) : day);
         sheet.birth = BirthDataText(*birth);
         if (passage) {
             sheet.passage = ToQString(PassageInWords(*passage, birth->Local()));

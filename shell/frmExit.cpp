@@ -69,7 +69,7 @@ frmExit::frmExit(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStays
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
 
-    programTitle = new QLabel(ProgramCaption, this);
+    programTitle = new QLabel(InWindowDirection(this, ProgramCaption), this);
     programTitle->setObjectName(QStringLiteral("Label1"));
     QFont title = programTitle->font();
     title.setBold(true);

@@ -426,7 +426,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>The Moon at %1, in mansion %2: %3</source>
-        <translation>القمر عند ‎%1‎، في المنزلة ‎%2‎: ‎%3‎</translation>
+        <translation>القمر عند ‎%1‎، في المنزلة %2: %3</translation>
     </message>
     <message>
         <source>Qamarel v%1 — sidereal zodiac; the 28 mansions from 0° Aries, %2 each.</source>
@@ -1353,11 +1353,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>The Moon at %1, in mansion %2.</source>
-        <translation>القمر عند ‎%1‎، في المنزلة ‎%2‎.</translation>
+        <translation>القمر عند ‎%1‎، في المنزلة %2.</translation>
     </message>
     <message>
         <source>The Moon at %1, in mansion %2. %3</source>
-        <translation>القمر عند ‎%1‎، في المنزلة ‎%2‎. ‎%3‎</translation>
+        <translation>القمر عند ‎%1‎، في المنزلة %2. %3</translation>
     </message>
     <message>
         <source>&amp;Close</source>

@@ -134,6 +134,11 @@ void SetUpProgramWindow(QWidget* window, const char* name)
     KeepKeysInOpenLists();
 }
 
+QString InWindowDirection(const QWidget* window, const QString& text)
+{
+    return window->isRightToLeft() && !text.isRightToLeft() ? QChar(0x200F) + text : text;
+}
+
 QLabel* MakeLinkLabel(const QString& text, const QString& objectName, QWidget* parent, const QColor& colour)
 {
     auto* label = new LinkLabel(colour, parent);

@@ -20,6 +20,13 @@ inline const QString ProgramCaption = QStringLiteral("Qamarel v" QAMAREL_VERSION
 // for the list rather than the window's shortcuts (Escape closes the list).
 void SetUpProgramWindow(QWidget* window, const char* name);
 
+// InWindowDirection — `text` set in its window's writing direction: in a
+// right-to-left window, a text that would open left to right (a heading
+// "Qamarel v1.15", a sentence beginning with a Latin place name) starts with
+// U+200F RIGHT-TO-LEFT MARK, so that it aligns and reads from the right. A
+// label's direction otherwise follows the first letter of its text.
+QString InWindowDirection(const QWidget* window, const QString& text);
+
 // A label used as a link: its text underlined, in `colour` if given, else in
 // the link colour. A click on the text emits linkActivated; so do Enter and
 // Space when it has the keyboard focus, which it takes in one Tab stop and

@@ -17,7 +17,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setPixmap(ProgramPicture(64));
-    programTitle = new QLabel(ProgramCaption, this);
+    programTitle = new QLabel(InWindowDirection(this, ProgramCaption), this);
     programTitle->setObjectName(QStringLiteral("Label2"));
     QFont title = programTitle->font();
     title.setBold(true);
@@ -29,13 +29,15 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     programDescription->setObjectName(QStringLiteral("Label1"));
     programDescription->setWordWrap(true);
     // The place finder's data, as its licence asks.
-    lblCredits = new QLabel(tr("Qamarel is free software under the GNU General Public License, version 3 or later. "
-                               "Places: GeoNames (geonames.org), CC BY 4.0, through libgeonames. "
-                               "Time zones: the IANA time zone database."),
+    lblCredits = new QLabel(InWindowDirection(this, tr("Qamarel is free software under the GNU General Public License, version 3 or later. "
+                                                       "Places: GeoNames (geonames.org), CC BY 4.0, through libgeonames. "
+                                                       "Time zones: the IANA time zone database.")),
                             this);
     lblCredits->setObjectName(QStringLiteral("lblCredits"));
     lblCredits->setWordWrap(true);
-    lblHomePage = MakeLinkLabel(tr("Click here to visit ") + WebLinks::HomePage(), QStringLiteral("lblHomePage"), this);
+    // The address keeps its slashes where they are in a right-to-left sentence (U+200E after it).
+    lblHomePage = MakeLinkLabel(tr("Click here to visit ") + WebLinks::HomePage() + (isRightToLeft() ? QStringLiteral("\u200E") : QString()),
+                                QStringLiteral("lblHomePage"), this);
     lblCoBrand = MakeLinkLabel(tr("Click here for more details"), QStringLiteral("lblCoBrand"), this);
     cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

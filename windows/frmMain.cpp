@@ -108,7 +108,7 @@ QComboBox* MakeList(const char* name, QWidget* parent)
 // A label; with a buddy, a screen reader names the buddy by it.
 QLabel* MakeLabel(const QString& text, QWidget* parent, QWidget* buddy = nullptr)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(InWindowDirection(parent, text), parent);
     label->setBuddy(buddy);
     return label;
 }
@@ -745,7 +745,7 @@ void frmMain::FollowPlaceZone()
     txtZoneHour->setText(fill.zoneHours);
     txtZoneMinute->setText(fill.zoneMinutes);
     chkDST->setChecked(fill.dst);
-    lblPlaceZone->setText(fill.description);
+    lblPlaceZone->setText(InWindowDirection(this, fill.description));
     lblPlaceZone->show();
 }
 

@@ -223,7 +223,7 @@ private slots:
         const ReadingSheet sheet = SheetForReading(read.reading.position, read.reading.texts, born, read.passage);
         QVERIFY2(sheet.birth.contains(day), qPrintable(sheet.birth));
         QVERIFY2(sheet.passage.contains(day), qPrintable(sheet.passage));
-        QVERIFY2(sheet.wheel.centre.contains(day), qPrintable(sheet.wheel.centre.join(QLatin1Char('|'))));
+        QVERIFY2(sheet.wheel.centre.join(QLatin1Char('|')).contains(day), qPrintable(sheet.wheel.centre.join(QLatin1Char('|'))));
         // Each month its own name and its own short name.
         QSet<QString> names;
         for (int month = 1; month <= 12; ++month)
@@ -258,7 +258,7 @@ private slots:
         ReadingState state;
         state.chart.MoonPositionText = "19\xC2\xB0 27' 45\" Lib";
         ChooseCurrentMansion(state, state.chart.MoonPositionText);
-        QStringList keyFaults;
+        QStringList keyFaults, directionFaults;
         for (const Window& made : windows) {
             const std::unique_ptr<QWidget> window = made.make(state);
             window->show();
@@ -266,6 +266,12 @@ private slots:
             for (const QString& text : VisibleTexts(window.get()))
                 QVERIFY2(!english.contains(Shown(text)), qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(made.name), text)));
             keyFaults << AccessKeyFaults(window.get());
+            // Every label's text runs in the window's direction, whatever it
+            // begins with; the mansion's own texts, English in every language, excepted.
+            for (QLabel* l : window->findChildren<QLabel*>())
+                if (rightToLeft && l->isVisibleTo(window.get()) && !l->text().isEmpty() && l->pixmap().isNull() &&
+                    !l->objectName().startsWith(QLatin1String("lblResult")) && !l->text().isRightToLeft())
+                    directionFaults << QStringLiteral("%1: %2 (%3)").arg(QLatin1String(made.name), l->objectName(), l->text());
             if (auto* places = window->findChild<QTableWidget*>(QStringLiteral("lstPlaces")))
                 QVERIFY2(!places->selectedItems().isEmpty(), "the finder's best match is not ready for Enter");
 
@@ -316,6 +322,7 @@ private slots:
                 QVERIFY(window->screen()->grabWindow(window->winId()).save(QDir(grabs).filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(made.name), language))));
         }
         QVERIFY2(keyFaults.isEmpty(), qPrintable(keyFaults.join(QLatin1Char('\n'))));
+        QVERIFY2(directionFaults.isEmpty(), qPrintable(directionFaults.join(QLatin1Char('\n'))));
     }
 };
 
