@@ -266,6 +266,25 @@ private slots:
             for (const QString& text : VisibleTexts(window.get()))
                 QVERIFY2(!english.contains(Shown(text)), qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(made.name), text)));
             keyFaults << AccessKeyFaults(window.get());
+            // An English text in a right-to-left table keeps its full stop after its last word.
+            for (QTableWidget* table : window->findChildren<QTableWidget*>())
+                for (int r = 0; rightToLeft && r < table->rowCount(); ++r)
+                    for (int c = 0; c < table->columnCount(); ++c) {
+                        const QString last = table->item(r, c) ? table->item(r, c)->text().section(QLatin1Char('\n'), -1) : QString();
+                        const qsizetype at = last.lastIndexOf(QLatin1Char('.'));
+                        if (at < 1 || !last.at(at - 1).isLetter() || last.at(at - 1).script() != QChar::Script_Latin)
+                            continue;
+                        QTextLayout layout(last, table->font());
+                        QTextOption direction;
+                        direction.setTextDirection(Qt::RightToLeft);
+                        layout.setTextOption(direction);
+                        layout.beginLayout();
+                        QTextLine line = layout.createLine();
+                        line.setLineWidth(10000);
+                        layout.endLayout();
+                        if (line.cursorToX(at) < line.cursorToX(at - 1))
+                            directionFaults << QStringLiteral("%1: %2 (%3)").arg(QLatin1String(made.name), table->objectName(), last);
+                    }
             // Every label's text runs in the window's direction, whatever it
             // begins with; the mansion's own texts, English in every language, excepted.
             for (QLabel* l : window->findChildren<QLabel*>())
