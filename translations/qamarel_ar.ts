@@ -1255,7 +1255,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>The Moon is in mansion %1, %2 (%3), until %4</source>
-        <translation>القمر في المنزلة ‎%1‎، ‎%2‎ (‎%3‎)، حتى ‎%4‎</translation>
+        <translation>القمر في المنزلة ‎%1‎، %2 (‎%3‎)، حتى ‎%4‎</translation>
     </message>
     <message>
         <source>Month</source>
