@@ -107,6 +107,13 @@ QString WithArabicScript(const QString& transliteration, int mansion)
     return arabic.isEmpty() ? transliteration : QStringLiteral("%1 \u2014 %2").arg(transliteration, arabic);
 }
 
+QString EnglishLines(QString text)
+{
+    if (QGuiApplication::isRightToLeft() && !text.isEmpty())
+        text.replace(QLatin1Char('\n'), QStringLiteral("\u200E\n")).append(QChar(0x200E));
+    return text;
+}
+
 QString BirthDataText(const BirthMoment& birth)
 {
     const ChartRecord& c = birth.chart;
@@ -186,6 +193,10 @@ void DrawReadingSheet(QPainter& painter, const QRectF& page, const ReadingSheet&
     painter.save();
     painter.fillRect(page, Qt::white);
     painter.setPen(Qt::black);
+    // In a right-to-left language the page is mirrored: paragraphs set from
+    // the right, each caption right of its text.
+    const bool rightToLeft = QGuiApplication::isRightToLeft();
+    painter.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     const qreal margin = 40;
     const qreal left = page.left() + margin, width = page.width() - 2 * margin;
     const qreal bottom = page.bottom() - margin;
@@ -231,9 +242,11 @@ void DrawReadingSheet(QPainter& painter, const QRectF& page, const ReadingSheet&
     y += 10;
     for (int i = 0; i < sheet.captions.size(); ++i) {
         painter.setFont(Font(painter, 9.5, true));
-        const qreal captionHeight = Paragraph(painter, left, y, captionWidth - 8, sheet.captions[i]);
+        const qreal captionLeft = rightToLeft ? left + width - (captionWidth - 8) : left;
+        const qreal captionHeight = Paragraph(painter, captionLeft, y, captionWidth - 8, sheet.captions[i]);
         painter.setFont(Font(painter, 9.5));
-        const qreal textHeight = Paragraph(painter, left + captionWidth, y, width - captionWidth, sheet.texts.value(i));
+        const qreal textLeft = rightToLeft ? left : left + captionWidth;
+        const qreal textHeight = Paragraph(painter, textLeft, y, width - captionWidth, EnglishLines(sheet.texts.value(i)));
         y += std::max(captionHeight, textHeight) + 5;
     }
 

@@ -40,6 +40,11 @@ QString MansionFieldCaption(std::size_t field);
 // Arabic script (core/MansionArabicNames), for every view that shows the one.
 QString WithArabicScript(const QString& transliteration, int mansion);
 
+// An English text (the mansion's own texts are English in every language) as
+// it reads in a right-to-left paragraph: each line ends with U+200E, which
+// keeps a full stop after its word. Unchanged in a left-to-right language.
+QString EnglishLines(QString text);
+
 // The birth data in words: "Born on 1 January 2000 at 12:00 GMT in Greenwich,
 // England, 51°28′N 0°00′W, time zone UTC+0": the clock time with its zone, the
 // place when one is given, latitude first, and the offset of the birth's

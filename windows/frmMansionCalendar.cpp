@@ -353,23 +353,17 @@ void frmMansionCalendar::Refill()
             }
         }
         // The clock time reads left to right in a right-to-left window too,
-        // and so do the mansion's English texts, each line ending where
-        // English ends it (U+200E keeps a full stop after its word).
-        const auto english = [this](QString text) {
-            if (isRightToLeft() && !text.isEmpty())
-                text.replace(QLatin1Char('\n'), QStringLiteral("\u200E\n")).append(QChar(0x200E));
-            return text;
-        };
+        // and so do the mansion's English texts.
         const QString cells[ColumnCount] = {
             (isRightToLeft() ? QStringLiteral("\u200E") : QString()) + ShownShortClockAndDay(stay.entered),
             (own ? QStringLiteral("\u2605 ") : QString()) + QString::number(stay.mansion),
-            english(warning),
-            english(ToQString(row[LunarMansionName])),
+            EnglishLines(warning),
+            EnglishLines(ToQString(row[LunarMansionName])),
             WithArabicScript(ToQString(row[ArabicName]), stay.mansion),
-            english(ToQString(row[EnglishMeaning])),
-            english(favours ? LinesOn(stay.mansion, FavorableCircumstances, *favours)
-                            : ToQString(FieldItems(stay.mansion, FavorableCircumstances).front())),
-            english(peopleByMansion_[static_cast<std::size_t>(stay.mansion)].join(QStringLiteral(", "))),
+            EnglishLines(ToQString(row[EnglishMeaning])),
+            EnglishLines(favours ? LinesOn(stay.mansion, FavorableCircumstances, *favours)
+                                 : ToQString(FieldItems(stay.mansion, FavorableCircumstances).front())),
+            EnglishLines(peopleByMansion_[static_cast<std::size_t>(stay.mansion)].join(QStringLiteral(", "))),
         };
         for (int c = 0; c < ColumnCount; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);

@@ -2,8 +2,9 @@
 // loaded: no text the window shows is left in English where the translation
 // has it in the language, no text is cut, the Moon's position reads left to
 // right in any sentence, and in Arabic the window runs right to left with no
-// two controls over each other. With QAMAREL_GRAB_FOLDER set,
-// each window is also saved there as a PNG picture (scripts/screenshots).
+// two controls over each other; dates as each language writes them, and the
+// reading's page mirrored in Arabic. With QAMAREL_GRAB_FOLDER set, each window
+// is also saved there as a PNG picture and each page as a PDF (scripts/screenshots).
 #include "WindowTestSupport.h"
 
 #include "../ChartFixture.h"
@@ -32,6 +33,9 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QRegularExpression>
+#include <QProcess>
 #include <QScreen>
 #include <QSet>
 #include <QTableWidget>
@@ -41,6 +45,8 @@
 
 #include <functional>
 #include <memory>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -224,6 +230,36 @@ private slots:
         QVERIFY2(sheet.birth.contains(day), qPrintable(sheet.birth));
         QVERIFY2(sheet.passage.contains(day), qPrintable(sheet.passage));
         QVERIFY2(sheet.wheel.centre.join(QLatin1Char('|')).contains(day), qPrintable(sheet.wheel.centre.join(QLatin1Char('|'))));
+
+        // The page set in the language's direction: on the line of the
+        // mansion's Latin name, the caption at the left margin, or mirrored at the right.
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("page.pdf"));
+        WriteFile(pdf, ReadingPdf(sheet));
+        if (const QString grabs = qEnvironmentVariable("QAMAREL_GRAB_FOLDER"); !grabs.isEmpty()) {
+            const QString kept = QDir(grabs).filePath(QStringLiteral("page-%1.pdf").arg(language.isEmpty() ? QStringLiteral("en") : language));
+            QFile::remove(kept);
+            QVERIFY(QFile::copy(pdf, kept));
+        }
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(20000) && pdftotext.exitCode() == 0);
+        const QString boxes = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const QRegularExpression word(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+        std::vector<std::tuple<double, double, double, QString>> words;  // left, top, right, text
+        for (const QRegularExpressionMatch& m : word.globalMatch(boxes))
+            words.emplace_back(m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(), m.captured(4));
+        const QString latin = sheet.texts.value(0).section(QLatin1Char(' '), 0, 0);
+        const auto named = std::find_if(words.rbegin(), words.rend(), [&](const auto& w) { return std::get<3>(w) == latin; });  // the last: its row
+        QVERIFY2(named != words.rend(), qPrintable(latin));
+        double leftmost = 1e9, rightmost = 0;
+        for (const auto& [l, top, r, text] : words)
+            if (std::abs(top - std::get<1>(*named)) < 3) {
+                leftmost = std::min(leftmost, l);
+                rightmost = std::max(rightmost, r);
+            }
+        const bool mirrored = language == QLatin1String("ar");
+        QVERIFY2(mirrored ? leftmost > 100 && rightmost > 500 : leftmost < 60, qPrintable(QStringLiteral("%1 to %2").arg(leftmost).arg(rightmost)));
         // Each month its own name and its own short name.
         QSet<QString> names;
         for (int month = 1; month <= 12; ++month)
