@@ -579,7 +579,7 @@ std::optional<BirthMoment> frmMain::BirthOfForm()
     }
     if (const PlaceClocks chosen = chosenPlaceClocks(); !chosen.clocks.changes.empty()) {
         moment.where.clocks = chosen.clocks;
-        moment.zoneInWords = ToStdString(lblPlaceZone->text());
+        moment.zoneInWords = ToStdString(placeZoneWords_);
     }
     return moment;
 }
@@ -745,6 +745,7 @@ void frmMain::FollowPlaceZone()
     txtZoneHour->setText(fill.zoneHours);
     txtZoneMinute->setText(fill.zoneMinutes);
     chkDST->setChecked(fill.dst);
+    placeZoneWords_ = fill.description;
     lblPlaceZone->setText(InWindowDirection(this, fill.description));
     lblPlaceZone->show();
 }

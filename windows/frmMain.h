@@ -117,6 +117,7 @@ private:
     QList<struct Place> cityPlaces_;
     QByteArray followedZone_;  // the chosen place's time zone, while the zone follows it
     QString followedPlace_;    // its name in the zone's sentence, e.g. "Springfield, Illinois"
+    QString placeZoneWords_;  // what lblPlaceZone says, without its direction mark
     bool zoneByName_ = false;  // the zone was chosen by its name in the picker, not with a place
     std::optional<BirthPlace> chosenPlace_;  // the place chosen in the finder, until the place or coordinates are typed
     QLabel* lblPlaceZone;
