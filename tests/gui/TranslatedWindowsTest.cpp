@@ -142,6 +142,24 @@ bool IsCut(QWidget* w)
     return qobject_cast<QAbstractButton*>(w) && w->sizeHint().width() > w->width();
 }
 
+// Where each character of `text` stands, left to right, in a paragraph of
+// `direction` on one line: its x at the cursor before it.
+QList<qreal> VisualPlaces(const QString& text, Qt::LayoutDirection direction, const QFont& font)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setTextDirection(direction);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(100000);
+    layout.endLayout();
+    QList<qreal> places;
+    for (int i = 0; i < text.size(); ++i)
+        places << line.cursorToX(i);
+    return places;
+}
+
 struct Window {
     const char* name;
     std::function<std::unique_ptr<QWidget>(ReadingState&)> make;
@@ -230,6 +248,14 @@ private slots:
         QVERIFY2(sheet.birth.contains(day), qPrintable(sheet.birth));
         QVERIFY2(sheet.passage.contains(day), qPrintable(sheet.passage));
         QVERIFY2(sheet.wheel.centre.join(QLatin1Char('|')).contains(day), qPrintable(sheet.wheel.centre.join(QLatin1Char('|'))));
+        // The wheel is drawn left to right; its date still reads in the
+        // language's order: in Arabic the day right of the year.
+        for (const QString& line : sheet.wheel.centre)
+            if (line.contains(QLatin1String("1975"))) {
+                const QList<qreal> x = VisualPlaces(line, Qt::LeftToRight, QFont());
+                const qreal first = x.at(static_cast<int>(line.indexOf(QLatin1Char('1')))), year = x.at(static_cast<int>(line.indexOf(QLatin1String("1975"))));
+                QVERIFY2(language == QLatin1String("ar") ? first > year : first < year, qPrintable(line));
+            }
 
         // The page set in the language's direction: on the line of the
         // mansion's Latin name, the caption at the left margin, or mirrored at the right.
@@ -321,6 +347,20 @@ private slots:
                         if (line.cursorToX(at) < line.cursorToX(at - 1))
                             directionFaults << QStringLiteral("%1: %2 (%3)").arg(QLatin1String(made.name), table->objectName(), last);
                     }
+            // A web address reads left to right in any sentence.
+            for (QLabel* l : window->findChildren<QLabel*>()) {
+                const QString text = l->text();
+                const qsizetype from = text.indexOf(QLatin1String("https://"));
+                if (from < 0)
+                    continue;
+                const QList<qreal> x = VisualPlaces(text, l->layoutDirection(), l->font());
+                qsizetype to = from;
+                while (to + 1 < text.size() && !text.at(to + 1).isSpace() && text.at(to + 1) != QChar(0x200E))
+                    ++to;
+                for (qsizetype i = from + 2; i <= to; ++i)  // the cursor before its first letter stands at a boundary
+                    if (x.at(i) <= x.at(i - 1))
+                        directionFaults << QStringLiteral("%1: %2 (%3)").arg(QLatin1String(made.name), l->objectName(), text);
+            }
             // Every label's text runs in the window's direction, whatever it
             // begins with; the mansion's own texts, English in every language, excepted.
             for (QLabel* l : window->findChildren<QLabel*>())
