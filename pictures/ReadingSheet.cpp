@@ -107,11 +107,9 @@ QString WithArabicScript(const QString& transliteration, int mansion)
     return arabic.isEmpty() ? transliteration : QStringLiteral("%1 \u2014 %2").arg(transliteration, arabic);
 }
 
-QString EnglishLines(QString text)
+QString EnglishText(const QString& text)
 {
-    if (QGuiApplication::isRightToLeft() && !text.isEmpty())
-        text.replace(QLatin1Char('\n'), QStringLiteral("\u200E\n")).append(QChar(0x200E));
-    return text;
+    return QGuiApplication::isRightToLeft() && !text.isEmpty() ? text + QChar(0x200E) : text;
 }
 
 QString BirthDataText(const BirthMoment& birth)
@@ -246,7 +244,7 @@ void DrawReadingSheet(QPainter& painter, const QRectF& page, const ReadingSheet&
         const qreal captionHeight = Paragraph(painter, captionLeft, y, captionWidth - 8, sheet.captions[i]);
         painter.setFont(Font(painter, 9.5));
         const qreal textLeft = rightToLeft ? left : left + captionWidth;
-        const qreal textHeight = Paragraph(painter, textLeft, y, width - captionWidth, EnglishLines(sheet.texts.value(i)));
+        const qreal textHeight = Paragraph(painter, textLeft, y, width - captionWidth, EnglishText(sheet.texts.value(i)));
         y += std::max(captionHeight, textHeight) + 5;
     }
 

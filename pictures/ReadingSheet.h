@@ -41,9 +41,10 @@ QString MansionFieldCaption(std::size_t field);
 QString WithArabicScript(const QString& transliteration, int mansion);
 
 // An English text (the mansion's own texts are English in every language) as
-// it reads in a right-to-left paragraph: each line ends with U+200E, which
-// keeps a full stop after its word. Unchanged in a left-to-right language.
-QString EnglishLines(QString text);
+// it reads in a right-to-left paragraph: it ends with U+200E, which keeps its
+// last full stop after its word (its lines are one paragraph: the stops
+// between them stand between letters). Unchanged in a left-to-right language.
+QString EnglishText(const QString& text);
 
 // The birth data in words: "Born on 1 January 2000 at 12:00 GMT in Greenwich,
 // England, 51°28′N 0°00′W, time zone UTC+0": the clock time with its zone, the

@@ -357,13 +357,13 @@ void frmMansionCalendar::Refill()
         const QString cells[ColumnCount] = {
             (isRightToLeft() ? QStringLiteral("\u200E") : QString()) + ShownShortClockAndDay(stay.entered),
             (own ? QStringLiteral("\u2605 ") : QString()) + QString::number(stay.mansion),
-            EnglishLines(warning),
-            EnglishLines(ToQString(row[LunarMansionName])),
+            EnglishText(warning),
+            EnglishText(ToQString(row[LunarMansionName])),
             WithArabicScript(ToQString(row[ArabicName]), stay.mansion),
-            EnglishLines(ToQString(row[EnglishMeaning])),
-            EnglishLines(favours ? LinesOn(stay.mansion, FavorableCircumstances, *favours)
-                                 : ToQString(FieldItems(stay.mansion, FavorableCircumstances).front())),
-            EnglishLines(peopleByMansion_[static_cast<std::size_t>(stay.mansion)].join(QStringLiteral(", "))),
+            EnglishText(ToQString(row[EnglishMeaning])),
+            EnglishText(favours ? LinesOn(stay.mansion, FavorableCircumstances, *favours)
+                                : ToQString(FieldItems(stay.mansion, FavorableCircumstances).front())),
+            EnglishText(peopleByMansion_[static_cast<std::size_t>(stay.mansion)].join(QStringLiteral(", "))),
         };
         for (int c = 0; c < ColumnCount; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
