@@ -172,7 +172,7 @@ class TranslatedWindowsTest : public QObject {
 
     const std::vector<Window> windows{
         {"frmMain", [](ReadingState& s) { return std::make_unique<frmMain>(s); }},
-        {"frmMain editing an entry of People",
+        {"frmMainEditing",  // an entry of People
          [](ReadingState& s) {
              auto form = std::make_unique<frmMain>(s);
              Person ana;
