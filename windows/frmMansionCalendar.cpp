@@ -352,10 +352,10 @@ void frmMansionCalendar::Refill()
                 ++hindering;
             }
         }
-        // The clock time reads left to right in a right-to-left window too,
-        // and so do the mansion's English texts.
+        // The mansion's English texts read left to right in a right-to-left
+        // window too (the clock time's order is the translation's).
         const QString cells[ColumnCount] = {
-            (isRightToLeft() ? QStringLiteral("\u200E") : QString()) + ShownShortClockAndDay(stay.entered),
+            ShownShortClockAndDay(stay.entered),
             (own ? QStringLiteral("\u2605 ") : QString()) + QString::number(stay.mansion),
             EnglishText(warning),
             EnglishText(ToQString(row[LunarMansionName])),
